@@ -1,0 +1,79 @@
+#include "app/CardPanel.h"
+
+#include "app/CardPicture.h"
+#include "app/FittedLabel.h"
+#include "app/Geometry.h"
+#include "app/Typeface.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+namespace {
+
+constexpr qreal kHeadingPoints = 8.25;
+constexpr qreal kTextPoints = 8.25;
+constexpr qreal kNamePoints = 9.0;
+const QColor kPurple(128, 0, 128);
+
+void addOutline(QWidget *parent, const QRect &geometry)
+{
+    auto *outline = new QFrame(parent);
+    outline->setFrameShape(QFrame::Box);
+    outline->setFrameShadow(QFrame::Plain);
+    outline->setGeometry(geometry);
+    outline->lower();
+}
+
+// Headings keep their natural size, so no font can clip them.
+void addHeading(QWidget *parent, const QString &text, QPoint at)
+{
+    auto *heading = new QLabel(text, parent);
+    heading->setFont(programFont(kHeadingPoints, true, true));
+    heading->move(at);
+    heading->adjustSize();
+}
+
+FittedLabel *addText(QWidget *parent, const QRect &geometry, bool wrap)
+{
+    auto *label = new FittedLabel(programFont(kTextPoints), wrap, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"_s, parent)
+{
+    setFont(programFont(9.0, true));
+
+    addOutline(this, twipsRect(120, 1080, 1845, 2010));
+    addOutline(this, twipsRect(2040, 240, 4845, 4530));
+
+    picCard = new CardPicture(this);
+    picCard->move(twipsRect(480, 1320, 1065, 1440).topLeft());
+
+    lblCardName = new FittedLabel(programFont(kNamePoints, true, true), false, this);
+    lblCardName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette namePalette = lblCardName->palette();
+    namePalette.setColor(QPalette::WindowText, kPurple);
+    lblCardName->setPalette(namePalette);
+    lblCardName->setGeometry(twipsRect(120, 3240, 1785, 210));
+
+    addHeading(this, u"Favorable Time Period"_s, twipsRect(2280, 360, 0, 0).topLeft());
+    lblAlternativeName = addText(this, twipsRect(2280, 600, 4455, 255), false);
+    addHeading(this, u"Keywords"_s, twipsRect(2280, 840, 0, 0).topLeft());
+    lblKeywards = addText(this, twipsRect(2280, 1080, 4455, 495), true);
+    addHeading(this, u"Characteristics"_s, twipsRect(2280, 1515, 0, 0).topLeft());
+    lblCardDesc = addText(this, twipsRect(2280, 1760, 4485, 2925), true);
+
+    cmdSettings = new QPushButton(u"&Settings"_s, this);
+    cmdSettings->setFont(programFont(9.0, true));
+    cmdSettings->setGeometry(twipsRect(2040, 4800, 4845, 495));
+}
+
+} // namespace app

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+namespace cards {
+
+inline constexpr int kDeckSize = 52;
+
+constexpr bool isCardIndex(int index)
+{
+    return index >= 1 && index <= kDeckSize;
+}
+
+enum class Suit { Clubs, Diamonds, Hearts, Spades };
+
+// Within a suit: Ace 1, Two 2 ... Ten 10, King 11, Queen 12, Knight 13.
+constexpr int rankPosition(int index)
+{
+    return (index - 1) % 13 + 1;
+}
+
+constexpr Suit suitOf(int index)
+{
+    return static_cast<Suit>((index - 1) / 13);
+}
+
+struct Card {
+    QString name;
+    QString description;
+    QString keywords;
+    QString favourablePeriod;
+};
+
+// Everything shown about card `index` (1 to 52).
+Card card(int index);
+QString cardName(int index);
+QString favourablePeriod(int index);
+
+} // namespace cards

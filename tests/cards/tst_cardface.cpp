@@ -1,0 +1,95 @@
+#include "cards/CardFace.h"
+#include "cards/Deck.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QSet>
+#include <QTest>
+
+class TestCardFace : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sizeAtEachPixelRatio();
+    void roundedCornersAreTransparent();
+    void cornerIndexHasTheSuitsColour();
+    void everyFaceIsDifferent();
+};
+
+namespace {
+
+QImage faceImage(int index, qreal ratio = 1.0)
+{
+    return cards::renderCardFace(index, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+bool isRedInk(QColor c)
+{
+    return c.alpha() > 200 && c.red() > 150 && c.green() < 90 && c.blue() < 90;
+}
+
+bool isBlackInk(QColor c)
+{
+    return c.alpha() > 200 && c.red() < 80 && c.green() < 80 && c.blue() < 80;
+}
+
+} // namespace
+
+void TestCardFace::sizeAtEachPixelRatio()
+{
+    for (const qreal ratio : {1.0, 1.5, 2.0}) {
+        const QPixmap face = cards::renderCardFace(1, ratio);
+        QCOMPARE(face.devicePixelRatio(), ratio);
+        QCOMPARE(face.deviceIndependentSize().toSize(), cards::kCardFaceSize);
+        QCOMPARE(face.size(), (QSizeF(cards::kCardFaceSize) * ratio).toSize());
+    }
+}
+
+void TestCardFace::roundedCornersAreTransparent()
+{
+    for (int k = 1; k <= cards::kDeckSize; k += 5) {
+        const QImage face = faceImage(k);
+        QCOMPARE(qAlpha(face.pixel(0, 0)), 0);
+        QCOMPARE(qAlpha(face.pixel(70, 95)), 0);
+        QCOMPARE(qAlpha(face.pixel(35, 48)), 255);
+    }
+}
+
+void TestCardFace::cornerIndexHasTheSuitsColour()
+{
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        const bool red = cards::suitOf(k) == cards::Suit::Diamonds || cards::suitOf(k) == cards::Suit::Hearts;
+        const QImage face = faceImage(k, 2.0);
+        int redInk = 0;
+        int blackInk = 0;
+        // The top-left corner index: rank and small pip, inside the border.
+        for (int y = 6; y < 56; ++y) {
+            for (int x = 6; x < 26; ++x) {
+                const QColor c = face.pixelColor(x, y);
+                redInk += isRedInk(c) ? 1 : 0;
+                blackInk += isBlackInk(c) ? 1 : 0;
+            }
+        }
+        const QByteArray name = cards::cardName(k).toUtf8();
+        if (red) {
+            QVERIFY2(redInk > 40, name.constData());
+            QVERIFY2(blackInk < redInk / 10, name.constData());
+        } else {
+            QVERIFY2(blackInk > 40, name.constData());
+            QCOMPARE(redInk, 0);
+        }
+    }
+}
+
+void TestCardFace::everyFaceIsDifferent()
+{
+    QSet<QByteArray> seen;
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        const QImage face = faceImage(k);
+        seen.insert(QByteArray(reinterpret_cast<const char *>(face.constBits()), face.sizeInBytes()));
+    }
+    QCOMPARE(seen.size(), cards::kDeckSize);
+}
+
+QTEST_MAIN(TestCardFace)
+#include "tst_cardface.moc"

@@ -1,0 +1,168 @@
+#include "cards/Deck.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestDeck : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void namesInDeckOrder();
+    void favourablePeriods_data();
+    void favourablePeriods();
+    void suitAndRankOfIndex();
+    void descriptionShapes();
+    void descriptionQuirks();
+    void keywordShapes();
+    void fixedKeywordRows();
+};
+
+void TestDeck::namesInDeckOrder()
+{
+    const QStringList expected = {
+        u"Ace Of Clubs"_s, u"Two Of Clubs"_s, u"Three Of Clubs"_s, u"Four Of Clubs"_s,
+        u"Five Of Clubs"_s, u"Six Of Clubs"_s, u"Seven Of Clubs"_s, u"Eight Of Clubs"_s,
+        u"Nine Of Clubs"_s, u"Ten Of Clubs"_s, u"King Of Clubs"_s, u"Queen Of Clubs"_s,
+        u"Knights Of Clubs"_s,
+        u"Ace Of Diamond"_s, u"Two Of Diamond"_s, u"Three Of Diamond"_s, u"Four Of Diamond"_s,
+        u"Five Of Diamond"_s, u"Six Of Diamond"_s, u"Seven Of Diamond"_s, u"Eight Of Diamond"_s,
+        u"Nine Of Diamond"_s, u"Ten Of Diamond"_s, u"King Of Diamond"_s, u"Queen Of Diamond"_s,
+        u"Knights Of Diamond"_s,
+        u"Ace Of Hearts"_s, u"Two Of Hearts"_s, u"Three Of Hearts"_s, u"Four Of Hearts"_s,
+        u"Five Of Hearts"_s, u"Six Of Hearts"_s, u"Seven Of Hearts"_s, u"Eight Of Hearts"_s,
+        u"Nine Of Hearts"_s, u"Ten Of Hearts"_s, u"King Of Hearts"_s, u"Queen Of Hearts"_s,
+        u"Knights Of Hearts"_s,
+        u"Ace Of Spades"_s, u"Two Of Spades"_s, u"Three Of Spades"_s, u"Four Of Spades"_s,
+        u"Five Of Spades"_s, u"Six Of Spades"_s, u"Seven Of Spades"_s, u"Eight Of Spades"_s,
+        u"Nine Of Spades"_s, u"Ten Of Spades"_s, u"King Of Spades"_s, u"Queen Of Spades"_s,
+        u"Knights Of Spades"_s};
+    QCOMPARE(expected.size(), cards::kDeckSize);
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        QCOMPARE(cards::cardName(k), expected[k - 1]);
+        QCOMPARE(cards::card(k).name, expected[k - 1]);
+    }
+}
+
+void TestDeck::favourablePeriods_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("period");
+    QTest::newRow("Ace of Clubs") << 1 << u"1st week of the spring season."_s;
+    QTest::newRow("Two of Clubs") << 2 << u"2nd week of the spring season."_s;
+    QTest::newRow("Three of Clubs") << 3 << u"3rd week of the spring season."_s;
+    QTest::newRow("Seven of Clubs") << 7 << u"7th week of the spring season."_s;
+    QTest::newRow("Ten of Clubs") << 10 << u"10th week of the spring season."_s;
+    QTest::newRow("King of Clubs") << 11 << u"13th week of the spring season."_s;
+    QTest::newRow("Queen of Clubs") << 12 << u"12th week of the spring season."_s;
+    QTest::newRow("Knight of Clubs") << 13 << u"11th week of the spring season."_s;
+    QTest::newRow("Ace of Diamonds") << 14 << u"1st week of fall."_s;
+    QTest::newRow("King of Diamonds") << 24 << u"13th week of fall."_s;
+    QTest::newRow("Knight of Diamonds") << 26 << u"11th week of fall."_s;
+    QTest::newRow("Ace of Hearts") << 27 << u"1st week of the summer season."_s;
+    QTest::newRow("King of Hearts") << 37 << u"13th week of the summer season."_s;
+    QTest::newRow("Queen of Hearts") << 38 << u"12th week of the summer season."_s;
+    QTest::newRow("Ace of Spades") << 40 << u"1st week of the winter season."_s;
+    QTest::newRow("Knight of Spades") << 52 << u"11th week of the winter season."_s;
+}
+
+void TestDeck::favourablePeriods()
+{
+    QFETCH(int, index);
+    QFETCH(QString, period);
+    QCOMPARE(cards::favourablePeriod(index), period);
+    QCOMPARE(cards::card(index).favourablePeriod, period);
+}
+
+void TestDeck::suitAndRankOfIndex()
+{
+    QCOMPARE(cards::suitOf(1), cards::Suit::Clubs);
+    QCOMPARE(cards::suitOf(13), cards::Suit::Clubs);
+    QCOMPARE(cards::suitOf(14), cards::Suit::Diamonds);
+    QCOMPARE(cards::suitOf(39), cards::Suit::Hearts);
+    QCOMPARE(cards::suitOf(40), cards::Suit::Spades);
+    QCOMPARE(cards::rankPosition(40), 1);
+    QCOMPARE(cards::rankPosition(52), 13);
+    QVERIFY(!cards::isCardIndex(0));
+    QVERIFY(!cards::isCardIndex(53));
+}
+
+void TestDeck::descriptionShapes()
+{
+    const QSet<int> doubleBlanks = {5, 17, 38, 42, 45};
+    const QSet<int> withoutFullStop = {22, 31, 34};
+    QSet<QString> seen;
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        const QString text = cards::card(k).description;
+        const QByteArray row = QByteArray::number(k);
+        QVERIFY2(text.size() >= 378 && text.size() <= 751, row.constData());
+        if (k != 3)
+            QVERIFY2(text.size() < 751, row.constData());
+        if (k != 47)
+            QVERIFY2(text.size() > 378, row.constData());
+        QVERIFY2(!text.contains(u'\n') && !text.contains(u'\r'), row.constData());
+        QVERIFY2(text == text.trimmed(), row.constData());
+        QCOMPARE(text.contains("  "_L1), doubleBlanks.contains(k));
+        QCOMPARE(text.endsWith(u'.'), !withoutFullStop.contains(k));
+        QVERIFY2(text.contains("you"_L1, Qt::CaseInsensitive), row.constData());
+        seen.insert(text);
+    }
+    QCOMPARE(seen.size(), cards::kDeckSize);
+    QCOMPARE(cards::card(3).description.size(), 751);
+    QCOMPARE(cards::card(47).description.size(), 378);
+}
+
+void TestDeck::descriptionQuirks()
+{
+    const QString aceOpening = u"As the symbol itself denotes, the Ace of Hearts symbolizes love card"_s;
+    QVERIFY(cards::card(27).description.startsWith(aceOpening));
+    QVERIFY(cards::card(36).description.startsWith(aceOpening));
+    QVERIFY(cards::card(36).description != cards::card(27).description);
+    QVERIFY(cards::card(42).description.startsWith("The Three of Spades denotes destruction."_L1));
+    QVERIFY(cards::card(45).description.startsWith("The Six of Spades denotes destruction."_L1));
+}
+
+void TestDeck::keywordShapes()
+{
+    const QSet<int> fixedRows = {3, 4, 8, 22, 35, 42, 45, 49};
+    // Four to six items, the last joined by "and" without a comma.
+    const QRegularExpression plain(u"^[A-Z][^,]*(, [a-z][^,]*){2,4} and [^,]+\\.$"_s);
+    QSet<QString> seen;
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        const QString line = cards::card(k).keywords;
+        const QByteArray row = QByteArray::number(k);
+        QVERIFY2(line.size() >= 41 && line.size() <= 86, row.constData());
+        QVERIFY2(!line.contains(u'\n'), row.constData());
+        seen.insert(line);
+        if (fixedRows.contains(k))
+            continue;
+        QVERIFY2(line.size() > 41 && line.size() < 86, row.constData());
+        QVERIFY2(plain.match(line).hasMatch(), qPrintable(line));
+        QVERIFY2(!line.contains("  "_L1), row.constData());
+    }
+    QCOMPARE(seen.size(), cards::kDeckSize - 1); // only 42 and 45 share a line
+}
+
+void TestDeck::fixedKeywordRows()
+{
+    const QString shared = u"Independent, self-destructive, conflicts, separation and starting a new phase of life."_s;
+    QCOMPARE(shared.size(), 86);
+    QCOMPARE(cards::card(42).keywords, shared);
+    QCOMPARE(cards::card(45).keywords, shared);
+    QVERIFY(cards::card(42).name != cards::card(45).name);
+    QVERIFY(cards::card(42).favourablePeriod != cards::card(45).favourablePeriod);
+    QCOMPARE(cards::card(35).keywords, u"love, romance, joy, happiness and relaxing."_s);
+    QCOMPARE(cards::card(3).keywords, u"Change, flexibility, development, traveling and ambitious"_s);
+    QCOMPARE(cards::card(4).keywords, u"Happiness, joy, rest, warm and supportive"_s);
+    QCOMPARE(cards::card(4).keywords.size(), 41);
+    QCOMPARE(cards::card(8).keywords, u"Energetic, active, powerful, sharp, cautious and focused"_s);
+    QCOMPARE(cards::card(49).keywords,
+             u"New beginning, realization, end of bad habits, painful parting and prosperous. "_s);
+    QCOMPARE(cards::card(22).keywords,
+             u"Self- reliance, self-actualization, independent, satisfied and ambitious."_s);
+}
+
+QTEST_APPLESS_MAIN(TestDeck)
+#include "tst_deck.moc"

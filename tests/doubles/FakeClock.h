@@ -1,0 +1,15 @@
+#pragma once
+
+#include "app/Clock.h"
+
+class FakeClock final : public app::Clock {
+public:
+    explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 8), QTime(10, 15)))
+        : current(std::move(start))
+    {
+    }
+
+    QDateTime now() const override { return current; }
+
+    QDateTime current;
+};

@@ -1,0 +1,174 @@
+#include "settings/IniSettingsStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestIniSettingsStore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void absentEmptyAndDefault();
+    void fileLayout();
+    void textSurvivesUnchanged();
+    void eachAppNameHasItsOwnStore();
+    void handEditedListReadsWhole();
+    void unwritableFolderReportsFailure();
+    void emptyLockOfAKilledWriterIsCleared();
+    void killedWriterNeverLeavesAnUnreadableFile();
+
+private:
+    QString iniPath() const { return m_config.path() + u"/Tarvelle/Tarvelle.ini"_s; }
+
+    QTemporaryDir m_config;
+    settings::IniSettingsStore m_store{[] { return u"Tarvelle"_s; }};
+};
+
+void TestIniSettingsStore::initTestCase()
+{
+    QVERIFY(m_config.isValid());
+    // QSettings fixes its folders at first use, so this comes before any store is touched.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
+
+void TestIniSettingsStore::init()
+{
+    QDir(m_config.path()).removeRecursively();
+    QDir().mkpath(m_config.path());
+}
+
+void TestIniSettingsStore::absentEmptyAndDefault()
+{
+    QCOMPARE(m_store.ReadSetting(u"Hour"_s), QString());
+    QCOMPARE(m_store.ReadSetting(u"RunAtSysTray"_s, u"False"_s), u"False"_s);
+    QVERIFY(!m_store.storedValue(u"Hour"_s).has_value());
+
+    m_store.WriteSetting(u"Hour"_s, QString());
+    QCOMPARE(m_store.storedValue(u"Hour"_s), std::optional<QString>(QString()));
+    QCOMPARE(m_store.ReadSetting(u"Hour"_s, u"7"_s), QString()); // empty is not absent
+
+    m_store.WriteSetting(u"Hour"_s, u"13"_s);
+    m_store.WriteSetting(u"Hour"_s, u"14"_s);
+    QCOMPARE(m_store.ReadSetting(u"Hour"_s, u"7"_s), u"14"_s);
+}
+
+void TestIniSettingsStore::fileLayout()
+{
+    QVERIFY(m_store.store(u"Hour"_s, u"7"_s));
+    QVERIFY(m_store.store(u"AutorunStartUp"_s, u"True"_s));
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray contents = file.readAll();
+    QVERIFY2(contents.startsWith("[Settings]\n"), contents.constData());
+    QVERIFY(contents.contains("\nHour=7\n"));
+    QVERIFY(contents.contains("\nAutorunStartUp=True\n"));
+}
+
+void TestIniSettingsStore::textSurvivesUnchanged()
+{
+    const QStringList values = {u"12/8/26"_s, u"08.12.26"_s, u"2026/12/08"_s,
+                                u"Grüße, 東京 ✓"_s, u"a=b;c#d"_s, u"@Variant(x)"_s,
+                                u" padded "_s, u"\"quoted\""_s};
+    for (const QString &value : values) {
+        QVERIFY(m_store.store(u"Date"_s, value));
+        // A fresh reader, as at the next start.
+        const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
+        QCOMPARE(reader.ReadSetting(u"Date"_s), value);
+    }
+}
+
+void TestIniSettingsStore::eachAppNameHasItsOwnStore()
+{
+    QString name = u"Tarvelle"_s;
+    settings::IniSettingsStore renamable([&name] { return name; });
+    renamable.WriteSetting(u"Hour"_s, u"9"_s);
+    name = u"Tarvelle-copy"_s;
+    QCOMPARE(renamable.ReadSetting(u"Hour"_s), QString());
+    renamable.WriteSetting(u"Hour"_s, u"5"_s);
+    name = u"Tarvelle"_s;
+    QCOMPARE(renamable.ReadSetting(u"Hour"_s), u"9"_s);
+    QVERIFY(QFile::exists(m_config.path() + u"/Tarvelle-copy/Tarvelle-copy.ini"_s));
+}
+
+void TestIniSettingsStore::handEditedListReadsWhole()
+{
+    QDir().mkpath(m_config.path() + u"/Tarvelle"_s);
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Settings]\nDate=8, Dec 2026\n");
+    file.close();
+    QCOMPARE(m_store.ReadSetting(u"Date"_s), u"8, Dec 2026"_s);
+}
+
+void TestIniSettingsStore::unwritableFolderReportsFailure()
+{
+    // A plain file where the folder should be: nothing can be created below it.
+    QFile blocker(m_config.path() + u"/Tarvelle"_s);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QVERIFY(!m_store.store(u"Hour"_s, u"7"_s));
+    QCOMPARE(m_store.ReadSetting(u"Hour"_s, u"none"_s), u"none"_s);
+}
+
+void TestIniSettingsStore::emptyLockOfAKilledWriterIsCleared()
+{
+    // Left by a copy killed between creating the lock and writing its owner; QSettings alone
+    // would wait half a minute before it wrote.
+    QDir().mkpath(m_config.path() + u"/Tarvelle"_s);
+    QFile lock(iniPath() + u".lock"_s);
+    QVERIFY(lock.open(QIODevice::WriteOnly));
+    lock.close();
+    QVERIFY(m_store.store(u"Hour"_s, u"8"_s));
+    QVERIFY(!QFile::exists(iniPath() + u".lock"_s));
+    QCOMPARE(m_store.ReadSetting(u"Hour"_s), u"8"_s);
+}
+
+void TestIniSettingsStore::killedWriterNeverLeavesAnUnreadableFile()
+{
+    const QStringList keys = {u"Hour"_s, u"Minute"_s, u"Second"_s, u"Card"_s, u"Date"_s,
+                              u"AutorunStartUp"_s, u"SystemTray"_s, u"RunAtSysTray"_s};
+    int lastRound = 0;
+    for (int attempt = 0; attempt < 40; ++attempt) {
+        QProcess writer;
+        writer.start(QString::fromLocal8Bit(SETTINGS_WRITER_PATH), {QString::number(lastRound + 1)});
+        QVERIFY(writer.waitForStarted());
+        // Let it finish a random number of rounds, then kill it wherever it is.
+        const int rounds = QRandomGenerator::global()->bounded(1, 12);
+        int seen = 0;
+        while (seen < rounds && writer.waitForReadyRead(10000)) {
+            while (writer.canReadLine()) {
+                writer.readLine();
+                ++seen;
+            }
+        }
+        QCOMPARE(writer.state(), QProcess::Running);
+        writer.kill();
+        QVERIFY(writer.waitForFinished());
+
+        QSettings ini(iniPath(), QSettings::IniFormat);
+        QCOMPARE(ini.status(), QSettings::NoError);
+        // Keys are written in order, so the file holds round n for a first run of keys and
+        // round n - 1 for the rest: the old or the new value, never anything else.
+        QList<int> values;
+        for (const QString &key : keys) {
+            bool isNumber = false;
+            values.append(ini.value(u"Settings/"_s + key).toString().toInt(&isNumber));
+            QVERIFY2(isNumber, qPrintable(key));
+        }
+        for (int i = 1; i < values.size(); ++i)
+            QVERIFY(values[i] <= values[i - 1] && values[i] >= values[0] - 1);
+        QVERIFY(values.last() >= lastRound);
+        lastRound = values.first();
+    }
+}
+
+QTEST_GUILESS_MAIN(TestIniSettingsStore)
+#include "tst_inisettingsstore.moc"

@@ -1,0 +1,112 @@
+// Writes a contact sheet of every card face and the program icon to the PNG named as the
+// first argument, for looking the artwork over by eye. Runs headless with
+// QT_QPA_PLATFORM=offscreen.
+
+#include "app/ProgramIcon.h"
+#include "cards/CardFace.h"
+
+#include <QColor>
+#include <QFont>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kMargin = 16;
+constexpr int kLabelWidth = 70;
+constexpr int kHeading = 26;
+constexpr int kGap = 6;
+constexpr std::array<int, 8> kIconSizes{16, 22, 24, 32, 48, 64, 128, 256};
+
+const QStringList &suitNames()
+{
+    static const QStringList names{u"Clubs"_s, u"Diamonds"_s, u"Hearts"_s, u"Spades"_s};
+    return names;
+}
+
+// One block of 4 x 13 faces at `dpr`, drawn 1:1 in device pixels; returns the block height.
+int paintDeck(QPainter &painter, int top, qreal dpr)
+{
+    const QSize face = cards::kCardFaceSize * dpr;
+    const int gap = qRound(kGap * dpr);
+    painter.drawText(QPoint(kMargin, top + 16),
+                     u"Device pixel ratio %1"_s.arg(dpr));
+    top += kHeading;
+    for (int suit = 0; suit < 4; ++suit) {
+        const int y = top + suit * (face.height() + gap);
+        painter.drawText(QRect(kMargin, y, kLabelWidth, face.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, suitNames().at(suit));
+        for (int rank = 0; rank < 13; ++rank) {
+            const QPixmap pixmap = cards::renderCardFace(suit * 13 + rank + 1, dpr);
+            const int x = kMargin + kLabelWidth + rank * (face.width() + gap);
+            // Source and target both in device pixels, so nothing is resampled.
+            painter.drawPixmap(QRectF(x, y, pixmap.width(), pixmap.height()), pixmap,
+                               QRectF(0, 0, pixmap.width(), pixmap.height()));
+        }
+    }
+    return kHeading + 4 * (face.height() + gap);
+}
+
+int paintIcons(QPainter &painter, int top)
+{
+    painter.drawText(QPoint(kMargin, top + 16), u"Program icon"_s);
+    top += kHeading;
+    const QIcon icon = app::programIcon();
+    int x = kMargin + kLabelWidth;
+    for (const int size : kIconSizes) {
+        const QPixmap pixmap = icon.pixmap(QSize(size, size));
+        painter.drawPixmap(QRectF(x, top + 256 - size, size, size), pixmap,
+                           QRectF(0, 0, pixmap.width(), pixmap.height()));
+        painter.drawText(QRect(x - 10, top + 260, size + 20, 18), Qt::AlignHCenter,
+                         QString::number(size));
+        x += std::max(size, 24) + 24;
+    }
+    return kHeading + 256 + 24;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QGuiApplication application(argc, argv);
+    const QStringList args = QGuiApplication::arguments();
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: card_sheet OUTPUT.png\n");
+        return 2;
+    }
+
+    const int width = kMargin * 2 + kLabelWidth + 13 * (cards::kCardFaceSize.width() + kGap) * 2;
+    const int height = kMargin * 2 + kHeading * 3 + 4 * (cards::kCardFaceSize.height() + kGap) * 3
+                       + 256 + 24 + kGap * 4;
+    QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
+    sheet.fill(QColor(226, 228, 232));
+
+    QPainter painter(&sheet);
+    QFont labelFont = painter.font();
+    labelFont.setPixelSize(13);
+    painter.setFont(labelFont);
+    painter.setPen(QColor(60, 60, 66));
+
+    int top = kMargin;
+    top += paintDeck(painter, top, 1.0) + kGap * 2;
+    top += paintDeck(painter, top, 2.0) + kGap * 2;
+    paintIcons(painter, top);
+    painter.end();
+
+    if (!sheet.save(args.at(1), "PNG")) {
+        std::fprintf(stderr, "card_sheet: cannot write %s\n", qPrintable(args.at(1)));
+        return 1;
+    }
+    return 0;
+}
