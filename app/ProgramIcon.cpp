@@ -11,7 +11,6 @@
 #include <QTransform>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -197,6 +196,14 @@ void paintLargeIcon(QPainter &painter, qreal s)
     painter.setPen(QPen(kBorder, border));
     painter.setBrush(kPaper);
     painter.drawPath(outline);
+    if (s >= 64) {
+        QRadialGradient glow(QPointF(0.0, 0.0), 64.0);
+        glow.setColorAt(0.0, QColor(255, 214, 110, 150));
+        glow.setColorAt(1.0, QColor(255, 214, 110, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(glow);
+        painter.drawEllipse(QPointF(0.0, 0.0), 64.0, 64.0);
+    }
     paintSun(painter, QPointF(0.0, 0.0), s >= 48 ? 30.0 : 36.0, s >= 48 ? 16 : 8, s >= 48);
     if (s >= 48) {
         painter.fillPath(heartPath(card.topLeft() + QPointF(22.0, 26.0), 22.0), kHeart);

@@ -14,11 +14,11 @@
 #include <QString>
 #include <QTransform>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
-#include <algorithm>
 #include <initializer_list>
+#include <numbers>
 #include <utility>
 #include <vector>
 
@@ -127,9 +127,8 @@ QPainterPath makeSpadeBlade()
     return body;
 }
 
-// Shapes are single outlines (no overlapping parts), so they fill in one cheap pass and
-// antialiasing leaves no seam where a stem meets a lobe.
-
+// Spade and club are each one outline, with no overlapping parts, so antialiasing leaves
+// no seam where a stem meets a lobe.
 QPainterPath makeSpade()
 {
     QPainterPath p;
@@ -321,8 +320,12 @@ void paintIndex(QPainter &painter, const QTransform &base, int rank, Suit suit,
     t.scale(label.xScale, 1.0);
     painter.setTransform(t);
     painter.setPen(colour);
-    for (const auto &[glyph, origin] : label.glyphs)
+    for (const auto &[glyph, origin] : label.glyphs) {
         painter.drawText(origin, glyph);
+        // Squeezing thins the strokes; a second pass a fraction to the right restores them.
+        if (label.xScale < 1.0)
+            painter.drawText(origin + QPointF(0.35 / label.xScale, 0.0), glyph);
+    }
     fillPip(painter, base, suit, QPointF(kIndexColumn, kIndexPipY), kIndexPipSize, false,
             colour);
 }
@@ -874,8 +877,11 @@ void paintCardFace(QPainter &painter, const QRectF &target, int index)
     painter.setTransform(base);
 
     // A 1 px pen centred half a pixel in puts the border exactly on the outer pixel ring.
-    QPainterPath card;
-    card.addRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 4.5, 4.5);
+    static const QPainterPath card = [] {
+        QPainterPath p;
+        p.addRoundedRect(QRectF(0.5, 0.5, kWidth - 1.0, kHeight - 1.0), 4.5, 4.5);
+        return p;
+    }();
     painter.setPen(QPen(kBorder, 1.0));
     painter.setBrush(kPaper);
     painter.drawPath(card);
