@@ -1,13 +1,26 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
+#include <chrono>
+
 namespace settings {
 class SettingsStore;
+class StartupList;
+} // namespace settings
+
+namespace web {
+class Browser;
 }
 
 namespace app {
 
 class Clock;
+class InstanceLock;
+class MessageBoxes;
 class RandomGenerator;
+class TrayIcon;
 
 // What the program asks of the outside world. main() hands down the real set; tests a set of
 // doubles.
@@ -15,6 +28,21 @@ struct Services {
     settings::SettingsStore &store;
     Clock &clock;
     RandomGenerator &random;
+    MessageBoxes &messages;
+    TrayIcon &tray;
+    settings::StartupList &startupList;
+    web::Browser &browser;
+    InstanceLock &instanceLock;
+};
+
+// How this copy was started.
+struct LaunchInfo {
+    QStringList arguments; // without the program itself
+    QString executablePath;
+    // Set by the program's own name, as the store and the start-up entry are.
+    QString appName;
+    // At log-on the panel may come up after us: how long a /STARTUP start waits for a tray.
+    std::chrono::milliseconds trayWait{10000};
 };
 
 } // namespace app

@@ -1,14 +1,70 @@
 #include "app/SettingsPanel.h"
 
 #include "app/CardPicture.h"
+#include "app/FittedLabel.h"
 #include "app/Geometry.h"
 #include "app/Typeface.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 
 using namespace Qt::StringLiterals;
 
 namespace app {
+
+namespace {
+
+const QColor kPurple(128, 0, 128);
+
+void addOutline(QWidget *parent, const QRect &geometry)
+{
+    auto *outline = new QFrame(parent);
+    outline->setFrameShape(QFrame::Box);
+    outline->setGeometry(geometry);
+}
+
+// A list of the numbers first..last as plain decimal text, with nothing chosen yet.
+QComboBox *addNumberList(QWidget *parent, int first, int last, QPoint at, const QString &name)
+{
+    auto *list = new QComboBox(parent);
+    list->setFont(programFont(8.25));
+    for (int n = first; n <= last; ++n)
+        list->addItem(QString::number(n));
+    list->setCurrentIndex(-1);
+    list->setMaxVisibleItems(12);
+    list->setAccessibleName(name);
+    const QRect room = twipsRect(at.x(), at.y(), 615, 315);
+    list->setGeometry(QRect(room.topLeft(),
+                            QSize(std::max(room.width(), list->sizeHint().width()),
+                                  std::max(room.height(), list->sizeHint().height()))));
+    return list;
+}
+
+void addListHeading(QWidget *parent, const QString &text, QPoint twipsAt, QWidget *buddy)
+{
+    auto *heading = new QLabel(text, parent);
+    heading->setFont(programFont(8.25, false, true));
+    heading->move(fromTwips(twipsAt.x()), fromTwips(twipsAt.y()) - 2);
+    heading->adjustSize();
+    heading->setBuddy(buddy);
+}
+
+template <typename Button>
+Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
+{
+    auto *button = new Button(caption, parent);
+    button->setFont(programFont(8.25, true));
+    const QRect room = twips;
+    button->setGeometry(QRect(room.topLeft(), QSize(std::max(room.width(), button->sizeHint().width()),
+                                                    std::max(room.height(), button->sizeHint().height()))));
+    return button;
+}
+
+} // namespace
 
 SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Settings"_s, parent)
 {
@@ -18,12 +74,52 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    auto *outline = new QFrame(this);
-    outline->setFrameShape(QFrame::Box);
-    outline->setGeometry(twipsRect(480, 1560, 2205, 2655));
+    auto *label1 = new FittedLabel(programFont(9.0, true), true, this);
+    label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette purple = label1->palette();
+    purple.setColor(QPalette::WindowText, kPurple);
+    label1->setPalette(purple);
+    label1->setGeometry(twipsRect(480, 600, 6120, 735));
+    label1->setFittedText(u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
+                          u"and other display settings here."_s);
 
+    addOutline(this, twipsRect(480, 1560, 2205, 2655));
     picCard2 = new CardPicture(this);
     picCard2->move(twipsRect(1080, 1920, 1065, 1440).topLeft());
+
+    addOutline(this, twipsRect(2760, 1560, 3765, 2655));
+
+    auto *timeFrame = new QGroupBox(u"Choose Display Time"_s, this);
+    timeFrame->setFont(programFont(8.25, true));
+    timeFrame->setGeometry(twipsRect(2950, 1800, 3360, 1095));
+    cboHour = addNumberList(timeFrame, 0, 23, {285, 600}, u"Hour"_s);
+    cboMinute = addNumberList(timeFrame, 0, 59, {1335, 600}, u"Minute"_s);
+    cboSecond = addNumberList(timeFrame, 0, 59, {2400, 600}, u"Second"_s);
+    addListHeading(timeFrame, u"Hour"_s, {360, 360}, cboHour);
+    addListHeading(timeFrame, u"Minute"_s, {1320, 360}, cboMinute);
+    addListHeading(timeFrame, u"Second"_s, {2400, 360}, cboSecond);
+
+    auto *modeFrame = new QGroupBox(u"Choose Display Mode"_s, this);
+    modeFrame->setFont(programFont(8.25, true));
+    modeFrame->setGeometry(twipsRect(2950, 3000, 3360, 1095));
+    optRun = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s, twipsRect(480, 240, 2325, 225));
+    chkSysTray = addChoice<QCheckBox>(modeFrame, u"Start at system tray"_s,
+                                      twipsRect(720, 465, 2500, 255));
+    optDontRun = addChoice<QRadioButton>(modeFrame, u"Don't run at start-up"_s,
+                                         twipsRect(480, 720, 2535, 285));
+    optDontRun->setChecked(true);
+    chkSysTray->setEnabled(false);
+
+    cmdCalculateMoonPhase = new QPushButton(u"Show &Cartomancy Card"_s, this);
+    cmdCalculateMoonPhase->setFont(programFont(9.0, true));
+    cmdCalculateMoonPhase->setGeometry(twipsRect(480, 4440, 6015, 495));
+
+    setTabOrder(cboHour, cboMinute);
+    setTabOrder(cboMinute, cboSecond);
+    setTabOrder(cboSecond, optRun);
+    setTabOrder(optRun, chkSysTray);
+    setTabOrder(chkSysTray, optDontRun);
+    setTabOrder(optDontRun, cmdCalculateMoonPhase);
 }
 
 } // namespace app

@@ -2,6 +2,11 @@
 
 #include <QGroupBox>
 
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+
 namespace app {
 
 class CardPicture;
@@ -14,6 +19,13 @@ public:
     explicit SettingsPanel(QWidget *parent);
 
     CardPicture *picCard2;
+    QComboBox *cboHour;
+    QComboBox *cboMinute;
+    QComboBox *cboSecond;
+    QRadioButton *optRun;
+    QCheckBox *chkSysTray;
+    QRadioButton *optDontRun;
+    QPushButton *cmdCalculateMoonPhase;
 };
 
 } // namespace app

@@ -2,18 +2,39 @@
 
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
+#include "app/Clock.h"
+#include "app/DisplaySchedule.h"
 #include "app/FittedLabel.h"
 #include "app/Geometry.h"
+#include "app/LinkLabel.h"
+#include "app/MessageBoxes.h"
 #include "app/RandomGenerator.h"
+#include "app/SecondTicker.h"
 #include "app/SettingsPanel.h"
+#include "app/TrayIcon.h"
+#include "app/Typeface.h"
 #include "cards/CardDraw.h"
 #include "cards/Deck.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingValues.h"
 #include "settings/SettingsStore.h"
+#include "settings/StartupList.h"
+#include "settings/modMoonPhase.h"
+#include "web/SitePages.h"
 
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLayout>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
 #include <QStackedWidget>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -22,20 +43,86 @@ namespace app {
 namespace {
 
 constexpr QSize kClientSize{474, 480};
+constexpr int kTrayPollMs = 250;
+const QColor kDarkRed(192, 0, 0);
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+void makeWhite(QWidget *widget)
+{
+    widget->setAutoFillBackground(true);
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    widget->setPalette(palette);
+}
+
+LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colour,
+                        const QRect &geometry, Qt::Alignment alignment)
+{
+    auto *label = new LinkLabel(parent);
+    label->setText(text);
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    // The longest text must fit the desktop's font too.
+    QFont font = programFont(8.25, true);
+    while (label->heightForWidth(geometry.width()) > geometry.height() && font.pointSizeF() > 6.5) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label->setFont(font);
+    }
+    label->setFont(font);
+    setTextColour(label, colour);
+    return label;
+}
+
+QComboBox *addHiddenList(QWidget *parent, const QStringList &entries, const QRect &geometry)
+{
+    auto *list = new QComboBox(parent);
+    list->addItems(entries);
+    list->setGeometry(geometry);
+    list->setCurrentIndex(0);
+    // They lie below the window's edge and nobody may reach them.
+    list->setVisible(false);
+    return list;
+}
+
+QStringList numberTexts(int first, int last)
+{
+    QStringList texts;
+    for (int n = first; n <= last; ++n)
+        texts.append(QString::number(n));
+    return texts;
+}
+
+QStringList monthNames()
+{
+    // The list's entries are fixed English names, whatever the desktop's language.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QStringList names;
+    for (int month = 1; month <= 12; ++month)
+        names.append(english.standaloneMonthName(month, QLocale::LongFormat));
+    return names;
+}
 
 } // namespace
 
-frmMain::frmMain(Services services, QWidget *parent)
-    : QMainWindow(parent), m_services(services)
+frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
+    : QMainWindow(parent), m_services(services), m_launch(std::move(launch))
 {
     setWindowTitle(u"Tarvelle v1.20"_s);
+    // The close box is the only control on the title bar.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto *client = new QWidget(this);
     client->setFixedSize(kClientSize);
-    client->setAutoFillBackground(true);
-    QPalette white = client->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    client->setPalette(white);
+    client->setFont(programFont(8.25));
+    makeWhite(client);
     setCentralWidget(client);
 
     m_panels = new QStackedWidget(client);
@@ -46,8 +133,157 @@ frmMain::frmMain(Services services, QWidget *parent)
     m_panels->addWidget(fraRune);
     bringCardPanelToFront();
 
-    connect(fraRune->cmdSettings, &QPushButton::clicked, this,
-            &frmMain::bringSettingsPanelToFront);
+    buildFormLevel(client);
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    m_timer1 = new SecondTicker(m_services.clock, this);
+    m_trayWait = new QTimer(this);
+    m_trayWait->setInterval(kTrayPollMs);
+    connectHandlers();
+}
+
+frmMain::~frmMain()
+{
+    m_services.tray.setMenu(nullptr);
+}
+
+void frmMain::buildFormLevel(QWidget *client)
+{
+    Label61 = addPromotion(client,
+                           u"Talk about your cards with friends on the Quellmoor discussion board: "
+                           u"click here to visit us!"_s,
+                           kDarkRed, twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
+
+    auto *cmdExit = new QPushButton(u"&Exit"_s, client);
+    cmdExit->setObjectName(u"cmdExit"_s);
+    cmdExit->setFont(programFont(9.0, true));
+    cmdExit->setGeometry(twipsRect(60, 6000, 7005, 495));
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+
+    auto *frame5 = new QFrame(client);
+    frame5->setFrameShape(QFrame::Box);
+    makeWhite(frame5);
+    frame5->setGeometry(twipsRect(-120, 6480, 7245, 855));
+    const QRect promotion = twipsRect(240, 120, 6945, 615);
+    lblCobrand = addPromotion(
+        frame5,
+        u"Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+        u"your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+        u"co-branding."_s,
+        Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
+    lblFullBrand = addPromotion(
+        frame5,
+        u"Home Business Opportunity. Start your own Internet business and make money online. Get "
+        u"this software fully branded for your website. Click here for more details."_s,
+        Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
+    bringPromotionToFront(true);
+
+    cboDate = addHiddenList(client, numberTexts(1, 31), twipsRect(2640, 7560, 900, 315));
+    cboMonth = addHiddenList(client, monthNames(), twipsRect(3840, 7560, 1380, 315));
+    cboYear = addHiddenList(client, numberTexts(1901, 2050), twipsRect(5400, 7560, 1020, 315));
+}
+
+void frmMain::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(u"&File"_s);
+    file->addAction(u"Show &Cartomancy Card"_s, this, &frmMain::cmdCalculateMoonPhase_Click);
+    file->addSeparator();
+    file->addAction(u"E&xit"_s, this, &frmMain::cmdExit_Click);
+
+    QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
+    tools->addAction(u"&Settings"_s, this, &frmMain::mnuSettings_Click);
+
+    QMenu *help = menuBar()->addMenu(u"&Help"_s);
+    help->addAction(u"&Online Help"_s, this, [this] { openPage(web::pages::HelpWebPage); });
+    help->addAction(u"&Visit Us Online"_s, this, [this] { openPage(web::pages::HomePage); });
+    help->addSeparator();
+    help->addAction(u"Check for Software &Update"_s, this,
+                    [this] { openPage(web::pages::DownloadWebPage); });
+    help->addSeparator();
+    mnuAbout = help->addAction(u"&About Software"_s, this, &frmMain::aboutRequested);
+
+    menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(web::pages::Donate); });
+
+    mnuPopUp = new QMenu(this);
+    mnuPop = mnuPopUp->addAction(u"Show"_s, this, &frmMain::mnuPop_Click);
+    QFont bold = mnuPop->font();
+    bold.setBold(true);
+    mnuPop->setFont(bold);
+    mnuPopUp->setDefaultAction(mnuPop);
+    mnuExit1 = mnuPopUp->addAction(u"Exit"_s, this, &frmMain::mnuExit1_Click);
+    m_services.tray.setMenu(mnuPopUp);
+}
+
+void frmMain::connectHandlers()
+{
+    connect(fraRune->cmdSettings, &QPushButton::clicked, this, &frmMain::mnuSettings_Click);
+    connect(fraSettings->cmdCalculateMoonPhase, &QPushButton::clicked, this,
+            &frmMain::cmdCalculateMoonPhase_Click);
+    connect(fraSettings->optRun, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optRun_Click();
+    });
+    connect(fraSettings->optDontRun, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            optDontRun_Click();
+    });
+    connect(fraSettings->chkSysTray, &QCheckBox::toggled, this, &frmMain::chkSysTray_Click);
+    // Only a pick by the user stores a time; setting the lists from the store writes nothing.
+    connect(fraSettings->cboHour, &QComboBox::activated, this,
+            [this] { pickTime(fraSettings->cboHour, settings::keys::Hour); });
+    connect(fraSettings->cboMinute, &QComboBox::activated, this,
+            [this] { pickTime(fraSettings->cboMinute, settings::keys::Minute); });
+    connect(fraSettings->cboSecond, &QComboBox::activated, this,
+            [this] { pickTime(fraSettings->cboSecond, settings::keys::Second); });
+    connect(Label61, &LinkLabel::clicked, this, [this] { openPage(web::pages::HomePage); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { openPage(web::pages::CoBrand); });
+    connect(lblFullBrand, &LinkLabel::clicked, this,
+            [this] { openPage(web::pages::FullyBranded); });
+    connect(&m_services.tray, &TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
+    connect(m_timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
+    connect(m_trayWait, &QTimer::timeout, this, &frmMain::waitForTray);
+}
+
+void frmMain::Form_Load()
+{
+    if (HasStartupEntry()) {
+        selectOption(true);
+        fraSettings->chkSysTray->setChecked(settings::isExactlyTrue(
+            m_services.store.ReadSetting(settings::keys::RunAtSysTray, u"False"_s)));
+    }
+    // Otherwise "Don't run at start-up" is already selected, as it is from the start.
+
+    const bool startedAtLogOn = m_launch.arguments.join(u' ').contains("/STARTUP"_L1);
+    if (fraSettings->chkSysTray->isChecked() && startedAtLogOn) {
+        m_waitingForLogOnTray = true;
+        SendToTray();
+        m_waitingForLogOnTray = false;
+    }
+
+    showCardForTheDay();
+    LoadSettings();
+    m_timer1->start();
+}
+
+void frmMain::showCardForTheDay()
+{
+    settings::SettingsStore &store = m_services.store;
+    const QDate today = m_services.clock.today();
+    if (schedule::isFirstRun(store)) {
+        for (QComboBox *list : {fraSettings->cboHour, fraSettings->cboMinute, fraSettings->cboSecond})
+            list->setCurrentIndex(0);
+        schedule::writeFirstRunValues(store, today);
+        ShowRandomCard();
+        bringSettingsPanelToFront();
+        return;
+    }
+    const std::optional<int> stored = schedule::storedCard(store);
+    if (schedule::takeDueCard(store, today) || !stored)
+        ShowRandomCard();
+    else
+        ShowCard(*stored);
+    bringCardPanelToFront();
 }
 
 void frmMain::ShowCard(int index)
@@ -80,6 +316,268 @@ void frmMain::bringSettingsPanelToFront()
 bool frmMain::isCardPanelInFront() const
 {
     return m_panels->currentWidget() == fraRune;
+}
+
+void frmMain::bringPromotionToFront(bool coBrand)
+{
+    LinkLabel *front = coBrand ? lblCobrand : lblFullBrand;
+    LinkLabel *back = coBrand ? lblFullBrand : lblCobrand;
+    // Hidden rather than merely covered: both texts are transparent and would show through.
+    back->setVisible(false);
+    front->setVisible(true);
+    front->raise();
+}
+
+void frmMain::SendToTray()
+{
+    m_services.tray.add(windowIcon(), u"Recent"_s);
+    m_inTray = true;
+    if (m_services.tray.isAvailable()) {
+        hide();
+    } else if (m_waitingForLogOnTray) {
+        // Never shown yet; the panel may still be on its way.
+        m_trayWaitClock.start();
+        m_trayWait->start();
+    } else {
+        // Without a notification area a hidden window could never be reached again.
+        showMinimized();
+    }
+}
+
+bool frmMain::isWaitingForTray() const
+{
+    return m_trayWait->isActive();
+}
+
+void frmMain::waitForTray()
+{
+    if (m_services.tray.isAvailable()) {
+        m_trayWait->stop();
+        return;
+    }
+    if (m_trayWaitClock.elapsed() >= m_launch.trayWait.count()) {
+        m_trayWait->stop();
+        if (m_inTray)
+            showMinimized();
+    }
+}
+
+void frmMain::RemoveTrayIcon()
+{
+    m_services.tray.remove();
+}
+
+void frmMain::mnuPop_Click()
+{
+    m_trayWait->stop();
+    show();
+    showNormal();
+    centreOnScreen();
+    RemoveTrayIcon();
+    m_inTray = false;
+    raise();
+    activateWindow();
+}
+
+void frmMain::centreOnScreen()
+{
+    const QScreen *where = screen();
+    if (!where)
+        return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(where->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void frmMain::Timer1_Timer()
+{
+    const QDateTime now = m_services.clock.now();
+    if (!schedule::isDisplayTime(m_services.store, now.time()))
+        return;
+    if (schedule::takeDueCard(m_services.store, now.date()))
+        ShowRandomCard();
+    // The tray icon stays; which panel is in front does not change.
+    m_trayWait->stop();
+    m_inTray = false;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+bool frmMain::isChosenDateAccepted()
+{
+    const int month = cboMonth->currentIndex();
+    const int day = cboDate->currentIndex();
+    const bool february = month == 1 && (day == 29 || day == 30);
+    const bool thirtyDays = (month == 3 || month == 5 || month == 8 || month == 10) && day == 30;
+    if (!february && !thirtyDays)
+        return true;
+    m_services.messages.show({u"Please Enter Correct Date !"_s, MessageBoxes::Icon::Information,
+                              MessageBoxes::Buttons::Ok});
+    return false;
+}
+
+void frmMain::cmdCalculateMoonPhase_Click()
+{
+    if (!isChosenDateAccepted())
+        return;
+    SaveSettings();
+    SendToTray();
+    bringCardPanelToFront();
+}
+
+void frmMain::mnuSettings_Click()
+{
+    bringSettingsPanelToFront();
+}
+
+void frmMain::cmdExit_Click()
+{
+    const MessageBoxes::Answer answer = m_services.messages.show(
+        {u"Are You Sure You Want To Quit Tarvelle?"_s, MessageBoxes::Icon::Exclamation,
+         MessageBoxes::Buttons::YesNo});
+    if (answer == MessageBoxes::Answer::Yes)
+        unload();
+    else
+        cmdCalculateMoonPhase_Click();
+}
+
+void frmMain::mnuExit1_Click()
+{
+    unload();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // The window system's close (close box, Alt+F4, window menu) arrives spontaneously.
+    event->setAccepted(Form_QueryUnload(event->spontaneous() ? CloseReason::WindowSystem
+                                                             : CloseReason::Program));
+}
+
+bool frmMain::Form_QueryUnload(CloseReason reason)
+{
+    if (m_unloaded)
+        return true;
+    if (reason == CloseReason::WindowSystem) {
+        // The close box only puts the program away.
+        SendToTray();
+        bringCardPanelToFront();
+        return false;
+    }
+    unload();
+    return true;
+}
+
+void frmMain::unload()
+{
+    if (m_unloaded)
+        return;
+    // Saved once: the close request and the unload would store the same two values.
+    SaveSettings();
+    bringCardPanelToFront();
+    m_unloaded = true;
+    RemoveTrayIcon();
+    m_timer1->stop();
+    m_trayWait->stop();
+    hide();
+    Q_EMIT unloaded();
+}
+
+void frmMain::endSession()
+{
+    if (m_unloaded)
+        return;
+    m_unloaded = true;
+    SaveSettings();
+    RemoveTrayIcon();
+    m_timer1->stop();
+    m_trayWait->stop();
+    hide();
+}
+
+void frmMain::SaveSettings()
+{
+    settings::SaveSettings(m_services.store, {fraSettings->optRun->isChecked(),
+                                              fraSettings->chkSysTray->isChecked()});
+}
+
+void frmMain::LoadSettings()
+{
+    const settings::StoredPanel stored = settings::LoadSettings(m_services.store);
+    fraSettings->chkSysTray->setChecked(stored.startAtSystemTray);
+    selectOption(stored.runAtStartUp);
+    const auto setList = [](QComboBox *list, const QString &text) {
+        // A time that is no entry of the list leaves the list as it is.
+        if (const int entry = list->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+            entry >= 0)
+            list->setCurrentIndex(entry);
+    };
+    setList(fraSettings->cboHour, stored.hour);
+    setList(fraSettings->cboMinute, stored.minute);
+    setList(fraSettings->cboSecond, stored.second);
+}
+
+// Selecting an option from code always runs its handler, even when it is already selected, so
+// the start-up entry and the tray box always end as the stored choice says.
+void frmMain::selectOption(bool runAtStartUp)
+{
+    QRadioButton *option = runAtStartUp ? fraSettings->optRun : fraSettings->optDontRun;
+    if (!option->isChecked())
+        option->setChecked(true); // its toggled() runs the handler
+    else if (runAtStartUp)
+        optRun_Click();
+    else
+        optDontRun_Click();
+}
+
+void frmMain::optRun_Click()
+{
+    UpdateStartupEntry(true);
+    fraSettings->chkSysTray->setEnabled(true);
+}
+
+void frmMain::optDontRun_Click()
+{
+    UpdateStartupEntry(false);
+    fraSettings->chkSysTray->setEnabled(false);
+    fraSettings->chkSysTray->setChecked(false);
+}
+
+void frmMain::chkSysTray_Click(bool ticked)
+{
+    m_services.store.WriteSetting(settings::keys::RunAtSysTray, settings::booleanText(ticked));
+}
+
+bool frmMain::HasStartupEntry()
+{
+    return m_services.startupList.contains(m_launch.appName);
+}
+
+void frmMain::UpdateStartupEntry(bool runAtStartUp)
+{
+    using Failure = settings::StartupList::Failure;
+    const std::optional<Failure> failure =
+        runAtStartUp ? m_services.startupList.write(m_launch.appName, m_launch.executablePath)
+                     : m_services.startupList.remove(m_launch.appName);
+    // Whether a removal took effect is not examined; only a folder we cannot open is reported.
+    if (!failure || (!runAtStartUp && failure->stage == Failure::Stage::Setting))
+        return;
+    const QString what = failure->stage == Failure::Stage::Opening ? u" opening key"_s
+                                                                    : u" setting key"_s;
+    m_services.messages.show({u"Error "_s + QString::number(failure->code) + what + u'\n'
+                                  + failure->description,
+                              MessageBoxes::Icon::None, MessageBoxes::Buttons::Ok});
+}
+
+void frmMain::pickTime(QComboBox *list, QLatin1String key)
+{
+    if (list->currentIndex() >= 0)
+        m_services.store.WriteSetting(key, list->currentText());
+}
+
+void frmMain::openPage(QLatin1String pageKey)
+{
+    web::OpenSitePage(m_services.browser, pageKey);
 }
 
 } // namespace app

@@ -2,21 +2,36 @@
 
 #include "app/Services.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 
+class QAction;
+class QComboBox;
+class QMenu;
 class QStackedWidget;
+class QTimer;
 
 namespace app {
 
 class CardPanel;
+class LinkLabel;
+class SecondTicker;
 class SettingsPanel;
 
-// The main window.
+// The main window: the card for the day, the settings, the daily display and the tray.
 class frmMain final : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit frmMain(Services services, QWidget *parent = nullptr);
+    frmMain(Services services, LaunchInfo launch, QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // Runs once, before the window is first shown.
+    void Form_Load();
+    // Whether the load left the program waiting in the notification area.
+    bool isInTray() const { return m_inTray; }
+    // A start at log-on without a tray yet gives the panel a few seconds to appear.
+    bool isWaitingForTray() const;
 
     // The only two ways the card on show changes; both remember it as the card for the day.
     void ShowCard(int index);
@@ -25,13 +40,79 @@ public:
     void bringCardPanelToFront();
     void bringSettingsPanelToFront();
     bool isCardPanelInFront() const;
+    // Which of the two promotional texts lies on top.
+    void bringPromotionToFront(bool coBrand);
+    void centreOnScreen();
+
+    void SendToTray();
+    void RemoveTrayIcon();
+    void SaveSettings();
+    void LoadSettings();
+    bool HasStartupEntry();
+    void UpdateStartupEntry(bool runAtStartUp);
+    // The hidden date lists' check: refuses days the month does not have.
+    bool isChosenDateAccepted();
+
+    // Handlers, named after the control and its event.
+    void Timer1_Timer();
+    void cmdCalculateMoonPhase_Click();
+    void cmdExit_Click();
+    void mnuExit1_Click();
+    void mnuPop_Click();
+    void mnuSettings_Click();
+    void optRun_Click();
+    void optDontRun_Click();
+    void chkSysTray_Click(bool ticked);
+
+    enum class CloseReason { WindowSystem, Program };
+    // Whether a close request goes ahead; the window system's close is always refused.
+    bool Form_QueryUnload(CloseReason reason);
+
+    // Ends the main window's life: saves, removes the icon and reports unloaded().
+    void unload();
+    // For log-out and termination signals: save and let go without any question.
+    void endSession();
 
     CardPanel *fraRune;
     SettingsPanel *fraSettings;
+    QComboBox *cboDate;
+    QComboBox *cboMonth;
+    QComboBox *cboYear;
+    LinkLabel *Label61;
+    LinkLabel *lblCobrand;
+    LinkLabel *lblFullBrand;
+    QMenu *mnuPopUp;
+    QAction *mnuPop;
+    QAction *mnuExit1;
+    QAction *mnuAbout;
+
+Q_SIGNALS:
+    // The main window has been unloaded; the program goes on to its exit screen.
+    void unloaded();
+    void aboutRequested();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildFormLevel(QWidget *client);
+    void connectHandlers();
+    void showCardForTheDay();
+    void selectOption(bool runAtStartUp);
+    void waitForTray();
+    void openPage(QLatin1String pageKey);
+    void pickTime(QComboBox *list, QLatin1String key);
+
     Services m_services;
+    LaunchInfo m_launch;
     QStackedWidget *m_panels;
+    SecondTicker *m_timer1;
+    QTimer *m_trayWait;
+    QElapsedTimer m_trayWaitClock;
+    bool m_waitingForLogOnTray = false;
+    bool m_inTray = false;
+    bool m_unloaded = false;
 };
 
 } // namespace app

@@ -1,8 +1,14 @@
 #include "app/Clock.h"
+#include "app/InstanceLock.h"
+#include "app/MessageBoxes.h"
 #include "app/ProgramIcon.h"
+#include "app/Program.h"
 #include "app/RandomGenerator.h"
-#include "app/frmMain.h"
+#include "app/SignalWatcher.h"
+#include "app/TrayIcon.h"
 #include "settings/IniSettingsStore.h"
+#include "settings/XdgAutostartList.h"
+#include "web/Browser.h"
 
 #include <QApplication>
 
@@ -10,14 +16,32 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(app::programIcon());
+    // Closing the main window only hides it; the program ends through its own exit path.
+    QApplication::setQuitOnLastWindowClosed(false);
 
+    const QString appName = settings::IniSettingsStore::executableAppName();
     app::SystemClock clock;
     app::MersenneRandomGenerator random;
     settings::IniSettingsStore store(&settings::IniSettingsStore::executableAppName);
-    random.seed(app::seedFromClock(clock));
+    app::DialogMessageBoxes messages;
+    app::SystemTrayIcon tray;
+    settings::XdgAutostartList startupList;
+    web::DesktopBrowser browser;
+    app::LockFileInstanceLock instanceLock(app::LockFileInstanceLock::defaultPath(appName));
 
-    app::frmMain window({store, clock, random});
-    window.ShowRandomCard();
-    window.show();
+    const app::Services services{store, clock, random, messages, tray, startupList, browser,
+                                 instanceLock};
+    app::LaunchInfo launch{QApplication::arguments().mid(1), QApplication::applicationFilePath(),
+                           appName};
+    app::Program program(services, launch, [] { QCoreApplication::exit(0); });
+
+    app::SignalWatcher terminations;
+    QObject::connect(&terminations, &app::SignalWatcher::terminationRequested, &program,
+                     &app::Program::endSession);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &program,
+                     [&program] { program.endSession(); });
+
+    if (!program.StartProgram())
+        return 0;
     return QApplication::exec();
 }

@@ -5,9 +5,7 @@
 #include "app/frmMain.h"
 #include "cards/Deck.h"
 
-#include "FakeClock.h"
-#include "MemorySettingsStore.h"
-#include "ScriptedRandom.h"
+#include "ProgramDoubles.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -28,17 +26,14 @@ private Q_SLOTS:
     void settingsButtonBringsTheSettingsPanel();
 
 private:
-    MemorySettingsStore m_store;
-    FakeClock m_clock;
-    ScriptedRandom m_random;
+    std::unique_ptr<ProgramDoubles> m_world;
     app::frmMain *m_window = nullptr;
 };
 
 void TestCardPanel::init()
 {
-    m_store = MemorySettingsStore();
-    m_random = ScriptedRandom();
-    m_window = new app::frmMain({m_store, m_clock, m_random});
+    m_world = std::make_unique<ProgramDoubles>();
+    m_window = new app::frmMain(m_world->services(), m_world->launch);
 }
 
 void TestCardPanel::cleanup()
@@ -51,7 +46,7 @@ void TestCardPanel::picturesStartAtTheAceOfClubs()
 {
     QCOMPARE(m_window->fraRune->picCard->card(), 1);
     QCOMPARE(m_window->fraSettings->picCard2->card(), 1);
-    QVERIFY(m_store.writes.isEmpty());
+    QVERIFY(m_world->store.writes.isEmpty());
 }
 
 void TestCardPanel::showCardFillsEverything()
@@ -65,14 +60,14 @@ void TestCardPanel::showCardFillsEverything()
     QCOMPARE(panel->lblAlternativeName->text(), u"7th week of the spring season."_s);
     QCOMPARE(panel->lblKeywards->text(), cards::card(7).keywords);
     QCOMPARE(panel->lblCardDesc->text(), cards::card(7).description);
-    QCOMPARE(m_store.writes, (QList<QPair<QString, QString>>{{u"Card"_s, u"7"_s}}));
+    QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{{u"Card"_s, u"7"_s}}));
 
     // Showing the same card again still records it.
     m_window->ShowCard(7);
-    QCOMPARE(m_store.writes.size(), 2);
+    QCOMPARE(m_world->store.writes.size(), 2);
     m_window->ShowCard(52);
     QCOMPARE(panel->lblCardName->text(), u"Knights Of Spades"_s);
-    QCOMPARE(m_store.values.value(u"Card"_s), u"52"_s);
+    QCOMPARE(m_world->store.values.value(u"Card"_s), u"52"_s);
 }
 
 void TestCardPanel::showCardLeavesThePanelOrderAlone()
@@ -90,15 +85,15 @@ void TestCardPanel::showCardLeavesThePanelOrderAlone()
 
 void TestCardPanel::showRandomCardTakesTheGeneratorsValue()
 {
-    m_random.values = {0.5F, 0.0F, 0.99999994F};
+    m_world->random.values = {0.5F, 0.0F, 0.99999994F};
     m_window->ShowRandomCard();
     QCOMPARE(m_window->fraRune->lblCardName->text(), u"Ace Of Hearts"_s);
     m_window->ShowRandomCard();
-    QCOMPARE(m_store.values.value(u"Card"_s), u"1"_s);
+    QCOMPARE(m_world->store.values.value(u"Card"_s), u"1"_s);
     m_window->ShowRandomCard();
-    QCOMPARE(m_store.values.value(u"Card"_s), u"52"_s);
-    QCOMPARE(m_random.draws, 3);
-    QVERIFY(m_random.seeds.isEmpty()); // seeding belongs to start-up alone
+    QCOMPARE(m_world->store.values.value(u"Card"_s), u"52"_s);
+    QCOMPARE(m_world->random.draws, 3);
+    QVERIFY(m_world->random.seeds.isEmpty()); // seeding belongs to start-up alone
 }
 
 void TestCardPanel::everyCardsTextFitsItsBox()
@@ -126,7 +121,7 @@ void TestCardPanel::settingsButtonBringsTheSettingsPanel()
     QTest::mouseClick(m_window->fraRune->cmdSettings, Qt::LeftButton);
     QVERIFY(!m_window->isCardPanelInFront());
     QCOMPARE(m_window->fraRune->lblCardName->text(), u"Seven Of Diamond"_s);
-    QCOMPARE(m_store.writes.size(), 1);
+    QCOMPARE(m_world->store.writes.size(), 1);
 }
 
 QTEST_MAIN(TestCardPanel)

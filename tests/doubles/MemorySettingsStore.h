@@ -5,12 +5,14 @@
 #include <QList>
 #include <QMap>
 #include <QPair>
+#include <QStringList>
 
-// Keeps the values in memory and remembers every write in order.
+// Keeps the values in memory and remembers every read and write in order.
 class MemorySettingsStore final : public settings::SettingsStore {
 public:
     std::optional<QString> storedValue(const QString &key) const override
     {
+        reads.append(key);
         const auto found = values.constFind(key);
         if (found == values.cend())
             return std::nullopt;
@@ -26,4 +28,5 @@ public:
 
     QMap<QString, QString> values;
     QList<QPair<QString, QString>> writes;
+    mutable QStringList reads;
 };

@@ -1,0 +1,68 @@
+#include "app/DisplaySchedule.h"
+
+#include "cards/Deck.h"
+#include "settings/DateText.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingValues.h"
+#include "settings/SettingsStore.h"
+
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+namespace app::schedule {
+
+namespace {
+
+std::optional<int> timeField(const settings::SettingsStore &store, QLatin1String key, int limit)
+{
+    const std::optional<int> value = settings::integerFromText(store.ReadSetting(key));
+    if (!value || *value >= limit)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+bool isFirstRun(const settings::SettingsStore &store)
+{
+    return store.ReadSetting(settings::keys::Hour).isEmpty();
+}
+
+void writeFirstRunValues(settings::SettingsStore &store, QDate today)
+{
+    store.WriteSetting(settings::keys::Date, settings::dateToText(today, QLocale()));
+    store.WriteSetting(settings::keys::Hour, u"7"_s);
+    store.WriteSetting(settings::keys::Minute, u"0"_s);
+    store.WriteSetting(settings::keys::Second, u"0"_s);
+    store.WriteSetting(settings::keys::Card, u"1"_s);
+}
+
+bool takeDueCard(settings::SettingsStore &store, QDate today)
+{
+    const std::optional<QDate> due =
+        settings::dateFromText(store.ReadSetting(settings::keys::Date), QLocale(), today);
+    if (due && *due > today)
+        return false;
+    store.WriteSetting(settings::keys::Date, settings::dateToText(today.addDays(1), QLocale()));
+    return true;
+}
+
+std::optional<int> storedCard(const settings::SettingsStore &store)
+{
+    const std::optional<int> index = settings::integerFromText(store.ReadSetting(settings::keys::Card));
+    if (!index || !cards::isCardIndex(*index))
+        return std::nullopt;
+    return index;
+}
+
+bool isDisplayTime(const settings::SettingsStore &store, QTime now)
+{
+    const auto hour = timeField(store, settings::keys::Hour, 24);
+    const auto minute = timeField(store, settings::keys::Minute, 60);
+    const auto second = timeField(store, settings::keys::Second, 60);
+    return hour && minute && second && *hour == now.hour() && *minute == now.minute()
+           && *second == now.second();
+}
+
+} // namespace app::schedule

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDateTime>
+
+#include <optional>
+
+namespace settings {
+class SettingsStore;
+}
+
+// When a new card is due and when the window comes up: the rules, without the window.
+namespace app::schedule {
+
+// No display hour stored (or an empty one) means the program has never run.
+bool isFirstRun(const settings::SettingsStore &store);
+// Today's date as the due date, then 7:00:00 and card 1, in that order.
+void writeFirstRunValues(settings::SettingsStore &store, QDate today);
+
+// When the stored due date has come (or cannot be read), moves it to tomorrow and says so:
+// the caller then draws a new card.
+bool takeDueCard(settings::SettingsStore &store, QDate today);
+
+// The stored card for the day, when it is one of the deck.
+std::optional<int> storedCard(const settings::SettingsStore &store);
+
+// Whether `now` is the stored display time, to the second. A stored time that is no entry of
+// its list never matches.
+bool isDisplayTime(const settings::SettingsStore &store, QTime now);
+
+} // namespace app::schedule

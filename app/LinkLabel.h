@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+namespace app {
+
+// A text that opens something when clicked, or activated with Enter or Space.
+class LinkLabel final : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(QWidget *parent);
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+} // namespace app

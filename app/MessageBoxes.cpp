@@ -1,0 +1,37 @@
+#include "app/MessageBoxes.h"
+
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+namespace {
+
+QMessageBox::Icon dialogIcon(MessageBoxes::Icon icon)
+{
+    switch (icon) {
+    case MessageBoxes::Icon::Information: return QMessageBox::Information;
+    case MessageBoxes::Icon::Exclamation: return QMessageBox::Warning;
+    case MessageBoxes::Icon::Critical: return QMessageBox::Critical;
+    case MessageBoxes::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+MessageBoxes::Answer DialogMessageBoxes::show(const Message &message)
+{
+    const bool question = message.buttons == Buttons::YesNo;
+    QMessageBox box(dialogIcon(message.icon), u"Tarvelle"_s, message.text,
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);
+    const int result = box.exec();
+    if (!question)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+} // namespace app

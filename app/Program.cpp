@@ -1,0 +1,72 @@
+#include "app/Program.h"
+
+#include "app/Clock.h"
+#include "app/InstanceLock.h"
+#include "app/MessageBoxes.h"
+#include "app/RandomGenerator.h"
+#include "app/frmMain.h"
+
+#include <QApplication>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+Program::Program(Services services, LaunchInfo launch, QuitFunction quit)
+    : m_services(services), m_launch(std::move(launch)), m_quit(std::move(quit))
+{
+}
+
+Program::~Program() = default;
+
+bool Program::StartProgram()
+{
+    if (!m_services.instanceLock.acquire()) {
+        // Nothing of the running copy's settings may be touched from here.
+        m_services.messages.show({u"Application is already running"_s,
+                                  MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok});
+        EndProgram();
+        return false;
+    }
+    m_services.random.seed(seedFromClock(m_services.clock));
+
+    m_main = std::make_unique<frmMain>(m_services, m_launch);
+    connect(m_main.get(), &frmMain::unloaded, this, [this] {
+        // Until there is an exit screen to show, leaving the main window ends the program.
+        EndProgram();
+    });
+    m_main->Form_Load();
+    if (!m_main->isInTray()) {
+        m_main->centreOnScreen();
+        m_main->show();
+        // Some window managers place a new window themselves; put it back in the middle.
+        m_main->centreOnScreen();
+    }
+    CoBrand_Randomize();
+    return true;
+}
+
+void Program::CoBrand_Randomize()
+{
+    m_coBrandPick = static_cast<int>(m_services.random.next() * 6.0F) + 1;
+    m_main->bringPromotionToFront(m_coBrandPick % 2 == 1);
+}
+
+void Program::EndProgram()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        window->hide();
+    m_quit();
+}
+
+void Program::endSession()
+{
+    if (m_main)
+        m_main->endSession();
+    EndProgram();
+}
+
+} // namespace app

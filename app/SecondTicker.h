@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace app {
+
+class Clock;
+
+// Fires once in every wall-clock second. A free-running one-second timer drifts against the
+// clock and now and then skips a whole second, which would miss that day's display.
+class SecondTicker final : public QObject {
+    Q_OBJECT
+
+public:
+    SecondTicker(const Clock &clock, QObject *parent);
+
+    void start();
+    void stop();
+    bool isActive() const { return m_timer.isActive(); }
+
+    // How long to wait from `msecOfSecond` into a second until just past the next one.
+    static int delayToNextSecond(int msecOfSecond);
+
+Q_SIGNALS:
+    void tick();
+
+private:
+    void fire();
+    void scheduleNext();
+
+    const Clock &m_clock;
+    QTimer m_timer;
+    qint64 m_lastSecond = -1;
+};
+
+} // namespace app

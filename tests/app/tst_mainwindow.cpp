@@ -1,0 +1,336 @@
+#include "app/CardPanel.h"
+#include "app/FittedLabel.h"
+#include "app/LinkLabel.h"
+#include "app/Program.h"
+#include "app/SettingsPanel.h"
+#include "app/frmMain.h"
+#include "settings/DateText.h"
+
+#include "ProgramDoubles.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Message = app::MessageBoxes::Message;
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void exitAnsweredYes();
+    void exitAnsweredNo();
+    void fileExitAsksTheSameQuestion();
+    void trayExitLeavesWithoutAQuestion();
+    void closeBoxOnlyPutsTheWindowAway();
+    void ownCloseRequestUnloads();
+    void endSessionSavesWithoutAnyQuestion();
+    void menuBarLayout();
+    void pagesOpenedFromMenusAndLinks();
+    void trayStates();
+    void trayBoxStoresItsStateAtOnce();
+    void startupOptionsWriteAndRemoveTheEntry();
+    void startupEntryFailuresAreReported();
+    void selectingAnOptionFromCodeRepeatsItsActions();
+    void settingsPanelFromMenuAndButton();
+
+private:
+    app::frmMain *window() const { return m_program->mainWindow(); }
+    QAction *menuAction(const QString &menu, const QString &item) const;
+
+    std::unique_ptr<ProgramDoubles> m_world;
+    std::unique_ptr<app::Program> m_program;
+    int m_quits = 0;
+};
+
+void TestMainWindow::init()
+{
+    QLocale::setDefault(QLocale(u"en_GB"_s));
+    m_world = std::make_unique<ProgramDoubles>();
+    m_world->store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
+                             {u"Card"_s, u"30"_s}, {u"Date"_s, u"09/12/2026"_s}};
+    m_quits = 0;
+    m_program = std::make_unique<app::Program>(m_world->services(), m_world->launch,
+                                               [this] { ++m_quits; });
+    QVERIFY(m_program->StartProgram());
+    m_world->store.writes.clear();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_program.reset();
+    m_world.reset();
+}
+
+QAction *TestMainWindow::menuAction(const QString &menu, const QString &item) const
+{
+    for (QAction *top : window()->menuBar()->actions()) {
+        if (top->text() != menu)
+            continue;
+        if (item.isEmpty())
+            return top;
+        for (QAction *action : top->menu()->actions()) {
+            if (action->text() == item)
+                return action;
+        }
+    }
+    return nullptr;
+}
+
+void TestMainWindow::exitAnsweredYes()
+{
+    m_world->tray.added = true;
+    m_world->messages.answers = {app::MessageBoxes::Answer::Yes};
+    QTest::mouseClick(window()->findChild<QPushButton *>(u"cmdExit"_s), Qt::LeftButton);
+    QCOMPARE(m_world->messages.shown,
+             (QList<Message>{{u"Are You Sure You Want To Quit Tarvelle?"_s,
+                              app::MessageBoxes::Icon::Exclamation,
+                              app::MessageBoxes::Buttons::YesNo}}));
+    QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
+    QCOMPARE(m_world->store.values.value(u"SystemTray"_s), u"False"_s);
+    QVERIFY(!m_world->tray.added);
+    QVERIFY(!window()->isVisible());
+    QCOMPARE(m_quits, 1);
+}
+
+void TestMainWindow::exitAnsweredNo()
+{
+    window()->mnuSettings_Click();
+    m_world->messages.answers = {app::MessageBoxes::Answer::No};
+    window()->cmdExit_Click();
+    QCOMPARE(m_quits, 0);
+    QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
+    QVERIFY(!window()->isVisible());
+    QVERIFY(m_world->tray.added);
+    QVERIFY(window()->isCardPanelInFront());
+}
+
+void TestMainWindow::fileExitAsksTheSameQuestion()
+{
+    m_world->messages.answers = {app::MessageBoxes::Answer::No};
+    QAction *exit = menuAction(u"&File"_s, u"E&xit"_s);
+    QVERIFY(exit);
+    exit->trigger();
+    QCOMPARE(m_world->messages.texts(), QStringList{u"Are You Sure You Want To Quit Tarvelle?"_s});
+    QVERIFY(window()->isInTray());
+}
+
+void TestMainWindow::trayExitLeavesWithoutAQuestion()
+{
+    window()->SendToTray();
+    window()->mnuExit1->trigger();
+    QVERIFY(m_world->messages.shown.isEmpty());
+    QVERIFY(m_world->store.values.contains(u"SystemTray"_s));
+    QVERIFY(!m_world->tray.added);
+    QCOMPARE(m_quits, 1);
+}
+
+void TestMainWindow::closeBoxOnlyPutsTheWindowAway()
+{
+    window()->mnuSettings_Click();
+    QVERIFY(!window()->Form_QueryUnload(app::frmMain::CloseReason::WindowSystem));
+    QVERIFY(!window()->isVisible());
+    QVERIFY(m_world->tray.added);
+    QVERIFY(m_world->store.writes.isEmpty()); // nothing is saved for a close box
+    QCOMPARE(m_quits, 0);
+    window()->mnuPop_Click();
+    QVERIFY(window()->isCardPanelInFront());
+}
+
+void TestMainWindow::ownCloseRequestUnloads()
+{
+    QVERIFY(window()->close());
+    QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
+    QCOMPARE(m_quits, 1);
+}
+
+void TestMainWindow::endSessionSavesWithoutAnyQuestion()
+{
+    window()->fraSettings->optRun->setChecked(true);
+    window()->fraSettings->chkSysTray->setChecked(true);
+    window()->SendToTray();
+    m_program->endSession();
+    QVERIFY(m_world->messages.shown.isEmpty());
+    QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"True"_s);
+    QCOMPARE(m_world->store.values.value(u"SystemTray"_s), u"True"_s);
+    QVERIFY(!m_world->tray.added);
+    QCOMPARE(m_quits, 1);
+}
+
+void TestMainWindow::menuBarLayout()
+{
+    QStringList top;
+    for (QAction *action : window()->menuBar()->actions())
+        top.append(action->text());
+    QCOMPARE(top, (QStringList{u"&File"_s, u"&Tools"_s, u"&Help"_s, u"&Donate"_s}));
+
+    const auto items = [this](const QString &menu) {
+        QStringList texts;
+        for (QAction *action : menuAction(menu, {})->menu()->actions()) {
+            texts.append(action->isSeparator() ? u"-"_s : action->text());
+            if (!action->shortcut().isEmpty())
+                texts.append(u"shortcut!"_s);
+        }
+        return texts;
+    };
+    QCOMPARE(items(u"&File"_s), (QStringList{u"Show &Cartomancy Card"_s, u"-"_s, u"E&xit"_s}));
+    QCOMPARE(items(u"&Tools"_s), QStringList{u"&Settings"_s});
+    QCOMPARE(items(u"&Help"_s), (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
+                                             u"Check for Software &Update"_s, u"-"_s,
+                                             u"&About Software"_s}));
+    QVERIFY(!menuAction(u"&Donate"_s, {})->menu());
+
+    QCOMPARE(m_world->tray.menu.data(), window()->mnuPopUp);
+    const QList<QAction *> popUp = window()->mnuPopUp->actions();
+    QCOMPARE(popUp.size(), 2);
+    QCOMPARE(popUp[0]->text(), u"Show"_s);
+    QVERIFY(popUp[0]->font().bold());
+    QCOMPARE(window()->mnuPopUp->defaultAction(), popUp[0]);
+    QCOMPARE(popUp[1]->text(), u"Exit"_s);
+}
+
+void TestMainWindow::pagesOpenedFromMenusAndLinks()
+{
+    const QString base = u"https://www.quellmoor.com/tarvelle/ssd.php?page="_s;
+    menuAction(u"&Help"_s, u"&Online Help"_s)->trigger();
+    menuAction(u"&Help"_s, u"&Visit Us Online"_s)->trigger();
+    menuAction(u"&Help"_s, u"Check for Software &Update"_s)->trigger();
+    menuAction(u"&Donate"_s, {})->trigger();
+    QTest::mouseClick(window()->Label61, Qt::LeftButton);
+    QTest::mouseClick(window()->lblCobrand, Qt::LeftButton);
+    QTest::mouseClick(window()->lblFullBrand, Qt::LeftButton);
+    QTest::keyClick(window()->lblFullBrand, Qt::Key_Return);
+    QStringList opened;
+    for (const QUrl &url : std::as_const(m_world->browser.opened))
+        opened.append(url.toString(QUrl::FullyEncoded));
+    QCOMPARE(opened, (QStringList{base + u"help-web-page"_s, base + u"home-page"_s,
+                                  base + u"download-web-page"_s, base + u"donate"_s,
+                                  base + u"home-page"_s, base + u"co-brand"_s,
+                                  base + u"fully-branded"_s, base + u"fully-branded"_s}));
+    QVERIFY(m_world->messages.shown.isEmpty());
+}
+
+void TestMainWindow::trayStates()
+{
+    window()->SendToTray();
+    window()->SendToTray();
+    QVERIFY(m_world->tray.added);
+    QCOMPARE(m_world->tray.toolTip, u"Recent"_s);
+    QVERIFY(!window()->isVisible());
+
+    window()->move(0, 0);
+    m_world->tray.doubleClick();
+    QVERIFY(window()->isVisible());
+    QVERIFY(!window()->isMinimized());
+    QVERIFY(!m_world->tray.added);
+    const QPoint centre = window()->screen()->availableGeometry().center();
+    QVERIFY((window()->frameGeometry().center() - centre).manhattanLength() <= 2);
+
+    // The daily display brings the window out and keeps the icon; hiding again keeps one icon.
+    window()->SendToTray();
+    m_world->clock.current = QDateTime(QDate(2026, 12, 8), QTime(7, 0, 0));
+    window()->Timer1_Timer();
+    QVERIFY(window()->isVisible());
+    QVERIFY(m_world->tray.added);
+    window()->SendToTray();
+    QVERIFY(m_world->tray.added);
+    window()->mnuPop->trigger();
+    QVERIFY(window()->isVisible());
+    QVERIFY(!m_world->tray.added);
+}
+
+void TestMainWindow::trayBoxStoresItsStateAtOnce()
+{
+    app::SettingsPanel *panel = window()->fraSettings;
+    QVERIFY(!panel->chkSysTray->isEnabled());
+    QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
+    QVERIFY(!panel->chkSysTray->isChecked()); // cannot be ticked with "Don't run at start-up"
+
+    QTest::mouseClick(panel->optRun, Qt::LeftButton);
+    QVERIFY(panel->chkSysTray->isEnabled());
+    m_world->store.writes.clear();
+    QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
+    QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
+    QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{
+                                        {u"RunAtSysTray"_s, u"True"_s},
+                                        {u"RunAtSysTray"_s, u"False"_s}}));
+    QVERIFY(!m_world->tray.added);
+    QVERIFY(window()->isVisible());
+}
+
+void TestMainWindow::startupOptionsWriteAndRemoveTheEntry()
+{
+    app::SettingsPanel *panel = window()->fraSettings;
+    QTest::mouseClick(panel->optRun, Qt::LeftButton);
+    QCOMPARE(m_world->startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
+    QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
+    QTest::mouseClick(panel->optDontRun, Qt::LeftButton);
+    QVERIFY(m_world->startupList.entries.isEmpty());
+    QVERIFY(!panel->chkSysTray->isEnabled());
+    QVERIFY(!panel->chkSysTray->isChecked());
+    QCOMPARE(m_world->store.values.value(u"RunAtSysTray"_s), u"False"_s);
+    QVERIFY(m_world->messages.shown.isEmpty());
+}
+
+void TestMainWindow::startupEntryFailuresAreReported()
+{
+    app::SettingsPanel *panel = window()->fraSettings;
+    m_world->startupList.openingFails = true;
+    QTest::mouseClick(panel->optRun, Qt::LeftButton);
+    QCOMPARE(m_world->messages.shown,
+             (QList<Message>{{u"Error 13 opening key\nPermission denied"_s,
+                              app::MessageBoxes::Icon::None, app::MessageBoxes::Buttons::Ok}}));
+    QVERIFY(panel->optRun->isChecked());
+    QVERIFY(panel->chkSysTray->isEnabled());
+    QVERIFY(m_world->startupList.entries.isEmpty());
+
+    m_world->startupList.openingFails = false;
+    m_world->startupList.settingFails = true;
+    m_world->messages.shown.clear();
+    window()->optRun_Click();
+    QCOMPARE(m_world->messages.texts(),
+             QStringList{u"Error 28 setting key\nNo space left on device"_s});
+}
+
+void TestMainWindow::selectingAnOptionFromCodeRepeatsItsActions()
+{
+    // Edited by hand: the box ticked though the program is not to run at start-up.
+    m_world->store.values.insert(u"SystemTray"_s, u"True"_s);
+    m_world->store.values.insert(u"AutorunStartUp"_s, u"False"_s);
+    window()->LoadSettings();
+    QVERIFY(window()->fraSettings->optDontRun->isChecked());
+    QVERIFY(!window()->fraSettings->chkSysTray->isChecked());
+    QVERIFY(!window()->fraSettings->chkSysTray->isEnabled());
+
+    m_world->store.values.insert(u"AutorunStartUp"_s, u"True"_s);
+    window()->LoadSettings();
+    const int writes = m_world->startupList.writes;
+    window()->LoadSettings(); // already selected: the entry is written again all the same
+    QCOMPARE(m_world->startupList.writes, writes + 1);
+}
+
+void TestMainWindow::settingsPanelFromMenuAndButton()
+{
+    QVERIFY(window()->isCardPanelInFront());
+    menuAction(u"&Tools"_s, u"&Settings"_s)->trigger();
+    QVERIFY(!window()->isCardPanelInFront());
+    menuAction(u"&File"_s, u"Show &Cartomancy Card"_s)->trigger();
+    QVERIFY(window()->isCardPanelInFront());
+    QVERIFY(window()->isInTray());
+    window()->mnuPop_Click();
+    QTest::mouseClick(window()->fraRune->cmdSettings, Qt::LeftButton);
+    QVERIFY(!window()->isCardPanelInFront());
+    QCOMPARE(window()->fraRune->lblCardName->text(), u"Four Of Hearts"_s);
+    QVERIFY(!m_world->store.writes.contains({u"Card"_s, u"30"_s}));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,276 @@
+#include "app/CardPanel.h"
+#include "app/FittedLabel.h"
+#include "app/SecondTicker.h"
+#include "app/SettingsPanel.h"
+#include "app/frmMain.h"
+#include "settings/DateText.h"
+
+#include "ProgramDoubles.h"
+
+#include <QComboBox>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestSchedule : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void displayTimeWithTheWindowHidden();
+    void displayTimeWithTheWindowShownAndNoCardDue();
+    void nearMissesDoNothing();
+    void lastSecondOfTheDay();
+    void listPickTakesEffectAtTheNextTick();
+    void storedTimeThatIsNoEntryNeverMatches();
+    void dateCheck_data();
+    void dateCheck();
+    void showCartomancyCardPutsTheProgramAway();
+    void tickerWaitsForTheNextWholeSecond();
+    void tickerFiresOncePerSecond();
+
+private:
+    void startOn(QDate day, QTime time = QTime(10, 0));
+    void tickAt(QDate day, QTime time)
+    {
+        m_world->clock.current = QDateTime(day, time);
+        m_window->Timer1_Timer();
+    }
+    static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
+
+    const QDate m_day{2026, 12, 8};
+    std::unique_ptr<ProgramDoubles> m_world;
+    std::unique_ptr<app::frmMain> m_window;
+};
+
+void TestSchedule::initTestCase()
+{
+    QLocale::setDefault(QLocale(u"de_DE"_s));
+}
+
+void TestSchedule::init()
+{
+    m_world = std::make_unique<ProgramDoubles>();
+    m_world->store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
+                             {u"Card"_s, u"9"_s}, {u"Date"_s, dateText(m_day.addDays(1))}};
+}
+
+void TestSchedule::cleanup()
+{
+    m_window.reset();
+    m_world.reset();
+}
+
+void TestSchedule::startOn(QDate day, QTime time)
+{
+    m_world->clock.current = QDateTime(day, time);
+    m_window = std::make_unique<app::frmMain>(m_world->services(), m_world->launch);
+    m_window->Form_Load();
+    m_window->show();
+}
+
+void TestSchedule::displayTimeWithTheWindowHidden()
+{
+    startOn(m_day);
+    QCOMPARE(m_world->store.values.value(u"Card"_s), u"9"_s);
+    m_window->SendToTray();
+    QVERIFY(!m_window->isVisible());
+    m_world->random.values = {0.5F};
+
+    tickAt(m_day.addDays(1), QTime(6, 59, 59));
+    QVERIFY(!m_window->isVisible());
+    tickAt(m_day.addDays(1), QTime(7, 0, 0));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->isMinimized());
+    QCOMPARE(m_world->store.values.value(u"Card"_s), u"27"_s);
+    QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(2)));
+    QVERIFY(m_world->tray.added); // the icon stays until "Show"
+    QVERIFY(m_window->isCardPanelInFront());
+
+    // The same second again (a clock set back): shown again, but no second card that day.
+    m_window->SendToTray();
+    m_world->random.values = {0.0F};
+    tickAt(m_day.addDays(1), QTime(7, 0, 0));
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_world->store.values.value(u"Card"_s), u"27"_s);
+    QCOMPARE(m_world->random.draws, 1);
+}
+
+void TestSchedule::displayTimeWithTheWindowShownAndNoCardDue()
+{
+    startOn(m_day, QTime(6, 0));
+    m_window->bringSettingsPanelToFront();
+    m_world->store.writes.clear();
+    tickAt(m_day, QTime(7, 0, 0));
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->isCardPanelInFront()); // the panel order is left alone
+    QCOMPARE(m_world->random.draws, 0);
+    QVERIFY(m_world->store.writes.isEmpty());
+}
+
+void TestSchedule::nearMissesDoNothing()
+{
+    startOn(m_day);
+    m_window->SendToTray();
+    for (const QTime time : {QTime(7, 1, 0), QTime(7, 0, 1), QTime(8, 0, 0), QTime(19, 0, 0),
+                             QTime(0, 0, 0)}) {
+        tickAt(m_day.addDays(1), time);
+        QVERIFY2(!m_window->isVisible(), qPrintable(time.toString()));
+    }
+    QCOMPARE(m_world->random.draws, 0);
+    QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(1)));
+}
+
+void TestSchedule::lastSecondOfTheDay()
+{
+    m_world->store.values.insert(u"Hour"_s, u"23"_s);
+    m_world->store.values.insert(u"Minute"_s, u"59"_s);
+    m_world->store.values.insert(u"Second"_s, u"59"_s);
+    startOn(m_day);
+    m_window->SendToTray();
+    m_world->random.values = {0.0F};
+    tickAt(m_day.addDays(1), QTime(23, 59, 59));
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_world->store.values.value(u"Card"_s), u"1"_s);
+    QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(2)));
+    // A second later the new day has begun; its card waits for its own display time or start.
+    m_window->SendToTray();
+    tickAt(m_day.addDays(2), QTime(0, 0, 0));
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_world->random.draws, 1);
+}
+
+void TestSchedule::listPickTakesEffectAtTheNextTick()
+{
+    startOn(m_day);
+    QComboBox *hour = m_window->fraSettings->cboHour;
+    QCOMPARE(hour->currentText(), u"7"_s);
+    m_world->store.writes.clear();
+    hour->setCurrentIndex(13); // moved by code: nothing stored
+    QVERIFY(m_world->store.writes.isEmpty());
+    Q_EMIT hour->activated(13);
+    QCOMPARE(m_world->store.writes,
+             (QList<QPair<QString, QString>>{{u"Hour"_s, u"13"_s}}));
+
+    m_window->SendToTray();
+    tickAt(m_day, QTime(7, 0, 0));
+    QVERIFY(!m_window->isVisible());
+    tickAt(m_day, QTime(13, 0, 0));
+    QVERIFY(m_window->isVisible());
+
+    QComboBox *second = m_window->fraSettings->cboSecond;
+    second->setCurrentIndex(59);
+    Q_EMIT second->activated(59);
+    QCOMPARE(m_world->store.values.value(u"Second"_s), u"59"_s);
+}
+
+void TestSchedule::storedTimeThatIsNoEntryNeverMatches()
+{
+    for (const QString &hour : {u"07"_s, u"24"_s, u"-1"_s, u"seven"_s, u" 7"_s, u"7.0"_s}) {
+        m_world->store.values.insert(u"Hour"_s, hour);
+        startOn(m_day);
+        QCOMPARE(m_window->fraSettings->cboHour->currentIndex(), -1);
+        m_window->SendToTray();
+        for (int h = 0; h < 24; ++h)
+            tickAt(m_day, QTime(h, 0, 0));
+        QVERIFY2(!m_window->isVisible(), qPrintable(hour));
+        QCOMPARE(m_world->store.values.value(u"Hour"_s), hour); // left as the user wrote it
+    }
+}
+
+void TestSchedule::dateCheck_data()
+{
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("1 January") << 0 << 0 << true;
+    QTest::newRow("30 February") << 1 << 29 << false;
+    QTest::newRow("31 February") << 1 << 30 << false;
+    QTest::newRow("29 February") << 1 << 28 << true;
+    QTest::newRow("31 April") << 3 << 30 << false;
+    QTest::newRow("31 June") << 5 << 30 << false;
+    QTest::newRow("31 September") << 8 << 30 << false;
+    QTest::newRow("31 November") << 10 << 30 << false;
+    QTest::newRow("30 November") << 10 << 29 << true;
+    QTest::newRow("31 December") << 11 << 30 << true;
+    QTest::newRow("31 March") << 2 << 30 << true;
+}
+
+void TestSchedule::dateCheck()
+{
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(bool, accepted);
+    startOn(m_day);
+    QCOMPARE(m_window->cboMonth->currentText(), u"January"_s);
+    QCOMPARE(m_window->cboMonth->itemText(3), u"April"_s);
+    QCOMPARE(m_window->cboYear->currentText(), u"1901"_s);
+    QCOMPARE(m_window->cboYear->count(), 150);
+    m_window->cboMonth->setCurrentIndex(month);
+    m_window->cboDate->setCurrentIndex(day);
+    m_window->bringSettingsPanelToFront();
+    m_world->store.writes.clear();
+
+    m_window->cmdCalculateMoonPhase_Click();
+    QCOMPARE(m_window->isVisible(), !accepted);
+    QCOMPARE(m_window->isCardPanelInFront(), accepted);
+    QCOMPARE(m_world->tray.added, accepted);
+    if (accepted) {
+        QVERIFY(m_world->messages.shown.isEmpty());
+        QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{
+                                            {u"AutorunStartUp"_s, u"False"_s},
+                                            {u"SystemTray"_s, u"False"_s}}));
+    } else {
+        QCOMPARE(m_world->messages.shown,
+                 (QList<app::MessageBoxes::Message>{{u"Please Enter Correct Date !"_s,
+                                                     app::MessageBoxes::Icon::Information,
+                                                     app::MessageBoxes::Buttons::Ok}}));
+        QVERIFY(m_world->store.writes.isEmpty());
+    }
+}
+
+void TestSchedule::showCartomancyCardPutsTheProgramAway()
+{
+    startOn(m_day);
+    m_window->mnuSettings_Click();
+    QVERIFY(!m_window->isCardPanelInFront());
+    QCOMPARE(m_window->fraRune->lblCardName->text(), u"Nine Of Clubs"_s);
+    m_window->cmdCalculateMoonPhase_Click();
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(m_window->isInTray());
+    QCOMPARE(m_world->store.values.value(u"Card"_s), u"9"_s);
+    QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(1)));
+    m_window->mnuPop_Click();
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_window->isCardPanelInFront());
+    QVERIFY(!m_world->tray.added);
+}
+
+void TestSchedule::tickerWaitsForTheNextWholeSecond()
+{
+    QCOMPARE(app::SecondTicker::delayToNextSecond(0), 1005);
+    QCOMPARE(app::SecondTicker::delayToNextSecond(500), 505);
+    QCOMPARE(app::SecondTicker::delayToNextSecond(999), 6);
+}
+
+void TestSchedule::tickerFiresOncePerSecond()
+{
+    FakeClock clock(QDateTime(m_day, QTime(6, 59, 59, 995)));
+    app::SecondTicker ticker(clock, nullptr);
+    int ticks = 0;
+    connect(&ticker, &app::SecondTicker::tick, this, [&ticks] { ++ticks; });
+    ticker.start();
+    QTRY_COMPARE(ticks, 1);
+    // The clock has not moved on: the timer comes back within the same second and stays quiet.
+    QTest::qWait(100);
+    QCOMPARE(ticks, 1);
+    clock.current = clock.current.addSecs(1);
+    QTRY_COMPARE(ticks, 2);
+    ticker.stop();
+    QVERIFY(!ticker.isActive());
+}
+
+QTEST_MAIN(TestSchedule)
+#include "tst_schedule.moc"

@@ -1,0 +1,309 @@
+#include "app/CardPanel.h"
+#include "app/CardPicture.h"
+#include "app/FittedLabel.h"
+#include "app/LinkLabel.h"
+#include "app/Program.h"
+#include "app/RandomGenerator.h"
+#include "app/SettingsPanel.h"
+#include "app/frmMain.h"
+#include "settings/DateText.h"
+
+#include "ProgramDoubles.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Writes = QList<QPair<QString, QString>>;
+
+class TestStartProgram : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void firstRun();
+    void laterStartsOnOneDay();
+    void dueDateDaysBack();
+    void unreadableDayOrCardDrawsAnew();
+    void secondCopyIsRefusedUntouched();
+    void startsHiddenOnlyAtLogOn_data();
+    void startsHiddenOnlyAtLogOn();
+    void logOnWithoutTrayFallsBackToTheTaskBar();
+    void logOnTrayArrivingLateKeepsTheWindowHidden();
+    void leftoverEntryIsRewrittenThenRemoved();
+    void storedChoiceRestoresTheEntry();
+    void promotionPickIsFair();
+
+private:
+    std::unique_ptr<app::Program> start(ProgramDoubles &world)
+    {
+        auto program = std::make_unique<app::Program>(world.services(), world.launch,
+                                                      [this] { ++m_quits; });
+        m_started = program->StartProgram();
+        return program;
+    }
+    static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
+
+    const QDate m_today{2026, 12, 8};
+    int m_quits = 0;
+    bool m_started = false;
+};
+
+void TestStartProgram::initTestCase()
+{
+    QLocale::setDefault(QLocale(u"en_US"_s));
+}
+
+void TestStartProgram::firstRun()
+{
+    ProgramDoubles world;
+    world.random.values = {0.25F, 0.0F};
+    const auto program = start(world);
+    QVERIFY(m_started);
+    app::frmMain *window = program->mainWindow();
+
+    QCOMPARE(world.store.writes, (Writes{{u"Date"_s, dateText(m_today)}, {u"Hour"_s, u"7"_s},
+                                         {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
+                                         {u"Card"_s, u"1"_s}, {u"Card"_s, u"14"_s}}));
+    QCOMPARE(world.store.values.value(u"Date"_s), u"12/8/26"_s);
+    QVERIFY(!window->isCardPanelInFront());
+    QCOMPARE(window->fraSettings->picCard2->card(), 14);
+    QCOMPARE(window->fraSettings->cboHour->currentText(), u"7"_s);
+    QCOMPARE(window->fraSettings->cboMinute->currentText(), u"0"_s);
+    QCOMPARE(window->fraSettings->cboSecond->currentText(), u"0"_s);
+    QVERIFY(window->fraSettings->optDontRun->isChecked());
+    QVERIFY(!window->fraSettings->chkSysTray->isEnabled());
+    QVERIFY(!window->fraSettings->chkSysTray->isChecked());
+    QVERIFY(window->isVisible());
+    QVERIFY(!world.tray.added);
+    QCOMPARE(world.random.seeds, (QList<quint64>{
+                                     static_cast<quint64>(world.clock.now().toMSecsSinceEpoch())}));
+}
+
+void TestStartProgram::laterStartsOnOneDay()
+{
+    ProgramDoubles world;
+    world.random.values = {0.0F, 0.0F};
+    start(world);
+
+    world.store.writes.clear();
+    world.random.values = {0.5F, 0.0F};
+    world.clock.current = QDateTime(m_today, QTime(12, 0));
+    const auto second = start(world);
+    QCOMPARE(second->mainWindow()->fraRune->lblCardName->text(), u"Ace Of Hearts"_s);
+    QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
+    QCOMPARE(world.store.values.value(u"Card"_s), u"27"_s);
+    QVERIFY(second->mainWindow()->isCardPanelInFront());
+    QCOMPARE(world.store.values.value(u"Hour"_s), u"7"_s);
+
+    world.random.values = {0.9F, 0.0F};
+    world.store.writes.clear();
+    world.clock.current = QDateTime(m_today, QTime(23, 59, 59));
+    const auto third = start(world);
+    QCOMPARE(third->mainWindow()->fraRune->lblCardName->text(), u"Ace Of Hearts"_s);
+    QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
+    // The card is written back as it was; the due date is not touched.
+    QVERIFY(world.store.writes.contains({u"Card"_s, u"27"_s}));
+    for (const auto &write : std::as_const(world.store.writes))
+        QVERIFY(write.first != u"Date"_s);
+}
+
+void TestStartProgram::dueDateDaysBack()
+{
+    ProgramDoubles world;
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
+                          {u"Card"_s, u"5"_s}, {u"Date"_s, dateText(m_today.addDays(-9))}};
+    world.random.values = {0.99F, 0.0F};
+    const auto program = start(world);
+    QCOMPARE(world.store.values.value(u"Card"_s), u"52"_s);
+    QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
+    QVERIFY(program->mainWindow()->isCardPanelInFront());
+}
+
+void TestStartProgram::unreadableDayOrCardDrawsAnew()
+{
+    for (const auto &[card, date] : {std::pair{u"5"_s, u"someday"_s}, std::pair{u"0"_s, u"12/9/26"_s},
+                                     std::pair{u"53"_s, u"12/9/26"_s}, std::pair{u"x"_s, u"12/9/26"_s}}) {
+        ProgramDoubles world;
+        world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, card}, {u"Date"_s, date}};
+        world.random.values = {0.5F, 0.0F};
+        start(world);
+        QCOMPARE(world.store.values.value(u"Card"_s), u"27"_s);
+        // A due date that could be read and lies ahead stays.
+        QCOMPARE(world.store.values.value(u"Date"_s),
+                 date == u"someday"_s ? dateText(m_today.addDays(1)) : date);
+    }
+}
+
+void TestStartProgram::secondCopyIsRefusedUntouched()
+{
+    ProgramDoubles world;
+    world.lock.free = false;
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}};
+    m_quits = 0;
+    const auto program = start(world);
+    QVERIFY(!m_started);
+    QCOMPARE(m_quits, 1);
+    QCOMPARE(world.messages.shown.size(), 1);
+    QCOMPARE(world.messages.shown.first(),
+             (app::MessageBoxes::Message{u"Application is already running"_s,
+                                         app::MessageBoxes::Icon::Information,
+                                         app::MessageBoxes::Buttons::Ok}));
+    QVERIFY(world.store.reads.isEmpty());
+    QVERIFY(world.store.writes.isEmpty());
+    QVERIFY(world.random.seeds.isEmpty());
+    QCOMPARE(program->mainWindow(), nullptr);
+    QCOMPARE(world.startupList.writes + world.startupList.removals, 0);
+}
+
+void TestStartProgram::startsHiddenOnlyAtLogOn_data()
+{
+    QTest::addColumn<bool>("entry");
+    QTest::addColumn<QString>("runAtSysTray");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("hidden");
+    QTest::newRow("every condition") << true << u"True"_s << QStringList{u"/STARTUP"_s} << true;
+    QTest::newRow("switch inside text") << true << u"True"_s << QStringList{u"x/STARTUPy"_s} << true;
+    QTest::newRow("lower case switch") << true << u"True"_s << QStringList{u"/startup"_s} << false;
+    QTest::newRow("no switch") << true << u"True"_s << QStringList{} << false;
+    QTest::newRow("box not ticked") << true << u"False"_s << QStringList{u"/STARTUP"_s} << false;
+    QTest::newRow("box lower case") << true << u"true"_s << QStringList{u"/STARTUP"_s} << false;
+    QTest::newRow("no entry") << false << u"True"_s << QStringList{u"/STARTUP"_s} << false;
+}
+
+void TestStartProgram::startsHiddenOnlyAtLogOn()
+{
+    QFETCH(bool, entry);
+    QFETCH(QString, runAtSysTray);
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, hidden);
+    ProgramDoubles world;
+    world.launch.arguments = arguments;
+    if (entry)
+        world.startupList.entries.insert(u"Tarvelle"_s, u"/old/place/Tarvelle"_s);
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
+                          {u"RunAtSysTray"_s, runAtSysTray}, {u"AutorunStartUp"_s, u"True"_s},
+                          {u"SystemTray"_s, runAtSysTray}};
+    const auto program = start(world);
+    app::frmMain *window = program->mainWindow();
+    QCOMPARE(window->isVisible(), !hidden);
+    QCOMPARE(window->isInTray(), hidden);
+    QCOMPARE(world.tray.added, hidden);
+    if (hidden) {
+        QCOMPARE(world.tray.toolTip, u"Recent"_s);
+        QVERIFY(window->isCardPanelInFront());
+    }
+    if (entry) // rewritten with where the program is now
+        QCOMPARE(world.startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
+}
+
+void TestStartProgram::logOnWithoutTrayFallsBackToTheTaskBar()
+{
+    ProgramDoubles world;
+    world.tray.available = false;
+    world.launch.arguments = {u"/STARTUP"_s};
+    world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
+                          {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"True"_s},
+                          {u"SystemTray"_s, u"True"_s}};
+    const auto program = start(world);
+    app::frmMain *window = program->mainWindow();
+    QVERIFY(!window->isVisible()); // never flashes while it waits
+    QVERIFY(window->isWaitingForTray());
+    QTRY_VERIFY(window->isVisible());
+    QVERIFY(window->isMinimized());
+    QVERIFY(!window->isWaitingForTray());
+}
+
+void TestStartProgram::logOnTrayArrivingLateKeepsTheWindowHidden()
+{
+    ProgramDoubles world;
+    world.tray.available = false;
+    world.launch.trayWait = std::chrono::minutes(5);
+    world.launch.arguments = {u"/STARTUP"_s};
+    world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
+                          {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"True"_s},
+                          {u"SystemTray"_s, u"True"_s}};
+    const auto program = start(world);
+    app::frmMain *window = program->mainWindow();
+    QVERIFY(window->isWaitingForTray());
+    world.tray.available = true;
+    QTRY_VERIFY(!window->isWaitingForTray());
+    QVERIFY(!window->isVisible());
+    QVERIFY(world.tray.added);
+}
+
+void TestStartProgram::leftoverEntryIsRewrittenThenRemoved()
+{
+    ProgramDoubles world;
+    world.startupList.entries.insert(u"Tarvelle"_s, u"/somewhere/else/Tarvelle"_s);
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
+                          {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"False"_s}};
+    const auto program = start(world);
+    QCOMPARE(world.startupList.writes, 1);
+    QVERIFY(world.startupList.removals >= 1);
+    QVERIFY(world.startupList.entries.isEmpty());
+    const app::SettingsPanel *panel = program->mainWindow()->fraSettings;
+    QVERIFY(panel->optDontRun->isChecked());
+    QVERIFY(!panel->chkSysTray->isEnabled());
+    QVERIFY(!panel->chkSysTray->isChecked());
+    QCOMPARE(world.store.values.value(u"RunAtSysTray"_s), u"False"_s);
+    QVERIFY(world.messages.shown.isEmpty());
+}
+
+void TestStartProgram::storedChoiceRestoresTheEntry()
+{
+    // Removed by hand, written again because the stored choice says so; the Boolean is lenient.
+    ProgramDoubles world;
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
+                          {u"AutorunStartUp"_s, u"true"_s}, {u"SystemTray"_s, u"True"_s}};
+    const auto program = start(world);
+    QCOMPARE(world.startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
+    const app::SettingsPanel *panel = program->mainWindow()->fraSettings;
+    QVERIFY(panel->optRun->isChecked());
+    QVERIFY(panel->chkSysTray->isEnabled());
+    QVERIFY(panel->chkSysTray->isChecked());
+    QCOMPARE(world.store.values.value(u"RunAtSysTray"_s), u"True"_s);
+    QVERIFY(program->mainWindow()->isVisible()); // not a log-on start
+
+    // SystemTray in lower case leaves the box clear.
+    ProgramDoubles other;
+    other.store.values = {{u"Hour"_s, u"7"_s}, {u"AutorunStartUp"_s, u"1"_s}, {u"SystemTray"_s, u"true"_s}};
+    const auto second = start(other);
+    QVERIFY(second->mainWindow()->fraSettings->optRun->isChecked());
+    QVERIFY(!second->mainWindow()->fraSettings->chkSysTray->isChecked());
+}
+
+void TestStartProgram::promotionPickIsFair()
+{
+    ProgramDoubles world;
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
+    app::MersenneRandomGenerator random;
+    app::Services services = world.services();
+    app::Services realRandom{services.store, services.clock, random, services.messages,
+                             services.tray, services.startupList, services.browser,
+                             services.instanceLock};
+    constexpr int kStarts = 200;
+    int coBrand = 0;
+    QSet<int> picks;
+    for (int run = 0; run < kStarts; ++run) {
+        world.clock.current = world.clock.current.addMSecs(7919);
+        app::Program program(realRandom, world.launch, [] {});
+        QVERIFY(program.StartProgram());
+        const int pick = program.coBrandPick();
+        picks.insert(pick);
+        const bool odd = pick % 2 == 1;
+        coBrand += odd ? 1 : 0;
+        QCOMPARE(program.mainWindow()->lblCobrand->isVisibleTo(program.mainWindow()), odd);
+        QCOMPARE(program.mainWindow()->lblFullBrand->isVisibleTo(program.mainWindow()), !odd);
+    }
+    QCOMPARE(picks, (QSet<int>{1, 2, 3, 4, 5, 6}));
+    QVERIFY2(coBrand > kStarts * 35 / 100 && coBrand < kStarts * 65 / 100,
+             QByteArray::number(coBrand).constData());
+}
+
+QTEST_MAIN(TestStartProgram)
+#include "tst_startprogram.moc"

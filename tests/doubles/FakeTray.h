@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/TrayIcon.h"
+
+#include <QIcon>
+#include <QMenu>
+#include <QPointer>
+
+// A notification area the test switches on and off; it counts the icons it holds.
+class FakeTray final : public app::TrayIcon {
+    Q_OBJECT
+
+public:
+    void add(const QIcon &icon, const QString &tip) override
+    {
+        ++adds;
+        added = true;
+        lastIcon = icon;
+        toolTip = tip;
+    }
+    void remove() override { added = false; }
+    bool isAdded() const override { return added; }
+    bool isAvailable() const override { return available; }
+    void setMenu(QMenu *contextMenu) override { menu = contextMenu; }
+
+    void doubleClick() { Q_EMIT doubleClicked(); }
+
+    bool available = true;
+    bool added = false;
+    int adds = 0;
+    QIcon lastIcon;
+    QString toolTip;
+    QPointer<QMenu> menu;
+};

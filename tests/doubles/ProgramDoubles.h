@@ -1,0 +1,31 @@
+#pragma once
+
+#include "app/Services.h"
+
+#include "FakeClock.h"
+#include "FakeInstanceLock.h"
+#include "FakeTray.h"
+#include "MemorySettingsStore.h"
+#include "MemoryStartupList.h"
+#include "RecordingBrowser.h"
+#include "RecordingMessageBoxes.h"
+#include "ScriptedRandom.h"
+
+// The whole outside world of the program, as doubles.
+struct ProgramDoubles {
+    app::Services services()
+    {
+        return {store, clock, random, messages, tray, startupList, browser, lock};
+    }
+
+    MemorySettingsStore store;
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingMessageBoxes messages;
+    FakeTray tray;
+    MemoryStartupList startupList;
+    RecordingBrowser browser;
+    FakeInstanceLock lock;
+    app::LaunchInfo launch{{}, QStringLiteral("/opt/Tarvelle/Tarvelle"), QStringLiteral("Tarvelle"),
+                           std::chrono::milliseconds(0)};
+};

@@ -1,0 +1,149 @@
+#include "settings/XdgAutostartList.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cerrno>
+
+using namespace Qt::StringLiterals;
+using Failure = settings::StartupList::Failure;
+
+class TestXdgAutostart : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void entryForAPathWithSpaces();
+    void execQuotingKeepsThePathOneArgument_data();
+    void execQuotingKeepsThePathOneArgument();
+    void presentWhateverItHolds();
+    void removingAnAbsentEntryIsNoError();
+    void folderThatCannotBeOpened();
+    void entryThatCannotBeWritten();
+    void defaultFolderFollowsXdgConfigHome();
+
+private:
+    QString read(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    std::unique_ptr<QTemporaryDir> m_root;
+    QString m_folder;
+};
+
+void TestXdgAutostart::init()
+{
+    m_root = std::make_unique<QTemporaryDir>();
+    m_folder = m_root->path() + u"/config/autostart"_s;
+}
+
+void TestXdgAutostart::entryForAPathWithSpaces()
+{
+    settings::XdgAutostartList list(m_folder);
+    QVERIFY(!list.contains(u"Tarvelle"_s));
+    QCOMPARE(list.write(u"Tarvelle"_s, u"/home/ann/My Programs/Tarvelle"_s), std::nullopt);
+    QVERIFY(list.contains(u"Tarvelle"_s));
+    QCOMPARE(read(m_folder + u"/Tarvelle.desktop"_s),
+             u"[Desktop Entry]\n"
+             u"Type=Application\n"
+             u"Name=Tarvelle\n"
+             u"Exec=\"/home/ann/My Programs/Tarvelle\" /STARTUP\n"
+             u"X-GNOME-Autostart-enabled=true\n"
+             u"X-KDE-autostart-after=panel\n"
+             u"X-LXQt-Need-Tray=true\n"_s);
+    // Written again with a new place, not appended to.
+    QCOMPARE(list.write(u"Tarvelle"_s, u"/opt/Tarvelle"_s), std::nullopt);
+    QVERIFY(read(m_folder + u"/Tarvelle.desktop"_s).contains(u"Exec=\"/opt/Tarvelle\" /STARTUP\n"_s));
+    QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{u"Tarvelle.desktop"_s});
+    QCOMPARE(list.remove(u"Tarvelle"_s), std::nullopt);
+    QVERIFY(!list.contains(u"Tarvelle"_s));
+}
+
+void TestXdgAutostart::execQuotingKeepsThePathOneArgument_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain") << u"/usr/bin/Tarvelle"_s << u"\"/usr/bin/Tarvelle\""_s;
+    QTest::newRow("double quote") << u"/a\"b/T"_s << u"\"/a\\\\\"b/T\""_s;
+    QTest::newRow("dollar") << u"/$HOME/T"_s << u"\"/\\\\$HOME/T\""_s;
+    QTest::newRow("backtick") << u"/`rm`/T"_s << u"\"/\\\\`rm\\\\`/T\""_s;
+    QTest::newRow("backslash") << u"/a\\b/T"_s << u"\"/a\\\\\\\\b/T\""_s;
+    QTest::newRow("percent") << u"/100%/T"_s << u"\"/100%%/T\""_s;
+    QTest::newRow("semicolon and ampersand") << u"/a;b&c/T"_s << u"\"/a;b&c/T\""_s;
+    QTest::newRow("newline") << u"/a\nb/T"_s << u"\"/a\\nb/T\""_s;
+    QTest::newRow("unicode") << u"/home/zoë/カード/T"_s << u"\"/home/zoë/カード/T\""_s;
+}
+
+void TestXdgAutostart::execQuotingKeepsThePathOneArgument()
+{
+    QFETCH(QString, path);
+    QFETCH(QString, exec);
+    QCOMPARE(settings::quotedExecArgument(path), exec);
+    QVERIFY(settings::autostartEntryText(path).contains(u"\nExec="_s + exec + u" /STARTUP\n"_s));
+}
+
+void TestXdgAutostart::presentWhateverItHolds()
+{
+    QDir().mkpath(m_folder);
+    QFile other(m_folder + u"/Tarvelle.desktop"_s);
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("not a desktop file at all");
+    other.close();
+    QVERIFY(settings::XdgAutostartList(m_folder).contains(u"Tarvelle"_s));
+    QVERIFY(!settings::XdgAutostartList(m_folder).contains(u"Tarvelle-copy"_s));
+}
+
+void TestXdgAutostart::removingAnAbsentEntryIsNoError()
+{
+    settings::XdgAutostartList list(m_folder);
+    QCOMPARE(list.remove(u"Tarvelle"_s), std::nullopt); // no folder either
+    QDir().mkpath(m_folder);
+    QCOMPARE(list.remove(u"Tarvelle"_s), std::nullopt);
+}
+
+void TestXdgAutostart::folderThatCannotBeOpened()
+{
+    // A file where the folder should be; unlike a read-only folder this holds for root too.
+    QDir().mkpath(m_root->path() + u"/config"_s);
+    QFile blocker(m_folder);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    settings::XdgAutostartList list(m_folder);
+    const auto failure = list.write(u"Tarvelle"_s, u"/opt/Tarvelle"_s);
+    QVERIFY(failure.has_value());
+    QCOMPARE(failure->stage, Failure::Stage::Opening);
+    QCOMPARE(failure->code, ENOTDIR);
+    QCOMPARE(failure->description, u"Not a directory"_s);
+    QCOMPARE(list.remove(u"Tarvelle"_s)->stage, Failure::Stage::Opening);
+}
+
+void TestXdgAutostart::entryThatCannotBeWritten()
+{
+    QDir().mkpath(m_folder + u"/Tarvelle.desktop/inside"_s);
+    settings::XdgAutostartList list(m_folder);
+    const auto failure = list.write(u"Tarvelle"_s, u"/opt/Tarvelle"_s);
+    QVERIFY(failure.has_value());
+    QCOMPARE(failure->stage, Failure::Stage::Setting);
+    QVERIFY(failure->code == EISDIR || failure->code == ENOTEMPTY || failure->code == EEXIST);
+    QVERIFY(!failure->description.isEmpty());
+    // No temporary file is left behind.
+    QCOMPARE(QDir(m_folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+             QStringList{u"Tarvelle.desktop"_s});
+}
+
+void TestXdgAutostart::defaultFolderFollowsXdgConfigHome()
+{
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root->path()));
+    QCOMPARE(settings::XdgAutostartList::defaultFolder(), m_root->path() + u"/autostart"_s);
+    qputenv("XDG_CONFIG_HOME", "relative/is/ignored");
+    QCOMPARE(settings::XdgAutostartList::defaultFolder(), QDir::homePath() + u"/.config/autostart"_s);
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(settings::XdgAutostartList::defaultFolder(), QDir::homePath() + u"/.config/autostart"_s);
+}
+
+QTEST_GUILESS_MAIN(TestXdgAutostart)
+#include "tst_xdgautostart.moc"

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+
+namespace web {
+
+class Browser;
+
+// The maker's site root: scheme and host, no trailing slash.
+QString SiteBaseUrl();
+// The site root without its scheme, as the program names it to the user.
+QString SiteHostName();
+// SiteBaseUrl followed by the product folder.
+QString ProductAddress();
+
+// The page keys of the maker's site.
+namespace pages {
+inline constexpr QLatin1String HomePage{"home-page"};
+inline constexpr QLatin1String HelpWebPage{"help-web-page"};
+inline constexpr QLatin1String DownloadWebPage{"download-web-page"};
+inline constexpr QLatin1String Donate{"donate"};
+inline constexpr QLatin1String CoBrand{"co-brand"};
+inline constexpr QLatin1String FullyBranded{"fully-branded"};
+inline constexpr QLatin1String QuellmoorSoftwares{"quellmoorsoftwares"};
+inline constexpr QLatin1String ReferAFriend{"qxtv-refer-a-friend"};
+} // namespace pages
+
+QUrl PageAddress(QLatin1String pageKey);
+
+// The one way the program opens a web page.
+void OpenAddress(Browser &browser, const QUrl &address);
+void OpenSitePage(Browser &browser, QLatin1String pageKey);
+
+} // namespace web
