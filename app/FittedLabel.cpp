@@ -11,7 +11,32 @@ namespace {
 constexpr qreal kSmallestPointSize = 6.0;
 constexpr qreal kStep = 0.25;
 
+bool fitsWith(const QLabel *label, const QFont &font)
+{
+    const QRect room = label->contentsRect();
+    const QFontMetrics metrics(font);
+    int flags = static_cast<int>(label->alignment());
+    if (label->wordWrap())
+        flags |= Qt::TextWordWrap;
+    const QRect needed = metrics.boundingRect(
+        QRect(0, 0, room.width(), std::numeric_limits<int>::max() / 2), flags, label->text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
 } // namespace
+
+void fitLabelFont(QLabel *label, const QFont &preferred)
+{
+    QFont candidate = preferred;
+    while (!fitsWith(label, candidate) && candidate.pointSizeF() - kStep >= kSmallestPointSize)
+        candidate.setPointSizeF(candidate.pointSizeF() - kStep);
+    label->setFont(candidate);
+}
+
+bool labelTextFits(const QLabel *label)
+{
+    return fitsWith(label, label->font());
+}
 
 FittedLabel::FittedLabel(const QFont &preferred, bool wrap, QWidget *parent)
     : QLabel(parent), m_preferred(preferred)
@@ -25,38 +50,13 @@ FittedLabel::FittedLabel(const QFont &preferred, bool wrap, QWidget *parent)
 void FittedLabel::setFittedText(const QString &text)
 {
     setText(text);
-    fit();
-}
-
-bool FittedLabel::textFits() const
-{
-    return fitsWith(font());
+    fitLabelFont(this, m_preferred);
 }
 
 void FittedLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
-    fit();
-}
-
-bool FittedLabel::fitsWith(const QFont &font) const
-{
-    const QRect room = contentsRect();
-    const QFontMetrics metrics(font);
-    int flags = static_cast<int>(alignment());
-    if (wordWrap())
-        flags |= Qt::TextWordWrap;
-    const QRect needed = metrics.boundingRect(
-        QRect(0, 0, room.width(), std::numeric_limits<int>::max() / 2), flags, text());
-    return needed.width() <= room.width() && needed.height() <= room.height();
-}
-
-void FittedLabel::fit()
-{
-    QFont candidate = m_preferred;
-    while (!fitsWith(candidate) && candidate.pointSizeF() - kStep >= kSmallestPointSize)
-        candidate.setPointSizeF(candidate.pointSizeF() - kStep);
-    setFont(candidate);
+    fitLabelFont(this, m_preferred);
 }
 
 } // namespace app

@@ -1,5 +1,7 @@
 #include "app/LinkLabel.h"
 
+#include "app/HandCursor.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -7,7 +9,7 @@ namespace app {
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
-    setCursor(Qt::PointingHandCursor);
+    setCursor(pointingHandCursor());
     setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
 }

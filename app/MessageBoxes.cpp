@@ -24,7 +24,10 @@ QMessageBox::Icon dialogIcon(MessageBoxes::Icon icon)
 MessageBoxes::Answer DialogMessageBoxes::show(const Message &message)
 {
     const bool question = message.buttons == Buttons::YesNo;
-    QMessageBox box(dialogIcon(message.icon), u"Tarvelle"_s, message.text,
+    // Texts break their lines the Windows way; on screen any CR or CR LF is one line break.
+    QString text = message.text;
+    text.replace("\r\n"_L1, "\n"_L1).replace(u'\r', u'\n');
+    QMessageBox box(dialogIcon(message.icon), u"Tarvelle"_s, text,
                     question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(question ? QMessageBox::Yes : QMessageBox::Ok);

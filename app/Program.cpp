@@ -1,10 +1,12 @@
 #include "app/Program.h"
 
 #include "app/Clock.h"
+#include "app/FirstPaintReport.h"
 #include "app/InstanceLock.h"
 #include "app/MessageBoxes.h"
 #include "app/RandomGenerator.h"
 #include "app/frmMain.h"
+#include "web/frmNagScreen2.h"
 
 #include <QApplication>
 
@@ -31,10 +33,8 @@ bool Program::StartProgram()
     m_services.random.seed(seedFromClock(m_services.clock));
 
     m_main = std::make_unique<frmMain>(m_services, m_launch);
-    connect(m_main.get(), &frmMain::unloaded, this, [this] {
-        // Until there is an exit screen to show, leaving the main window ends the program.
-        EndProgram();
-    });
+    connect(m_main.get(), &frmMain::unloaded, this, &Program::showExitScreen);
+    FirstPaintReport::watch(m_main.get());
     m_main->Form_Load();
     if (!m_main->isInTray()) {
         m_main->centreOnScreen();
@@ -50,6 +50,13 @@ void Program::CoBrand_Randomize()
 {
     m_coBrandPick = static_cast<int>(m_services.random.next() * 6.0F) + 1;
     m_main->bringPromotionToFront(m_coBrandPick % 2 == 1);
+}
+
+void Program::showExitScreen()
+{
+    m_exitScreen = std::make_unique<web::frmNagScreen2>(m_services);
+    connect(m_exitScreen.get(), &web::frmNagScreen2::closed, this, &Program::EndProgram);
+    m_exitScreen->Form_Load();
 }
 
 void Program::EndProgram()

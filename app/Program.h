@@ -7,6 +7,10 @@
 #include <functional>
 #include <memory>
 
+namespace web {
+class frmNagScreen2;
+}
+
 namespace app {
 
 class frmMain;
@@ -29,16 +33,19 @@ public:
     void endSession();
 
     frmMain *mainWindow() const { return m_main.get(); }
+    web::frmNagScreen2 *exitScreen() const { return m_exitScreen.get(); }
     // 1 to 6: odd puts the co-branding text on top, even the full-branding one.
     int coBrandPick() const { return m_coBrandPick; }
 
 private:
     void CoBrand_Randomize();
+    void showExitScreen();
 
     Services m_services;
     LaunchInfo m_launch;
     QuitFunction m_quit;
     std::unique_ptr<frmMain> m_main;
+    std::unique_ptr<web::frmNagScreen2> m_exitScreen;
     int m_coBrandPick = 0;
     bool m_ended = false;
 };

@@ -20,7 +20,10 @@
 #include "settings/SettingsStore.h"
 #include "settings/StartupList.h"
 #include "settings/modMoonPhase.h"
+#include "settings/frmDisplay.h"
 #include "web/SitePages.h"
+#include "web/UpdateReminder.h"
+#include "web/frmAbout.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -69,13 +72,7 @@ LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colo
     label->setWordWrap(true);
     label->setAlignment(alignment);
     label->setGeometry(geometry);
-    // The longest text must fit the desktop's font too.
-    QFont font = programFont(8.25, true);
-    while (label->heightForWidth(geometry.width()) > geometry.height() && font.pointSizeF() > 6.5) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-        label->setFont(font);
-    }
-    label->setFont(font);
+    fitLabelFont(label, programFont(8.25, true));
     setTextColour(label, colour);
     return label;
 }
@@ -115,6 +112,7 @@ frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_launch(std::move(launch))
 {
     setWindowTitle(u"Tarvelle v1.20"_s);
+    setWindowRole(u"main"_s);
     // The close box is the only control on the title bar.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -201,7 +199,7 @@ void frmMain::buildMenus()
     help->addAction(u"Check for Software &Update"_s, this,
                     [this] { openPage(web::pages::DownloadWebPage); });
     help->addSeparator();
-    mnuAbout = help->addAction(u"&About Software"_s, this, &frmMain::aboutRequested);
+    mnuAbout = help->addAction(u"&About Software"_s, this, &frmMain::mnuAbout_Click);
 
     menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(web::pages::Donate); });
 
@@ -247,6 +245,10 @@ void frmMain::connectHandlers()
 
 void frmMain::Form_Load()
 {
+    // Asked before anything of the window is shown, on every start.
+    web::CheckUpdateReminder(m_services.store, m_services.clock.today(), m_services.messages,
+                             m_services.browser);
+
     if (HasStartupEntry()) {
         selectOption(true);
         fraSettings->chkSysTray->setChecked(settings::isExactlyTrue(
@@ -372,6 +374,9 @@ void frmMain::mnuPop_Click()
     m_trayWait->stop();
     show();
     showNormal();
+    if (!m_iconHolder)
+        m_iconHolder = std::make_unique<settings::frmDisplay>();
+    setWindowIcon(m_iconHolder->IMGIcon(settings::frmDisplay::kProgramIcon));
     centreOnScreen();
     RemoveTrayIcon();
     m_inTray = false;
@@ -564,9 +569,15 @@ void frmMain::UpdateStartupEntry(bool runAtStartUp)
         return;
     const QString what = failure->stage == Failure::Stage::Opening ? u" opening key"_s
                                                                     : u" setting key"_s;
-    m_services.messages.show({u"Error "_s + QString::number(failure->code) + what + u'\n'
+    m_services.messages.show({u"Error "_s + QString::number(failure->code) + what + "\r\n"_L1
                                   + failure->description,
                               MessageBoxes::Icon::None, MessageBoxes::Buttons::Ok});
+}
+
+void frmMain::mnuAbout_Click()
+{
+    web::frmAbout about(m_services.browser);
+    about.exec();
 }
 
 void frmMain::pickTime(QComboBox *list, QLatin1String key)

@@ -5,11 +5,17 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <memory>
+
 class QAction;
 class QComboBox;
 class QMenu;
 class QStackedWidget;
 class QTimer;
+
+namespace settings {
+class frmDisplay;
+}
 
 namespace app {
 
@@ -60,6 +66,7 @@ public:
     void mnuExit1_Click();
     void mnuPop_Click();
     void mnuSettings_Click();
+    void mnuAbout_Click();
     void optRun_Click();
     void optDontRun_Click();
     void chkSysTray_Click(bool ticked);
@@ -85,11 +92,12 @@ public:
     QAction *mnuPop;
     QAction *mnuExit1;
     QAction *mnuAbout;
+    // Built on the first "Show" from the tray.
+    const settings::frmDisplay *iconHolder() const { return m_iconHolder.get(); }
 
 Q_SIGNALS:
     // The main window has been unloaded; the program goes on to its exit screen.
     void unloaded();
-    void aboutRequested();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -113,6 +121,7 @@ private:
     bool m_waitingForLogOnTray = false;
     bool m_inTray = false;
     bool m_unloaded = false;
+    std::unique_ptr<settings::frmDisplay> m_iconHolder;
 };
 
 } // namespace app

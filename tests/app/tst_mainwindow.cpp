@@ -4,6 +4,8 @@
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
+#include "settings/frmDisplay.h"
+#include "web/frmNagScreen2.h"
 #include "settings/DateText.h"
 
 #include "ProgramDoubles.h"
@@ -45,6 +47,8 @@ private Q_SLOTS:
 private:
     app::frmMain *window() const { return m_program->mainWindow(); }
     QAction *menuAction(const QString &menu, const QString &item) const;
+    // Leaving the main window shows the exit screen; the program ends when it closes.
+    void endsAtTheExitScreen();
 
     std::unique_ptr<ProgramDoubles> m_world;
     std::unique_ptr<app::Program> m_program;
@@ -85,6 +89,18 @@ QAction *TestMainWindow::menuAction(const QString &menu, const QString &item) co
     return nullptr;
 }
 
+void TestMainWindow::endsAtTheExitScreen()
+{
+    QCOMPARE(m_quits, 0);
+    web::frmNagScreen2 *exitScreen = m_program->exitScreen();
+    QVERIFY(exitScreen);
+    QVERIFY(exitScreen->isVisible());
+    QVERIFY(!window()->isVisible());
+    QTest::mouseClick(exitScreen->cmdClose, Qt::LeftButton);
+    QCOMPARE(m_quits, 1);
+    QVERIFY(!exitScreen->isVisible());
+}
+
 void TestMainWindow::exitAnsweredYes()
 {
     m_world->tray.added = true;
@@ -97,8 +113,7 @@ void TestMainWindow::exitAnsweredYes()
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
     QCOMPARE(m_world->store.values.value(u"SystemTray"_s), u"False"_s);
     QVERIFY(!m_world->tray.added);
-    QVERIFY(!window()->isVisible());
-    QCOMPARE(m_quits, 1);
+    endsAtTheExitScreen();
 }
 
 void TestMainWindow::exitAnsweredNo()
@@ -130,7 +145,7 @@ void TestMainWindow::trayExitLeavesWithoutAQuestion()
     QVERIFY(m_world->messages.shown.isEmpty());
     QVERIFY(m_world->store.values.contains(u"SystemTray"_s));
     QVERIFY(!m_world->tray.added);
-    QCOMPARE(m_quits, 1);
+    endsAtTheExitScreen();
 }
 
 void TestMainWindow::closeBoxOnlyPutsTheWindowAway()
@@ -149,6 +164,9 @@ void TestMainWindow::ownCloseRequestUnloads()
 {
     QVERIFY(window()->close());
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
+    QCOMPARE(m_quits, 0);
+    // The exit screen's close box ends the program as its Exit button does.
+    QVERIFY(m_program->exitScreen()->close());
     QCOMPARE(m_quits, 1);
 }
 
@@ -163,6 +181,7 @@ void TestMainWindow::endSessionSavesWithoutAnyQuestion()
     QCOMPARE(m_world->store.values.value(u"SystemTray"_s), u"True"_s);
     QVERIFY(!m_world->tray.added);
     QCOMPARE(m_quits, 1);
+    QVERIFY(!m_program->exitScreen()); // no exit screen to wait on
 }
 
 void TestMainWindow::menuBarLayout()
@@ -227,7 +246,14 @@ void TestMainWindow::trayStates()
     QVERIFY(!window()->isVisible());
 
     window()->move(0, 0);
+    QVERIFY(!window()->iconHolder());
     m_world->tray.doubleClick();
+    // The icon now comes from the holder, built on this first "Show" and never on screen.
+    const settings::frmDisplay *holder = window()->iconHolder();
+    QVERIFY(holder);
+    QCOMPARE(window()->windowIcon().cacheKey(),
+             holder->IMGIcon(settings::frmDisplay::kProgramIcon).cacheKey());
+    QVERIFY(!holder->IMGIcon(settings::frmDisplay::kProgramIcon).isNull());
     QVERIFY(window()->isVisible());
     QVERIFY(!window()->isMinimized());
     QVERIFY(!m_world->tray.added);
@@ -245,6 +271,9 @@ void TestMainWindow::trayStates()
     window()->mnuPop->trigger();
     QVERIFY(window()->isVisible());
     QVERIFY(!m_world->tray.added);
+    QCOMPARE(window()->iconHolder(), holder);
+    for (const QWidget *shown : QApplication::topLevelWidgets())
+        QVERIFY(!shown->isVisible() || shown == window());
 }
 
 void TestMainWindow::trayBoxStoresItsStateAtOnce()
@@ -286,7 +315,7 @@ void TestMainWindow::startupEntryFailuresAreReported()
     m_world->startupList.openingFails = true;
     QTest::mouseClick(panel->optRun, Qt::LeftButton);
     QCOMPARE(m_world->messages.shown,
-             (QList<Message>{{u"Error 13 opening key\nPermission denied"_s,
+             (QList<Message>{{u"Error 13 opening key\r\nPermission denied"_s,
                               app::MessageBoxes::Icon::None, app::MessageBoxes::Buttons::Ok}}));
     QVERIFY(panel->optRun->isChecked());
     QVERIFY(panel->chkSysTray->isEnabled());
@@ -297,7 +326,7 @@ void TestMainWindow::startupEntryFailuresAreReported()
     m_world->messages.shown.clear();
     window()->optRun_Click();
     QCOMPARE(m_world->messages.texts(),
-             QStringList{u"Error 28 setting key\nNo space left on device"_s});
+             QStringList{u"Error 28 setting key\r\nNo space left on device"_s});
 }
 
 void TestMainWindow::selectingAnOptionFromCodeRepeatsItsActions()

@@ -35,6 +35,7 @@ private Q_SLOTS:
     void leftoverEntryIsRewrittenThenRemoved();
     void storedChoiceRestoresTheEntry();
     void promotionPickIsFair();
+    void updateQuestionComesFirstEvenAtLogOn();
 
 private:
     std::unique_ptr<app::Program> start(ProgramDoubles &world)
@@ -64,7 +65,9 @@ void TestStartProgram::firstRun()
     QVERIFY(m_started);
     app::frmMain *window = program->mainWindow();
 
-    QCOMPARE(world.store.writes, (Writes{{u"Date"_s, dateText(m_today)}, {u"Hour"_s, u"7"_s},
+    // The update reminder starts its count first; then the first-run values, in order.
+    QCOMPARE(world.store.writes, (Writes{{u"UpdateCheckStamp"_s, dateText(m_today)},
+                                         {u"Date"_s, dateText(m_today)}, {u"Hour"_s, u"7"_s},
                                          {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
                                          {u"Card"_s, u"1"_s}, {u"Card"_s, u"14"_s}}));
     QCOMPARE(world.store.values.value(u"Date"_s), u"12/8/26"_s);
@@ -78,6 +81,7 @@ void TestStartProgram::firstRun()
     QVERIFY(!window->fraSettings->chkSysTray->isChecked());
     QVERIFY(window->isVisible());
     QVERIFY(!world.tray.added);
+    QVERIFY(world.messages.shown.isEmpty());
     QCOMPARE(world.random.seeds, (QList<quint64>{
                                      static_cast<quint64>(world.clock.now().toMSecsSinceEpoch())}));
 }
@@ -303,6 +307,32 @@ void TestStartProgram::promotionPickIsFair()
     QCOMPARE(picks, (QSet<int>{1, 2, 3, 4, 5, 6}));
     QVERIFY2(coBrand > kStarts * 35 / 100 && coBrand < kStarts * 65 / 100,
              QByteArray::number(coBrand).constData());
+}
+
+void TestStartProgram::updateQuestionComesFirstEvenAtLogOn()
+{
+    ProgramDoubles world;
+    world.launch.arguments = {u"/STARTUP"_s};
+    world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
+                          {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"True"_s},
+                          {u"SystemTray"_s, u"True"_s}, {u"UpdateCheckStamp"_s, u"11/1/26"_s}};
+    world.messages.answers = {app::MessageBoxes::Answer::Yes};
+    bool trayWhileAsking = true;
+    int storeWritesWhileAsking = -1;
+    world.messages.whileOpen = [&](const app::MessageBoxes::Message &) {
+        trayWhileAsking = world.tray.added;
+        storeWritesWhileAsking = static_cast<int>(world.store.writes.size());
+    };
+    const auto program = start(world);
+    QCOMPARE(world.messages.shown.size(), 1);
+    QVERIFY(world.messages.shown.first().text.startsWith(u"There maybe an update"_s));
+    QVERIFY(!trayWhileAsking);
+    QCOMPARE(storeWritesWhileAsking, 0);
+    QCOMPARE(world.store.values.value(u"UpdateCheckStamp"_s), dateText(m_today));
+    QCOMPARE(world.browser.opened.size(), 1);
+    QVERIFY(program->mainWindow()->isInTray());
+    QVERIFY(!program->mainWindow()->isVisible());
 }
 
 QTEST_MAIN(TestStartProgram)

@@ -5,9 +5,17 @@
 #include <QList>
 #include <QUrl>
 
+#include <functional>
+
 class RecordingBrowser final : public web::Browser {
 public:
-    void open(const QUrl &address) override { opened.append(address); }
+    void open(const QUrl &address) override
+    {
+        if (whenOpening)
+            whenOpening(address);
+        opened.append(address);
+    }
 
     QList<QUrl> opened;
+    std::function<void(const QUrl &)> whenOpening;
 };

@@ -1,0 +1,44 @@
+#include "web/UpdateReminder.h"
+
+#include "app/MessageBoxes.h"
+#include "settings/DateText.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingsStore.h"
+#include "web/SitePages.h"
+
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+
+namespace web {
+
+namespace {
+
+constexpr qint64 kReminderDays = 14;
+
+} // namespace
+
+void CheckUpdateReminder(settings::SettingsStore &store, QDate today, app::MessageBoxes &messages,
+                         Browser &browser)
+{
+    const QString todayText = settings::dateToText(today, QLocale());
+    // A stamp that cannot be read counts as none, so it is simply started again.
+    const std::optional<QDate> stamp = settings::dateFromText(
+        store.ReadSetting(settings::keys::UpdateCheckStamp), QLocale(), today);
+    if (!stamp) {
+        store.WriteSetting(settings::keys::UpdateCheckStamp, todayText);
+        return;
+    }
+    // Both ways: a clock set back by weeks asks too.
+    const qint64 days = today.daysTo(*stamp);
+    if (days >= -kReminderDays && days <= kReminderDays)
+        return;
+    const app::MessageBoxes::Answer answer = messages.show(
+        {u"There maybe an update to this software available\rDo you want to check for an update?"_s,
+         app::MessageBoxes::Icon::Information, app::MessageBoxes::Buttons::YesNo});
+    store.WriteSetting(settings::keys::UpdateCheckStamp, todayText);
+    if (answer == app::MessageBoxes::Answer::Yes)
+        OpenSitePage(browser, pages::DownloadWebPage);
+}
+
+} // namespace web

@@ -1,0 +1,109 @@
+#include "web/frmAbout.h"
+
+#include "app/FittedLabel.h"
+#include "app/Geometry.h"
+#include "app/LinkLabel.h"
+#include "app/ProgramIcon.h"
+#include "app/Typeface.h"
+#include "web/SitePages.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace web {
+
+namespace {
+
+const QColor kDarkRed(192, 0, 0);
+
+void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+    if (role == QPalette::Window)
+        widget->setAutoFillBackground(true);
+}
+
+QLabel *addText(QWidget *parent, const QString &text, const QFont &font, const QRect &geometry)
+{
+    auto *label = new QLabel(text, parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    app::fitLabelFont(label, font);
+    return label;
+}
+
+app::LinkLabel *addLink(QWidget *parent, const QString &text, const QRect &geometry)
+{
+    auto *link = new app::LinkLabel(parent);
+    link->setText(text);
+    link->setGeometry(geometry);
+    app::fitLabelFont(link, app::programFont(8.25, true, true));
+    paint(link, QPalette::WindowText, kDarkRed);
+    return link;
+}
+
+} // namespace
+
+frmAbout::frmAbout(Browser &browser, QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(u"Tarvelle v1.20"_s);
+    setWindowRole(u"about"_s);
+    setWindowIcon(app::programIcon());
+    setFixedSize(app::twipsRect(0, 0, 6105, 3780).size());
+    paint(this, QPalette::Window, Qt::white);
+
+    auto *picIcon = new QLabel(this);
+    picIcon->setPixmap(windowIcon().pixmap(32, 32));
+    picIcon->setGeometry(app::twipsRect(120, 150, 480, 480));
+    picIcon->setAccessibleName(u"Tarvelle"_s);
+
+    QLabel *label2 = addText(this, u"Tarvelle v1.20"_s, app::programFont(9.75, true),
+                             app::twipsRect(720, 240, 3000, 240));
+    label2->setWordWrap(false);
+    paint(label2, QPalette::Window, QColor(255, 192, 192));
+
+    QLabel *label1 = addText(this,
+                             u"Tarvelle is a daily divination technique based on playing cards. "
+                             u"This software displays a card for the day and explains the keywords "
+                             u"and meaning. This software can be used as a reference point to start "
+                             u"your day."_s,
+                             app::programFont(8.25), app::twipsRect(210, 840, 5745, 1095));
+    paint(label1, QPalette::Window, QColor(255, 255, 128));
+
+    lblHomePage = addLink(this, u"Click here to visit "_s + SiteBaseUrl(),
+                          app::twipsRect(1320, 2040, 4650, 195));
+    addText(this,
+            u"Home Business Opportunity. Start your own Internet business and make money online. "
+            u"Get this software fully branded for your website."_s,
+            app::programFont(8.25, true), app::twipsRect(240, 2400, 5655, 615));
+    Label5 = addLink(this, u"Click here for more details"_s, app::twipsRect(3360, 3000, 2610, 195));
+
+    auto *line2 = new QFrame(this);
+    line2->setFrameShape(QFrame::HLine);
+    line2->setFrameShadow(QFrame::Plain);
+    line2->setGeometry(QRect(QPoint(app::fromTwips(-60), app::fromTwips(3240)),
+                             QPoint(app::fromTwips(6090), app::fromTwips(3240))));
+
+    cmdOK = new QPushButton(u"&OK"_s, this);
+    cmdOK->setFont(app::programFont(8.25, true));
+    cmdOK->setGeometry(app::twipsRect(4710, 3360, 1260, 345));
+    // Enter and Esc both close: the one button is default and cancel at once.
+    cmdOK->setDefault(true);
+    cmdOK->setAutoDefault(true);
+    cmdOK->setFocus();
+
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(lblHomePage, &app::LinkLabel::clicked, this,
+            [&browser] { OpenSitePage(browser, pages::HomePage); });
+    connect(Label5, &app::LinkLabel::clicked, this,
+            [&browser] { OpenSitePage(browser, pages::FullyBranded); });
+}
+
+} // namespace web

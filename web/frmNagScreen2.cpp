@@ -1,0 +1,296 @@
+#include "web/frmNagScreen2.h"
+
+#include "app/Clock.h"
+#include "app/FittedLabel.h"
+#include "app/Geometry.h"
+#include "app/HandCursor.h"
+#include "app/LinkLabel.h"
+#include "app/MessageBoxes.h"
+#include "app/ProgramIcon.h"
+#include "app/RandomGenerator.h"
+#include "app/Typeface.h"
+#include "settings/MakeTopmost.h"
+#include "web/SitePages.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace web {
+
+namespace {
+
+const QColor kNavy(0, 0, 128);
+const QColor kDarkBlue(0, 0, 192);
+const QColor kYellow(255, 255, 0);
+
+constexpr std::array<const char *, 4> kPromotions = {
+    "Quellmoor Softwares, such as this can be created and maintained only with your support. The "
+    "best way to support Quellmoor is to visit Quellmoor regularly and take part in the "
+    "discussions and other activities on the board.",
+    "Visit Quellmoor regularly. Support Quellmoor by taking part in the discussions and other "
+    "activities. These softwares cannot be supported and maintained, without you regularly "
+    "visiting Quellmoor",
+    "Quellmoor is a FREE online discussion forum for all things mystic. To help Quellmoor develop "
+    "and maintain this software visit Quellmoor regularly.",
+    "Quellmoor needs your help. All you need to do is visit Quellmoor regularly and take part in "
+    "the various discussions and activites to help us maintain and develop more Quellmoor "
+    "Softwares.",
+};
+
+void colour(QWidget *widget, QPalette::ColorRole role, const QColor &value)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(role, value);
+    widget->setPalette(palette);
+    if (role == QPalette::Window)
+        widget->setAutoFillBackground(true);
+}
+
+QGroupBox *addNavyFrame(QWidget *parent, const QString &caption, const QRect &geometry)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setFont(app::programFont(9.75, true));
+    colour(frame, QPalette::Window, kNavy);
+    colour(frame, QPalette::WindowText, Qt::white);
+    frame->setGeometry(geometry);
+    return frame;
+}
+
+// Never shorter than the desktop's font needs, so typed text is never cut.
+void placeBox(QWidget *box, const QRect &geometry)
+{
+    box->setGeometry(QRect(geometry.topLeft(),
+                           QSize(geometry.width(), std::max(geometry.height(),
+                                                            box->sizeHint().height() - 2))));
+}
+
+} // namespace
+
+QString frmNagScreen2::promotionText(int number)
+{
+    return QString::fromLatin1(kPromotions.at(static_cast<std::size_t>(number)));
+}
+
+frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_services(services)
+{
+    setWindowRole(u"exit-screen"_s);
+    setFixedSize(app::twipsRect(0, 0, 11115, 4725).size());
+    colour(this, QPalette::Window, Qt::white);
+    setFont(app::programFont(8.25));
+
+    m_picIcon = new QLabel(this);
+    m_picIcon->setGeometry(app::twipsRect(360, 120, 540, 540));
+    m_picIcon->setAccessibleName(u"Tarvelle"_s);
+
+    lblNagScreen2Caption = new QLabel(this);
+    QFont captionFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    captionFont.setPointSizeF(18.0);
+    lblNagScreen2Caption->setFont(captionFont);
+    lblNagScreen2Caption->move(app::twipsRect(1080, 240, 0, 0).topLeft() - QPoint(0, 4));
+
+    Label2 = new QLabel(this);
+    Label2->setWordWrap(true);
+    Label2->setTextFormat(Qt::PlainText);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setGeometry(app::twipsRect(120, 840, 6975, 1095));
+
+    Check1 = new QCheckBox(u"Click Here To Visit "_s + SiteHostName() + u" Now"_s, this);
+    Check1->setFont(app::programFont(14.25));
+    colour(Check1, QPalette::WindowText, kDarkBlue);
+    Check1->setCursor(app::pointingHandCursor());
+    Check1->setGeometry(app::twipsRect(30, 2040, 7185, 555));
+    // The caption must fit in any desktop font.
+    QFont checkFont = Check1->font();
+    while (Check1->sizeHint().width() > Check1->width() && checkFont.pointSizeF() > 8.0) {
+        checkFont.setPointSizeF(checkFont.pointSizeF() - 0.25);
+        Check1->setFont(checkFont);
+    }
+
+    cmdClose = new QPushButton(u"E&xit"_s, this);
+    cmdClose->setGeometry(app::twipsRect(6000, 2760, 1245, 375));
+
+    buildReferralFrame();
+    buildSoftwareFrame();
+
+    setTabOrder(cmdClose, Check1);
+    setTabOrder(Check1, txtName);
+    setTabOrder(txtName, cmdSubmit);
+    setTabOrder(cmdSubmit, txtEmail);
+    setTabOrder(txtEmail, txtFriendEmail);
+    setTabOrder(txtFriendEmail, txtFriendName);
+    setTabOrder(txtFriendName, txtMessage);
+    cmdClose->setFocus();
+
+    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::closed);
+    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
+    connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
+    connect(lblGoToHome, &app::LinkLabel::clicked, this,
+            [this] { OpenSitePage(m_services.browser, pages::QuellmoorSoftwares); });
+}
+
+void frmNagScreen2::buildReferralFrame()
+{
+    Frame2 = addNavyFrame(this, u"Refer A Friend"_s, app::twipsRect(120, 3240, 7065, 1455));
+    const auto addBox = [this](const QString &placeholder, const QRect &geometry) {
+        auto *box = new QLineEdit(placeholder, Frame2);
+        box->setFont(app::programFont(8.25));
+        box->setAccessibleName(placeholder);
+        box->setProperty("placeholder", placeholder);
+        placeBox(box, geometry);
+        box->installEventFilter(this);
+        return box;
+    };
+    txtName = addBox(u"Your Name"_s, app::twipsRect(85, 360, 3375, 285));
+    txtEmail = addBox(u"Your Email Address"_s, app::twipsRect(3600, 360, 3375, 285));
+    txtFriendName = addBox(u"Friend's Name"_s, app::twipsRect(85, 720, 3375, 285));
+    txtFriendEmail = addBox(u"Friend's Email Address"_s, app::twipsRect(3600, 720, 3375, 285));
+
+    cmdSubmit = new QPushButton(u"Refer A Friend &Now"_s, Frame2);
+    cmdSubmit->setFont(app::programFont(8.25, true));
+    placeBox(cmdSubmit, app::twipsRect(1920, 1080, 3375, 285));
+    colour(cmdSubmit, QPalette::WindowText, Qt::black);
+
+    // Lies outside the frame's visible part; it still carries a message with every referral.
+    txtMessage = new QPlainTextEdit(u"Your Message\n"_s, Frame2);
+    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtMessage->setTabChangesFocus(true);
+    txtMessage->setProperty("placeholder", u"Your Message"_s);
+    txtMessage->setAccessibleName(u"Your Message"_s);
+    txtMessage->setGeometry(app::twipsRect(4800, 3600, 1815, 495));
+    txtMessage->installEventFilter(this);
+}
+
+void frmNagScreen2::buildSoftwareFrame()
+{
+    QGroupBox *frame6 =
+        addNavyFrame(this, u"Download Quellmoor Softwares"_s, app::twipsRect(7320, 120, 3735, 4575));
+    auto *label3 = new QLabel(frame6);
+    label3->setTextFormat(Qt::PlainText);
+    label3->setWordWrap(true);
+    label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label3->setText(
+        u"If you have enjoyed this software you will surely be interested in our other Quellmoor "
+        u"Softwares. We make programs for astrology and horoscopes, psychic readings, tarot "
+        u"spreads, numerology and many other corners of the occult, each made to be as "
+        u"welcoming as this one.\n\n"
+        u"All of them are simple and easy to use, fun and informative. Try them for yourself, "
+        u"and share what you discover with your friends and family."_s);
+    label3->setGeometry(app::twipsRect(120, 360, 3495, 3855));
+    colour(label3, QPalette::WindowText, Qt::white);
+    app::fitLabelFont(label3, app::programFont(9.0));
+
+    lblGoToHome = new app::LinkLabel(frame6);
+    lblGoToHome->setText(u"Click Here To Visit Quellmoor Softwares"_s);
+    lblGoToHome->setGeometry(app::twipsRect(75, 4250, 3585, 210));
+    colour(lblGoToHome, QPalette::WindowText, kYellow);
+    app::fitLabelFont(lblGoToHome, app::programFont(9.0, true, true));
+}
+
+void frmNagScreen2::Form_Load()
+{
+    setWindowTitle(u"Tarvelle v1.20"_s);
+    lblNagScreen2Caption->setText(u"Tarvelle v1.20"_s);
+    lblNagScreen2Caption->adjustSize();
+    setWindowIcon(app::programIcon());
+    m_picIcon->setPixmap(windowIcon().pixmap(m_picIcon->size()));
+
+    m_services.random.seed(app::seedFromClock(m_services.clock));
+    m_promotion = std::min(static_cast<int>(m_services.random.next() * 4.0F), 3);
+    Label2->setText(promotionText(m_promotion));
+    app::fitLabelFont(Label2, app::programFont(9.75, true));
+
+    settings::MakeTopmost(this);
+}
+
+void frmNagScreen2::Check1_Click(bool ticked)
+{
+    if (!ticked)
+        return;
+    // Cleared at once, so each click opens the page once and the box never stays ticked.
+    Check1->setChecked(false);
+    OpenSitePage(m_services.browser, pages::HomePage);
+}
+
+void frmNagScreen2::refuse(const QString &message)
+{
+    m_services.messages.show({message, app::MessageBoxes::Icon::Critical,
+                              app::MessageBoxes::Buttons::Ok});
+}
+
+void frmNagScreen2::cmdSubmit_Click()
+{
+    m_referral = {trimSpaces(txtName->text()), trimSpaces(txtEmail->text()),
+                  trimSpaces(textOf(txtMessage)), trimSpaces(txtFriendName->text()),
+                  trimSpaces(txtFriendEmail->text())};
+    if (const std::optional<QString> refusal = emailRefusal(m_referral)) {
+        refuse(*refusal);
+        return;
+    }
+    SendReferral(m_referral, m_services.messages, m_services.browser);
+}
+
+QString frmNagScreen2::placeholderOf(QObject *box) const
+{
+    return box->property("placeholder").toString();
+}
+
+QString frmNagScreen2::textOf(QObject *box) const
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        return line->text();
+    // A multi-line box's lines end in CR LF, as the site has always received them.
+    return static_cast<QPlainTextEdit *>(box)->toPlainText().replace(u'\n', "\r\n"_L1);
+}
+
+void frmNagScreen2::setTextOf(QObject *box, const QString &text)
+{
+    if (auto *line = qobject_cast<QLineEdit *>(box))
+        line->setText(text);
+    else
+        static_cast<QPlainTextEdit *>(box)->setPlainText(text);
+}
+
+bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        if (trimSpaces(textOf(watched)) == placeholderOf(watched))
+            setTextOf(watched, {});
+        break;
+    case QEvent::FocusOut:
+        if (trimSpaces(textOf(watched)).isEmpty())
+            setTextOf(watched, placeholderOf(watched));
+        break;
+    case QEvent::KeyPress:
+        if ((watched == txtEmail || watched == txtFriendEmail)
+            && static_cast<QKeyEvent *>(event)->text() == u" "_s) {
+            refuse(u"Email Address Cannot Contain Space"_s);
+            static_cast<QWidget *>(watched)->setFocus();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmNagScreen2::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    Q_EMIT closed();
+}
+
+} // namespace web
