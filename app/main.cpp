@@ -1,4 +1,5 @@
 #include "app/Clock.h"
+#include "app/CommandLine.h"
 #include "app/InstanceLock.h"
 #include "app/MessageBoxes.h"
 #include "app/ProgramIcon.h"
@@ -12,8 +13,38 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// Answered before a display is needed, so they work on any terminal.
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString name = QString::fromLocal8Bit(argc > 0 ? argv[0] : "Tarvelle");
+    switch (app::parseCommandLine(arguments)) {
+    case app::CommandLineAction::Run:
+        return std::nullopt;
+    case app::CommandLineAction::Help:
+        std::fputs(app::helpText(name).toLocal8Bit().constData(), stdout);
+        return 0;
+    case app::CommandLineAction::Version:
+        std::fputs(app::versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = answerCommandLine(argc, argv))
+        return *answered;
+
     QApplication application(argc, argv);
     QApplication::setWindowIcon(app::programIcon());
     // Closing the main window only hides it; the program ends through its own exit path.

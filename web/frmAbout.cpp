@@ -55,6 +55,8 @@ frmAbout::frmAbout(Browser &browser, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(u"Tarvelle v1.20"_s);
     setWindowRole(u"about"_s);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(app::programIcon());
     setFixedSize(app::twipsRect(0, 0, 6105, 3780).size());
     paint(this, QPalette::Window, Qt::white);

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 
 #include <array>
 
@@ -83,7 +84,9 @@ QString frmNagScreen2::promotionText(int number)
 }
 
 frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_services(services)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      m_services(services)
 {
     setWindowRole(u"exit-screen"_s);
     setFixedSize(app::twipsRect(0, 0, 11115, 4725).size());
@@ -211,6 +214,11 @@ void frmNagScreen2::Form_Load()
     Label2->setText(promotionText(m_promotion));
     app::fitLabelFont(Label2, app::programFont(9.75, true));
 
+    if (const QScreen *where = screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(where->availableGeometry().center());
+        move(frame.topLeft());
+    }
     settings::MakeTopmost(this);
 }
 
