@@ -42,7 +42,9 @@ bool takeDueCard(settings::SettingsStore &store, QDate today)
 {
     const std::optional<QDate> due =
         settings::dateFromText(store.ReadSetting(settings::keys::Date), QLocale(), today);
-    if (due && *due > today)
+    // The program only ever writes tomorrow: a due date further ahead comes from a clock set
+    // back or a hand-edited file, and would freeze the card for as long.
+    if (due && *due > today && *due <= today.addDays(1))
         return false;
     store.WriteSetting(settings::keys::Date, settings::dateToText(today.addDays(1), QLocale()));
     return true;

@@ -16,8 +16,8 @@ bool isFirstRun(const settings::SettingsStore &store);
 // Today's date as the due date, then 7:00:00 and card 1, in that order.
 void writeFirstRunValues(settings::SettingsStore &store, QDate today);
 
-// When the stored due date has come (or cannot be read), moves it to tomorrow and says so:
-// the caller then draws a new card.
+// When the stored due date has come (or cannot be read, or lies beyond tomorrow), moves it to
+// tomorrow and says so: the caller then draws a new card.
 bool takeDueCard(settings::SettingsStore &store, QDate today);
 
 // The stored card for the day, when it is one of the deck.

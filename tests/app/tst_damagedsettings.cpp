@@ -1,0 +1,161 @@
+#include "app/CardPanel.h"
+#include "app/CardPicture.h"
+#include "app/FittedLabel.h"
+#include "app/Program.h"
+#include "app/SettingsPanel.h"
+#include "app/frmMain.h"
+#include "cards/Deck.h"
+#include "settings/DateText.h"
+#include "settings/IniSettingsStore.h"
+
+#include "ProgramDoubles.h"
+
+#include <QComboBox>
+#include <QPropertyAnimation>
+#include <QDir>
+#include <QFile>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+// Whatever state the settings file is in, the program starts, shows a card and leaves a file
+// that reads back.
+class TestDamagedSettings : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void startsWithAnyFile_data();
+    void startsWithAnyFile();
+    void aDayOfTicksAccumulatesNothing();
+
+private:
+    QString iniPath() const { return m_config.path() + u"/Tarvelle/Tarvelle.ini"_s; }
+
+    QTemporaryDir m_config;
+    const QDate m_today{2026, 12, 8};
+};
+
+void TestDamagedSettings::initTestCase()
+{
+    QLocale::setDefault(QLocale(u"en_US"_s));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+}
+
+void TestDamagedSettings::startsWithAnyFile_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    const QByteArray good = "[Settings]\nHour=7\nMinute=0\nSecond=0\nCard=12\nDate=12/9/26\n";
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("truncated mid-line") << good.left(good.indexOf("Card=") + 3);
+    QByteArray garbage(4096, '\0');
+    QRandomGenerator random(7);
+    for (char &c : garbage)
+        c = static_cast<char>(random.bounded(256));
+    QTest::newRow("binary garbage") << garbage;
+    QTest::newRow("garbage after good lines") << good + garbage;
+    QByteArray huge = good;
+    for (int i = 0; i < 200000; ++i)
+        huge += "Filler" + QByteArray::number(i) + "=" + QByteArray(20, 'x') + "\n";
+    QTest::newRow("huge") << huge;
+    QTest::newRow("key repeated") << QByteArray(good + "Card=99\nHour=abc\n");
+    QTest::newRow("wrong group") << QByteArray("[Other]\nHour=7\nCard=3\n[General]\nDate=1/1/30\n");
+    QTest::newRow("out of range")
+        << QByteArray("[Settings]\nHour=99\nMinute=-5\nSecond=61\nCard=0\nDate=13/45/26\n"
+                      "AutorunStartUp=maybe\nSystemTray=1\nRunAtSysTray=yes\nUpdateCheckStamp=x\n");
+    QTest::newRow("not numbers")
+        << QByteArray("[Settings]\nHour=seven\nMinute=\nSecond=0x10\nCard=Ace\nDate=\n");
+    QTest::newRow("date in another locale's form")
+        << QByteArray("[Settings]\nHour=7\nMinute=0\nSecond=0\nCard=12\nDate=09.12.26\n");
+    QTest::newRow("date far in the past")
+        << QByteArray("[Settings]\nHour=7\nMinute=0\nSecond=0\nCard=12\nDate=1/1/1601\n");
+    QTest::newRow("date far in the future")
+        << QByteArray("[Settings]\nHour=7\nMinute=0\nSecond=0\nCard=12\nDate=2026-12-31\n"
+                      "UpdateCheckStamp=12/31/9999\n");
+    QTest::newRow("serialised variant")
+        << QByteArray("[Settings]\nHour=@Variant(\\0\\0\\0\\x7f\\0\\0\\0\\x18QByteArrayList)\n"
+                      "Card=@Rect(1 2 3 4)\nDate=@ByteArray(12/9/26)\n");
+}
+
+void TestDamagedSettings::startsWithAnyFile()
+{
+    QFETCH(QByteArray, contents);
+    QDir(m_config.path()).removeRecursively();
+    QVERIFY(QDir().mkpath(m_config.path() + u"/Tarvelle"_s));
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.close();
+
+    ProgramDoubles world;
+    world.random.values = {0.3F, 0.0F};
+    settings::IniSettingsStore store([] { return u"Tarvelle"_s; });
+    app::Services services = world.services();
+    const app::Services real{store, services.clock, services.random, services.messages,
+                             services.tray, services.startupList, services.browser,
+                             services.instanceLock};
+    app::Program program(real, world.launch, [] {});
+    QVERIFY(program.StartProgram());
+    app::frmMain *window = program.mainWindow();
+    QVERIFY(window->isVisible());
+    QVERIFY(cards::isCardIndex(window->fraRune->picCard->card()));
+    QCOMPARE(window->fraRune->lblCardName->text(), cards::cardName(window->fraRune->picCard->card()));
+
+    // What the program wrote reads back: a card of the deck and a due date it understands.
+    const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
+    const int card = reader.ReadSetting(u"Card"_s).toInt();
+    QVERIFY(cards::isCardIndex(card));
+    QCOMPARE(card, window->fraRune->picCard->card());
+    const auto due = settings::dateFromText(reader.ReadSetting(u"Date"_s), QLocale(), m_today);
+    QVERIFY(due.has_value());
+    QVERIFY(*due >= m_today && *due <= m_today.addDays(1));
+    QVERIFY(settings::dateFromText(reader.ReadSetting(u"UpdateCheckStamp"_s), QLocale(), m_today));
+    // The hour the program will act on is one of its list, or no hour at all.
+    const QString hour = reader.ReadSetting(u"Hour"_s);
+    QVERIFY(window->fraSettings->cboHour->findText(hour) >= 0
+            || window->fraSettings->cboHour->currentIndex() == -1);
+    QVERIFY(window->close()); // leaving saves too, and must not trip over the damage
+    QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).status(), QSettings::NoError);
+}
+
+void TestDamagedSettings::aDayOfTicksAccumulatesNothing()
+{
+    ProgramDoubles world;
+    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
+                          {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
+    app::Program program(world.services(), world.launch, [] {});
+    QVERIFY(program.StartProgram());
+    app::frmMain *window = program.mainWindow();
+    window->SendToTray();
+    world.random.values = {0.5F};
+    int shown = 0;
+    const auto liveADay = [&](QDate day) {
+        QDateTime now(day, QTime(0, 0));
+        for (int second = 0; second < 24 * 60 * 60; ++second, now = now.addSecs(1)) {
+            world.clock.current = now;
+            const bool wasVisible = window->isVisible();
+            window->Timer1_Timer();
+            if (!wasVisible && window->isVisible()) {
+                ++shown;
+                window->SendToTray();
+            }
+        }
+    };
+    // The first day lets the style create what it keeps for good; the second must add nothing.
+    liveADay(m_today.addDays(1));
+    QTRY_VERIFY(window->findChildren<QPropertyAnimation *>().isEmpty());
+    const qsizetype objects = window->findChildren<QObject *>().size();
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    liveADay(m_today.addDays(2));
+    QCOMPARE(shown, 2);
+    QCOMPARE(world.random.draws, 3); // the start's promotional pick and one card a day
+    // The window's layout animates each return; its animation goes once the event loop runs.
+    QTRY_COMPARE(window->findChildren<QObject *>().size(), objects);
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+}
+
+QTEST_MAIN(TestDamagedSettings)
+#include "tst_damagedsettings.moc"
