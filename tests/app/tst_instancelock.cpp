@@ -15,6 +15,7 @@ class TestInstanceLock : public QObject {
 private Q_SLOTS:
     void secondCopyIsRefusedAndAKilledOneDoesNotBlock();
     void emptyLockOfACopyKilledWhileLocking();
+    void copiesStartedTogetherLeaveExactlyOne();
 
 private:
     QString holderSays(QProcess &holder)
@@ -62,6 +63,32 @@ void TestInstanceLock::emptyLockOfACopyKilledWhileLocking()
     QCOMPARE(::utime(QFile::encodeName(m_path).constData(), &old), 0);
     app::LockFileInstanceLock after(m_path);
     QVERIFY(after.acquire());
+}
+
+void TestInstanceLock::copiesStartedTogetherLeaveExactlyOne()
+{
+    for (int round = 0; round < 10; ++round) {
+        QFile::remove(m_path);
+        std::vector<std::unique_ptr<QProcess>> copies;
+        for (int i = 0; i < 8; ++i) {
+            copies.push_back(std::make_unique<QProcess>());
+            copies.back()->start(QString::fromLocal8Bit(LOCK_HOLDER_PATH), {m_path});
+        }
+        int locked = 0;
+        int refused = 0;
+        for (auto &copy : copies) {
+            QVERIFY(copy->waitForReadyRead(10000));
+            const QByteArray said = copy->readLine().trimmed();
+            locked += said == "locked" ? 1 : 0;
+            refused += said == "refused" ? 1 : 0;
+        }
+        QCOMPARE(locked, 1);
+        QCOMPARE(refused, 7);
+        for (auto &copy : copies) {
+            copy->kill();
+            copy->waitForFinished();
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestInstanceLock)

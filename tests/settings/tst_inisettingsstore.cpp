@@ -136,7 +136,7 @@ void TestIniSettingsStore::killedWriterNeverLeavesAnUnreadableFile()
     const QStringList keys = {u"Hour"_s, u"Minute"_s, u"Second"_s, u"Card"_s, u"Date"_s,
                               u"AutorunStartUp"_s, u"SystemTray"_s, u"RunAtSysTray"_s};
     int lastRound = 0;
-    for (int attempt = 0; attempt < 40; ++attempt) {
+    for (int attempt = 0; attempt < 200; ++attempt) {
         QProcess writer;
         writer.start(QString::fromLocal8Bit(SETTINGS_WRITER_PATH), {QString::number(lastRound + 1)});
         QVERIFY(writer.waitForStarted());
