@@ -14,6 +14,8 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <pwd.h>
+#include <unistd.h>
 #include <optional>
 
 namespace {
@@ -38,6 +40,16 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     return std::nullopt;
 }
 
+// Without HOME, Qt would put the settings under the root folder; the account's own home is
+// where they belong.
+void ensureHomeIsSet()
+{
+    if (!qEnvironmentVariableIsEmpty("HOME"))
+        return;
+    if (const passwd *account = ::getpwuid(::getuid()); account && account->pw_dir)
+        qputenv("HOME", account->pw_dir);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -45,6 +57,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> answered = answerCommandLine(argc, argv))
         return *answered;
 
+    ensureHomeIsSet();
     QApplication application(argc, argv);
     QApplication::setWindowIcon(app::programIcon());
     // Closing the main window only hides it; the program ends through its own exit path.
