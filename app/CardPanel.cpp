@@ -1,6 +1,7 @@
 #include "app/CardPanel.h"
 
 #include "app/CardPicture.h"
+#include "app/Colours.h"
 #include "app/FittedLabel.h"
 #include "app/Geometry.h"
 #include "app/Typeface.h"
@@ -59,9 +60,7 @@ CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"
 
     lblCardName = new FittedLabel(programFont(kNamePoints, true, true), false, this);
     lblCardName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette namePalette = lblCardName->palette();
-    namePalette.setColor(QPalette::WindowText, kPurple);
-    lblCardName->setPalette(namePalette);
+    setColour(lblCardName, QPalette::WindowText, kPurple);
     lblCardName->setGeometry(twipsRect(120, 3240, 1785, 210));
 
     addHeading(this, u"Favorable Time Period"_s, twipsRect(2280, 360, 0, 0).topLeft());

@@ -1,6 +1,7 @@
 #include "app/SettingsPanel.h"
 
 #include "app/CardPicture.h"
+#include "app/Colours.h"
 #include "app/FittedLabel.h"
 #include "app/Geometry.h"
 #include "app/Typeface.h"
@@ -69,16 +70,11 @@ Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
 SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Settings"_s, parent)
 {
     setFont(programFont(9.0, true));
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setColour(this, QPalette::Window, Qt::white);
 
     auto *label1 = new FittedLabel(programFont(9.0, true), true, this);
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    QPalette purple = label1->palette();
-    purple.setColor(QPalette::WindowText, kPurple);
-    label1->setPalette(purple);
+    setColour(label1, QPalette::WindowText, kPurple);
     label1->setGeometry(twipsRect(480, 600, 6120, 735));
     label1->setFittedText(u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
                           u"and other display settings here."_s);

@@ -2,6 +2,7 @@
 
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
+#include "app/Colours.h"
 #include "app/Clock.h"
 #include "app/DisplaySchedule.h"
 #include "app/FittedLabel.h"
@@ -49,21 +50,6 @@ constexpr QSize kClientSize{474, 480};
 constexpr int kTrayPollMs = 250;
 const QColor kDarkRed(192, 0, 0);
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void makeWhite(QWidget *widget)
-{
-    widget->setAutoFillBackground(true);
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    widget->setPalette(palette);
-}
-
 LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colour,
                         const QRect &geometry, Qt::Alignment alignment)
 {
@@ -73,7 +59,7 @@ LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colo
     label->setAlignment(alignment);
     label->setGeometry(geometry);
     fitLabelFont(label, programFont(8.25, true));
-    setTextColour(label, colour);
+    setColour(label, QPalette::WindowText, colour);
     return label;
 }
 
@@ -120,7 +106,7 @@ frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
     auto *client = new QWidget(this);
     client->setFixedSize(kClientSize);
     client->setFont(programFont(8.25));
-    makeWhite(client);
+    setColour(client, QPalette::Window, Qt::white);
     setCentralWidget(client);
 
     m_panels = new QStackedWidget(client);
@@ -161,7 +147,7 @@ void frmMain::buildFormLevel(QWidget *client)
 
     auto *frame5 = new QFrame(client);
     frame5->setFrameShape(QFrame::Box);
-    makeWhite(frame5);
+    setColour(frame5, QPalette::Window, Qt::white);
     frame5->setGeometry(twipsRect(-120, 6480, 7245, 855));
     const QRect promotion = twipsRect(240, 120, 6945, 615);
     lblCobrand = addPromotion(

@@ -1,5 +1,6 @@
 #include "web/frmAbout.h"
 
+#include "app/Colours.h"
 #include "app/FittedLabel.h"
 #include "app/Geometry.h"
 #include "app/LinkLabel.h"
@@ -19,15 +20,6 @@ namespace {
 
 const QColor kDarkRed(192, 0, 0);
 
-void paint(QWidget *widget, QPalette::ColorRole role, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
-    if (role == QPalette::Window)
-        widget->setAutoFillBackground(true);
-}
-
 QLabel *addText(QWidget *parent, const QString &text, const QFont &font, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
@@ -45,7 +37,7 @@ app::LinkLabel *addLink(QWidget *parent, const QString &text, const QRect &geome
     link->setText(text);
     link->setGeometry(geometry);
     app::fitLabelFont(link, app::programFont(8.25, true, true));
-    paint(link, QPalette::WindowText, kDarkRed);
+    app::setColour(link, QPalette::WindowText, kDarkRed);
     return link;
 }
 
@@ -59,7 +51,7 @@ frmAbout::frmAbout(Browser &browser, QWidget *parent) : QDialog(parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setWindowIcon(app::programIcon());
     setFixedSize(app::twipsRect(0, 0, 6105, 3780).size());
-    paint(this, QPalette::Window, Qt::white);
+    app::setColour(this, QPalette::Window, Qt::white);
 
     auto *picIcon = new QLabel(this);
     picIcon->setPixmap(windowIcon().pixmap(32, 32));
@@ -69,7 +61,7 @@ frmAbout::frmAbout(Browser &browser, QWidget *parent) : QDialog(parent)
     QLabel *label2 = addText(this, u"Tarvelle v1.20"_s, app::programFont(9.75, true),
                              app::twipsRect(720, 240, 3000, 240));
     label2->setWordWrap(false);
-    paint(label2, QPalette::Window, QColor(255, 192, 192));
+    app::setColour(label2, QPalette::Window, QColor(255, 192, 192));
 
     QLabel *label1 = addText(this,
                              u"Tarvelle is a daily divination technique based on playing cards. "
@@ -77,7 +69,7 @@ frmAbout::frmAbout(Browser &browser, QWidget *parent) : QDialog(parent)
                              u"and meaning. This software can be used as a reference point to start "
                              u"your day."_s,
                              app::programFont(8.25), app::twipsRect(210, 840, 5745, 1095));
-    paint(label1, QPalette::Window, QColor(255, 255, 128));
+    app::setColour(label1, QPalette::Window, QColor(255, 255, 128));
 
     lblHomePage = addLink(this, u"Click here to visit "_s + SiteBaseUrl(),
                           app::twipsRect(1320, 2040, 4650, 195));

@@ -1,6 +1,7 @@
 #include "web/frmNagScreen2.h"
 
 #include "app/Clock.h"
+#include "app/Colours.h"
 #include "app/FittedLabel.h"
 #include "app/Geometry.h"
 #include "app/HandCursor.h"
@@ -49,21 +50,12 @@ constexpr std::array<const char *, 4> kPromotions = {
     "Softwares.",
 };
 
-void colour(QWidget *widget, QPalette::ColorRole role, const QColor &value)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(role, value);
-    widget->setPalette(palette);
-    if (role == QPalette::Window)
-        widget->setAutoFillBackground(true);
-}
-
 QGroupBox *addNavyFrame(QWidget *parent, const QString &caption, const QRect &geometry)
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setFont(app::programFont(9.75, true));
-    colour(frame, QPalette::Window, kNavy);
-    colour(frame, QPalette::WindowText, Qt::white);
+    app::setColour(frame, QPalette::Window, kNavy);
+    app::setColour(frame, QPalette::WindowText, Qt::white);
     frame->setGeometry(geometry);
     return frame;
 }
@@ -90,7 +82,7 @@ frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
 {
     setWindowRole(u"exit-screen"_s);
     setFixedSize(app::twipsRect(0, 0, 11115, 4725).size());
-    colour(this, QPalette::Window, Qt::white);
+    app::setColour(this, QPalette::Window, Qt::white);
     setFont(app::programFont(8.25));
 
     m_picIcon = new QLabel(this);
@@ -111,7 +103,7 @@ frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
 
     Check1 = new QCheckBox(u"Click Here To Visit "_s + SiteHostName() + u" Now"_s, this);
     Check1->setFont(app::programFont(14.25));
-    colour(Check1, QPalette::WindowText, kDarkBlue);
+    app::setColour(Check1, QPalette::WindowText, kDarkBlue);
     Check1->setCursor(app::pointingHandCursor());
     Check1->setGeometry(app::twipsRect(30, 2040, 7185, 555));
     // The caption must fit in any desktop font.
@@ -163,7 +155,7 @@ void frmNagScreen2::buildReferralFrame()
     cmdSubmit = new QPushButton(u"Refer A Friend &Now"_s, Frame2);
     cmdSubmit->setFont(app::programFont(8.25, true));
     placeBox(cmdSubmit, app::twipsRect(1920, 1080, 3375, 285));
-    colour(cmdSubmit, QPalette::WindowText, Qt::black);
+    app::setColour(cmdSubmit, QPalette::WindowText, Qt::black);
 
     // Lies outside the frame's visible part; it still carries a message with every referral.
     txtMessage = new QPlainTextEdit(u"Your Message\n"_s, Frame2);
@@ -191,13 +183,13 @@ void frmNagScreen2::buildSoftwareFrame()
         u"All of them are simple and easy to use, fun and informative. Try them for yourself, "
         u"and share what you discover with your friends and family."_s);
     label3->setGeometry(app::twipsRect(120, 360, 3495, 3855));
-    colour(label3, QPalette::WindowText, Qt::white);
+    app::setColour(label3, QPalette::WindowText, Qt::white);
     app::fitLabelFont(label3, app::programFont(9.0));
 
     lblGoToHome = new app::LinkLabel(frame6);
     lblGoToHome->setText(u"Click Here To Visit Quellmoor Softwares"_s);
     lblGoToHome->setGeometry(app::twipsRect(75, 4250, 3585, 210));
-    colour(lblGoToHome, QPalette::WindowText, kYellow);
+    app::setColour(lblGoToHome, QPalette::WindowText, kYellow);
     app::fitLabelFont(lblGoToHome, app::programFont(9.0, true, true));
 }
 

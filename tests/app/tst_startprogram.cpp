@@ -46,6 +46,15 @@ private:
         return program;
     }
     static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
+    // Started by the log-on entry, with the box "Start at system tray" ticked.
+    static void meetEveryLogOnCondition(ProgramDoubles &world)
+    {
+        world.launch.arguments = {u"/STARTUP"_s};
+        world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
+        world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
+                              {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"True"_s},
+                              {u"SystemTray"_s, u"True"_s}};
+    }
 
     const QDate m_today{2026, 12, 8};
     int m_quits = 0;
@@ -208,11 +217,7 @@ void TestStartProgram::logOnWithoutTrayFallsBackToTheTaskBar()
 {
     ProgramDoubles world;
     world.tray.available = false;
-    world.launch.arguments = {u"/STARTUP"_s};
-    world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
-                          {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"True"_s},
-                          {u"SystemTray"_s, u"True"_s}};
+    meetEveryLogOnCondition(world);
     const auto program = start(world);
     app::frmMain *window = program->mainWindow();
     QVERIFY(!window->isVisible()); // never flashes while it waits
@@ -227,11 +232,7 @@ void TestStartProgram::logOnTrayArrivingLateKeepsTheWindowHidden()
     ProgramDoubles world;
     world.tray.available = false;
     world.launch.trayWait = std::chrono::minutes(5);
-    world.launch.arguments = {u"/STARTUP"_s};
-    world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
-                          {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"True"_s},
-                          {u"SystemTray"_s, u"True"_s}};
+    meetEveryLogOnCondition(world);
     const auto program = start(world);
     app::frmMain *window = program->mainWindow();
     QVERIFY(window->isWaitingForTray());
@@ -313,11 +314,8 @@ void TestStartProgram::promotionPickIsFair()
 void TestStartProgram::updateQuestionComesFirstEvenAtLogOn()
 {
     ProgramDoubles world;
-    world.launch.arguments = {u"/STARTUP"_s};
-    world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
-                          {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"True"_s},
-                          {u"SystemTray"_s, u"True"_s}, {u"UpdateCheckStamp"_s, u"11/1/26"_s}};
+    meetEveryLogOnCondition(world);
+    world.store.values.insert(u"UpdateCheckStamp"_s, u"11/1/26"_s);
     world.messages.answers = {app::MessageBoxes::Answer::Yes};
     bool trayWhileAsking = true;
     int storeWritesWhileAsking = -1;
