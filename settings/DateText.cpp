@@ -6,6 +6,8 @@ using namespace Qt::StringLiterals;
 
 namespace settings {
 
+QString dateToText(QDate date, const QLocale &locale);
+
 namespace {
 
 bool hasTwoDigitYear(const QString &format)
@@ -22,6 +24,26 @@ QDate intoNearestCentury(QDate parsed, QDate reference)
     else if (year <= reference.year() - 50)
         year += 100;
     return QDate(year, parsed.month(), parsed.day());
+}
+
+// Qt reads two-digit years as 19xx, and 1900 had no 29 February, so "2/29/00" fails to parse
+// although 2000 had one. Read it as the 28th, then keep the 29th only if that is what the
+// locale would have written.
+std::optional<QDate> leapDayOfTwoDigitYear(const QString &text, const QLocale &locale,
+                                           const QString &format, QDate reference)
+{
+    const QString day29 = locale.toString(29);
+    for (qsizetype at = text.indexOf(day29); at >= 0; at = text.indexOf(day29, at + 1)) {
+        QString asThe28th = text;
+        asThe28th.replace(at, day29.size(), locale.toString(28));
+        const QDate parsed = locale.toDate(asThe28th, format);
+        if (!parsed.isValid() || parsed.month() != 2 || parsed.day() != 28)
+            continue;
+        const QDate candidate = intoNearestCentury(parsed, reference).addDays(1);
+        if (candidate.day() == 29 && dateToText(candidate, locale) == text)
+            return candidate;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -45,6 +67,8 @@ std::optional<QDate> dateFromText(const QString &text, const QLocale &locale, QD
             return moved;
     }
     if (hasTwoDigitYear(shortFormat)) {
+        if (const auto leapDay = leapDayOfTwoDigitYear(trimmed, locale, shortFormat, reference))
+            return leapDay;
         QString longYear = shortFormat;
         longYear.replace(QRegularExpression(u"y+"_s), u"yyyy"_s);
         if (const QDate date = locale.toDate(trimmed, longYear); date.isValid())

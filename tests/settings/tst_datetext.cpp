@@ -51,6 +51,12 @@ void TestDateText::twoDigitYearsLandNearToday()
              std::optional<QDate>(QDate(2100, 1, 1)));
     QCOMPARE(settings::dateFromText(u"12/31/99"_s, us, QDate(2100, 1, 1)),
              std::optional<QDate>(QDate(2099, 12, 31)));
+    // 1900 had no 29 February, 2000 had one.
+    QCOMPARE(settings::dateFromText(u"2/29/00"_s, us, QDate(2001, 1, 1)),
+             std::optional<QDate>(QDate(2000, 2, 29)));
+    QCOMPARE(settings::dateFromText(u"29.02.00"_s, QLocale(u"de_DE"_s), QDate(2001, 1, 1)),
+             std::optional<QDate>(QDate(2000, 2, 29)));
+    QVERIFY(!settings::dateFromText(u"2/29/01"_s, us, QDate(2001, 1, 1)));
     // A four-digit year and an ISO date read back as well.
     QCOMPARE(settings::dateFromText(u"12/8/2026"_s, us, QDate(2026, 12, 8)),
              std::optional<QDate>(QDate(2026, 12, 8)));
