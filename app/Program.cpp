@@ -37,10 +37,7 @@ bool Program::StartProgram()
     FirstPaintReport::watch(m_main.get());
     m_main->Form_Load();
     if (!m_main->isInTray()) {
-        m_main->centreOnScreen();
-        m_main->show();
-        // Some window managers place a new window themselves; put it back in the middle.
-        m_main->centreOnScreen();
+        m_main->showCentred();
     }
     CoBrand_Randomize();
     return true;

@@ -328,7 +328,7 @@ void frmMain::SendToTray()
         m_trayWait->start();
     } else {
         // Without a notification area a hidden window could never be reached again.
-        showMinimized();
+        minimiseToTaskBar();
     }
 }
 
@@ -346,7 +346,7 @@ void frmMain::waitForTray()
     if (m_trayWaitClock.elapsed() >= m_launch.trayWait.count()) {
         m_trayWait->stop();
         if (m_inTray)
-            showMinimized();
+            minimiseToTaskBar();
     }
 }
 
@@ -358,16 +358,57 @@ void frmMain::RemoveTrayIcon()
 void frmMain::mnuPop_Click()
 {
     m_trayWait->stop();
+    const bool firstTime = !m_everPainted;
     show();
     showNormal();
     if (!m_iconHolder)
         m_iconHolder = std::make_unique<settings::frmDisplay>();
     setWindowIcon(m_iconHolder->IMGIcon(settings::frmDisplay::kProgramIcon));
     centreOnScreen();
+    if (firstTime)
+        afterFirstPaint([this] { centreOnScreen(); });
     RemoveTrayIcon();
     m_inTray = false;
     raise();
     activateWindow();
+}
+
+void frmMain::showCentred()
+{
+    centreOnScreen();
+    show();
+    // The window manager's frame is known only once the window is on screen.
+    afterFirstPaint([this] { centreOnScreen(); });
+}
+
+void frmMain::minimiseToTaskBar()
+{
+    if (m_everPainted) {
+        showMinimized();
+        return;
+    }
+    // A window that was never on screen does not minimise: map it first.
+    show();
+    afterFirstPaint([this] { showMinimized(); });
+}
+
+void frmMain::afterFirstPaint(std::function<void()> action)
+{
+    if (m_everPainted)
+        QTimer::singleShot(0, this, std::move(action));
+    else
+        m_afterFirstPaint = std::move(action);
+}
+
+bool frmMain::event(QEvent *event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (event->type() == QEvent::Paint && !m_everPainted) {
+        m_everPainted = true;
+        if (m_afterFirstPaint)
+            QTimer::singleShot(0, this, std::exchange(m_afterFirstPaint, nullptr));
+    }
+    return handled;
 }
 
 void frmMain::centreOnScreen()

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -49,6 +50,8 @@ public:
     // Which of the two promotional texts lies on top.
     void bringPromotionToFront(bool coBrand);
     void centreOnScreen();
+    // Shows the window in the middle of the screen, frame included.
+    void showCentred();
 
     void SendToTray();
     void RemoveTrayIcon();
@@ -101,6 +104,7 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
     void buildMenus();
@@ -109,6 +113,8 @@ private:
     void showCardForTheDay();
     void selectOption(bool runAtStartUp);
     void waitForTray();
+    void minimiseToTaskBar();
+    void afterFirstPaint(std::function<void()> action);
     void openPage(QLatin1String pageKey);
     void pickTime(QComboBox *list, QLatin1String key);
 
@@ -122,6 +128,8 @@ private:
     bool m_inTray = false;
     bool m_unloaded = false;
     std::unique_ptr<settings::frmDisplay> m_iconHolder;
+    bool m_everPainted = false;
+    std::function<void()> m_afterFirstPaint;
 };
 
 } // namespace app

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# The close box puts the window away into the tray; the tray menu's Exit then ends the program
+# without a question, saving the two panel choices on the way.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_begin close_box_and_tray_exit "$@" --tray
+write_noon_settings
+
+e2e_start
+wait_for 20 "the main window" main_window_shown "$E2E_PID"
+main=$(main_window "$E2E_PID")
+assert_true "no tray icon while the window is up" no_tray_icon "$E2E_PID"
+
+wmctrl -i -c "$main"
+wait_for 10 "the close box to unmap the window" window_unmapped "$main"
+wait_for 10 "the tray icon" tray_icon_shown "$E2E_PID"
+assert_true "the close box must not end the program" process_alive "$E2E_PID"
+assert_false "the window must be hidden, not minimised" window_iconic "$main"
+assert_false "a hidden window has no task bar entry" window_managed "$main"
+e2e_screenshot close_box_and_tray_exit
+# Putting the window away stores nothing of the panel yet.
+assert_no_setting AutorunStartUp
+assert_no_setting SystemTray
+
+icon=$(tray_icon "$E2E_PID")
+click_window "$icon" 3
+wait_for 10 "the tray menu" popup_shown "$E2E_PID"
+menu=$(popup_window "$E2E_PID")
+e2e_screenshot close_box_and_tray_exit-menu
+# The menu is Show / Exit: the lower half is Exit.
+read -r _ _ menu_width menu_height <<<"$(frame_geometry "$menu")"
+xdotool mousemove --window "$menu" $((menu_width / 2)) $((menu_height * 3 / 4)) click 1
+
+e2e_expect_exit_path "$E2E_PID" --no-question
+assert_setting AutorunStartUp False
+assert_setting SystemTray False
+assert_false "the tray exit must not create an autostart entry" test -e "$E2E_AUTOSTART"
