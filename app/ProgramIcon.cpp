@@ -234,8 +234,10 @@ void paintProgramIcon(QPainter &painter, const QRectF &target)
 
 QIcon programIcon()
 {
+    // The sizes windows, panels and trays show; launchers take the larger ones from the
+    // installed icon theme, so drawing them here would only slow the start.
     QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : {16, 22, 24, 32, 48, 64}) {
         QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         QPainter painter(&pixmap);

@@ -25,30 +25,31 @@ int SecondTicker::delayToNextSecond(int msecOfSecond)
 
 void SecondTicker::start()
 {
+    m_active = true;
     scheduleNext();
 }
 
 void SecondTicker::stop()
 {
+    m_active = false;
     m_timer.stop();
 }
 
 void SecondTicker::fire()
 {
-    const qint64 second = m_clock.now().toSecsSinceEpoch();
+    const qint64 now = m_clock.now().toMSecsSinceEpoch();
     // One tick per second even if the timer came back early.
-    if (second != m_lastSecond) {
-        m_lastSecond = second;
+    if (now / 1000 != m_lastSecond) {
+        m_lastSecond = now / 1000;
         Q_EMIT tick();
     }
-    if (m_timer.isActive())
-        return; // a tick handler restarted or stopped us
-    scheduleNext();
+    if (m_active)
+        m_timer.start(delayToNextSecond(static_cast<int>(now % 1000)));
 }
 
 void SecondTicker::scheduleNext()
 {
-    m_timer.start(delayToNextSecond(m_clock.now().time().msec()));
+    m_timer.start(delayToNextSecond(static_cast<int>(m_clock.now().toMSecsSinceEpoch() % 1000)));
 }
 
 } // namespace app

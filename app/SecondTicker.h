@@ -17,7 +17,7 @@ public:
 
     void start();
     void stop();
-    bool isActive() const { return m_timer.isActive(); }
+    bool isActive() const { return m_active; }
 
     // How long to wait from `msecOfSecond` into a second until just past the next one.
     static int delayToNextSecond(int msecOfSecond);
@@ -32,6 +32,7 @@ private:
     const Clock &m_clock;
     QTimer m_timer;
     qint64 m_lastSecond = -1;
+    bool m_active = false;
 };
 
 } // namespace app

@@ -4,34 +4,43 @@
 
 namespace app {
 
-SystemTrayIcon::SystemTrayIcon(QObject *parent)
-    : TrayIcon(parent), m_icon(new QSystemTrayIcon(this))
+SystemTrayIcon::SystemTrayIcon(QObject *parent) : TrayIcon(parent) {}
+
+// Made on the first add: most starts never go to the tray, and making one costs start-up time.
+QSystemTrayIcon *SystemTrayIcon::icon()
 {
-    connect(m_icon, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason reason) {
-                // A single click does nothing; the context menu is Qt's to show.
-                if (reason == QSystemTrayIcon::DoubleClick)
-                    Q_EMIT doubleClicked();
-            });
+    if (!m_icon) {
+        m_icon = new QSystemTrayIcon(this);
+        m_icon->setContextMenu(m_menu);
+        connect(m_icon, &QSystemTrayIcon::activated, this,
+                [this](QSystemTrayIcon::ActivationReason reason) {
+                    // A single click does nothing; the context menu is Qt's to show.
+                    if (reason == QSystemTrayIcon::DoubleClick)
+                        Q_EMIT doubleClicked();
+                });
+    }
+    return m_icon;
 }
 
 SystemTrayIcon::~SystemTrayIcon() = default;
 
 void SystemTrayIcon::add(const QIcon &icon, const QString &toolTip)
 {
-    m_icon->setIcon(icon);
-    m_icon->setToolTip(toolTip);
-    m_icon->show();
+    QSystemTrayIcon *tray = this->icon();
+    tray->setIcon(icon);
+    tray->setToolTip(toolTip);
+    tray->show();
 }
 
 void SystemTrayIcon::remove()
 {
-    m_icon->hide();
+    if (m_icon)
+        m_icon->hide();
 }
 
 bool SystemTrayIcon::isAdded() const
 {
-    return m_icon->isVisible();
+    return m_icon && m_icon->isVisible();
 }
 
 bool SystemTrayIcon::isAvailable() const
@@ -41,7 +50,9 @@ bool SystemTrayIcon::isAvailable() const
 
 void SystemTrayIcon::setMenu(QMenu *menu)
 {
-    m_icon->setContextMenu(menu);
+    m_menu = menu;
+    if (m_icon)
+        m_icon->setContextMenu(menu);
 }
 
 } // namespace app

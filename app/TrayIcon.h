@@ -42,7 +42,10 @@ public:
     void setMenu(QMenu *menu) override;
 
 private:
-    QSystemTrayIcon *m_icon;
+    QSystemTrayIcon *icon();
+
+    QSystemTrayIcon *m_icon = nullptr;
+    QMenu *m_menu = nullptr;
 };
 
 } // namespace app

@@ -12,6 +12,7 @@
 #include "web/Browser.h"
 
 #include <QApplication>
+#include <QThreadPool>
 
 #include <cstdio>
 #include <pwd.h>
@@ -59,6 +60,8 @@ int main(int argc, char *argv[])
 
     ensureHomeIsSet();
     QApplication application(argc, argv);
+    // Qt hands big image fills to pool threads; parked for good they never wake us again.
+    QThreadPool::globalInstance()->setExpiryTimeout(-1);
     QApplication::setWindowIcon(app::programIcon());
     // Closing the main window only hides it; the program ends through its own exit path.
     QApplication::setQuitOnLastWindowClosed(false);

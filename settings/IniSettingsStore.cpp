@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -43,10 +44,17 @@ QString IniSettingsStore::executableAppName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
+QString IniSettingsStore::filePath() const
 {
     const QString app = m_appName();
-    const QSettings ini(QSettings::IniFormat, QSettings::UserScope, app, app);
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app
+           + u'/' + app + ".ini"_L1;
+}
+
+std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
+{
+    // One named file, no system-wide fallbacks: the display time is read at every tick.
+    const QSettings ini(filePath(), QSettings::IniFormat);
     const QVariant value = ini.value(sectionKey(key));
     if (!value.isValid())
         return std::nullopt;
@@ -58,11 +66,15 @@ std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 
 bool IniSettingsStore::store(const QString &key, const QString &text)
 {
-    const QString app = m_appName();
-    QSettings ini(QSettings::IniFormat, QSettings::UserScope, app, app);
+    const QString path = filePath();
+    QSettings ini(path, QSettings::IniFormat);
     // Never fall back to rewriting the file in place: a crash then could leave half a file.
     ini.setAtomicSyncRequired(true);
-    clearAbandonedLock(ini.fileName());
+    // A lock can only have been abandoned by an earlier copy, before this one wrote anything.
+    if (path != m_checkedLockOf) {
+        clearAbandonedLock(path);
+        m_checkedLockOf = path;
+    }
     ini.setValue(sectionKey(key), text);
     ini.sync();
     return ini.status() == QSettings::NoError;

@@ -21,7 +21,10 @@ public:
     static QString executableAppName();
 
 private:
+    QString filePath() const;
+
     AppNameSource m_appName;
+    QString m_checkedLockOf;
 };
 
 } // namespace settings
