@@ -39,6 +39,8 @@ void clearAbandonedLock(const QString &iniPath)
 
 IniSettingsStore::IniSettingsStore(AppNameSource appName) : m_appName(std::move(appName)) {}
 
+IniSettingsStore::~IniSettingsStore() = default;
+
 QString IniSettingsStore::executableAppName()
 {
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
@@ -51,11 +53,25 @@ QString IniSettingsStore::filePath() const
            + u'/' + app + ".ini"_L1;
 }
 
+QSettings &IniSettingsStore::file() const
+{
+    const QString path = filePath();
+    if (!m_ini || m_ini->fileName() != path) {
+        // A lock can only have been abandoned by an earlier copy, before this one wrote.
+        clearAbandonedLock(path);
+        m_ini = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        // Never fall back to rewriting the file in place: a crash could leave half a file.
+        m_ini->setAtomicSyncRequired(true);
+    } else {
+        // Picks up the file again only when it changed on disk: a stat, at every tick.
+        m_ini->sync();
+    }
+    return *m_ini;
+}
+
 std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 {
-    // One named file, no system-wide fallbacks: the display time is read at every tick.
-    const QSettings ini(filePath(), QSettings::IniFormat);
-    const QVariant value = ini.value(sectionKey(key));
+    const QVariant value = file().value(sectionKey(key));
     if (!value.isValid())
         return std::nullopt;
     // A hand-edited line with an unquoted comma comes back as a list; keep its text whole.
@@ -66,18 +82,14 @@ std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 
 bool IniSettingsStore::store(const QString &key, const QString &text)
 {
-    const QString path = filePath();
-    QSettings ini(path, QSettings::IniFormat);
-    // Never fall back to rewriting the file in place: a crash then could leave half a file.
-    ini.setAtomicSyncRequired(true);
-    // A lock can only have been abandoned by an earlier copy, before this one wrote anything.
-    if (path != m_checkedLockOf) {
-        clearAbandonedLock(path);
-        m_checkedLockOf = path;
-    }
+    QSettings &ini = file();
     ini.setValue(sectionKey(key), text);
     ini.sync();
-    return ini.status() == QSettings::NoError;
+    const bool stored = ini.status() == QSettings::NoError;
+    // What did not reach the disk must not be read back as if it had.
+    if (!stored)
+        m_ini.reset();
+    return stored;
 }
 
 } // namespace settings

@@ -3,6 +3,9 @@
 #include "settings/SettingsStore.h"
 
 #include <functional>
+#include <memory>
+
+class QSettings;
 
 namespace settings {
 
@@ -13,6 +16,7 @@ public:
     using AppNameSource = std::function<QString()>;
 
     explicit IniSettingsStore(AppNameSource appName);
+    ~IniSettingsStore() override;
 
     std::optional<QString> storedValue(const QString &key) const override;
     bool store(const QString &key, const QString &text) override;
@@ -22,9 +26,10 @@ public:
 
 private:
     QString filePath() const;
+    QSettings &file() const;
 
     AppNameSource m_appName;
-    QString m_checkedLockOf;
+    mutable std::unique_ptr<QSettings> m_ini;
 };
 
 } // namespace settings
