@@ -22,6 +22,7 @@ private Q_SLOTS:
     void signalWhileWaitingForATrayAtLogOn();
     void noHomeNoRuntimeFolder();
     void localeChangesBetweenStarts();
+    void configFolderThatCannotBeWritten();
 
 private:
     QProcessEnvironment environment() const;
@@ -162,6 +163,29 @@ void TestProcess::localeChangesBetweenStarts()
     QCOMPARE(m_program.exitCode(), 0);
     const int card = setting(u"Card"_s).toInt();
     QVERIFY(card >= 1 && card <= 52);
+}
+
+void TestProcess::configFolderThatCannotBeWritten()
+{
+    // A plain file where the settings folder should be: nothing can be stored, for root too.
+    QFile blocker(m_root->path() + u"/config"_s);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QProcessEnvironment env = environment();
+    env.insert(u"TARVELLE_REPORT_FIRST_PAINT"_s, u"1"_s);
+    m_program.setProcessEnvironment(env);
+    m_program.setProcessChannelMode(QProcess::SeparateChannels);
+    m_program.start(QString::fromLocal8Bit(TARVELLE_PATH), {});
+    QVERIFY(m_program.waitForStarted());
+    // It still starts and shows its window with a card.
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += m_program.readAllStandardError()).contains("first-paint-ns"),
+                             20000);
+    ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
+    QVERIFY(m_program.waitForFinished(20000));
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
+    QVERIFY(QFileInfo(m_root->path() + u"/config"_s).isFile());
 }
 
 QTEST_GUILESS_MAIN(TestProcess)
