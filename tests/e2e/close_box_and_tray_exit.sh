@@ -21,14 +21,7 @@ e2e_screenshot close_box_and_tray_exit
 assert_no_setting AutorunStartUp
 assert_no_setting SystemTray
 
-icon=$(tray_icon "$E2E_PID")
-click_window "$icon" 3
-wait_for 10 "the tray menu" popup_shown "$E2E_PID"
-menu=$(popup_window "$E2E_PID")
-e2e_screenshot close_box_and_tray_exit-menu
-# The menu is Show / Exit: the lower half is Exit.
-read -r _ _ menu_width menu_height <<<"$(frame_geometry "$menu")"
-xdotool mousemove --window "$menu" $((menu_width / 2)) $((menu_height * 3 / 4)) click 1
+choose_tray_exit "$E2E_PID" close_box_and_tray_exit-menu
 
 e2e_expect_exit_path "$E2E_PID" --no-question
 assert_setting AutorunStartUp False

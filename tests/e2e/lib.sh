@@ -628,6 +628,20 @@ assert_nothing_mapped() {
     done <<<"$(root_mapped_windows <<<"$text")"
 }
 
+# choose_tray_exit PID [SHOT]: right-clicks the tray icon and picks the menu's lower item, Exit;
+# with SHOT, keeps a screenshot of the open menu under that name.
+choose_tray_exit() {
+    local pid=$1 shot=${2:-} icon menu menu_width menu_height
+    icon=$(tray_icon "$pid")
+    click_window "$icon" 3
+    wait_for 10 "the tray menu" popup_shown "$pid"
+    menu=$(popup_window "$pid")
+    [[ -z $shot ]] || e2e_screenshot "$shot"
+    # The menu is Show / Exit: the lower half is Exit.
+    read -r _ _ menu_width menu_height <<<"$(frame_geometry "$menu")"
+    xdotool mousemove --window "$menu" $((menu_width / 2)) $((menu_height * 3 / 4)) click 1
+}
+
 # ---------------------------------------------------------------------------------------------
 # Settings, autostart entry, recorded addresses
 

@@ -34,12 +34,7 @@ for signal in TERM HUP INT; do
     # The exit screen, reached through the tray menu's Exit.
     e2e_start /STARTUP
     wait_for 20 "the tray icon" tray_icon_shown "$E2E_PID"
-    icon=$(tray_icon "$E2E_PID")
-    click_window "$icon" 3
-    wait_for 10 "the tray menu" popup_shown "$E2E_PID"
-    menu=$(popup_window "$E2E_PID")
-    read -r _ _ menu_width menu_height <<<"$(frame_geometry "$menu")"
-    xdotool mousemove --window "$menu" $((menu_width / 2)) $((menu_height * 3 / 4)) click 1
+    choose_tray_exit "$E2E_PID"
     wait_for 10 "the exit screen" exit_screen_shown "$E2E_PID"
     [[ $signal == TERM ]] && e2e_screenshot signals-exit-screen
     end_with "$signal" "the exit screen up"
