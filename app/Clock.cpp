@@ -7,4 +7,9 @@ QDateTime SystemClock::now() const
     return QDateTime::currentDateTime();
 }
 
+qint64 SystemClock::msecsSinceEpoch() const
+{
+    return QDateTime::currentMSecsSinceEpoch();
+}
+
 } // namespace app

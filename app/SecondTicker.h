@@ -27,7 +27,7 @@ Q_SIGNALS:
 
 private:
     void fire();
-    void scheduleNext();
+    void alignTo(qint64 now);
 
     const Clock &m_clock;
     QTimer m_timer;

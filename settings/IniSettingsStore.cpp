@@ -83,6 +83,11 @@ std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 bool IniSettingsStore::store(const QString &key, const QString &text)
 {
     QSettings &ini = file();
+    // Rewriting a file with what it already holds would only cost a synced write.
+    const QVariant held = ini.value(sectionKey(key));
+    if (ini.status() == QSettings::NoError && held.metaType().id() == QMetaType::QString
+        && held.toString() == text)
+        return true;
     ini.setValue(sectionKey(key), text);
     ini.sync();
     const bool stored = ini.status() == QSettings::NoError;

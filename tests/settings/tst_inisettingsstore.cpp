@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 class TestIniSettingsStore : public QObject {
@@ -21,6 +23,7 @@ private Q_SLOTS:
     void textSurvivesUnchanged();
     void eachAppNameHasItsOwnStore();
     void handEditedListReadsWhole();
+    void sameValueIsNotRewrittenButAnEditedOneIs();
     void unwritableFolderReportsFailure();
     void emptyLockOfAKilledWriterIsCleared();
     void killedWriterNeverLeavesAnUnreadableFile();
@@ -106,6 +109,30 @@ void TestIniSettingsStore::handEditedListReadsWhole()
     file.write("[Settings]\nDate=8, Dec 2026\n");
     file.close();
     QCOMPARE(m_store.ReadSetting(u"Date"_s), u"8, Dec 2026"_s);
+}
+
+void TestIniSettingsStore::sameValueIsNotRewrittenButAnEditedOneIs()
+{
+    QVERIFY(m_store.store(u"Hour"_s, u"7"_s));
+    // Each real write replaces the file, so its inode tells whether one happened.
+    const auto inode = [this] {
+        struct stat info = {};
+        return ::stat(QFile::encodeName(iniPath()).constData(), &info) == 0 ? info.st_ino : 0;
+    };
+    const ino_t before = inode();
+    QVERIFY(before != 0);
+    QVERIFY(m_store.store(u"Hour"_s, u"7"_s));
+    QCOMPARE(inode(), before);
+
+    // Edited behind the store's back: the next store of the old value must still land.
+    QFile file(iniPath());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Settings]\nHour=8\nMinute=30\n");
+    file.close();
+    QVERIFY(m_store.store(u"Hour"_s, u"7"_s));
+    const QSettings reread(iniPath(), QSettings::IniFormat);
+    QCOMPARE(reread.value(u"Settings/Hour"_s).toString(), u"7"_s);
+    QCOMPARE(reread.value(u"Settings/Minute"_s).toString(), u"30"_s);
 }
 
 void TestIniSettingsStore::unwritableFolderReportsFailure()
