@@ -12,17 +12,13 @@ using namespace Qt::StringLiterals;
 
 namespace app::schedule {
 
-namespace {
-
-std::optional<int> timeField(const settings::SettingsStore &store, QLatin1String key, int limit)
+std::optional<int> timeListEntry(const QString &text, int entries)
 {
-    const std::optional<int> value = settings::integerFromText(store.ReadSetting(key));
-    if (!value || *value >= limit)
+    const std::optional<int> value = settings::integerFromText(text);
+    if (!value || *value >= entries)
         return std::nullopt;
     return value;
 }
-
-} // namespace
 
 bool isFirstRun(const settings::SettingsStore &store)
 {
@@ -60,9 +56,9 @@ std::optional<int> storedCard(const settings::SettingsStore &store)
 
 bool isDisplayTime(const settings::SettingsStore &store, QTime now)
 {
-    const auto hour = timeField(store, settings::keys::Hour, 24);
-    const auto minute = timeField(store, settings::keys::Minute, 60);
-    const auto second = timeField(store, settings::keys::Second, 60);
+    const auto hour = timeListEntry(store.ReadSetting(settings::keys::Hour), kHourEntries);
+    const auto minute = timeListEntry(store.ReadSetting(settings::keys::Minute), kMinuteEntries);
+    const auto second = timeListEntry(store.ReadSetting(settings::keys::Second), kSecondEntries);
     return hour && minute && second && *hour == now.hour() && *minute == now.minute()
            && *second == now.second();
 }

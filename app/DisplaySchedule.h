@@ -23,6 +23,13 @@ bool takeDueCard(settings::SettingsStore &store, QDate today);
 // The stored card for the day, when it is one of the deck.
 std::optional<int> storedCard(const settings::SettingsStore &store);
 
+// The display time lists hold the plain numbers 0 .. entries - 1.
+inline constexpr int kHourEntries = 24;
+inline constexpr int kMinuteEntries = 60;
+inline constexpr int kSecondEntries = 60;
+// Which entry of such a list `text` is, if any.
+std::optional<int> timeListEntry(const QString &text, int entries);
+
 // Whether `now` is the stored display time, to the second. A stored time that is no entry of
 // its list never matches.
 bool isDisplayTime(const settings::SettingsStore &store, QTime now);

@@ -2,6 +2,7 @@
 
 #include "app/CardPicture.h"
 #include "app/Colours.h"
+#include "app/DisplaySchedule.h"
 #include "app/FittedLabel.h"
 #include "app/Geometry.h"
 #include "app/Typeface.h"
@@ -28,12 +29,12 @@ void addOutline(QWidget *parent, const QRect &geometry)
     outline->setGeometry(geometry);
 }
 
-// A list of the numbers first..last as plain decimal text, with nothing chosen yet.
-QComboBox *addNumberList(QWidget *parent, int first, int last, QPoint at, const QString &name)
+// A list of the numbers 0 .. entries - 1 as plain decimal text, with nothing chosen yet.
+QComboBox *addNumberList(QWidget *parent, int entries, QPoint at, const QString &name)
 {
     auto *list = new QComboBox(parent);
     list->setFont(programFont(8.25));
-    for (int n = first; n <= last; ++n)
+    for (int n = 0; n < entries; ++n)
         list->addItem(QString::number(n));
     list->setCurrentIndex(-1);
     list->setMaxVisibleItems(12);
@@ -88,9 +89,9 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     auto *timeFrame = new QGroupBox(u"Choose Display Time"_s, this);
     timeFrame->setFont(programFont(8.25, true));
     timeFrame->setGeometry(twipsRect(2950, 1800, 3360, 1095));
-    cboHour = addNumberList(timeFrame, 0, 23, {285, 600}, u"Hour"_s);
-    cboMinute = addNumberList(timeFrame, 0, 59, {1335, 600}, u"Minute"_s);
-    cboSecond = addNumberList(timeFrame, 0, 59, {2400, 600}, u"Second"_s);
+    cboHour = addNumberList(timeFrame, schedule::kHourEntries, {285, 600}, u"Hour"_s);
+    cboMinute = addNumberList(timeFrame, schedule::kMinuteEntries, {1335, 600}, u"Minute"_s);
+    cboSecond = addNumberList(timeFrame, schedule::kSecondEntries, {2400, 600}, u"Second"_s);
     addListHeading(timeFrame, u"Hour"_s, {360, 360}, cboHour);
     addListHeading(timeFrame, u"Minute"_s, {1320, 360}, cboMinute);
     addListHeading(timeFrame, u"Second"_s, {2400, 360}, cboSecond);

@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -111,9 +112,7 @@ frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
 
     m_panels = new QStackedWidget(client);
     m_panels->setGeometry(twipsRect(60, 600, 7005, 5355));
-    fraSettings = new SettingsPanel(m_panels);
     fraRune = new CardPanel(m_panels);
-    m_panels->addWidget(fraSettings);
     m_panels->addWidget(fraRune);
     bringCardPanelToFront();
 
@@ -202,24 +201,6 @@ void frmMain::buildMenus()
 void frmMain::connectHandlers()
 {
     connect(fraRune->cmdSettings, &QPushButton::clicked, this, &frmMain::mnuSettings_Click);
-    connect(fraSettings->cmdCalculateMoonPhase, &QPushButton::clicked, this,
-            &frmMain::cmdCalculateMoonPhase_Click);
-    connect(fraSettings->optRun, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optRun_Click();
-    });
-    connect(fraSettings->optDontRun, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            optDontRun_Click();
-    });
-    connect(fraSettings->chkSysTray, &QCheckBox::toggled, this, &frmMain::chkSysTray_Click);
-    // Only a pick by the user stores a time; setting the lists from the store writes nothing.
-    connect(fraSettings->cboHour, &QComboBox::activated, this,
-            [this] { pickTime(fraSettings->cboHour, settings::keys::Hour); });
-    connect(fraSettings->cboMinute, &QComboBox::activated, this,
-            [this] { pickTime(fraSettings->cboMinute, settings::keys::Minute); });
-    connect(fraSettings->cboSecond, &QComboBox::activated, this,
-            [this] { pickTime(fraSettings->cboSecond, settings::keys::Second); });
     connect(Label61, &LinkLabel::clicked, this, [this] { openPage(web::pages::HomePage); });
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { openPage(web::pages::CoBrand); });
     connect(lblFullBrand, &LinkLabel::clicked, this,
@@ -227,6 +208,78 @@ void frmMain::connectHandlers()
     connect(&m_services.tray, &TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
     connect(m_timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
     connect(m_trayWait, &QTimer::timeout, this, &frmMain::waitForTray);
+}
+
+SettingsPanel *frmMain::fraSettings()
+{
+    if (!m_settingsPanel) {
+        m_settingsPanel = new SettingsPanel(m_panels);
+        // Inserted behind the card panel, so whichever panel is in front stays there.
+        m_panels->insertWidget(0, m_settingsPanel);
+        showChoicesOnPanel();
+        connectSettingsPanel();
+    }
+    return m_settingsPanel;
+}
+
+void frmMain::connectSettingsPanel()
+{
+    SettingsPanel *panel = m_settingsPanel;
+    connect(panel->cmdCalculateMoonPhase, &QPushButton::clicked, this,
+            &frmMain::cmdCalculateMoonPhase_Click);
+    connect(panel->optRun, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            selectOption(true);
+    });
+    connect(panel->optDontRun, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            selectOption(false);
+    });
+    connect(panel->chkSysTray, &QCheckBox::toggled, this, &frmMain::setTrayTicked);
+    // Only a pick by the user stores a time; setting the lists from the store writes nothing.
+    connect(panel->cboHour, &QComboBox::activated, this, [this, panel](int entry) {
+        pickTime(&PanelChoices::hour, panel->cboHour, entry, settings::keys::Hour);
+    });
+    connect(panel->cboMinute, &QComboBox::activated, this, [this, panel](int entry) {
+        pickTime(&PanelChoices::minute, panel->cboMinute, entry, settings::keys::Minute);
+    });
+    connect(panel->cboSecond, &QComboBox::activated, this, [this, panel](int entry) {
+        pickTime(&PanelChoices::second, panel->cboSecond, entry, settings::keys::Second);
+    });
+}
+
+void frmMain::showChoicesOnPanel()
+{
+    SettingsPanel *panel = m_settingsPanel;
+    if (!panel)
+        return;
+    // Mirrors the choices; the handlers have already run for them.
+    const QSignalBlocker run(panel->optRun);
+    const QSignalBlocker dontRun(panel->optDontRun);
+    const QSignalBlocker tray(panel->chkSysTray);
+    (m_choices.runAtStartUp ? panel->optRun : panel->optDontRun)->setChecked(true);
+    panel->chkSysTray->setChecked(m_choices.trayTicked);
+    panel->chkSysTray->setEnabled(m_choices.trayEnabled);
+    panel->cboHour->setCurrentIndex(m_choices.hour);
+    panel->cboMinute->setCurrentIndex(m_choices.minute);
+    panel->cboSecond->setCurrentIndex(m_choices.second);
+    if (m_choices.card)
+        panel->picCard2->setCard(*m_choices.card);
+}
+
+void frmMain::setTrayTicked(bool ticked)
+{
+    if (ticked == m_choices.trayTicked)
+        return;
+    m_choices.trayTicked = ticked;
+    showChoicesOnPanel();
+    chkSysTray_Click(ticked);
+}
+
+void frmMain::setTrayEnabled(bool enabled)
+{
+    m_choices.trayEnabled = enabled;
+    showChoicesOnPanel();
 }
 
 void frmMain::Form_Load()
@@ -237,13 +290,13 @@ void frmMain::Form_Load()
 
     if (HasStartupEntry()) {
         selectOption(true);
-        fraSettings->chkSysTray->setChecked(settings::isExactlyTrue(
+        setTrayTicked(settings::isExactlyTrue(
             m_services.store.ReadSetting(settings::keys::RunAtSysTray, u"False"_s)));
     }
     // Otherwise "Don't run at start-up" is already selected, as it is from the start.
 
     const bool startedAtLogOn = m_launch.arguments.join(u' ').contains("/STARTUP"_L1);
-    if (fraSettings->chkSysTray->isChecked() && startedAtLogOn) {
+    if (m_choices.trayTicked && startedAtLogOn) {
         m_waitingForLogOnTray = true;
         SendToTray();
         m_waitingForLogOnTray = false;
@@ -259,8 +312,8 @@ void frmMain::showCardForTheDay()
     settings::SettingsStore &store = m_services.store;
     const QDate today = m_services.clock.today();
     if (schedule::isFirstRun(store)) {
-        for (QComboBox *list : {fraSettings->cboHour, fraSettings->cboMinute, fraSettings->cboSecond})
-            list->setCurrentIndex(0);
+        m_choices.hour = m_choices.minute = m_choices.second = 0;
+        showChoicesOnPanel();
         schedule::writeFirstRunValues(store, today);
         ShowRandomCard();
         bringSettingsPanelToFront();
@@ -278,7 +331,9 @@ void frmMain::ShowCard(int index)
 {
     const cards::Card shown = cards::card(index);
     fraRune->picCard->setCard(index);
-    fraSettings->picCard2->setCard(index);
+    m_choices.card = index;
+    if (m_settingsPanel)
+        m_settingsPanel->picCard2->setCard(index);
     fraRune->lblCardName->setFittedText(shown.name);
     fraRune->lblCardDesc->setFittedText(shown.description);
     fraRune->lblKeywards->setFittedText(shown.keywords);
@@ -298,7 +353,7 @@ void frmMain::bringCardPanelToFront()
 
 void frmMain::bringSettingsPanelToFront()
 {
-    m_panels->setCurrentWidget(fraSettings);
+    m_panels->setCurrentWidget(fraSettings());
 }
 
 bool frmMain::isCardPanelInFront() const
@@ -529,34 +584,32 @@ void frmMain::endSession()
 
 void frmMain::SaveSettings()
 {
-    settings::SaveSettings(m_services.store, {fraSettings->optRun->isChecked(),
-                                              fraSettings->chkSysTray->isChecked()});
+    settings::SaveSettings(m_services.store, {m_choices.runAtStartUp, m_choices.trayTicked});
 }
 
 void frmMain::LoadSettings()
 {
     const settings::StoredPanel stored = settings::LoadSettings(m_services.store);
-    fraSettings->chkSysTray->setChecked(stored.startAtSystemTray);
+    setTrayTicked(stored.startAtSystemTray);
     selectOption(stored.runAtStartUp);
-    const auto setList = [](QComboBox *list, const QString &text) {
-        // A time that is no entry of the list leaves the list as it is.
-        if (const int entry = list->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-            entry >= 0)
-            list->setCurrentIndex(entry);
+    // A time that is no entry of its list leaves the list as it is.
+    const auto setEntry = [](int &entry, const QString &text, int entries) {
+        if (const std::optional<int> found = schedule::timeListEntry(text, entries))
+            entry = *found;
     };
-    setList(fraSettings->cboHour, stored.hour);
-    setList(fraSettings->cboMinute, stored.minute);
-    setList(fraSettings->cboSecond, stored.second);
+    setEntry(m_choices.hour, stored.hour, schedule::kHourEntries);
+    setEntry(m_choices.minute, stored.minute, schedule::kMinuteEntries);
+    setEntry(m_choices.second, stored.second, schedule::kSecondEntries);
+    showChoicesOnPanel();
 }
 
-// Selecting an option from code always runs its handler, even when it is already selected, so
-// the start-up entry and the tray box always end as the stored choice says.
+// Selecting an option always runs its handler, even when it is already selected, so the
+// start-up entry and the tray box always end as the choice says.
 void frmMain::selectOption(bool runAtStartUp)
 {
-    QRadioButton *option = runAtStartUp ? fraSettings->optRun : fraSettings->optDontRun;
-    if (!option->isChecked())
-        option->setChecked(true); // its toggled() runs the handler
-    else if (runAtStartUp)
+    m_choices.runAtStartUp = runAtStartUp;
+    showChoicesOnPanel();
+    if (runAtStartUp)
         optRun_Click();
     else
         optDontRun_Click();
@@ -565,14 +618,14 @@ void frmMain::selectOption(bool runAtStartUp)
 void frmMain::optRun_Click()
 {
     UpdateStartupEntry(true);
-    fraSettings->chkSysTray->setEnabled(true);
+    setTrayEnabled(true);
 }
 
 void frmMain::optDontRun_Click()
 {
     UpdateStartupEntry(false);
-    fraSettings->chkSysTray->setEnabled(false);
-    fraSettings->chkSysTray->setChecked(false);
+    setTrayEnabled(false);
+    setTrayTicked(false);
 }
 
 void frmMain::chkSysTray_Click(bool ticked)
@@ -607,10 +660,12 @@ void frmMain::mnuAbout_Click()
     about.exec();
 }
 
-void frmMain::pickTime(QComboBox *list, QLatin1String key)
+void frmMain::pickTime(int PanelChoices::*field, QComboBox *list, int entry, QLatin1String key)
 {
-    if (list->currentIndex() >= 0)
-        m_services.store.WriteSetting(key, list->currentText());
+    if (entry < 0)
+        return;
+    m_choices.*field = entry;
+    m_services.store.WriteSetting(key, list->itemText(entry));
 }
 
 void frmMain::openPage(QLatin1String pageKey)

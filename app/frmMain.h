@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QComboBox;
@@ -84,7 +85,10 @@ public:
     void endSession();
 
     CardPanel *fraRune;
-    SettingsPanel *fraSettings;
+    // The settings panel, built the first time it is needed; until then its choices are kept
+    // as plain values.
+    SettingsPanel *fraSettings();
+    bool isSettingsPanelBuilt() const { return m_settingsPanel != nullptr; }
     QComboBox *cboDate;
     QComboBox *cboMonth;
     QComboBox *cboYear;
@@ -116,11 +120,29 @@ private:
     void minimiseToTaskBar();
     void afterFirstPaint(std::function<void()> action);
     void openPage(QLatin1String pageKey);
-    void pickTime(QComboBox *list, QLatin1String key);
+    // What the settings panel shows, whether or not it is built yet.
+    struct PanelChoices {
+        bool runAtStartUp = false;
+        bool trayTicked = false;
+        bool trayEnabled = false;
+        // Entries of the hour, minute and second lists; -1 for none.
+        int hour = -1;
+        int minute = -1;
+        int second = -1;
+        std::optional<int> card;
+    };
+
+    void setTrayTicked(bool ticked);
+    void setTrayEnabled(bool enabled);
+    void showChoicesOnPanel();
+    void connectSettingsPanel();
+    void pickTime(int PanelChoices::*field, QComboBox *list, int entry, QLatin1String key);
 
     Services m_services;
     LaunchInfo m_launch;
     QStackedWidget *m_panels;
+    SettingsPanel *m_settingsPanel = nullptr;
+    PanelChoices m_choices;
     SecondTicker *m_timer1;
     QTimer *m_trayWait;
     QElapsedTimer m_trayWaitClock;

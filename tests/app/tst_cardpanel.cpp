@@ -45,7 +45,7 @@ void TestCardPanel::cleanup()
 void TestCardPanel::picturesStartAtTheAceOfClubs()
 {
     QCOMPARE(m_window->fraRune->picCard->card(), 1);
-    QCOMPARE(m_window->fraSettings->picCard2->card(), 1);
+    QCOMPARE(m_window->fraSettings()->picCard2->card(), 1);
     QVERIFY(m_world->store.writes.isEmpty());
 }
 
@@ -54,7 +54,7 @@ void TestCardPanel::showCardFillsEverything()
     m_window->ShowCard(7);
     const app::CardPanel *panel = m_window->fraRune;
     QCOMPARE(panel->picCard->card(), 7);
-    QCOMPARE(m_window->fraSettings->picCard2->card(), 7);
+    QCOMPARE(m_window->fraSettings()->picCard2->card(), 7);
     QCOMPARE(panel->picCard->accessibleName(), u"Seven Of Clubs"_s);
     QCOMPARE(panel->lblCardName->text(), u"Seven Of Clubs"_s);
     QCOMPARE(panel->lblAlternativeName->text(), u"7th week of the spring season."_s);
@@ -76,7 +76,7 @@ void TestCardPanel::showCardLeavesThePanelOrderAlone()
     m_window->ShowCard(12);
     QVERIFY(!m_window->isCardPanelInFront());
     QCOMPARE(m_window->fraRune->lblCardName->text(), u"Queen Of Clubs"_s);
-    QCOMPARE(m_window->fraSettings->picCard2->card(), 12);
+    QCOMPARE(m_window->fraSettings()->picCard2->card(), 12);
 
     m_window->bringCardPanelToFront();
     m_window->ShowCard(13);

@@ -115,8 +115,8 @@ void TestDamagedSettings::startsWithAnyFile()
     QVERIFY(settings::dateFromText(reader.ReadSetting(u"UpdateCheckStamp"_s), QLocale(), m_today));
     // The hour the program will act on is one of its list, or no hour at all.
     const QString hour = reader.ReadSetting(u"Hour"_s);
-    QVERIFY(window->fraSettings->cboHour->findText(hour) >= 0
-            || window->fraSettings->cboHour->currentIndex() == -1);
+    QVERIFY(window->fraSettings()->cboHour->findText(hour) >= 0
+            || window->fraSettings()->cboHour->currentIndex() == -1);
     QVERIFY(window->close()); // leaving saves too, and must not trip over the damage
     QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).status(), QSettings::NoError);
 }

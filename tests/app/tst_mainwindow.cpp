@@ -172,8 +172,8 @@ void TestMainWindow::ownCloseRequestUnloads()
 
 void TestMainWindow::endSessionSavesWithoutAnyQuestion()
 {
-    window()->fraSettings->optRun->setChecked(true);
-    window()->fraSettings->chkSysTray->setChecked(true);
+    window()->fraSettings()->optRun->setChecked(true);
+    window()->fraSettings()->chkSysTray->setChecked(true);
     window()->SendToTray();
     m_program->endSession();
     QVERIFY(m_world->messages.shown.isEmpty());
@@ -278,7 +278,7 @@ void TestMainWindow::trayStates()
 
 void TestMainWindow::trayBoxStoresItsStateAtOnce()
 {
-    app::SettingsPanel *panel = window()->fraSettings;
+    app::SettingsPanel *panel = window()->fraSettings();
     QVERIFY(!panel->chkSysTray->isEnabled());
     QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
     QVERIFY(!panel->chkSysTray->isChecked()); // cannot be ticked with "Don't run at start-up"
@@ -297,7 +297,7 @@ void TestMainWindow::trayBoxStoresItsStateAtOnce()
 
 void TestMainWindow::startupOptionsWriteAndRemoveTheEntry()
 {
-    app::SettingsPanel *panel = window()->fraSettings;
+    app::SettingsPanel *panel = window()->fraSettings();
     QTest::mouseClick(panel->optRun, Qt::LeftButton);
     QCOMPARE(m_world->startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
     QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
@@ -311,7 +311,7 @@ void TestMainWindow::startupOptionsWriteAndRemoveTheEntry()
 
 void TestMainWindow::startupEntryFailuresAreReported()
 {
-    app::SettingsPanel *panel = window()->fraSettings;
+    app::SettingsPanel *panel = window()->fraSettings();
     m_world->startupList.openingFails = true;
     QTest::mouseClick(panel->optRun, Qt::LeftButton);
     QCOMPARE(m_world->messages.shown,
@@ -335,9 +335,9 @@ void TestMainWindow::selectingAnOptionFromCodeRepeatsItsActions()
     m_world->store.values.insert(u"SystemTray"_s, u"True"_s);
     m_world->store.values.insert(u"AutorunStartUp"_s, u"False"_s);
     window()->LoadSettings();
-    QVERIFY(window()->fraSettings->optDontRun->isChecked());
-    QVERIFY(!window()->fraSettings->chkSysTray->isChecked());
-    QVERIFY(!window()->fraSettings->chkSysTray->isEnabled());
+    QVERIFY(window()->fraSettings()->optDontRun->isChecked());
+    QVERIFY(!window()->fraSettings()->chkSysTray->isChecked());
+    QVERIFY(!window()->fraSettings()->chkSysTray->isEnabled());
 
     m_world->store.values.insert(u"AutorunStartUp"_s, u"True"_s);
     window()->LoadSettings();

@@ -145,7 +145,7 @@ void TestSchedule::lastSecondOfTheDay()
 void TestSchedule::listPickTakesEffectAtTheNextTick()
 {
     startOn(m_day);
-    QComboBox *hour = m_window->fraSettings->cboHour;
+    QComboBox *hour = m_window->fraSettings()->cboHour;
     QCOMPARE(hour->currentText(), u"7"_s);
     m_world->store.writes.clear();
     hour->setCurrentIndex(13); // moved by code: nothing stored
@@ -160,7 +160,7 @@ void TestSchedule::listPickTakesEffectAtTheNextTick()
     tickAt(m_day, QTime(13, 0, 0));
     QVERIFY(m_window->isVisible());
 
-    QComboBox *second = m_window->fraSettings->cboSecond;
+    QComboBox *second = m_window->fraSettings()->cboSecond;
     second->setCurrentIndex(59);
     Q_EMIT second->activated(59);
     QCOMPARE(m_world->store.values.value(u"Second"_s), u"59"_s);
@@ -171,7 +171,7 @@ void TestSchedule::storedTimeThatIsNoEntryNeverMatches()
     for (const QString &hour : {u"07"_s, u"24"_s, u"-1"_s, u"seven"_s, u" 7"_s, u"7.0"_s}) {
         m_world->store.values.insert(u"Hour"_s, hour);
         startOn(m_day);
-        QCOMPARE(m_window->fraSettings->cboHour->currentIndex(), -1);
+        QCOMPARE(m_window->fraSettings()->cboHour->currentIndex(), -1);
         m_window->SendToTray();
         for (int h = 0; h < 24; ++h)
             tickAt(m_day, QTime(h, 0, 0));
