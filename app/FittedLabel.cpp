@@ -50,13 +50,21 @@ FittedLabel::FittedLabel(const QFont &preferred, bool wrap, QWidget *parent)
 void FittedLabel::setFittedText(const QString &text)
 {
     setText(text);
-    fitLabelFont(this, m_preferred);
+    fit();
 }
 
 void FittedLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
+    // A hidden label gets its resize event again when first shown; the text is fitted already.
+    if (size() != m_fittedSize)
+        fit();
+}
+
+void FittedLabel::fit()
+{
     fitLabelFont(this, m_preferred);
+    m_fittedSize = size();
 }
 
 } // namespace app

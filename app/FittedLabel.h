@@ -24,7 +24,10 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void fit();
+
     QFont m_preferred;
+    QSize m_fittedSize;
 };
 
 } // namespace app

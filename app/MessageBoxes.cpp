@@ -1,5 +1,7 @@
 #include "app/MessageBoxes.h"
 
+#include "app/ProgramIcon.h"
+
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +25,8 @@ QMessageBox::Icon dialogIcon(MessageBoxes::Icon icon)
 
 MessageBoxes::Answer DialogMessageBoxes::show(const Message &message)
 {
+    // A message can come before any window has shown the program's icon.
+    useProgramIconForWindows();
     const bool question = message.buttons == Buttons::YesNo;
     // Texts break their lines the Windows way; on screen any CR or CR LF is one line break.
     QString text = message.text;

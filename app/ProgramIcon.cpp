@@ -1,6 +1,7 @@
 #include "app/ProgramIcon.h"
 
 #include <QColor>
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -232,20 +233,29 @@ void paintProgramIcon(QPainter &painter, const QRectF &target)
     painter.restore();
 }
 
-QIcon programIcon()
+const QIcon &programIcon()
 {
     // The sizes windows, panels and trays show; launchers take the larger ones from the
     // installed icon theme, so drawing them here would only slow the start.
-    QIcon icon;
-    for (const int size : {16, 22, 24, 32, 48, 64}) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        paintProgramIcon(painter, QRectF(0, 0, size, size));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
+    static const QIcon icon = [] {
+        QIcon drawn;
+        for (const int size : {16, 22, 24, 32, 48, 64}) {
+            QPixmap pixmap(size, size);
+            pixmap.fill(Qt::transparent);
+            QPainter painter(&pixmap);
+            paintProgramIcon(painter, QRectF(0, 0, size, size));
+            painter.end();
+            drawn.addPixmap(pixmap);
+        }
+        return drawn;
+    }();
     return icon;
+}
+
+void useProgramIconForWindows()
+{
+    if (QGuiApplication::windowIcon().cacheKey() != programIcon().cacheKey())
+        QGuiApplication::setWindowIcon(programIcon());
 }
 
 } // namespace app

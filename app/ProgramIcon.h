@@ -11,7 +11,10 @@ namespace app {
 // simplified, pixel-aligned drawing; the icon is centred in `target` if it is not square.
 void paintProgramIcon(QPainter &painter, const QRectF &target);
 
-// Pixmaps at 16, 22, 24, 32, 48, 64, 128 and 256, built once per call.
-QIcon programIcon();
+// Pixmaps at 16, 22, 24, 32, 48 and 64, drawn at the first call.
+const QIcon &programIcon();
+// Makes it the icon of every window. Drawing it waits until something is about to show it:
+// the main window's first paint, the tray or a message.
+void useProgramIconForWindows();
 
 } // namespace app

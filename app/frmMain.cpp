@@ -9,6 +9,7 @@
 #include "app/Geometry.h"
 #include "app/LinkLabel.h"
 #include "app/MessageBoxes.h"
+#include "app/ProgramIcon.h"
 #include "app/RandomGenerator.h"
 #include "app/SecondTicker.h"
 #include "app/SettingsPanel.h"
@@ -373,7 +374,8 @@ void frmMain::bringPromotionToFront(bool coBrand)
 
 void frmMain::SendToTray()
 {
-    m_services.tray.add(windowIcon(), u"Recent"_s);
+    useProgramIconForWindows();
+    m_services.tray.add(programIcon(), u"Recent"_s);
     m_inTray = true;
     if (m_services.tray.isAvailable()) {
         hide();
@@ -430,6 +432,8 @@ void frmMain::mnuPop_Click()
 
 void frmMain::showCentred()
 {
+    // Sized first, so that it maps in the middle and does not jump there after its first paint.
+    layout()->activate();
     centreOnScreen();
     show();
     // The window manager's frame is known only once the window is on screen.
@@ -460,6 +464,8 @@ bool frmMain::event(QEvent *event)
     const bool handled = QMainWindow::event(event);
     if (event->type() == QEvent::Paint && !m_everPainted) {
         m_everPainted = true;
+        // Drawn once the window is on screen, not before.
+        QTimer::singleShot(0, this, &useProgramIconForWindows);
         if (m_afterFirstPaint)
             QTimer::singleShot(0, this, std::exchange(m_afterFirstPaint, nullptr));
     }

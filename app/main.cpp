@@ -2,7 +2,6 @@
 #include "app/CommandLine.h"
 #include "app/InstanceLock.h"
 #include "app/MessageBoxes.h"
-#include "app/ProgramIcon.h"
 #include "app/Program.h"
 #include "app/RandomGenerator.h"
 #include "app/SignalWatcher.h"
@@ -62,7 +61,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Qt hands big image fills to pool threads; parked for good they never wake us again.
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
-    QApplication::setWindowIcon(app::programIcon());
     // Closing the main window only hides it; the program ends through its own exit path.
     QApplication::setQuitOnLastWindowClosed(false);
 
