@@ -9,9 +9,18 @@ namespace app {
 
 LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
-    setCursor(pointingHandCursor());
     setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
+}
+
+bool LinkLabel::event(QEvent *event)
+{
+    // The hand is drawn when the pointer first comes over a link, not while the window starts.
+    if (event->type() == QEvent::Enter && !m_handShown) {
+        m_handShown = true;
+        setCursor(pointingHandCursor());
+    }
+    return QLabel::event(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)

@@ -15,8 +15,12 @@ Q_SIGNALS:
     void clicked();
 
 protected:
+    bool event(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_handShown = false;
 };
 
 } // namespace app

@@ -3,6 +3,7 @@
 
 #include "RecordingBrowser.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -36,6 +37,8 @@ void TestAbout::fixedTexts()
         u"reference point to start your day."_s));
     QCOMPARE(about.lblHomePage->text(), u"Click here to visit https://www.quellmoor.com"_s);
     QCOMPARE(about.Label5->text(), u"Click here for more details"_s);
+    QEvent pointerComes(QEvent::Enter);
+    QApplication::sendEvent(about.lblHomePage, &pointerComes);
     QCOMPARE(about.lblHomePage->cursor().shape(), Qt::BitmapCursor); // our own hand
     QCOMPARE(about.cmdOK->text(), u"&OK"_s);
     QVERIFY(about.cmdOK->isDefault());
