@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -25,7 +26,11 @@ QString sectionKey(const QString &key)
 // copy of the program runs at a time, so such a lock is abandoned.
 void clearAbandonedLock(const QString &iniPath)
 {
-    QLockFile lock(iniPath + u".lock"_s);
+    const QString lockPath = iniPath + u".lock"_s;
+    // The usual case, and a look costs less than taking and dropping the lock.
+    if (!QFileInfo::exists(lockPath))
+        return;
+    QLockFile lock(lockPath);
     if (lock.tryLock(0))
         return; // unlocked again (and removed) when `lock` goes
     qint64 pid = 0;
@@ -46,24 +51,58 @@ QString IniSettingsStore::executableAppName()
     return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
 }
 
-QString IniSettingsStore::filePath() const
+// True when every later change to the file will be heard of.
+bool IniSettingsStore::watch() const
 {
-    const QString app = m_appName();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app
-           + u'/' + app + ".ini"_L1;
+    if (!m_watcher) {
+        // Without an application there is no event loop to hear anything through.
+        if (m_cannotWatch || !QCoreApplication::instance())
+            return false;
+        m_watcher = std::make_unique<QFileSystemWatcher>();
+        const auto changed = [this] { m_changed = true; };
+        QObject::connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, m_watcher.get(),
+                         changed);
+        QObject::connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, m_watcher.get(),
+                         changed);
+    }
+    // A watch stays with what it was put on, and the file may have been replaced since.
+    const QStringList watched = m_watcher->files() + m_watcher->directories();
+    if (!watched.isEmpty())
+        m_watcher->removePaths(watched);
+    // Before the first write there may be no folder yet.
+    if (!QFileInfo(m_folder).isDir())
+        return false;
+    // A file not there yet leaves no gap: the folder's watch hears of its arrival.
+    if (m_watcher->addPath(m_folder) && (m_watcher->addPath(m_path) || !QFileInfo::exists(m_path)))
+        return true;
+    // Out of inotify watches, most likely: give up rather than be warned at every read.
+    m_watcher.reset();
+    m_cannotWatch = true;
+    return false;
 }
 
-QSettings &IniSettingsStore::file() const
+QSettings &IniSettingsStore::file(Use use) const
 {
-    const QString path = filePath();
-    if (!m_ini || m_ini->fileName() != path) {
+    // The idle ticks end here: nothing has changed on disk since the last look.
+    if (use == Use::Reading && m_ini && !m_changed)
+        return *m_ini;
+    if (m_path.isEmpty()) {
+        const QString app = m_appName();
+        m_folder =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app;
+        m_path = m_folder + u'/' + app + ".ini"_L1;
+    }
+    // Watching before looking leaves no moment in which a change goes unheard. Unwatched, every
+    // read looks again.
+    m_changed = !watch();
+    if (!m_ini) {
         // A lock can only have been abandoned by an earlier copy, before this one wrote.
-        clearAbandonedLock(path);
-        m_ini = std::make_unique<QSettings>(path, QSettings::IniFormat);
+        clearAbandonedLock(m_path);
+        m_ini = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
         // Never fall back to rewriting the file in place: a crash could leave half a file.
         m_ini->setAtomicSyncRequired(true);
     } else {
-        // Picks up the file again only when it changed on disk: a stat, at every tick.
+        // Reads the file again only when its size or time differ: a stat.
         m_ini->sync();
     }
     return *m_ini;
@@ -71,7 +110,7 @@ QSettings &IniSettingsStore::file() const
 
 std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 {
-    const QVariant value = file().value(sectionKey(key));
+    const QVariant value = file(Use::Reading).value(sectionKey(key));
     if (!value.isValid())
         return std::nullopt;
     // A hand-edited line with an unquoted comma comes back as a list; keep its text whole.
@@ -82,7 +121,8 @@ std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 
 bool IniSettingsStore::store(const QString &key, const QString &text)
 {
-    QSettings &ini = file();
+    // Always against the file as it is now, or an edit made meanwhile could be kept or lost.
+    QSettings &ini = file(Use::Writing);
     // Rewriting a file with what it already holds would only cost a synced write.
     const QVariant held = ini.value(sectionKey(key));
     if (ini.status() == QSettings::NoError && held.metaType().id() == QMetaType::QString

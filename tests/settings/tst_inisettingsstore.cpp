@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -21,9 +22,10 @@ private Q_SLOTS:
     void absentEmptyAndDefault();
     void fileLayout();
     void textSurvivesUnchanged();
-    void eachAppNameHasItsOwnStore();
+    void eachAppNameHasItsOwnFile();
     void handEditedListReadsWhole();
     void sameValueIsNotRewrittenButAnEditedOneIs();
+    void changesOnDiskAreSeenByTheNextRead();
     void unwritableFolderReportsFailure();
     void emptyLockOfAKilledWriterIsCleared();
     void killedWriterNeverLeavesAnUnreadableFile();
@@ -77,9 +79,8 @@ void TestIniSettingsStore::fileLayout()
 
 void TestIniSettingsStore::textSurvivesUnchanged()
 {
-    const QStringList values = {u"12/8/26"_s, u"08.12.26"_s, u"2026/12/08"_s,
-                                u"Grüße, 東京 ✓"_s, u"a=b;c#d"_s, u"@Variant(x)"_s,
-                                u" padded "_s, u"\"quoted\""_s};
+    const QStringList values = {u"12/8/26"_s, u"08.12.26"_s,    u"2026/12/08"_s, u"Grüße, 東京 ✓"_s,
+                                u"a=b;c#d"_s, u"@Variant(x)"_s, u" padded "_s,   u"\"quoted\""_s};
     for (const QString &value : values) {
         QVERIFY(m_store.store(u"Date"_s, value));
         // A fresh reader, as at the next start.
@@ -88,17 +89,21 @@ void TestIniSettingsStore::textSurvivesUnchanged()
     }
 }
 
-void TestIniSettingsStore::eachAppNameHasItsOwnStore()
+void TestIniSettingsStore::eachAppNameHasItsOwnFile()
 {
-    QString name = u"Tarvelle"_s;
-    settings::IniSettingsStore renamable([&name] { return name; });
-    renamable.WriteSetting(u"Hour"_s, u"9"_s);
-    name = u"Tarvelle-copy"_s;
-    QCOMPARE(renamable.ReadSetting(u"Hour"_s), QString());
-    renamable.WriteSetting(u"Hour"_s, u"5"_s);
-    name = u"Tarvelle"_s;
-    QCOMPARE(renamable.ReadSetting(u"Hour"_s), u"9"_s);
+    int asked = 0;
+    settings::IniSettingsStore copy([&asked] {
+        ++asked;
+        return u"Tarvelle-copy"_s;
+    });
+    m_store.WriteSetting(u"Hour"_s, u"9"_s);
+    QCOMPARE(copy.ReadSetting(u"Hour"_s), QString());
+    copy.WriteSetting(u"Hour"_s, u"5"_s);
+    QCOMPARE(m_store.ReadSetting(u"Hour"_s), u"9"_s);
+    QCOMPARE(copy.ReadSetting(u"Hour"_s), u"5"_s);
     QVERIFY(QFile::exists(m_config.path() + u"/Tarvelle-copy/Tarvelle-copy.ini"_s));
+    // Asking at every read cost more than the rest of the read.
+    QCOMPARE(asked, 1);
 }
 
 void TestIniSettingsStore::handEditedListReadsWhole()
@@ -108,7 +113,8 @@ void TestIniSettingsStore::handEditedListReadsWhole()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[Settings]\nDate=8, Dec 2026\n");
     file.close();
-    QCOMPARE(m_store.ReadSetting(u"Date"_s), u"8, Dec 2026"_s);
+    const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
+    QCOMPARE(reader.ReadSetting(u"Date"_s), u"8, Dec 2026"_s);
 }
 
 void TestIniSettingsStore::sameValueIsNotRewrittenButAnEditedOneIs()
@@ -133,6 +139,43 @@ void TestIniSettingsStore::sameValueIsNotRewrittenButAnEditedOneIs()
     const QSettings reread(iniPath(), QSettings::IniFormat);
     QCOMPARE(reread.value(u"Settings/Hour"_s).toString(), u"7"_s);
     QCOMPARE(reread.value(u"Settings/Minute"_s).toString(), u"30"_s);
+
+    // A later read, a tick after, sees a hand edit too.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("[Settings]\nHour=9\n");
+    file.close();
+    QTRY_COMPARE(m_store.ReadSetting(u"Hour"_s), u"9"_s);
+}
+
+void TestIniSettingsStore::changesOnDiskAreSeenByTheNextRead()
+{
+    const auto writeInPlace = [this](const QByteArray &contents) {
+        QFile file(iniPath());
+        return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
+               && file.write(contents) == contents.size();
+    };
+    const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
+    // First run: no folder to watch yet.
+    QCOMPARE(reader.ReadSetting(u"Hour"_s, u"none"_s), u"none"_s);
+    QVERIFY(QDir().mkpath(m_config.path() + u"/Tarvelle"_s));
+    QVERIFY(writeInPlace("[Settings]\nHour=7\n"));
+    QTRY_COMPARE(reader.ReadSetting(u"Hour"_s), u"7"_s);
+    QVERIFY(writeInPlace("[Settings]\nHour=10\n"));
+    QTRY_COMPARE(reader.ReadSetting(u"Hour"_s), u"10"_s);
+
+    // Replaced by rename, as another writer does; later edits go to the new file.
+    QSaveFile replacement(iniPath());
+    QVERIFY(replacement.open(QIODevice::WriteOnly));
+    replacement.write("[Settings]\nHour=8\nMinute=5\n");
+    QVERIFY(replacement.commit());
+    QTRY_COMPARE(reader.ReadSetting(u"Minute"_s), u"5"_s);
+    QVERIFY(writeInPlace("[Settings]\nHour=11\n"));
+    QTRY_COMPARE(reader.ReadSetting(u"Hour"_s), u"11"_s);
+
+    QVERIFY(QFile::remove(iniPath()));
+    QTRY_VERIFY(!reader.storedValue(u"Hour"_s).has_value());
+    QVERIFY(writeInPlace("[Settings]\nHour=6\n"));
+    QTRY_COMPARE(reader.ReadSetting(u"Hour"_s), u"6"_s);
 }
 
 void TestIniSettingsStore::unwritableFolderReportsFailure()
