@@ -2,6 +2,8 @@
 
 #include <QDateTime>
 
+#include <limits>
+
 namespace app {
 
 // Local date and time of day.
@@ -19,6 +21,11 @@ class SystemClock final : public Clock {
 public:
     QDateTime now() const override;
     qint64 msecsSinceEpoch() const override;
+
+private:
+    // The local offset from UTC as found in one minute of the epoch.
+    mutable qint64 m_offsetMinute = std::numeric_limits<qint64>::min();
+    mutable int m_offsetSeconds = 0;
 };
 
 } // namespace app

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# The clocks go forward while the program waits in the tray: in Berlin, 02:00 becomes 03:00.
+# A display time of 03:00:02 then comes five seconds after a start at 01:59:57, not never.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+export TZ=Europe/Berlin
+E2E_FAKE_START='2027-03-28 01:59:57'
+e2e_begin display_time_across_clock_change "$@" --tray
+
+write_settings Date="$E2E_TOMORROW" Card=17 Hour=3 Minute=0 Second=2 \
+    AutorunStartUp=True SystemTray=True RunAtSysTray=True UpdateCheckStamp="$E2E_TODAY"
+write_autostart_entry '[Desktop Entry]'
+
+e2e_start /STARTUP
+wait_for 20 "the tray icon" tray_icon_shown "$E2E_PID"
+wait_for 30 "the main window at 03:00:02 summer time" main_window_mapped "$E2E_PID"
+shown_after=$(elapsed_ms)
+e2e_log "main window mapped ${shown_after} ms after the start"
+e2e_screenshot display_time_across_clock_change
+((shown_after >= 4500)) ||
+    e2e_fail "the window came up ${shown_after} ms after the start, before 03:00:02 by the program's clock"
