@@ -95,6 +95,7 @@ QSettings &IniSettingsStore::file(Use use) const
     // Watching before looking leaves no moment in which a change goes unheard. Unwatched, every
     // read looks again.
     m_changed = !watch();
+    m_texts.clear();
     if (!m_ini) {
         // A lock can only have been abandoned by an earlier copy, before this one wrote.
         clearAbandonedLock(m_path);
@@ -110,13 +111,21 @@ QSettings &IniSettingsStore::file(Use use) const
 
 std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 {
-    const QVariant value = file(Use::Reading).value(sectionKey(key));
+    const QSettings &ini = file(Use::Reading);
+    // The same few keys are read every second; their texts stay until the file changes.
+    if (const auto known = m_texts.constFind(key); known != m_texts.cend())
+        return *known;
+    const QVariant value = ini.value(sectionKey(key));
+    std::optional<QString> text;
     if (!value.isValid())
-        return std::nullopt;
-    // A hand-edited line with an unquoted comma comes back as a list; keep its text whole.
-    if (value.metaType().id() == QMetaType::QStringList)
-        return value.toStringList().join(u", "_s);
-    return value.toString();
+        text = std::nullopt;
+    else if (value.metaType().id() == QMetaType::QStringList)
+        // A hand-edited line with an unquoted comma comes back as a list; keep its text whole.
+        text = value.toStringList().join(u", "_s);
+    else
+        text = value.toString();
+    m_texts.insert(key, text);
+    return text;
 }
 
 bool IniSettingsStore::store(const QString &key, const QString &text)
@@ -129,6 +138,7 @@ bool IniSettingsStore::store(const QString &key, const QString &text)
         && held.toString() == text)
         return true;
     ini.setValue(sectionKey(key), text);
+    m_texts.remove(key);
     ini.sync();
     const bool stored = ini.status() == QSettings::NoError;
     // What did not reach the disk must not be read back as if it had.
