@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -14,6 +15,8 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+using namespace Qt::StringLiterals;
 
 namespace app {
 namespace {
@@ -233,22 +236,55 @@ void paintProgramIcon(QPainter &painter, const QRectF &target)
     painter.restore();
 }
 
+namespace {
+
+// Draws each size when first asked for and keeps it. QIcon's own engine would also put scaled
+// copies in QPixmapCache, whose clean-up timer then wakes the idle program half a minute later.
+class ProgramIconEngine final : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const qsizetype known = m_sizes.indexOf(size);
+        if (known >= 0)
+            return m_pixmaps.at(known);
+        QPixmap drawn(size);
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        paintProgramIcon(painter, QRectF(QPointF(0, 0), QSizeF(size)));
+        painter.end();
+        m_sizes.append(size);
+        m_pixmaps.append(drawn);
+        return drawn;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        // The sizes windows, panels and trays show; launchers take the larger ones from the
+        // installed icon theme.
+        return {{16, 16}, {22, 22}, {24, 24}, {32, 32}, {48, 48}, {64, 64}};
+    }
+
+    QIconEngine *clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return u"tarvelle-program-icon"_s; }
+
+private:
+    QList<QSize> m_sizes;
+    QList<QPixmap> m_pixmaps;
+};
+
+} // namespace
+
 const QIcon &programIcon()
 {
-    // The sizes windows, panels and trays show; launchers take the larger ones from the
-    // installed icon theme, so drawing them here would only slow the start.
-    static const QIcon icon = [] {
-        QIcon drawn;
-        for (const int size : {16, 22, 24, 32, 48, 64}) {
-            QPixmap pixmap(size, size);
-            pixmap.fill(Qt::transparent);
-            QPainter painter(&pixmap);
-            paintProgramIcon(painter, QRectF(0, 0, size, size));
-            painter.end();
-            drawn.addPixmap(pixmap);
-        }
-        return drawn;
-    }();
+    static const QIcon icon(new ProgramIconEngine);
     return icon;
 }
 

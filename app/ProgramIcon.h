@@ -11,7 +11,7 @@ namespace app {
 // simplified, pixel-aligned drawing; the icon is centred in `target` if it is not square.
 void paintProgramIcon(QPainter &painter, const QRectF &target);
 
-// Pixmaps at 16, 22, 24, 32, 48 and 64, drawn at the first call.
+// Offers 16, 22, 24, 32, 48 and 64; each size is drawn when first asked for.
 const QIcon &programIcon();
 // Makes it the icon of every window. Drawing it waits until something is about to show it:
 // the main window's first paint, the tray or a message.
