@@ -37,11 +37,15 @@ std::optional<int> integerFromText(const QString &text)
 {
     if (text.isEmpty() || text.size() > 9 || (text.size() > 1 && text.front() == u'0'))
         return std::nullopt;
+    // Nine digits at most, so the sum stays within an int. Read here rather than by toInt(),
+    // which goes through the locale machinery and is read at every tick.
+    int value = 0;
     for (const QChar c : text) {
         if (c < u'0' || c > u'9')
             return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
     }
-    return text.toInt();
+    return value;
 }
 
 } // namespace settings
