@@ -666,7 +666,8 @@ void frmMain::mnuAbout_Click()
     about.exec();
 }
 
-void frmMain::pickTime(int PanelChoices::*field, QComboBox *list, int entry, QLatin1String key)
+void frmMain::pickTime(int PanelChoices::*field, QComboBox *list, int entry,
+                       const QString &key)
 {
     if (entry < 0)
         return;

@@ -136,7 +136,7 @@ private:
     void setTrayEnabled(bool enabled);
     void showChoicesOnPanel();
     void connectSettingsPanel();
-    void pickTime(int PanelChoices::*field, QComboBox *list, int entry, QLatin1String key);
+    void pickTime(int PanelChoices::*field, QComboBox *list, int entry, const QString &key);
 
     Services m_services;
     LaunchInfo m_launch;
