@@ -314,7 +314,6 @@ void frmMain::showCardForTheDay()
     const QDate today = m_services.clock.today();
     if (schedule::isFirstRun(store)) {
         m_choices.hour = m_choices.minute = m_choices.second = 0;
-        showChoicesOnPanel();
         schedule::writeFirstRunValues(store, today);
         ShowRandomCard();
         bringSettingsPanelToFront();

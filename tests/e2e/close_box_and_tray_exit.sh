@@ -5,9 +5,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin close_box_and_tray_exit "$@" --tray
 write_noon_settings
 
-e2e_start
-wait_for 20 "the main window" main_window_shown "$E2E_PID"
-main=$(main_window "$E2E_PID")
+e2e_start_shown
+main=$E2E_MAIN
 assert_true "no tray icon while the window is up" no_tray_icon "$E2E_PID"
 
 wmctrl -i -c "$main"

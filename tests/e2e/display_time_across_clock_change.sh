@@ -6,9 +6,7 @@ export TZ=Europe/Berlin
 E2E_FAKE_START='2027-03-28 01:59:57'
 e2e_begin display_time_across_clock_change "$@" --tray
 
-write_settings Date="$E2E_TOMORROW" Card=17 Hour=3 Minute=0 Second=2 \
-    AutorunStartUp=True SystemTray=True RunAtSysTray=True UpdateCheckStamp="$E2E_TODAY"
-write_autostart_entry '[Desktop Entry]'
+write_log_on_settings Card=17 Hour=3 Second=2
 
 e2e_start /STARTUP
 wait_for 20 "the tray icon" tray_icon_shown "$E2E_PID"

@@ -4,9 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin display_time_from_tray "$@" --tray
 
-write_settings Date="$E2E_TOMORROW" Card=17 Hour=7 Minute=0 Second=0 \
-    AutorunStartUp=True SystemTray=True RunAtSysTray=True UpdateCheckStamp="$E2E_TODAY"
-write_autostart_entry '[Desktop Entry]'
+write_log_on_settings Card=17 Hour=7
 
 xev_barrier
 before_start=$E2E_MARK

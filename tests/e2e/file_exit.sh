@@ -5,9 +5,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin file_exit "$@" --a11y
 write_noon_settings
 
-e2e_start
-wait_for 20 "the main window" main_window_shown "$E2E_PID"
-main=$(main_window "$E2E_PID")
+e2e_start_shown
+main=$E2E_MAIN
 e2e_activate "$main"
 assert_no_setting AutorunStartUp
 assert_no_setting SystemTray

@@ -4,9 +4,8 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin first_run "$@"
 
-e2e_start
-wait_for 20 "the main window" main_window_shown "$E2E_PID"
-main=$(main_window "$E2E_PID")
+e2e_start_shown
+main=$E2E_MAIN
 # Read at once: the fake clock reaches the stored display time five seconds after the start.
 (($(elapsed_ms) < 4500)) || e2e_fail "the window took $(elapsed_ms) ms to appear; the first-run values can no longer be told from the 07:00:00 display"
 wait_for 10 "the settings file" settings_have Card

@@ -4,9 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin late_tray_host "$@"
 
-write_settings Date="$E2E_TOMORROW" Card=3 Hour=12 Minute=0 Second=0 \
-    AutorunStartUp=True SystemTray=True RunAtSysTray=True UpdateCheckStamp="$E2E_TODAY"
-write_autostart_entry '[Desktop Entry]'
+write_log_on_settings Card=3
 
 # The program has reached the X server once it creates its first window.
 program_connected() {

@@ -323,6 +323,14 @@ e2e_start() {
     e2e_log "started Tarvelle $* as $E2E_PID"
 }
 
+# e2e_start_shown [ARGUMENTS...]: starts the program and waits for its main window; sets
+# E2E_MAIN to that window.
+e2e_start_shown() {
+    e2e_start "$@"
+    wait_for 20 "the main window" main_window_shown "$E2E_PID"
+    E2E_MAIN=$(main_window "$E2E_PID")
+}
+
 # e2e_wait_end PID SECONDS: waits for the process to end; sets E2E_STATUS to its exit status.
 e2e_wait_end() {
     local pid=$1 seconds=$2
@@ -689,10 +697,21 @@ read_stored_card() {
 
 # write_settings KEY=VALUE...: a settings file as an earlier run would have left it.
 write_settings() {
+    # A later KEY=VALUE replaces an earlier one, so helpers can give defaults.
+    local -A value=()
+    local -a order=()
+    local pair key
+    for pair in "$@"; do
+        key=${pair%%=*}
+        [[ -v "value[$key]" ]] || order+=("$key")
+        value[$key]=${pair#*=}
+    done
     mkdir -p "$(dirname "$E2E_INI")"
     {
         echo '[Settings]'
-        printf '%s\n' "$@"
+        for key in "${order[@]}"; do
+            printf '%s=%s\n' "$key" "${value[$key]}"
+        done
     } >"$E2E_INI"
 }
 
@@ -701,6 +720,13 @@ write_settings() {
 write_noon_settings() {
     write_settings Date="$E2E_TOMORROW" Card=9 Hour=12 Minute=0 Second=0 \
         UpdateCheckStamp="$E2E_TODAY" "$@"
+}
+
+# write_log_on_settings [KEY=VALUE...]: noon settings with every choice a start at log-on needs to
+# go straight into the tray, and an autostart entry.
+write_log_on_settings() {
+    write_noon_settings AutorunStartUp=True SystemTray=True RunAtSysTray=True "$@"
+    write_autostart_entry '[Desktop Entry]'
 }
 
 # A start-up entry that counts as present whatever it holds.

@@ -5,9 +5,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin no_tray_close_box "$@"
 write_noon_settings
 
-e2e_start
-wait_for 20 "the main window" main_window_shown "$E2E_PID"
-main=$(main_window "$E2E_PID")
+e2e_start_shown
+main=$E2E_MAIN
 wmctrl -i -c "$main"
 wait_for 10 "the close box to minimise the window" window_iconic "$main"
 e2e_screenshot no_tray_close_box

@@ -4,9 +4,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin no_tray_startup "$@"
 
-write_settings Date="$E2E_TOMORROW" Card=44 Hour=12 Minute=0 Second=0 \
-    AutorunStartUp=True SystemTray=True RunAtSysTray=True UpdateCheckStamp="$E2E_TODAY"
-write_autostart_entry '[Desktop Entry]'
+write_log_on_settings Card=44
 
 # The window manager has taken the window: it carries WM_STATE, whatever its state.
 main_window_managed() {

@@ -7,9 +7,8 @@ write_noon_settings
 site='https://www.quellmoor.com/tarvelle/ssd.php?page='
 expected=()
 
-e2e_start
-wait_for 20 "the main window" main_window_shown "$E2E_PID"
-main=$(main_window "$E2E_PID")
+e2e_start_shown
+main=$E2E_MAIN
 e2e_activate "$main"
 
 # open_from_help KEY PAGE: Help, then the entry with mnemonic KEY, must open PAGE.

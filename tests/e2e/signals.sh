@@ -16,15 +16,13 @@ for signal in TERM HUP INT; do
     # The window on the screen: nothing chosen yet, so both choices are stored as False.
     rm -f "$E2E_AUTOSTART"
     write_noon_settings
-    e2e_start
-    wait_for 20 "the main window" main_window_shown "$E2E_PID"
+    e2e_start_shown
     end_with "$signal" "the window shown"
     assert_setting AutorunStartUp False
     assert_setting SystemTray False
 
     # Waiting in the tray after a log-on start: the stored choices survive as they were.
-    write_noon_settings AutorunStartUp=True SystemTray=True RunAtSysTray=True
-    write_autostart_entry 'present'
+    write_log_on_settings
     e2e_start /STARTUP
     wait_for 20 "the tray icon" tray_icon_shown "$E2E_PID"
     end_with "$signal" "the program in the tray"

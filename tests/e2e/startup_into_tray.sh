@@ -6,8 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin startup_into_tray "$@" --tray
 
 # Display time at noon, far from the fake clock's 06:59:55.
-write_settings Date="$E2E_TOMORROW" Card=30 Hour=12 Minute=0 Second=0 \
-    AutorunStartUp=True SystemTray=True RunAtSysTray=True UpdateCheckStamp="$E2E_TODAY"
+write_log_on_settings Card=30
 # Present whatever it holds.
 write_autostart_entry 'not a desktop entry at all'
 
