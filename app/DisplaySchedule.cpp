@@ -27,6 +27,8 @@ bool isFirstRun(const settings::SettingsStore &store)
 
 void writeFirstRunValues(settings::SettingsStore &store, QDate today)
 {
+    // Half of them would make a start that is no first run and a time that never comes.
+    const settings::SettingsStore::Batch together(store);
     store.WriteSetting(settings::keys::Date, settings::dateToText(today, QLocale()));
     store.WriteSetting(settings::keys::Hour, u"7"_s);
     store.WriteSetting(settings::keys::Minute, u"0"_s);

@@ -285,6 +285,10 @@ void frmMain::setTrayEnabled(bool enabled)
 
 void frmMain::Form_Load()
 {
+    // A first run's values, the reminder's first stamp among them, land together or not at all.
+    std::optional<settings::SettingsStore::Batch> firstRun;
+    if (schedule::isFirstRun(m_services.store))
+        firstRun.emplace(m_services.store);
     // Asked before anything of the window is shown, on every start.
     web::CheckUpdateReminder(m_services.store, m_services.clock.today(), m_services.messages,
                              m_services.browser);
@@ -304,6 +308,7 @@ void frmMain::Form_Load()
     }
 
     showCardForTheDay();
+    firstRun.reset();
     LoadSettings();
     m_timer1->start();
 }
@@ -581,6 +586,8 @@ void frmMain::endSession()
         return;
     m_unloaded = true;
     SaveSettings();
+    // The process ends next, with no chance to finish a first run's values.
+    m_services.store.commitPending();
     RemoveTrayIcon();
     m_timer1->stop();
     m_trayWait->stop();

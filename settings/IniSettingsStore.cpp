@@ -1,12 +1,16 @@
 #include "settings/IniSettingsStore.h"
 
+#include "settings/ConfigHome.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QFileSystemWatcher>
 #include <QLockFile>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QStringList>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -40,6 +44,20 @@ void clearAbandonedLock(const QString &iniPath)
         lock.removeStaleLockFile();
 }
 
+// A write killed between its temporary file and the rename leaves "<file>.XXXXXX" beside the
+// file. Only this copy writes here, so any such file is a leftover.
+void removeLeftoverTemporaries(const QString &iniPath)
+{
+    const QFileInfo ini(iniPath);
+    const QString prefix = ini.fileName() + u'.';
+    const QDir folder = ini.dir();
+    for (const QString &name : folder.entryList({prefix + u"??????"_s}, QDir::Files | QDir::Hidden)) {
+        const QStringView tail = QStringView(name).mid(prefix.size());
+        if (std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.isLetterOrNumber(); }))
+            QFile::remove(folder.filePath(name));
+    }
+}
+
 } // namespace
 
 IniSettingsStore::IniSettingsStore(AppNameSource appName) : m_appName(std::move(appName)) {}
@@ -48,7 +66,10 @@ IniSettingsStore::~IniSettingsStore() = default;
 
 QString IniSettingsStore::executableAppName()
 {
-    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    // Under a path that is not valid in the locale's encoding Qt reports no path at all; a
+    // nameless store, lock and start-up entry would serve nobody.
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return name.isEmpty() ? u"Tarvelle"_s : name;
 }
 
 // True when every later change to the file will be heard of.
@@ -88,8 +109,7 @@ QSettings &IniSettingsStore::file(Use use) const
         return *m_ini;
     if (m_path.isEmpty()) {
         const QString app = m_appName();
-        m_folder =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' + app;
+        m_folder = configHome() + u'/' + app;
         m_path = m_folder + u'/' + app + ".ini"_L1;
     }
     // Watching before looking leaves no moment in which a change goes unheard. Unwatched, every
@@ -97,8 +117,10 @@ QSettings &IniSettingsStore::file(Use use) const
     m_changed = !watch();
     m_texts.clear();
     if (!m_ini) {
-        // A lock can only have been abandoned by an earlier copy, before this one wrote.
+        // A lock or a temporary file can only have been abandoned by an earlier copy, before
+        // this one wrote.
         clearAbandonedLock(m_path);
+        removeLeftoverTemporaries(m_path);
         m_ini = std::make_unique<QSettings>(m_path, QSettings::IniFormat);
         // Never fall back to rewriting the file in place: a crash could leave half a file.
         m_ini->setAtomicSyncRequired(true);
@@ -130,15 +152,26 @@ std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 
 bool IniSettingsStore::store(const QString &key, const QString &text)
 {
+    return storeTogether({{key, text}});
+}
+
+bool IniSettingsStore::storeTogether(const Entries &entries)
+{
     // Always against the file as it is now, or an edit made meanwhile could be kept or lost.
     QSettings &ini = file(Use::Writing);
-    // Rewriting a file with what it already holds would only cost a synced write.
-    const QVariant held = ini.value(sectionKey(key));
-    if (ini.status() == QSettings::NoError && held.metaType().id() == QMetaType::QString
-        && held.toString() == text)
+    bool changed = false;
+    for (const auto &[key, text] : entries) {
+        // Rewriting a file with what it already holds would only cost a synced write.
+        const QVariant held = ini.value(sectionKey(key));
+        if (ini.status() == QSettings::NoError && held.metaType().id() == QMetaType::QString
+            && held.toString() == text)
+            continue;
+        ini.setValue(sectionKey(key), text);
+        m_texts.remove(key);
+        changed = true;
+    }
+    if (!changed)
         return true;
-    ini.setValue(sectionKey(key), text);
-    m_texts.remove(key);
     ini.sync();
     const bool stored = ini.status() == QSettings::NoError;
     // What did not reach the disk must not be read back as if it had.

@@ -26,6 +26,7 @@ public:
 
     std::optional<QString> storedValue(const QString &key) const override;
     bool store(const QString &key, const QString &text) override;
+    bool storeTogether(const Entries &entries) override;
 
     // The running executable's file name without its extension.
     static QString executableAppName();

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <optional>
+#include <utility>
 
 namespace settings {
 
 // The program's named text values, all in one section of the per-user store.
 class SettingsStore {
 public:
+    using Entries = QList<std::pair<QString, QString>>;
+
     virtual ~SettingsStore() = default;
 
     // The stored text of `key`, or `defaultValue` when the key is absent. A key stored with an
@@ -18,10 +22,31 @@ public:
     // caller: the program carries on with what it shows.
     void WriteSetting(const QString &key, const QString &text);
 
+    // While one is open, writes are held (and read back) and then land in the store together,
+    // in one durable write, or not at all: values that only make sense as a set.
+    class Batch {
+    public:
+        explicit Batch(SettingsStore &store);
+        ~Batch();
+        Batch(const Batch &) = delete;
+        Batch &operator=(const Batch &) = delete;
+
+    private:
+        SettingsStore &m_store;
+    };
+    // Makes what an open batch holds durable now, for an end that cannot wait for the batch.
+    void commitPending();
+
     // nullopt when the key is absent.
     virtual std::optional<QString> storedValue(const QString &key) const = 0;
     // False when the value could not be made durable.
     virtual bool store(const QString &key, const QString &text) = 0;
+    // All of them in one durable write, in this order; false when it could not be made.
+    virtual bool storeTogether(const Entries &entries) = 0;
+
+private:
+    Entries m_pending;
+    int m_openBatches = 0;
 };
 
 } // namespace settings

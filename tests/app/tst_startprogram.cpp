@@ -79,6 +79,10 @@ void TestStartProgram::firstRun()
                                          {u"Date"_s, dateText(m_today)}, {u"Hour"_s, u"7"_s},
                                          {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
                                          {u"Card"_s, u"1"_s}, {u"Card"_s, u"14"_s}}));
+    // All in one write: a crash between them would leave a store that is no first run and
+    // holds no display time.
+    QCOMPARE(world.store.together.size(), 1);
+    QCOMPARE(world.store.together.first(), world.store.writes);
     QCOMPARE(world.store.values.value(u"Date"_s), u"12/8/26"_s);
     QVERIFY(!window->isCardPanelInFront());
     QCOMPARE(window->fraSettings()->picCard2->card(), 14);

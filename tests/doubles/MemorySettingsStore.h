@@ -26,7 +26,19 @@ public:
         return true;
     }
 
+    bool storeTogether(const Entries &entries) override
+    {
+        for (const auto &[key, text] : entries) {
+            values.insert(key, text);
+            writes.append({key, text});
+        }
+        together.append(entries);
+        return true;
+    }
+
     QMap<QString, QString> values;
+    // Each write of several values at once.
+    QList<Entries> together;
     QList<QPair<QString, QString>> writes;
     mutable QStringList reads;
 };
