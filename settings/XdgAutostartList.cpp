@@ -1,5 +1,7 @@
 #include "settings/XdgAutostartList.h"
 
+#include "settings/ConfigHome.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -37,12 +39,15 @@ int makeFolders(const QByteArray &path)
 }
 
 // Writes a new file beside the target and renames it over, so a crash never leaves half an entry.
-int writeAtomically(const QByteArray &path, const QByteArray &contents)
+// Not being allowed to create a file in the folder is a failure to open it, like a folder that
+// cannot be made; whatever fails after that is a failure to set the entry.
+std::optional<StartupList::Failure> writeAtomically(const QByteArray &path,
+                                                    const QByteArray &contents)
 {
     QByteArray temporary = path + ".XXXXXX";
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0)
-        return errno;
+        return failure(StartupList::Failure::Stage::Opening, errno);
     int error = 0;
     qsizetype done = 0;
     while (done < contents.size() && error == 0) {
@@ -61,9 +66,10 @@ int writeAtomically(const QByteArray &path, const QByteArray &contents)
         error = errno;
     if (error == 0 && ::rename(temporary.constData(), path.constData()) != 0)
         error = errno;
-    if (error != 0)
-        ::unlink(temporary.constData());
-    return error;
+    if (error == 0)
+        return std::nullopt;
+    ::unlink(temporary.constData());
+    return failure(StartupList::Failure::Stage::Setting, error);
 }
 
 } // namespace
@@ -72,10 +78,7 @@ XdgAutostartList::XdgAutostartList(QString folder) : m_folder(std::move(folder))
 
 QString XdgAutostartList::defaultFolder()
 {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty() || !QDir::isAbsolutePath(config))
-        config = QDir::homePath() + "/.config"_L1;
-    return config + "/autostart"_L1;
+    return configHome() + "/autostart"_L1;
 }
 
 QString XdgAutostartList::folder() const
@@ -98,10 +101,11 @@ std::optional<StartupList::Failure> XdgAutostartList::write(const QString &name,
 {
     if (const int error = makeFolders(QFile::encodeName(folder())); error != 0)
         return failure(Failure::Stage::Opening, error);
-    const QByteArray contents = autostartEntryText(executablePath).toUtf8();
-    if (const int error = writeAtomically(QFile::encodeName(entryPath(name)), contents); error != 0)
-        return failure(Failure::Stage::Setting, error);
-    return std::nullopt;
+    // An entry must start this program: with no path to it there is nothing to write.
+    if (!QDir::isAbsolutePath(executablePath))
+        return failure(Failure::Stage::Setting, ENOENT);
+    return writeAtomically(QFile::encodeName(entryPath(name)),
+                           autostartEntryText(executablePath).toUtf8());
 }
 
 std::optional<StartupList::Failure> XdgAutostartList::remove(const QString &name)

@@ -6,6 +6,9 @@
 #include <QTest>
 
 #include <cerrno>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using Failure = settings::StartupList::Failure;
@@ -21,6 +24,7 @@ private Q_SLOTS:
     void presentWhateverItHolds();
     void removingAnAbsentEntryIsNoError();
     void folderThatCannotBeOpened();
+    void folderThatMayNotBeWrittenTo();
     void entryThatCannotBeWritten();
     void defaultFolderFollowsXdgConfigHome();
 
@@ -121,8 +125,40 @@ void TestXdgAutostart::folderThatCannotBeOpened()
     QCOMPARE(list.remove(u"Tarvelle"_s)->stage, Failure::Stage::Opening);
 }
 
+void TestXdgAutostart::folderThatMayNotBeWrittenTo()
+{
+    // The folder is there but takes no new file: the folder cannot be opened for writing.
+    QVERIFY(QDir().mkpath(m_folder));
+    for (const QString &folder : {m_root->path(), m_root->path() + u"/config"_s})
+        QCOMPARE(::chmod(QFile::encodeName(folder).constData(), 0755), 0);
+    QCOMPARE(::chmod(QFile::encodeName(m_folder).constData(), 0555), 0);
+    // Root may write anywhere, so the write is made by a child that gives root up.
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(200);
+        const auto failure = settings::XdgAutostartList(m_folder).write(u"Tarvelle"_s,
+                                                                        u"/opt/Tarvelle"_s);
+        if (!failure)
+            ::_exit(201);
+        ::_exit(failure->stage == Failure::Stage::Opening ? failure->code : 202);
+    }
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    QVERIFY(WIFEXITED(status));
+    QCOMPARE(WEXITSTATUS(status), EACCES);
+    QVERIFY(QDir(m_folder).isEmpty());
+}
+
 void TestXdgAutostart::entryThatCannotBeWritten()
 {
+    // Without a path to the program, an entry would start nothing.
+    const auto noProgram = settings::XdgAutostartList(m_folder).write(u"Tarvelle"_s, {});
+    QVERIFY(noProgram.has_value());
+    QCOMPARE(noProgram->stage, Failure::Stage::Setting);
+    QVERIFY(!QFile::exists(m_folder + u"/Tarvelle.desktop"_s));
+
     QDir().mkpath(m_folder + u"/Tarvelle.desktop/inside"_s);
     settings::XdgAutostartList list(m_folder);
     const auto failure = list.write(u"Tarvelle"_s, u"/opt/Tarvelle"_s);
