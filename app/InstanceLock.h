@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QLockFile>
-
-#include <memory>
+#include <QString>
 
 namespace app {
 
@@ -14,18 +12,25 @@ public:
     virtual bool acquire() = 0;
 };
 
-// A lock file in the user's runtime folder, named after the program. A copy that crashed
-// leaves a lock naming a dead process, which does not count.
-class LockFileInstanceLock final : public InstanceLock {
+// An flock on a file in a folder only the user can write to. The kernel drops the lock when
+// its holder ends, however it ends, so a crashed copy never blocks the next one, not even in a
+// PID namespace where the next copy gets the dead one's process id.
+class FileInstanceLock final : public InstanceLock {
 public:
-    explicit LockFileInstanceLock(QString path);
+    explicit FileInstanceLock(QString path);
+    ~FileInstanceLock() override;
+    FileInstanceLock(const FileInstanceLock &) = delete;
+    FileInstanceLock &operator=(const FileInstanceLock &) = delete;
+
     bool acquire() override;
 
+    // In the user's runtime folder, or else in the user's cache folder; empty when neither
+    // is private to the user.
     static QString defaultPath(const QString &appName);
 
 private:
     QString m_path;
-    std::unique_ptr<QLockFile> m_lock;
+    int m_fd = -1;
 };
 
 } // namespace app

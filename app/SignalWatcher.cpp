@@ -11,18 +11,40 @@ namespace app {
 namespace {
 
 int g_signalSockets[2] = {-1, -1};
+// Where the handler passes a signal on; below zero, it ends the process itself.
+volatile sig_atomic_t g_forwardTo = -1;
 
-extern "C" void forwardSignal(int number)
+extern "C" void onEndingSignal(int number)
 {
-    const char byte = static_cast<char>(number);
     // Only async-signal-safe calls here.
-    [[maybe_unused]] const ssize_t written = ::write(g_signalSockets[0], &byte, 1);
+    const int fd = g_forwardTo;
+    if (fd < 0)
+        ::_exit(0);
+    const char byte = static_cast<char>(number);
+    [[maybe_unused]] const ssize_t written = ::write(fd, &byte, 1);
 }
 
 } // namespace
 
+void endAtOnceOnEndingSignals()
+{
+    struct sigaction action = {};
+    action.sa_handler = onEndingSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigset_t ending;
+    sigemptyset(&ending);
+    for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
+        ::sigaction(number, &action, nullptr);
+        sigaddset(&ending, number);
+    }
+    // A launcher may have blocked them for us; a log-out must still be heard.
+    ::sigprocmask(SIG_UNBLOCK, &ending, nullptr);
+}
+
 SignalWatcher::SignalWatcher(QObject *parent) : QObject(parent)
 {
+    endAtOnceOnEndingSignals();
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalSockets) != 0)
         return;
     m_notifier = new QSocketNotifier(g_signalSockets[1], QSocketNotifier::Read, this);
@@ -31,20 +53,12 @@ SignalWatcher::SignalWatcher(QObject *parent) : QObject(parent)
         [[maybe_unused]] const ssize_t got = ::read(g_signalSockets[1], &byte, 1);
         Q_EMIT terminationRequested();
     });
-    struct sigaction action = {};
-    action.sa_handler = forwardSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    for (const int number : {SIGTERM, SIGHUP, SIGINT})
-        ::sigaction(number, &action, nullptr);
+    g_forwardTo = g_signalSockets[0];
 }
 
 SignalWatcher::~SignalWatcher()
 {
-    struct sigaction action = {};
-    action.sa_handler = SIG_DFL;
-    for (const int number : {SIGTERM, SIGHUP, SIGINT})
-        ::sigaction(number, &action, nullptr);
+    g_forwardTo = -1;
     for (int &fd : g_signalSockets) {
         if (fd >= 0)
             ::close(fd);

@@ -50,10 +50,19 @@ void ensureHomeIsSet()
         qputenv("HOME", account->pw_dir);
 }
 
+// Once what there is to save is saved: nothing else may run, whichever loop we are in (a
+// modal box's included), and the kernel releases the lock and the tray's window with us.
+[[noreturn]] void endProcessNow()
+{
+    std::fflush(nullptr);
+    ::_exit(0);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    app::endAtOnceOnEndingSignals();
     if (const std::optional<int> answered = answerCommandLine(argc, argv))
         return *answered;
 
@@ -72,7 +81,7 @@ int main(int argc, char *argv[])
     app::SystemTrayIcon tray;
     settings::XdgAutostartList startupList;
     web::DesktopBrowser browser;
-    app::LockFileInstanceLock instanceLock(app::LockFileInstanceLock::defaultPath(appName));
+    app::FileInstanceLock instanceLock(app::FileInstanceLock::defaultPath(appName));
 
     const app::Services services{store, clock, random, messages, tray, startupList, browser,
                                  instanceLock};
@@ -81,10 +90,13 @@ int main(int argc, char *argv[])
     app::Program program(services, launch, [] { QCoreApplication::exit(0); });
 
     app::SignalWatcher terminations;
+    const auto endSession = [&program] {
+        program.endSession();
+        endProcessNow();
+    };
     QObject::connect(&terminations, &app::SignalWatcher::terminationRequested, &program,
-                     &app::Program::endSession);
-    QObject::connect(&application, &QGuiApplication::commitDataRequest, &program,
-                     [&program] { program.endSession(); });
+                     endSession);
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &program, endSession);
 
     if (!program.StartProgram())
         return 0;

@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QCoreApplication application(argc, argv);
     if (argc < 2)
         return 2;
-    app::LockFileInstanceLock lock(QString::fromLocal8Bit(argv[1]));
+    app::FileInstanceLock lock(QString::fromLocal8Bit(argv[1]));
     std::puts(lock.acquire() ? "locked" : "refused");
     std::fflush(stdout);
     for (;;)

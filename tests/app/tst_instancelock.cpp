@@ -5,7 +5,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <utime.h>
+#include <QDir>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -14,13 +17,18 @@ class TestInstanceLock : public QObject {
 
 private Q_SLOTS:
     void secondCopyIsRefusedAndAKilledOneDoesNotBlock();
-    void emptyLockOfACopyKilledWhileLocking();
+    void aCopyKilledInAPidNamespaceDoesNotBlock();
+    void lockLivesOnlyInAPrivateFolder();
     void copiesStartedTogetherLeaveExactlyOne();
 
 private:
-    QString holderSays(QProcess &holder)
+    QString holderSays(QProcess &holder, const QStringList &wrapper = {})
     {
-        holder.start(QString::fromLocal8Bit(LOCK_HOLDER_PATH), {m_path});
+        if (wrapper.isEmpty())
+            holder.start(QString::fromLocal8Bit(LOCK_HOLDER_PATH), {m_path});
+        else
+            holder.start(wrapper.first(), wrapper.mid(1) + QStringList{
+                                              QString::fromLocal8Bit(LOCK_HOLDER_PATH), m_path});
         if (!holder.waitForStarted() || !holder.waitForReadyRead(10000))
             return {};
         return QString::fromLatin1(holder.readLine()).trimmed();
@@ -38,31 +46,71 @@ void TestInstanceLock::secondCopyIsRefusedAndAKilledOneDoesNotBlock()
     QCOMPARE(holderSays(second), u"refused"_s);
     second.kill();
     second.waitForFinished();
-    app::LockFileInstanceLock here(m_path);
+    app::FileInstanceLock here(m_path);
     QVERIFY(!here.acquire());
 
     first.kill(); // SIGKILL: no chance to clean up its lock
     QVERIFY(first.waitForFinished());
     QVERIFY(QFile::exists(m_path));
-    QVERIFY(here.acquire());
+    // The same object asks again, as a fresh start would.
+    app::FileInstanceLock next(m_path);
+    QVERIFY(next.acquire());
     QProcess third;
     QCOMPARE(holderSays(third), u"refused"_s);
     third.kill();
     third.waitForFinished();
 }
 
-void TestInstanceLock::emptyLockOfACopyKilledWhileLocking()
+void TestInstanceLock::aCopyKilledInAPidNamespaceDoesNotBlock()
 {
-    QFile empty(m_path);
-    QVERIFY(empty.open(QIODevice::WriteOnly));
-    empty.close();
-    // Fresh, it may be a copy starting this very moment.
-    QVERIFY(!app::LockFileInstanceLock(m_path).acquire());
-    struct utimbuf old = {};
-    old.actime = old.modtime = ::time(nullptr) - 60;
-    QCOMPARE(::utime(QFile::encodeName(m_path).constData(), &old), 0);
-    app::LockFileInstanceLock after(m_path);
-    QVERIFY(after.acquire());
+    // Containers and sandboxes give each start the same process id: the dead copy's id names
+    // the living one, and only a lock the kernel keeps can tell them apart.
+    const QString unshare = QStandardPaths::findExecutable(u"unshare"_s);
+    if (unshare.isEmpty())
+        QSKIP("unshare is not installed");
+    const QStringList inNamespace{unshare, u"--user"_s, u"--map-root-user"_s, u"--pid"_s,
+                                  u"--fork"_s, u"--kill-child"_s, u"--mount-proc"_s};
+    for (int start = 0; start < 3; ++start) {
+        QProcess copy;
+        const QString said = holderSays(copy, inNamespace);
+        if (start == 0 && said.isEmpty())
+            QSKIP("no PID namespaces here");
+        QCOMPARE(said, u"locked"_s);
+        QProcess second;
+        QCOMPARE(holderSays(second, inNamespace), u"refused"_s);
+        second.kill();
+        second.waitForFinished();
+        copy.kill(); // and the kernel kills the copy inside with it
+        QVERIFY(copy.waitForFinished());
+    }
+}
+
+void TestInstanceLock::lockLivesOnlyInAPrivateFolder()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    const QString shared = m_dir.path() + u"/shared"_s;
+    QVERIFY(QDir().mkpath(shared));
+    QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
+    const QString privateOne = m_dir.path() + u"/private"_s;
+    QVERIFY(QDir().mkpath(privateOne));
+    QVERIFY(::chmod(QFile::encodeName(privateOne).constData(), 0700) == 0);
+
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(privateOne));
+    QCOMPARE(app::FileInstanceLock::defaultPath(u"Tarvelle"_s), privateOne + u"/Tarvelle.lock"_s);
+    // A folder that others may write to, or a relative one, is passed over.
+    const QString cacheHome = m_dir.path() + u"/cache"_s;
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome));
+    for (const QString &unusable : {shared, u"relative/runtime"_s}) {
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(unusable));
+        const QString path = app::FileInstanceLock::defaultPath(u"Tarvelle"_s);
+        QCOMPARE(path, cacheHome + u"/Tarvelle/Tarvelle.lock"_s);
+        struct stat info = {};
+        QCOMPARE(::stat(QFile::encodeName(cacheHome + u"/Tarvelle"_s).constData(), &info), 0);
+        QCOMPARE(info.st_mode & 077, 0u);
+    }
+    qputenv("XDG_RUNTIME_DIR", runtime);
+    qputenv("XDG_CACHE_HOME", cache);
 }
 
 void TestInstanceLock::copiesStartedTogetherLeaveExactlyOne()

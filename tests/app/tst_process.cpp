@@ -4,10 +4,18 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <QThread>
+
 #include <csignal>
+#include <filesystem>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -19,7 +27,10 @@ private Q_SLOTS:
     void cleanup();
     void endingSignalsSaveAndEnd_data();
     void endingSignalsSaveAndEnd();
+    void endingSignalAtAnyMomentOfTheStart();
     void signalWhileWaitingForATrayAtLogOn();
+    void installedUnderAPathThatIsNotUtf8();
+    void firstRunKilledAtAnyWriteLeavesAWholeStore();
     void noHomeNoRuntimeFolder();
     void localeChangesBetweenStarts();
     void configFolderThatCannotBeWritten();
@@ -30,6 +41,7 @@ private:
     QString setting(const QString &key) const;
     QString iniPath() const { return m_root->path() + u"/config/Tarvelle/Tarvelle.ini"_s; }
     void writeIni(const QByteArray &contents);
+    bool lockIsFree() const;
 
     std::unique_ptr<QTemporaryDir> m_root;
     QProcess m_program;
@@ -84,6 +96,17 @@ void TestProcess::writeIni(const QByteArray &contents)
     file.write(contents);
 }
 
+bool TestProcess::lockIsFree() const
+{
+    const int fd = ::open(QFile::encodeName(m_root->path() + u"/runtime/Tarvelle.lock"_s).constData(),
+                          O_RDWR | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
+    ::close(fd);
+    return free;
+}
+
 void TestProcess::endingSignalsSaveAndEnd_data()
 {
     QTest::addColumn<int>("signalNumber");
@@ -105,7 +128,31 @@ void TestProcess::endingSignalsSaveAndEnd()
     QCOMPARE(m_program.exitCode(), 0);
     QCOMPARE(setting(u"AutorunStartUp"_s), u"False"_s);
     QCOMPARE(setting(u"SystemTray"_s), u"False"_s);
-    QVERIFY(!QFile::exists(m_root->path() + u"/runtime/Tarvelle.lock"_s));
+    QVERIFY(lockIsFree());
+}
+
+void TestProcess::endingSignalAtAnyMomentOfTheStart()
+{
+    // From the first line of main on, whatever the program is doing: status 0, never killed.
+    // Started with the signals blocked, so that one sent while the loader still works waits
+    // for main.
+    m_program.setChildProcessModifier([] {
+        sigset_t ending;
+        sigemptyset(&ending);
+        for (const int number : {SIGTERM, SIGHUP, SIGINT})
+            sigaddset(&ending, number);
+        ::sigprocmask(SIG_BLOCK, &ending, nullptr);
+    });
+    for (const int delayMs : {0, 1, 2, 4, 8, 15, 30, 60, 120, 250}) {
+        QVERIFY(start(environment()));
+        QThread::msleep(static_cast<unsigned long>(delayMs));
+        ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
+        QVERIFY2(m_program.waitForFinished(20000), qPrintable(QString::number(delayMs)));
+        QVERIFY2(m_program.exitStatus() == QProcess::NormalExit, qPrintable(QString::number(delayMs)));
+        QCOMPARE(m_program.exitCode(), 0);
+        QVERIFY(lockIsFree());
+    }
+    m_program.setChildProcessModifier({});
 }
 
 void TestProcess::signalWhileWaitingForATrayAtLogOn()
@@ -123,6 +170,84 @@ void TestProcess::signalWhileWaitingForATrayAtLogOn()
     QCOMPARE(m_program.exitCode(), 0);
     QCOMPARE(setting(u"SystemTray"_s), u"True"_s);
     QCOMPARE(setting(u"AutorunStartUp"_s), u"True"_s);
+}
+
+void TestProcess::installedUnderAPathThatIsNotUtf8()
+{
+    // Qt reports no path at all for such a folder; the program keeps its own name.
+    const QByteArray folder = QFile::encodeName(m_root->path()) + "/bad\xff\xfe";
+    QCOMPARE(::mkdir(folder.constData(), 0755), 0);
+    const QByteArray copy = folder + "/Tarvelle";
+    QVERIFY(std::filesystem::copy_file(TARVELLE_PATH, copy.toStdString()));
+    m_program.setProcessEnvironment(environment());
+    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_program.setProgram(u"/bin/sh"_s);
+    // A path Qt cannot hand to exec itself; the shell takes the bytes as they are.
+    m_program.setArguments({u"-c"_s, u"exec \"$0/bad$(printf '\\377\\376')/Tarvelle\""_s,
+                            m_root->path()});
+    m_program.start();
+    QVERIFY(m_program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(!setting(u"Card"_s).isEmpty(), 20000);
+    QVERIFY(!QFile::exists(m_root->path() + u"/config/.ini"_s));
+    QVERIFY(QFile::exists(m_root->path() + u"/runtime/Tarvelle.lock"_s));
+    QVERIFY(!lockIsFree());
+    ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
+    QVERIFY(m_program.waitForFinished(20000));
+    QCOMPARE(m_program.exitCode(), 0);
+}
+
+void TestProcess::firstRunKilledAtAnyWriteLeavesAWholeStore()
+{
+    const QString strace = QStandardPaths::findExecutable(u"strace"_s);
+    QVERIFY2(!strace.isEmpty(), "strace is needed to kill the program inside a write");
+    const QStringList firstRun{u"Date"_s, u"Hour"_s, u"Minute"_s, u"Second"_s, u"Card"_s,
+                               u"UpdateCheckStamp"_s};
+    // The first write creates the file by a link, every later one renames a temporary over it.
+    for (const QString &call : {u"linkat"_s, u"rename"_s}) {
+        for (int when = 1; when <= 5; ++when) {
+            const QString round = call + u" #"_s + QString::number(when);
+            QDir(m_root->path() + u"/config"_s).removeRecursively();
+            QProcessEnvironment env = environment();
+            env.insert(u"TARVELLE_REPORT_FIRST_PAINT"_s, u"1"_s);
+            m_program.setProcessEnvironment(env);
+            m_program.setProcessChannelMode(QProcess::SeparateChannels);
+            m_program.start(strace, {u"-f"_s, u"-o"_s, u"/dev/null"_s, u"-e"_s, u"trace="_s + call,
+                                     u"-e"_s,
+                                     u"inject=%1:signal=SIGKILL:when=%2"_s.arg(call).arg(when),
+                                     QString::fromLocal8Bit(TARVELLE_PATH)});
+            QVERIFY(m_program.waitForStarted());
+            // Either killed inside that write, or the start got through without one.
+            QByteArray said;
+            QTRY_VERIFY_WITH_TIMEOUT(m_program.state() == QProcess::NotRunning
+                                         || (said += m_program.readAllStandardError())
+                                                .contains("first-paint-ns"),
+                                     20000);
+            if (m_program.state() != QProcess::NotRunning) {
+                QFile children(u"/proc/%1/task/%1/children"_s.arg(m_program.processId()));
+                QVERIFY(children.open(QIODevice::ReadOnly));
+                ::kill(static_cast<pid_t>(children.readAll().trimmed().toLongLong()), SIGTERM);
+                QVERIFY(m_program.waitForFinished(20000));
+            }
+            // A whole first run, or none of it.
+            int present = 0;
+            for (const QString &key : firstRun)
+                present += setting(key).isEmpty() ? 0 : 1;
+            QVERIFY2(present == 0 || present == firstRun.size(), qPrintable(round));
+
+            // The next start completes it and clears what the killed write left behind.
+            m_program.start(QString::fromLocal8Bit(TARVELLE_PATH), {});
+            QVERIFY(m_program.waitForStarted());
+            said.clear();
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (said += m_program.readAllStandardError()).contains("first-paint-ns"), 20000);
+            ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
+            QVERIFY(m_program.waitForFinished(20000));
+            QCOMPARE(setting(u"Second"_s), u"0"_s);
+            const QStringList left = QDir(m_root->path() + u"/config/Tarvelle"_s)
+                                         .entryList({u"Tarvelle.ini.*"_s}, QDir::Files | QDir::Hidden);
+            QVERIFY2(left.isEmpty(), qPrintable(round + u": "_s + left.join(u' ')));
+        }
+    }
 }
 
 void TestProcess::noHomeNoRuntimeFolder()
