@@ -333,13 +333,16 @@ void paintIndex(QPainter &painter, const QTransform &base, int rank, Suit suit,
 // ---------------------------------------------------------------------------------------
 // Pip layouts for Ace to Ten, in face coordinates. Pips below the centre line are turned.
 
-constexpr qreal kLeft = 19.5;
+// The pip field keeps clear of the corner index, as on printed cards: the outer columns stand
+// well in from it and the first row starts below its small pip, so the two never read as a
+// pair.
+constexpr qreal kLeft = 22.5;
 constexpr qreal kMid = kWidth / 2.0;
 constexpr qreal kRight = kWidth - kLeft;
-constexpr qreal kTop = 18.0; // with kBottom, every row of every layout on a whole pixel
+constexpr qreal kTop = 24.0; // with kBottom, every row of every layout on a whole pixel
 constexpr qreal kBottom = kHeight - kTop;
 constexpr qreal kRow = (kBottom - kTop) / 6.0; // sixths of the pip field
-constexpr qreal kPipSize = 11.0;
+constexpr qreal kPipSize = 10.5;
 
 std::vector<QPointF> pipLayout(int rank)
 {

@@ -13,6 +13,7 @@ private Q_SLOTS:
     void sizeAtEachPixelRatio();
     void roundedCornersAreTransparent();
     void cornerIndexHasTheSuitsColour();
+    void pipsKeepClearOfTheCornerIndex();
     void everyFaceIsDifferent();
 };
 
@@ -77,6 +78,25 @@ void TestCardFace::cornerIndexHasTheSuitsColour()
         } else {
             QVERIFY2(blackInk > 40, name.constData());
             QCOMPARE(redInk, 0);
+        }
+    }
+}
+
+void TestCardFace::pipsKeepClearOfTheCornerIndex()
+{
+    // A bare strip beside each corner index down past its small suit sign; a pip reaching into
+    // it reads as a pair with that sign at the size the window shows.
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        const int rank = cards::rankPosition(k);
+        if (rank < 2 || rank > 10)
+            continue;
+        const QImage face = faceImage(k);
+        const QByteArray name = cards::cardName(k).toUtf8();
+        for (int y = 1; y <= 26; ++y) {
+            for (int x = 12; x <= 16; ++x) {
+                QVERIFY2(face.pixel(x, y) == qRgb(255, 255, 255), name.constData());
+                QVERIFY2(face.pixel(70 - x, 95 - y) == qRgb(255, 255, 255), name.constData());
+            }
         }
     }
 }
