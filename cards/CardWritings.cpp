@@ -59,13 +59,13 @@ const std::array<CardWriting, 52> kCardWritings = {{
      "ground. Success in this suit grows by being shared, so bring others with you as you climb.",
      "Recognition, success, praise, helping hands and gratitude."},
     // 7 Seven Of Clubs
-    {"Hold your ground. The Seven of Clubs puts you on a hill with pressure coming up the "
-     "slope: a deadline crowding you, or someone questioning a decision you made for good "
-     "reasons. Stand firm and stay courteous, since your experience counts for more in this "
-     "dispute than the volume of anyone's voice. Small irritations will try to drag you away "
-     "from the main task, so pick the two or three things that truly matter today and defend "
-     "them well. Everything else can wait. Keep at it steadily, and the pressure will ease once "
-     "the others see that you will not budge.",
+    {"Hold your ground. The Seven of Clubs finds you pressed from more than one side: a "
+     "deadline crowding you, or someone questioning a decision you made for good reasons. Stand "
+     "firm and stay courteous, since your experience counts for more in this dispute than the "
+     "volume of anyone's voice. Small irritations will try to drag you away from the main task, "
+     "so pick the two or three things that truly matter today and defend them well. Everything "
+     "else can wait. Keep at it steadily, and the pressure will ease once the others see that "
+     "you will not budge.",
      "Perseverance, courage, defence, priorities and steady effort."},
     // 8 Eight Of Clubs
     {"The Eight of Clubs is a card in a hurry. Messages arrive, plans speed up, and several "
@@ -404,9 +404,9 @@ const std::array<CardWriting, 52> kCardWritings = {{
      "Caution, deception, vigilance, discretion and honesty."},
     // 47 Eight Of Spades
     {"The Eight of Spades can make you feel hemmed in, as if every road were closed and every "
-     "plan stalls. Walk the boundary slowly. Some of those walls are built of worry, and worry "
-     "gives way when it is pushed. Pick one small task you can finish today and finish it. A "
-     "cancelled meeting or a cool reply ends nothing. With patience and a fresh angle, you will "
+     "plan had stalled. Walk the boundary slowly. Some of those walls are built of worry, and "
+     "worry gives way when it is pushed. Pick one small task you can finish today and do it. A "
+     "cancelled meeting or a cool reply ends nothing. With patience and a fresh angle you will "
      "find a gap in the hedge.",
      "Restriction, frustration, patience, perspective and small steps."},
     // 48 Nine Of Spades
