@@ -292,7 +292,7 @@ const std::array<CardWriting, 52> kCardWritings = {{
      "choice comes, pick the quiet, real thing over the glittering illusion.",
      "Temptation, illusions, choices, discernment and steadiness."},
     // 34 Eight Of Hearts
-    {"An invitation arrives with the Eight of Hearts. A party, a wedding, a family dinner or an "
+    {"Expect an invitation from the Eight of Hearts. A party, a wedding, a family dinner or an "
      "unexpected visit may fill your calendar, and you will be glad you said yes. This "
      "sociable, generous card rewards anyone who turns up. Wear something you love, bring a "
      "small gift and let yourself be delighted by the company. Conversations begun tonight "
@@ -419,13 +419,13 @@ const std::array<CardWriting, 52> kCardWritings = {{
      "drink and let sleep do part of the work.",
      "Anxiety, worry, resilience, courage and asking for help."},
     // 49 Ten Of Spades
-    {"A painful chapter closes with the Ten of Spades. Something you have struggled with has "
-     "run its full course, and although the parting may sting, the worst is now behind you. "
-     "From this low point the road can only climb. Recognize the lesson, release the habit or "
-     "the hope that kept hurting you, and watch for the first grey light on the horizon. The "
-     "old meaning of this card is a heavy burden or an unwelcome journey, yet such journeys "
-     "often end somewhere better. Give yourself a little time to grieve, then walk on; "
-     "prosperity has a way of finding people who have learned to travel light.",
+    {"The Ten of Spades closes a painful chapter. Something you have struggled with has run its "
+     "full course, and although the parting may sting, the worst is now behind you. From this "
+     "low point the road can only climb. Recognize the lesson, release the habit or the hope "
+     "that kept hurting you, and watch for the first grey light on the horizon. The old meaning "
+     "of this card is a heavy burden or an unwelcome journey, yet such journeys often end "
+     "somewhere better. Give yourself a little time to grieve, then walk on; prosperity has a "
+     "way of finding people who have learned to travel light.",
      "New beginning, realization, end of bad habits, painful parting and prosperous. "},
     // 50 King Of Spades
     {"Cold air and clear thinking come with the King of Spades, a man whose word carries "
