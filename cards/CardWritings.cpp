@@ -5,476 +5,455 @@ namespace cards {
 // Each text stays on one line; the card view does its own wrapping.
 const std::array<CardWriting, 52> kCardWritings = {{
     // 1 Ace Of Clubs
-    {"The Ace of Clubs puts a spark in your hand today. An idea you have been turning over "
-     "in quiet moments is ready to be tried in the open, whether it is a project at work, "
-     "a small business, or a skill you have meant to learn for years. Energy comes easily "
-     "now, and people notice when you speak with conviction. Take the first practical step "
-     "before the day ends: write the email, book the meeting, buy the notebook. Beginnings "
-     "under this card tend to grow faster than you expect, so start with something you "
-     "would be glad to keep doing. If doubt creeps in, remember that every thriving "
-     "enterprise was once only a hunch scribbled on the back of an envelope.",
+    {"A spark lands in your hand: the Ace of Clubs opens spring and every venture worth "
+     "starting. An idea you have turned over in quiet moments is ready to be tried in the open, "
+     "whether it is a project at work, a stall at the market or a skill you have promised "
+     "yourself for years. Energy comes easily today, and people listen when you speak with "
+     "conviction. Take one practical step before evening. Send the email, book the room, buy "
+     "the notebook. Beginnings made now tend to grow quickly, so choose something you would be "
+     "glad to still be doing a year from today.",
      "New beginnings, inspiration, energy, drive and opportunity."},
     // 2 Two Of Clubs
-    {"The Two of Clubs speaks of partnership at work. Someone near you, a colleague, a "
-     "friend or a neighbour with a good head for practical things, has the piece you are "
-     "missing, and you have the piece they lack. Today favours a conversation rather than "
-     "a solo effort. Share the plan before it is finished and let the other person improve "
-     "it. You may also face a small choice between two offers or two ways of doing the "
-     "same task; pick the one that keeps a good working friendship intact, because that "
-     "friendship will pay you back many times over.",
+    {"Two heads, two pairs of hands: the Two of Clubs stands for work shared. Somebody close "
+     "by, perhaps a colleague or a neighbour who is handy with practical things, holds the "
+     "piece your plan is missing, and you hold theirs. Show them the idea while it is still "
+     "rough and let them change it. You may also be offered a choice between two jobs or two "
+     "ways of doing one task. Pick the option that keeps a good working friendship sound, "
+     "because that friendship will repay you many times over in the seasons ahead.",
      "Partnership, cooperation, choice, trust and shared effort."},
     // 3 Three Of Clubs
-    {"The Three of Clubs is a card of widening horizons. What began as a small effort is "
-     "ready to grow, and growth asks you to be flexible: to change a routine, to travel "
-     "for work, or to let a plan take a shape you had not pictured at the start. "
-     "Traditional readers linked this card with trade over distance and a second chance "
-     "after an early setback, and both ideas suit your day. If a door closed on you "
-     "recently, look for the side entrance that has opened since. Say yes to the "
-     "invitation that takes you somewhere unfamiliar, even if it is only a new team or a "
-     "new route to work. Ambition serves you well today as long as it stays curious. Keep "
-     "your eyes on the horizon and your feet ready to move; the next opportunity may be "
-     "waiting just down the road.",
+    {"Spring roads open. The Three of Clubs finds a modest effort ready to grow, and growth "
+     "will ask you to bend: to change a routine, to travel for work, or to let a plan take a "
+     "shape you did not picture at the start. Old cartomancers tied this card to trade across "
+     "distances and to a second chance after an early setback, sometimes even a second marriage "
+     "happier than the first. If a door closed on you recently, look for the side entrance that "
+     "has opened since. An invitation to somewhere unfamiliar deserves a yes, even when it is "
+     "only a new team, a course in the next town or a different way to the office. Ambition "
+     "suits you now, provided it stays curious and kind to those who travel with you. Pack "
+     "light, and write down the names of people you meet.",
      "Change, flexibility, development, traveling and ambitious"},
     // 4 Four Of Clubs
-    {"The Four of Clubs is a card of solid ground. After a stretch of effort you have "
-     "earned a pause, and today invites you to enjoy what you have built instead of adding "
-     "another floor to it. Friends and coworkers are on your side; a shared meal, a laugh "
-     "at the end of a long meeting, or an evening with nothing scheduled will restore more "
-     "than you think. Rest is not idleness under this card. It is the mortar that keeps "
-     "the walls standing. Let someone support you for a change, and notice how warm that "
-     "feels.",
+    {"After a stretch of hard work the Four of Clubs sets you on solid ground and tells you to "
+     "stay there a while. Enjoy what you have built instead of adding another floor to it. "
+     "Friends and workmates are on your side, and an evening with nothing planned or a laugh at "
+     "the end of a long meeting will do you real good. Let somebody look after you for once; "
+     "accept the lift home, the cup of tea, the offer to cover your shift. Contentment of this "
+     "kind is the mortar of every lasting enterprise, and you have earned a generous measure of "
+     "it.",
      "Happiness, joy, rest, warm and supportive"},
     // 5 Five Of Clubs
-    {"The Five of Clubs brings lively company and a little friction with it. New people "
-     "may enter your working life, and at first their ideas may seem to clash with yours.  "
-     "Do not mistake debate for hostility. The sparks between you are a sign that "
-     "something useful is being forged, and a rival today can become an ally by the end of "
-     "the month. Listen more than you argue, keep your sense of humour, and be generous "
-     "with credit. An alliance formed under this card, whether a friendship or a business "
-     "partnership, tends to bring lasting help.",
+    {"Lively company arrives with the Five of Clubs, and a little friction comes along with it. "
+     "New people may join your working life, and at first their ideas could seem to clash with "
+     "yours.  Treat the argument as a whetstone: two keen minds pressing against each other "
+     "often produce the best edge. A rival this morning may be an ally by the end of the month "
+     "if you listen more than you talk, keep your sense of humour and give credit freely. "
+     "Partnerships formed in this spirit of honest debate tend to last, and they bring help "
+     "long after today's quarrel is forgotten.",
      "New friends, healthy rivalry, debate, alliance and growth."},
     // 6 Six Of Clubs
-    {"The Six of Clubs carries the sweet taste of recognition. Work you did quietly, "
-     "perhaps some time ago, is about to be noticed, and you may receive praise, a good "
-     "review, or a helping hand from someone who remembers your kindness. Accept it "
-     "gracefully; modesty is charming, but refusing help only slows you down. This is also "
-     "a good day to return the favour. A word of encouragement from you could lift a "
-     "friend's project off the ground. Success under this card grows by being shared, so "
-     "bring others along as you climb.",
+    {"Recognition is the gift of the Six of Clubs. Work you did quietly, perhaps months ago, is "
+     "about to be noticed, and it may come back to you as praise, a good review or a helping "
+     "hand from someone who remembers a kindness of yours. Accept it with grace; modesty is "
+     "charming, but refusing help only slows you down. Then pass some of the good luck along. A "
+     "word of encouragement from you might be exactly what gets a friend's project off the "
+     "ground. Success in this suit grows by being shared, so bring others with you as you climb.",
      "Recognition, success, praise, helping hands and gratitude."},
     // 7 Seven Of Clubs
-    {"The Seven of Clubs finds you holding your position against some pressure. Perhaps a "
-     "deadline is crowding you, or someone questions a decision you have good reasons for. "
-     "Stand firm, but stand with grace. You have more support than it feels like in the "
-     "moment, and your experience counts. The card also warns against letting small "
-     "irritations distract you from the main task. Choose the two or three things that "
-     "really matter today and defend them well; let the rest go. Persistence, not force, "
-     "is what carries you through this one.",
-     "Perseverance, courage, defense, priorities and steady effort."},
+    {"Hold your ground. The Seven of Clubs finds you pressed from more than one side: a "
+     "deadline crowding you, or someone questioning a decision you made for good reasons. Stand "
+     "firm and stay courteous, since your experience counts for more in this dispute than the "
+     "volume of anyone's voice. Small irritations will try to drag you away from the main task, "
+     "so pick the two or three things that truly matter today and defend them well. Everything "
+     "else can wait. Keep at it steadily, and the pressure will ease once the others see that "
+     "you will not budge.",
+     "Perseverance, courage, defence, priorities and steady effort."},
     // 8 Eight Of Clubs
-    {"The Eight of Clubs moves quickly. Messages arrive, plans accelerate, and you may "
-     "find that several things you had been waiting on all start at once. Your mind is "
-     "sharp and your energy is high, which is exactly what this pace demands. Still, the "
-     "card carries a note of caution: speed makes it easy to sign before reading or to "
-     "promise more than you can deliver. Keep your focus narrow and your judgment awake. "
-     "Ride the momentum, but check the map at every crossing, and you will arrive ahead of "
-     "schedule.",
+    {"The Eight of Clubs is a card in a hurry. Messages arrive, plans speed up, and several "
+     "matters you had been waiting on may start on the same morning. Your mind is sharp and "
+     "your energy high, which is just what such a pace demands. Keep one hand near the brake "
+     "all the same: speed makes it easy to sign before reading or to promise more than you can "
+     "deliver. Narrow your focus to what must be done this week, check each step before taking "
+     "the next, and you may well arrive ahead of schedule with your reputation for care intact.",
      "Energetic, active, powerful, sharp, cautious and focused"},
     // 9 Nine Of Clubs
-    {"The Nine of Clubs shows a worker near the end of a long shift, tired but unbeaten. "
-     "You have come further than you realize, and the finish is close. This is the moment "
-     "when many people quit, so do not be one of them. Guard your energy: eat properly, "
-     "sleep, and decline the extra favour that would stretch you too thin. Be careful with "
-     "friends today as well; weariness can make a small disagreement sound bigger than it "
-     "is. A calm word now saves a long apology later. One more steady push and the job is "
-     "done.",
+    {"Late in a long effort comes the Nine of Clubs, when you are tired but still standing. The "
+     "finish is nearer now, and this is the stretch where many people give up; you need not be "
+     "one of them. Guard your strength. Eat properly, sleep, and decline the extra favour that "
+     "would spread you too thin. Go gently with friends as well, because weariness makes a "
+     "small disagreement sound like a large one, and a calm word tonight saves a long apology "
+     "next week. One more steady push will see the job done.",
      "Resilience, endurance, caution, patience and near completion."},
     // 10 Ten Of Clubs
-    {"The Ten of Clubs marks the end of a long labour. A project, a contract or a season "
-     "of hard work is reaching its conclusion, and the weight you have been carrying can "
-     "soon be set down. Before you rush to the next thing, look back at what you achieved. "
-     "You may have taken on more than your share along the way; this is a good day to hand "
-     "some of it back. Good fortune follows completion under this card, often in the form "
-     "of a reward, a trip or a fresh offer. Finish cleanly and the next chapter opens "
-     "easily. Celebrate with the people who helped you carry the load; a shared dinner or "
-     "a simple thank-you note will mean more to them than you imagine.",
+    {"A long labour ends. The Ten of Clubs marks the close of a project, a contract or a whole "
+     "season of hard work, and the weight you have carried can soon be set down. Before you "
+     "hurry on to the next thing, look back at what you achieved and at who helped you achieve "
+     "it. If you took on more than your share along the way, hand some of it back today. "
+     "Rewards often follow completion in this suit, such as a bonus, a journey or a fresh "
+     "offer. Finish cleanly, thank the people who shared the load, and the next chapter will "
+     "open easily.",
      "Completion, responsibility, reward, relief and fresh offers."},
     // 11 King Of Clubs
-    {"The King of Clubs is a mature man of action and loyalty: a mentor, a manager, or an "
-     "old friend who knows how things are done. He may appear in your day with advice "
-     "worth taking, or he may describe the role you are being asked to play. Lead by "
-     "example. Be the person who keeps promises, who speaks plainly, and who stands up for "
-     "the team when it counts. People trust steady hands, and today yours are steadier "
-     "than you think. If you need a favour, ask someone of experience; the answer is "
-     "likely to be yes.",
+    {"Think of the person who taught you how a job is really done. The King of Clubs is that "
+     "kind of man: a foreman, the founder of a small firm or an old friend of the family who "
+     "started with nothing and kept every promise along the way. He speaks plainly, stands by "
+     "his people when things go wrong and expects loyalty in return. Should someone like him "
+     "offer advice today, take it, even if it comes gruffly. The card may equally point to a "
+     "role being handed to you. When others look to you for a lead, give it by example, and do "
+     "not be shy of asking an experienced hand for the favour you need.",
      "Leadership, loyalty, experience, honesty and mentorship."},
     // 12 Queen Of Clubs
-    {"The Queen of Clubs is a confident, warm woman who gets things done without making a "
-     "fuss. She may be a friend who always knows someone who can help, or a colleague "
-     "whose calm holds the whole office together. Her message to you is that charm and "
-     "competence work best together. Organize your day with her quiet authority: make the "
-     "list, delegate with kindness, and trust your instincts about people. If someone "
-     "comes to you for support, your encouragement could change the direction of their "
-     "week. Your generosity is a strength, not a weakness.",
+    {"Every club, office and street has its Queen of Clubs, the woman who knows everybody and "
+     "somehow has a spare key, a phone number or a folding table when one is needed. She runs "
+     "things without raising her voice, and people are glad to be organized by her. If such a "
+     "woman crosses your path today, ask for her help; she will enjoy giving it. You can borrow "
+     "her manner, too. Make the list, share out the tasks with kindness and trust your reading "
+     "of people. Confidence worn lightly will open more doors this week than any title could.",
      "Confidence, warmth, organization, generosity and charm."},
     // 13 Knights Of Clubs
-    {"The Knight of Clubs rides in with news. A young, restless person, or the restless "
-     "part of you, is eager to start something and cannot wait for permission. Expect a "
-     "message about work: an invitation, an offer, or a rumour worth checking. Enthusiasm "
-     "is your gift today, and it is contagious. Use it to get a stalled project moving, "
-     "but finish what you start before galloping after the next idea. A loyal friend may "
-     "also prove their worth, so thank them properly. Adventure is close; saddle up, but "
-     "hold the reins.",
-     "Enthusiasm, news, adventure, loyal friends and quick starts."},
+    {"The Knight of Clubs is the friend who arrives in work gloves on moving day and stays "
+     "until the last box is carried in. Age has nothing to do with it: a retired neighbour can "
+     "be this Knight as surely as a school-leaver. He volunteers first and complains last, and "
+     "his energy is catching. Use some of it to get a stalled project rolling, or to say yes to "
+     "a small adventure, a trip or a team you have never tried. Finish what you begin before "
+     "chasing the next idea, though. And if a loyal helper has carried you lately, thank them "
+     "properly, face to face.",
+     "Enthusiasm, loyalty, adventure, helpfulness and quick starts."},
     // 14 Ace Of Diamond
-    {"The Ace of Diamonds brings a bright new beginning in material matters. A payment, an "
-     "offer, a promising idea for earning, or even a small gift may come your way. Treat "
-     "it as a seed rather than a windfall. The value of this card lies in what you do "
-     "next: put part of it aside, invest it in a skill, or use it to repair something you "
-     "rely on. Traditional readers also tied this Ace to a letter or a ring, a sign of "
-     "commitment sealed with something precious. Keep your eyes open for a message that "
-     "changes your plans for the better. Even a small sum, handled wisely today, can "
-     "become the first stone of real security.",
+    {"Autumn's first card, the Ace of Diamonds, puts something of value in your hands. A "
+     "payment, an offer, a new idea for earning or a small gift may come your way, and what "
+     "matters is what you do next. Put part of it aside, spend part on a skill, or use it to "
+     "mend something you rely on every day. Old fortune-tellers read this Ace as a letter or a "
+     "ring, a promise sealed with something precious, so watch the post for news that changes "
+     "your plans for the better. Even a modest sum, handled wisely, can become the first stone "
+     "of real security.",
      "Prosperity, new income, opportunity, gifts and good news."},
     // 15 Two Of Diamond
-    {"The Two of Diamonds asks you to juggle. Two bills, two offers or two demands on the "
-     "same budget compete for your attention, and you can handle both if you keep your "
-     "rhythm. Make a simple plan: write down what comes in and what goes out, and let the "
-     "numbers calm you. This card also favours small exchanges, trades and agreements "
-     "between two parties. A deal struck today is likely to be fair if you speak honestly "
-     "about what you need. Flexibility is your best asset, so bend where you can and hold "
-     "firm only where it truly matters.",
+    {"Two bills, two offers or two claims on the same purse: the Two of Diamonds asks you to "
+     "juggle, and you can keep both in the air once you find a rhythm. Write down what comes in "
+     "and what goes out, and let the figures steady your nerves. Small trades, swaps and "
+     "agreements between two parties go well today. A bargain struck now is likely to be fair "
+     "provided you say plainly what you need and listen to what the other side needs in return. "
+     "Stay supple. Bend where you can, and hold firm only on the point that matters most to you.",
      "Balance, juggling, flexibility, fair exchange and planning."},
     // 16 Three Of Diamond
-    {"The Three of Diamonds honours skilled work. Something you make, mend or manage with "
-     "care is worth more than its price tag, and the people around you are starting to see "
-     "that. This is a good day to collaborate with someone whose talents complement your "
-     "own. The card carries a gentle warning as well: agreements made in haste, especially "
-     "ones involving money, can turn into quarrels later. Put terms in writing, read the "
-     "small print, and settle any debt before it grows into resentment. Careful hands and "
-     "clear words will earn you a fair reward.",
+    {"Skilled hands are honoured by the Three of Diamonds. Something you make, mend or manage "
+     "with care is worth more than its price tag, and the people around you are starting to "
+     "notice. Team up with someone whose talents fill the gaps in yours. There is a caution "
+     "here as well: agreements made in haste, especially over money, can sour into quarrels or "
+     "even a dispute that ends up with a solicitor. Put the terms in writing, read the small "
+     "print and settle any debt before it breeds resentment. Careful work and clear words will "
+     "bring you a fair reward.",
      "Craftsmanship, teamwork, agreements, caution and fair reward."},
     // 17 Four Of Diamond
-    {"The Four of Diamonds lays a firm foundation under your feet. Your finances may not "
-     "be glamorous today, but they are sturdier than you fear, and a little discipline now "
-     "will make them stronger still.  Look at what you already own before you buy anything "
-     "new. Repair, reorganize and take stock. There is also a warning against holding on "
-     "too tightly: security that turns into fear of spending can cost you joy and "
-     "opportunities. Save with purpose, give with wisdom, and let your money serve your "
-     "life rather than rule it.",
+    {"Under your feet the Four of Diamonds lays a firm floor. Your finances may not be "
+     "glamorous, but they are sounder than your worries suggest, and a little discipline now "
+     "will make them stronger still.  Look at what you already own before buying anything new: "
+     "repair it, reorganize it, take stock. Be wary, though, of gripping so tightly that "
+     "security turns into a fear of spending, because a purse that never opens can cost you "
+     "friendships and chances alike. Save with a purpose in mind, give where it helps, and let "
+     "money work for the life you want to lead.",
      "Stability, security, savings, discipline and prudence."},
     // 18 Five Of Diamond
-    {"The Five of Diamonds signals a shift in your material life. An expense you did not "
-     "plan for, a change in income or a move from one place to another may be on the "
-     "horizon. Do not meet it with panic. This card often brings turbulence that clears "
-     "the way for better ground, much like a storm that waters a dry field. Reach out if "
-     "you need help; pride is a poor accountant. By being honest about your situation you "
-     "may discover support and resources you did not know were there, and a sensible "
-     "change could leave you better off than before.",
+    {"The Five of Diamonds shakes the ground a little. An expense you did not plan for, a "
+     "change in income or a move to a new address may be on its way. Panic will only make the "
+     "sums harder. Turbulence of this kind often clears space for something better, the way an "
+     "autumn gale strips the branches before the tree rests and buds again. Ask for help if you "
+     "need it; pride keeps poor accounts. Being open about where you stand may bring you "
+     "support you did not know existed, and a sensible change now could leave you on firmer "
+     "footing by winter.",
      "Change, unexpected expense, moving, honesty and support."},
     // 19 Six Of Diamond
-    {"The Six of Diamonds is the card of open hands. Money and favours flow in both "
-     "directions today: you may be repaid something you had forgotten about, or find "
-     "yourself in a position to help someone who needs it. Give without keeping score, and "
-     "receive without embarrassment. Fair exchange is the heart of this card, so check "
-     "that your own dealings are balanced, whether with an employer, a landlord or a "
-     "friend who once lent you money. Settling old accounts will lighten your mind as much "
-     "as your purse.",
+    {"Money and favours flow both ways when the Six of Diamonds turns up. You may be repaid a "
+     "sum you had forgotten, or find yourself able to help someone who is struggling. Give "
+     "without keeping score, and receive without blushing. Fairness is the heart of this card, "
+     "so look over your own dealings with an employer, a landlord or the friend who once lent "
+     "you the deposit. An old debt settled today, in either direction, lightens the mind as "
+     "well as the purse and leaves both parties free to trust each other again.",
      "Generosity, fairness, giving, receiving and settled debts."},
     // 20 Seven Of Diamond
-    {"The Seven of Diamonds is the gardener's card. You have planted something, a savings "
-     "plan, a side business or a long effort at work, and now you are waiting for it to "
-     "bear fruit. Patience is the lesson today. Do not dig up the seeds to see if they are "
-     "growing. Instead, tend what you can: trim a wasteful expense, water a useful "
-     "contact, and ignore idle gossip about what others earn. Comparing your harvest with "
-     "your neighbour's will only spoil your own. Steady care now promises a generous "
-     "return when the season turns.",
+    {"Call the Seven of Diamonds a card for gardeners. You have planted something, a savings "
+     "plan, a small business on the side or a long effort at work, and now you must wait for it "
+     "to bear fruit. Do not dig up the seeds to check whether they are sprouting. Tend what you "
+     "can instead: trim a wasteful expense, water a useful contact and ignore idle talk about "
+     "what other people earn. Comparing your harvest with a neighbour's only spoils the taste "
+     "of your own. Steady care now promises a generous return when the season turns.",
      "Patience, investment, growth, perseverance and harvest."},
     // 21 Eight Of Diamond
-    {"The Eight of Diamonds rewards diligence. Work that asks for patience and precision "
-     "suits you today, and every careful hour adds to your skill and your worth. You may "
-     "be learning a new trade, sharpening an old one, or simply doing your ordinary tasks "
-     "a little better than yesterday. A modest sum of money, perhaps from extra work or a "
-     "small sale, may also arrive. It will not change your life in a day, but it confirms "
-     "you are on the right path. Keep practicing; mastery is built from exactly this kind "
-     "of quiet effort.",
+    {"The Eight of Diamonds favours the apprentice in you, whatever your age. Work that asks "
+     "for patience and precision suits you today, and every careful hour adds to both your "
+     "skill and your value. Perhaps you are learning a new trade, sharpening an old one or "
+     "simply doing ordinary tasks a shade better than yesterday. A modest sum may also arrive "
+     "from extra work or a small sale. It will not change your life overnight, yet it confirms "
+     "that you are on the right path. Keep practising: mastery is made from exactly this kind "
+     "of quiet repetition.",
      "Diligence, skill, mastery, practice and modest reward."},
     // 22 Nine Of Diamond
-    {"The Nine of Diamonds celebrates the comfort you have earned with your own hands. You "
-     "have reached a point where you can stand on your own, and that independence is worth "
-     "savouring. Treat yourself to something of quality rather than quantity: a good meal, "
-     "a well made tool, an afternoon in a garden. Self-reliance does not mean you must do "
-     "everything alone, but it does mean your security no longer depends on anyone's "
-     "approval. Keep your ambitions high, and let today remind you how far your own effort "
-     "has already carried you",
+    {"The Nine of Diamonds celebrates comfort earned with your own hands. You have got to where "
+     "you can stand on your feet unaided, and that independence deserves to be savoured. Treat "
+     "yourself to quality over quantity: a good meal, a well-made tool, an afternoon in a "
+     "garden you planted. Self-reliance does not mean doing everything alone; it means your "
+     "security no longer hangs on anybody's approval. Keep your ambitions high, and let today "
+     "remind you how far your own effort has carried you already",
      "Self- reliance, self-actualization, independent, satisfied and ambitious."},
     // 23 Ten Of Diamond
-    {"The Ten of Diamonds is a card of abundance made lasting. It speaks of wealth that "
-     "outlives a single payday: a home, a family business, savings that protect the people "
-     "you love. Today may bring news of a large purchase, an inheritance or a long-term "
-     "plan finally coming together. Think beyond yourself. How you handle money now can "
-     "shape the comfort of those who come after you. Celebrate what has been completed, "
-     "and then make sure it is well protected. Success under this card is meant to be "
-     "shared around a long table. Invite the family, open the good bottle, and tell the "
-     "story of how it was earned, so the younger ones learn that abundance is built, not "
-     "found.",
+    {"Wealth that outlasts a single payday belongs to the Ten of Diamonds: a paid-off home, a "
+     "family business, savings that quietly protect the people you love. News of a large "
+     "purchase, an inheritance or a long-term plan finally coming together may reach you today. "
+     "Take pleasure in it. Then give an hour to the dull part, the will, the insurance, the "
+     "papers kept somewhere safe, because comfort that is well guarded can pass from one "
+     "generation to the next. When the family next sits down together, tell the story of how it "
+     "was earned; the young ones will remember it longer than the figures.",
      "Wealth, abundance, family, legacy, security and celebration."},
     // 24 King Of Diamond
-    {"The King of Diamonds is a shrewd and practical man, the kind who reads a contract "
-     "twice and rarely regrets a purchase. He may be a banker, an employer or a relative "
-     "whose advice about money is worth hearing, even if it is blunt. His presence today "
-     "suggests that a financial decision should be made with a cool head. Gather the "
-     "facts, compare the numbers and ignore the pressure to decide quickly. You have good "
-     "business sense; trust it. A firm, fair offer made now is likely to be accepted.",
+    {"Shrewd, good-humoured and impossible to hurry, the King of Diamonds reads every contract "
+     "twice and enjoys a good haggle. He began with a market stall, now owns the shop on the "
+     "corner and still counts the till himself at closing time. He respects people who know "
+     "their numbers and forgives almost anything except waste. Before any financial decision "
+     "today, do as he would: gather the facts, compare the offers and ignore anyone pressing "
+     "you to sign at once. Your own head for business is sound, and a firm, fair offer made "
+     "this week has every chance of acceptance.",
      "Business sense, wisdom, authority, caution and fair dealing."},
     // 25 Queen Of Diamond
-    {"The Queen of Diamonds is a resourceful woman with an eye for beauty and a talent for "
-     "making money go further. She knows the value of things and the value of people, and "
-     "she seldom confuses the two. Her message to you is to enjoy the good things in life "
-     "without being owned by them. Dress well, set a lovely table, buy the better fabric, "
-     "but keep a careful record of what it all costs. If a woman offers you practical "
-     "advice about money or work today, listen closely. Her experience may save you a "
-     "great deal.",
+    {"A woman with an eye for quality and a head for sums, the Queen of Diamonds can tell silk "
+     "from polyester across a room and knows what each costs by the metre. She likes lovely "
+     "things and is never owned by them. Today she invites you to enjoy a little beauty, a good "
+     "coat or flowers on the table, while keeping an honest record of the expense. If a woman "
+     "like her offers practical advice about money or work, listen closely; her bargains are "
+     "legendary. Keep your own secrets, though, because this Queen loves to talk, and what you "
+     "tell her on Monday the whole street may know by Friday.",
      "Resourcefulness, elegance, practicality, value and good taste."},
     // 26 Knights Of Diamond
-    {"The Knight of Diamonds arrives with news about money. A message, a parcel, a payment "
-     "or a business proposal could reach you today, possibly through a young person or "
-     "someone new to your circle. Read everything carefully before you commit. This Knight "
-     "is eager and well meaning, but eagerness can hide gaps in a plan. Ask questions, "
-     "check the figures, and if the deal still looks good, move on it with confidence. The "
-     "card also favours studying anything practical: a course, a trade or a new way to "
-     "manage your accounts.",
-     "Financial news, offers, diligence, study and opportunity."},
+    {"The Knight of Diamonds keeps a ledger in one pocket and a timetable in the other. He is "
+     "the dependable go-between of money matters: the courier with the parcel, the agent with "
+     "the quote, the cousin who knows somebody selling a van. Whatever his years, he is "
+     "thorough and in a hurry at once, and that mixture can work for you today. An offer or a "
+     "payment may travel towards you through a third person. Read every line before you agree, "
+     "ask the question you feel silly asking, and check the figures twice. If the deal still "
+     "stands up after that, take it without further dithering.",
+     "Errands, offers, diligence, careful checks and opportunity."},
     // 27 Ace Of Hearts
     {"As the symbol itself denotes, the Ace of Hearts symbolizes love card readers have "
      "cherished for generations: the first warm stirring of affection, the start of a "
-     "friendship, or the moment a house begins to feel like home. Today your heart is "
-     "open, and that openness is a gift. Say the kind word you have been holding back, "
-     "reach out to someone you miss, or simply allow yourself to be cared for. New love, "
-     "new family ties or a happy letter may be on the way. Whatever begins now begins with "
-     "sincerity, so let it grow.",
+     "friendship, the moment a house begins to feel like home. Your heart is open today, and "
+     "that openness is a gift to everyone near you. Say the kind word you have been holding "
+     "back, ring someone you miss, or simply let yourself be looked after. New love, a new "
+     "family tie or a happy letter may be on the way. Whatever begins now begins in sincerity, "
+     "and it deserves the chance to grow.",
      "Love, new affection, sincerity, openness and joy at home."},
     // 28 Two Of Hearts
-    {"The Two of Hearts brings two people into harmony. It may be a romance, a close "
-     "friendship or a reconciliation with someone you had drifted away from, but whatever "
-     "form it takes, the feeling is mutual. Today favours honest, tender conversation. Ask "
-     "how the other person really is, and answer the same question truthfully yourself. "
-     "Small gestures carry great weight: a shared cup of tea, a message sent for no "
-     "reason, a hand held a little longer. A bond strengthened today can become one of the "
-     "steady joys of your life. If a coolness has settled between you and someone dear, "
-     "this card favours the first step back towards each other, and the step is yours to "
-     "take.",
+    {"Two people find their way to each other in the Two of Hearts. Romance, a close friendship "
+     "or a reconciliation with someone you had drifted away from: whatever form it takes, the "
+     "feeling runs both ways. Ask how the other person really is, and answer honestly when the "
+     "question comes back to you. Small gestures carry great weight here: tea brought without "
+     "asking, a message sent for no reason, a hand held a moment longer. If a coolness has "
+     "settled between you and someone dear, take the first step back towards them. This time "
+     "the step is yours.",
      "Harmony, mutual love, partnership, tenderness and reconciliation."},
     // 29 Three Of Hearts
-    {"The Three of Hearts fills the house with voices. A gathering, a visit from friends "
-     "or a family celebration could brighten your day, and laughter comes easily. Enjoy it "
-     "fully. The card also asks for a little care in matters of the heart: when affection "
-     "is shared among three, someone can feel left out or confused. Be clear about your "
-     "feelings, and do not let a pleasant flirtation or a well meant promise create "
-     "misunderstandings. Honesty keeps every friendship in the circle warm, and it keeps "
-     "your own peace of mind intact.",
+    {"Voices fill the house. The Three of Hearts brings company, perhaps a family celebration "
+     "or friends dropping by unannounced, and laughter comes easily; enjoy every minute. There "
+     "is one caution in this cheerful card. When affection is shared among three, somebody can "
+     "end up feeling left out, or a harmless flirtation can be read as more than it was. Say "
+     "clearly what you feel and what you do not, and keep your promises small enough to keep. "
+     "Honesty of that kind keeps the whole circle warm, your own peace of mind included.",
      "Celebration, friendship, gatherings, honesty and clear feelings."},
     // 30 Four Of Hearts
-    {"The Four of Hearts builds four walls around a peaceful home. Life in your household "
-     "feels settled, and that stability is something to treasure. Yet the card hints at a "
-     "quiet restlessness, a sense that comfort could slip into routine. Rather than "
-     "seeking excitement elsewhere, bring freshness home: rearrange a room, cook something "
-     "new, plan a short trip together. Traditional readers linked this card with a change "
-     "of residence or a delayed but happy commitment. Whatever you build today, build it "
-     "to last and to be enjoyed.",
+    {"Four walls and a settled household: the Four of Hearts honours a peaceful home. Life "
+     "indoors feels steady, and such stability is worth treasuring. Still, a quiet restlessness "
+     "may stir, a sense that comfort is sliding into routine. Bring the freshness home rather "
+     "than hunting for it elsewhere. Move the furniture, cook a dish nobody has tried, plan a "
+     "weekend away together. In older readings this card could also foretell a change of "
+     "address or a commitment that is delayed but happy in the end. Whatever you build today, "
+     "make it sturdy and make it pleasant to live in.",
      "Domestic peace, stability, renewal, home and commitment."},
     // 31 Five Of Hearts
-    {"The Five of Hearts brings a stir of feelings that are hard to name. A small "
-     "disappointment, a flash of jealousy or an old regret may surface today, and it is "
-     "tempting to let it colour everything. Look at it gently instead. Feelings that come "
-     "up now are asking to be understood, not obeyed. Talk to someone you trust, write a "
-     "letter you may never send, or take a walk until your thoughts settle. Once the cloud "
-     "passes, you will see clearly what still deserves your love and what you are ready to "
-     "release at last",
+    {"Some feelings are hard to name, and the Five of Hearts stirs a few of them. A small "
+     "disappointment, a flash of jealousy or an old regret may surface, and it is tempting to "
+     "let it tint the whole day. Look at it gently instead; a mood like this wants "
+     "understanding more than obedience. Talk to someone you trust, write a letter you may "
+     "never post, or walk until your thoughts settle. When the cloud passes you will see which "
+     "attachments still deserve your love and which you are ready to release at last",
      "Mixed emotions, disappointment, reflection, release and healing."},
     // 32 Six Of Hearts
-    {"The Six of Hearts opens an old photo album. Memories of childhood, a first home or a "
-     "friend from long ago may return today, carrying sweetness rather than sorrow. Let "
-     "them remind you of who you were before life grew complicated. Someone from the past "
-     "could get in touch, or you may feel moved to reach out yourself. This card also "
-     "favours simple generosity: a gift given without occasion, a favour done for a "
-     "neighbour, a game played with a child. Innocent pleasures are the richest ones "
-     "today.",
+    {"Sweet memories drift back with the Six of Hearts: a childhood street, a first home, a "
+     "friend from long ago. They carry warmth rather than sorrow, and they remind you of who "
+     "you were before life grew complicated. Someone from your past could get in touch, or you "
+     "may feel moved to write to them first. Simple generosity is favoured as well. A present "
+     "given for no occasion, an errand run for an elderly neighbour or a board game played with "
+     "a child will please you as much as the person you do it for. The plainest pleasures turn "
+     "out to be the richest ones.",
      "Nostalgia, childhood, old friends, kindness and simple joys."},
     // 33 Seven Of Hearts
-    {"The Seven of Hearts sets many possibilities before you, and not all of them are what "
-     "they seem. A charming promise, a daydream about someone new or an offer that sounds "
-     "too good to be true could tempt you today. Enjoy the imagining, but take your time "
-     "before acting on it. Traditional readers called this a card of changeable "
-     "affections, so judge people by what they do rather than what they say. Your heart "
-     "deserves someone steady. Choose the quiet, real thing over the glittering illusion.",
+    {"Possibilities crowd around you, and the Seven of Hearts warns that not all of them are "
+     "what they seem. A charming promise, a daydream about someone new or an offer that sounds "
+     "too good to be true could tempt you. Enjoy the imagining, but take time before acting on "
+     "it. This is an old card of changeable affections, so judge people by what they do over "
+     "weeks, never by what they say in an evening. Your heart deserves someone steady. When the "
+     "choice comes, pick the quiet, real thing over the glittering illusion.",
      "Temptation, illusions, choices, discernment and steadiness."},
     // 34 Eight Of Hearts
-    {"The Eight of Hearts brings an invitation. A party, a wedding, a dinner with family "
-     "or an unexpected visit may fill your calendar, and you will be glad you said yes. "
-     "This is a sociable, generous card that rewards you for showing up. Wear something "
-     "you love, bring a small gift and let yourself be delighted by the company. "
-     "Conversations held today could deepen a friendship or begin a romance. If you have "
-     "been keeping to yourself lately, this is the day to come back into the warmth of "
-     "your people",
+    {"Expect an invitation from the Eight of Hearts. A party, a wedding, a family dinner or an "
+     "unexpected visit may fill your calendar, and you will be glad you said yes. This "
+     "sociable, generous card rewards anyone who turns up. Wear something you love, bring a "
+     "small gift and let yourself be delighted by the company. Conversations begun tonight "
+     "could deepen a friendship or start a romance. If you have been keeping to yourself "
+     "lately, take the chance to come back into the warmth of your own people",
      "Invitations, gatherings, generosity, romance and warmth."},
     // 35 Nine Of Hearts
-    {"The Nine of Hearts is the wish card, the most cheerful in the whole deck. A hope you "
-     "have held close, perhaps for a long time, is nearer to fulfilment than you think. "
-     "Make your wish clearly, then act as though it may come true: prepare the room, send "
-     "the note, book the table. Happiness comes easily today, and so does romance. Take "
-     "time to relax and enjoy it instead of waiting for the next worry. Contentment is not "
-     "something to earn later; under this card it is yours to claim now.",
+    {"Known everywhere as the wish card, the Nine of Hearts is the most cheerful card in the "
+     "pack. A hope you have held close, perhaps for years, is nearing fulfilment. State your "
+     "wish plainly, then behave as though it may come true: prepare the room, send the note, "
+     "book the table. Happiness is close at hand today, and so is romance. Make time to relax "
+     "and enjoy them instead of scanning the horizon for the next worry. Contentment is "
+     "knocking at your door this summer; let it in without asking whether you have deserved it.",
      "love, romance, joy, happiness and relaxing."},
     // 36 Ten Of Hearts
-    {"As the symbol itself denotes, the Ace of Hearts symbolizes love card readers have "
-     "long held dear, and the Ten of Hearts carries that love to its fullest bloom. Here "
-     "the single heart has become a whole household: a happy family, a long partnership, a "
-     "circle of friends who feel like kin. Today brings deep contentment and perhaps good "
-     "news about a home, a wedding or a child. Gather your people around you and celebrate "
-     "what you have built together. Love that has been tested and has lasted is the "
-     "greatest fortune the cards can show. Look around the table tonight and count your "
-     "blessings by name.",
+    {"As the symbol itself denotes, the Ace of Hearts symbolizes love card players know by "
+     "heart, and the Ten carries that love to its fullest bloom. Here a single heart has become "
+     "a household: a happy family, a long partnership, a circle of friends who feel like kin. "
+     "Deep contentment is likely, perhaps with good news about a home, a wedding or a baby. "
+     "Gather your people and celebrate what you have made together. Affection that has been "
+     "tested and has lasted is the greatest fortune in the whole deck. Look around the table "
+     "tonight and name each blessing.",
      "Family happiness, fulfilment, lasting love, home and celebration."},
     // 37 King Of Hearts
-    {"The King of Hearts is a kind and affectionate man, generous with his time and wise "
-     "about feelings. He may be a father, a partner, a friend or a counselor who listens "
-     "more than he speaks. His presence today suggests that your heart and your head can "
-     "work together. Lead your household with warmth, settle a disagreement with fairness, "
-     "and offer comfort where it is needed. If you seek advice about love or family, turn "
-     "to someone mature and gentle; their words will steady you. Strength today looks like "
-     "tenderness.",
+    {"Picture a man who remembers the names of his neighbours' children and still gets choked "
+     "up at weddings. The King of Hearts is warm, generous and a touch impulsive, quick to "
+     "anger and quicker to forgive. Someone of his stamp, a father or a trusted counsellor "
+     "perhaps, may be the one to settle a quarrel in your circle today, so let him. If no such "
+     "man is near, take up the part yourself. Hear both sides before you judge, offer comfort "
+     "without lecturing, and lead your household by warmth. Among the Hearts strength looks a "
+     "great deal like tenderness, and you have plenty of that.",
      "Kindness, fairness, emotional wisdom, comfort and gentle strength."},
     // 38 Queen Of Hearts
-    {"The Queen of Hearts is a loving, nurturing woman whose kindness turns a house into a "
-     "home. She may be your mother, a partner, a grandmother or a friend who always has "
-     "the kettle on when you need it.  Her message is to trust your intuition and care for "
-     "others without forgetting yourself. Cook something comforting, write to someone who "
-     "is lonely, forgive a small fault. Today your emotional wisdom is strong, and people "
-     "will lean on you. Let them, but keep a quiet hour for your own heart.",
+    {"The kettle is always on at the Queen of Hearts' table. She is the woman everyone rings in "
+     "a crisis, who remembers every birthday and turns up with soup when you are ill.  Her gift "
+     "is intuition, a feeling for what others need before they say it. That gift is strong in "
+     "you as well today, and people will lean on you. Cook something comforting, write to "
+     "someone who is lonely, let a small fault pass without comment. Look after yourself with "
+     "equal care, though, and keep one quiet hour for your own heart.",
      "Nurturing, devotion, intuition, compassion and self-care."},
     // 39 Knights Of Hearts
-    {"The Knight of Hearts arrives with a love letter. A message from an admirer, news of "
-     "an engagement, or a sweet surprise from someone young in spirit may reach you today. "
-     "This Knight is romantic, charming and a little impulsive, and some of that mood may "
-     "rub off on you. Follow your feelings, but let them walk rather than gallop. A "
-     "romantic gesture is lovely; a rash promise is not. If you have been hoping to hear "
-     "from someone, keep your phone close and your heart open.",
-     "Romance, love letters, charm, surprises and open hearts."},
+    {"Charming, attentive and a little too fond of grand gestures, the Knight of Hearts courts "
+     "the world. He could be an admirer, a best friend who sends flowers on your birthday, or "
+     "the sentimental side of you that still writes poems in the margins. In his company "
+     "romance feels easy and a surprise is never far away. Enjoy the attention, and if you are "
+     "the one doing the courting, say what you feel while you have the nerve. Let your feelings "
+     "walk rather than gallop. A tender gesture is lovely; a rash promise made on a summer "
+     "evening can be hard to unsay.",
+     "Romance, devotion, charm, good company and open hearts."},
     // 40 Ace Of Spades
-    {"The Ace of Spades has a fearsome reputation, but its true meaning is transformation. "
-     "Something in your life is ending, or needs to end, so that something stronger can "
-     "take its place. It may be a habit, a job, a belief or a relationship that has run "
-     "its course. Traditional readers feared this card as a dark omen, yet the spade is "
-     "also the gardener's tool, the one that breaks hard earth so new roots can take hold. "
-     "Endings are rarely comfortable, but this Ace offers a clean blade: cut what no "
-     "longer serves you, and do it decisively. The strength you find in facing this change "
-     "will surprise you. What grows in the cleared ground will be truly yours.",
+    {"No card has a darker reputation than the Ace of Spades, yet its real subject is "
+     "transformation. Some part of your life is ending, or needs to end, so that something "
+     "sturdier can take its place: a habit, a job, a belief or a relationship that has run its "
+     "course. Remember that a spade is also a digging tool, the blade that breaks frozen ground "
+     "so roots can take hold in spring. Endings are rarely comfortable, but this Ace offers a "
+     "clean cut. Decide what no longer serves you and act on it firmly. Whatever grows in the "
+     "cleared ground will be truly yours.",
      "Transformation, endings, decisiveness, power and renewal."},
     // 41 Two Of Spades
-    {"The Two of Spades places a difficult choice in front of you. Two paths, two "
-     "loyalties or two truths seem to pull in opposite directions, and it is tempting to "
-     "avoid deciding at all. Avoidance, however, only keeps you stuck at the crossroads. "
-     "Take off the blindfold: gather the facts, listen to your instinct, and accept that "
-     "no choice is perfect. A tense conversation may be needed, and a truce is possible if "
-     "both sides are honest. Once you commit, the tension will ease.",
+    {"Two paths, two loyalties or two truths pull you in opposite directions with the Two of "
+     "Spades, and you may be tempted not to choose at all. Putting it off will only leave you "
+     "standing at the crossroads in the cold. Look squarely at the whole situation: gather the "
+     "facts, listen to your instinct and accept that no choice is perfect. A tense conversation "
+     "may be needed, and a truce is possible if both sides are honest about what they want. "
+     "Once you commit to one road, the strain in your shoulders will ease.",
      "Difficult choices, stalemate, truth, truce and commitment."},
     // 42 Three Of Spades
-    {"The Three of Spades denotes destruction. Something in your life has reached the "
-     "point where it cannot be mended, and the card asks you to stop pretending otherwise. "
-     "It may be a quarrel that keeps returning, a partnership built on unequal terms, or a "
-     "habit that harms you more than it helps.  Separation can hurt, but it can also free "
-     "you. Look honestly at your own part in the conflict, so that you do not carry it "
-     "into what comes next. From the rubble you can build a more independent life, one "
-     "chosen with open eyes. A new phase begins when you let the old one fall.",
-     "Independent, self-destructive, conflicts, separation and starting a new phase of "
-     "life."},
+    {"The Three of Spades denotes destruction. Something in your life has reached the point "
+     "where it cannot be mended, and the card asks you to stop pretending otherwise. It may be "
+     "a quarrel that keeps returning, a partnership built on unequal terms, or a habit that "
+     "harms you more than it helps.  Separation can hurt, but it can also free you. Look "
+     "honestly at your own part in the conflict, so that you do not carry it into what comes "
+     "next. From the rubble you can build a more independent life, one chosen with open eyes. A "
+     "new phase begins when you let the old one fall.",
+     "Independent, self-destructive, conflicts, separation and starting a new phase of life."},
     // 43 Four Of Spades
-    {"The Four of Spades calls for rest and recovery. After a period of struggle, your "
-     "body and mind need time to heal, and pushing on regardless will only delay your "
-     "return to strength. Cancel what can be cancelled. Turn down the noise, go to bed "
-     "early, and let problems wait a day or two; most of them will still be there, and you "
-     "will meet them better prepared. Traditional readers linked this card with minor "
-     "illness or a short confinement, but also with the calm that follows it. Stillness "
-     "today is not defeat. It is preparation.",
+    {"Rest and recovery are the business of the Four of Spades. After a spell of struggle your "
+     "body and mind need time to mend, and pushing on regardless will only delay your return to "
+     "strength. Cancel whatever can be cancelled. Turn down the noise, go to bed early and let "
+     "problems wait a day or two; most will still be there, and you will meet them better "
+     "prepared. Old books connect this card with a minor illness or a short confinement, and "
+     "with the calm that follows. Think of the quiet as a hearth where your strength warms "
+     "itself again.",
      "Rest, recovery, retreat, healing and quiet preparation."},
     // 44 Five Of Spades
-    {"The Five of Spades describes a battle nobody really wins. An argument at work or at "
-     "home may tempt you to prove you are right at any cost, but the price could be higher "
-     "than the prize. Ask yourself what you actually want from this conflict. Sometimes "
-     "the strongest move is to walk away, not in defeat but in wisdom. If you have been "
-     "wronged, set a firm boundary and let the rest go. Setbacks today are temporary; your "
-     "dignity, if you keep it, is permanent.",
+    {"Nobody really wins the battle the Five of Spades describes. An argument at work or at "
+     "home may tempt you to prove yourself right at any cost, and the price could be higher "
+     "than the prize. Ask what you actually want from this conflict. Often the strongest move "
+     "is to step away with your dignity whole and your temper cool. If someone has wronged you, "
+     "set a firm boundary, say it once, and let the rest go. Setbacks this week are temporary, "
+     "and the respect you keep by declining a petty fight will outlast them by years.",
      "Conflict, setbacks, boundaries, dignity and wise retreat."},
     // 45 Six Of Spades
-    {"The Six of Spades denotes destruction. Something in your life has reached the point "
-     "where it cannot be mended, and the card asks you to stop pretending otherwise. It "
-     "may be a quarrel that keeps returning, a partnership built on unequal terms, or a "
-     "habit that harms you more than it helps.  Separation can hurt, but it can also free "
-     "you. Look honestly at your own part in the conflict, so that you do not carry it "
-     "into what comes next. From the rubble you can build a more independent life, one "
-     "chosen with open eyes. A new phase begins when you let the old one fall.",
-     "Independent, self-destructive, conflicts, separation and starting a new phase of "
-     "life."},
+    {"The Six of Spades denotes destruction. Something in your life has reached the point where "
+     "it cannot be mended, and the card asks you to stop pretending otherwise. It may be a "
+     "quarrel that keeps returning, a partnership built on unequal terms, or a habit that harms "
+     "you more than it helps.  Separation can hurt, but it can also free you. Look honestly at "
+     "your own part in the conflict, so that you do not carry it into what comes next. From the "
+     "rubble you can build a more independent life, one chosen with open eyes. A new phase "
+     "begins when you let the old one fall.",
+     "Independent, self-destructive, conflicts, separation and starting a new phase of life."},
     // 46 Seven Of Spades
-    {"The Seven of Spades warns you to keep your wits about you. Someone may not be "
-     "telling the whole truth, or a plan that looks simple may hide complications. This is "
-     "not a day for blind trust, nor for paranoia; it is a day for quiet attention. Check "
-     "details, keep private matters private, and do not lend what you cannot afford to "
-     "lose. Honesty, including honesty with yourself, is the best protection this card "
-     "allows.",
+    {"Keep your wits about you when the Seven of Spades appears. Someone may not be telling the "
+     "whole story, or a plan that looks simple may hide complications. Blind trust would be "
+     "unwise today, and so would suspicion of everyone; what the day asks for is quiet "
+     "attention. Check the details, keep private matters private and lend nothing you cannot "
+     "afford to lose. Honesty, including honesty with yourself about what you hope to hear, is "
+     "the surest protection in a card of small deceptions.",
      "Caution, deception, vigilance, discretion and honesty."},
     // 47 Eight Of Spades
-    {"The Eight of Spades can make you feel boxed in, as if every path is blocked and "
-     "every plan stalls. Look again, slowly. Many of the walls around you are made of "
-     "worry rather than stone. Name one small step you can take today and take it. A "
-     "cancelled plan or a cool reply is never the end of the story. Patience and a change "
-     "of angle will show you the gap in the fence you missed.",
+    {"The Eight of Spades can make you feel hemmed in, as if every road were closed and every "
+     "plan had stalled. Walk the boundary slowly. Some of those walls are built of worry, and "
+     "worry gives way when it is pushed. Pick one small task you can finish today and do it. A "
+     "cancelled meeting or a cool reply ends nothing. With patience and a fresh angle you will "
+     "find a gap in the hedge.",
      "Restriction, frustration, patience, perspective and small steps."},
     // 48 Nine Of Spades
-    {"The Nine of Spades is traditionally the heaviest card in the deck, associated with "
-     "worry, sleepless nights and disappointment. If you feel anxious today, know that the "
-     "fear often looms larger in the dark than it will in daylight. Write down what "
-     "troubles you and separate the real problems from the imagined ones. Ask for help "
-     "with the real ones. This card tests your resilience, and you have more of it than "
-     "you believe. Every hardship you survive becomes part of the strength you will lean "
-     "on later. Tonight, put the phone away early, make something warm to drink, and let "
-     "sleep do part of the work.",
+    {"Of all the cards, the Nine of Spades has the heaviest name, linked with worry, sleepless "
+     "nights and disappointment. If anxiety sits with you today, remember that fears grow tall "
+     "in the dark and shrink in daylight. Write down what troubles you, sort the real problems "
+     "from the imagined ones and ask for help with the real. Your resilience is being tested, "
+     "and it has been tested before and held. Every hardship you come through becomes part of "
+     "the strength you lean on later. Tonight, put the phone away early, make something warm to "
+     "drink and let sleep do part of the work.",
      "Anxiety, worry, resilience, courage and asking for help."},
     // 49 Ten Of Spades
-    {"The Ten of Spades marks the end of a painful chapter. Something you have struggled "
-     "with has run its full course, and although the parting may sting, the worst is now "
-     "behind you. This is the point where the only way is up. Recognize the lesson, "
-     "release the habit or the hope that kept hurting you, and notice the first light on "
-     "the horizon. Traditional readers saw this card as a heavy burden or an unwelcome "
-     "journey, yet many found that the road led somewhere better. Give yourself a little "
-     "time to grieve, then walk forward; prosperity has a way of finding people who have "
-     "learned to travel light. A new beginning is waiting just past the goodbye.",
+    {"The Ten of Spades closes a painful chapter. Something you have struggled with has run its "
+     "full course, and although the parting may sting, the worst is now behind you. From this "
+     "low point the road can only climb. Recognize the lesson, release the habit or the hope "
+     "that kept hurting you, and watch for the first grey light on the horizon. The old meaning "
+     "of this card is a heavy burden or an unwelcome journey, yet such journeys often end "
+     "somewhere better. Give yourself a little time to grieve, then walk on; prosperity has a "
+     "way of finding people who have learned to travel light.",
      "New beginning, realization, end of bad habits, painful parting and prosperous. "},
     // 50 King Of Spades
-    {"The King of Spades is a man of authority and cool judgment: a lawyer, a judge, a "
-     "doctor or a senior figure who deals in hard facts. He may appear in your day as a "
-     "formal decision, an official letter or a person whose word carries weight. Meet him "
-     "with preparation rather than fear. Know your rights, bring your documents and speak "
-     "clearly. This King also asks you to use your own authority wisely. Make a difficult "
-     "call if you must, but make it with fairness, and you will earn respect that lasts.",
-     "Authority, judgment, law, fairness and preparation."},
+    {"Cold air and clear thinking come with the King of Spades, a man whose word carries "
+     "weight. He may be a judge, a surgeon, a tax inspector or the senior partner who reads "
+     "your report in silence and then asks the one question you hoped to avoid. He is neither "
+     "cruel nor kind; he is exact. If you face someone of his kind today, or a formal decision, "
+     "an official letter or a hearing, come prepared: know your rights, bring your documents, "
+     "answer briefly. When the hard call is yours to make, make it fairly and put your reasons "
+     "on the record.",
+     "Authority, judgement, law, fairness and preparation."},
     // 51 Queen Of Spades
-    {"The Queen of Spades is a woman who has known sorrow and come through it wiser. She "
-     "is perceptive, independent and honest to the point of sharpness, and she has little "
-     "patience for flattery. You may meet her today in a person who tells you what you "
-     "need to hear rather than what you want to hear. Thank her, even if it stings. Her "
-     "message is also about your own resilience: set boundaries, speak your truth plainly, "
-     "and trust the clear sight that hardship has given you.",
+    {"Life has not been easy for the Queen of Spades, and it has left her clear-eyed rather "
+     "than bitter. Perhaps she rebuilt her life alone after a loss; she has certainly stopped "
+     "pretending, and her dry wit spares no one, herself least of all. Flattery bores her. "
+     "Should you meet her today, she will tell you what you need to hear instead of what you "
+     "would like to hear. Thank her, even if it stings. She also stands for your own hard-won "
+     "clarity: draw your boundaries, say the true thing plainly, and trust the judgement your "
+     "difficulties have taught you.",
      "Independence, perception, honesty, boundaries and resilience."},
     // 52 Knights Of Spades
-    {"The Knight of Spades rides fast and speaks bluntly. A young, impatient person, or "
-     "news delivered without much tact, could unsettle you today. Before reacting, "
-     "separate the message from the manner. There may be useful truth in what is said, "
-     "even if the timing is poor. This Knight also warns against acting on impulse "
-     "yourself. A sharp reply, a hasty email or a reckless decision could cause trouble "
-     "that takes weeks to repair. Think first, and let your courage serve your judgment.",
-     "Bluntness, impulse, haste, unwelcome news and courage."},
+    {"The Knight of Spades fights for whatever cause he takes up and seldom stops to ask "
+     "whether the fight is needed. You may meet him in a blunt colleague or a rival who plays "
+     "to win, or find him in your own temper after a short night's sleep. Sharp words could "
+     "come your way today. Before reacting, separate what was said from how it was said; there "
+     "may be useful truth under the bad manners. Guard against charging in yourself, since a "
+     "curt reply or a reckless decision can take weeks to undo. Let your courage wait on your "
+     "judgement, and it will serve you well.",
+     "Bluntness, impulse, haste, hard truths and courage."},
 }};
 
 } // namespace cards

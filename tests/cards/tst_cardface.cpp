@@ -6,6 +6,10 @@
 #include <QSet>
 #include <QTest>
 
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
 class TestCardFace : public QObject {
     Q_OBJECT
 
@@ -13,6 +17,7 @@ private Q_SLOTS:
     void sizeAtEachPixelRatio();
     void roundedCornersAreTransparent();
     void cornerIndexHasTheSuitsColour();
+    void pipsKeepClearOfTheCornerIndex();
     void everyFaceIsDifferent();
 };
 
@@ -81,6 +86,25 @@ void TestCardFace::cornerIndexHasTheSuitsColour()
     }
 }
 
+void TestCardFace::pipsKeepClearOfTheCornerIndex()
+{
+    // A bare strip beside each corner index down past its small suit sign; a pip reaching into
+    // it reads as a pair with that sign at the size the window shows.
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        const int rank = cards::rankPosition(k);
+        if (rank < 2 || rank > 10)
+            continue;
+        const QImage face = faceImage(k);
+        const QByteArray name = cards::cardName(k).toUtf8();
+        for (int y = 1; y <= 26; ++y) {
+            for (int x = 12; x <= 16; ++x) {
+                QVERIFY2(face.pixel(x, y) == qRgb(255, 255, 255), name.constData());
+                QVERIFY2(face.pixel(70 - x, 95 - y) == qRgb(255, 255, 255), name.constData());
+            }
+        }
+    }
+}
+
 void TestCardFace::everyFaceIsDifferent()
 {
     QSet<QByteArray> seen;
@@ -89,6 +113,27 @@ void TestCardFace::everyFaceIsDifferent()
         seen.insert(QByteArray(reinterpret_cast<const char *>(face.constBits()), face.sizeInBytes()));
     }
     QCOMPARE(seen.size(), cards::kDeckSize);
+
+    // Court figures of two suits of one colour must differ in the figure itself, not only in
+    // the small pips beside it: the suit should read from the person.
+    for (int rank = 11; rank <= 13; ++rank) {
+        for (const auto &[a, b] : {std::pair{0, 3}, std::pair{1, 2}}) {
+            const QImage one = faceImage(a * 13 + rank);
+            const QImage other = faceImage(b * 13 + rank);
+            int differing = 0;
+            int total = 0;
+            for (int y = 10; y < 47; ++y) {
+                for (int x = 24; x < 57; ++x) {
+                    differing += one.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
+                    ++total;
+                }
+            }
+            const QByteArray pair =
+                (cards::cardName(a * 13 + rank) + " / "_L1 + cards::cardName(b * 13 + rank))
+                    .toUtf8();
+            QVERIFY2(differing > total / 5, pair.constData());
+        }
+    }
 }
 
 QTEST_MAIN(TestCardFace)

@@ -1,5 +1,6 @@
 #include "cards/Deck.h"
 
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
@@ -16,6 +17,7 @@ private Q_SLOTS:
     void suitAndRankOfIndex();
     void descriptionShapes();
     void descriptionQuirks();
+    void noPhraseRecursAcrossDescriptions();
     void keywordShapes();
     void fixedKeywordRows();
 };
@@ -122,6 +124,45 @@ void TestDeck::descriptionQuirks()
     QVERIFY(cards::card(36).description != cards::card(27).description);
     QVERIFY(cards::card(42).description.startsWith("The Three of Spades denotes destruction."_L1));
     QVERIFY(cards::card(45).description.startsWith("The Six of Spades denotes destruction."_L1));
+}
+
+void TestDeck::noPhraseRecursAcrossDescriptions()
+{
+    // Someone who reads one card a day notices a four-word run met before as a formula. Two
+    // overlaps are the deck's own: the Ace and Ten of Hearts open alike, and the Six of Spades
+    // repeats the Three's paragraph, which this checks before leaving the Six out.
+    QCOMPARE(cards::card(45).description,
+             cards::card(42).description.replace("Three of Spades"_L1, "Six of Spades"_L1));
+    const QRegularExpression word(u"[a-z']+"_s);
+    const auto fourWordRuns = [&word](const QString &text) {
+        QStringList words;
+        for (const QRegularExpressionMatch &m : word.globalMatch(text.toLower()))
+            words.append(m.captured());
+        QSet<QString> runs;
+        for (qsizetype i = 0; i + 4 <= words.size(); ++i)
+            runs.insert(words.sliced(i, 4).join(u' '));
+        return runs;
+    };
+    const QSet<QString> heartsOpening =
+        fourWordRuns(u"As the symbol itself denotes, the Ace of Hearts symbolizes love card"_s);
+
+    QHash<QString, int> firstSeen;
+    QStringList recurring;
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        if (k == 45)
+            continue;
+        for (const QString &run : fourWordRuns(cards::card(k).description)) {
+            if ((k == 27 || k == 36) && heartsOpening.contains(run))
+                continue;
+            const auto seen = firstSeen.constFind(run);
+            if (seen == firstSeen.cend())
+                firstSeen.insert(run, k);
+            else
+                recurring.append(u"\"%1\" in %2 and %3"_s.arg(run).arg(*seen).arg(k));
+        }
+    }
+    recurring.sort();
+    QVERIFY2(recurring.isEmpty(), qPrintable(recurring.join(u"; "_s)));
 }
 
 void TestDeck::keywordShapes()

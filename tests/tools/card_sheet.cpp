@@ -1,6 +1,6 @@
-// Writes a contact sheet of every card face and the program icon to the PNG named as the
-// first argument, for looking the artwork over by eye. Runs headless with
-// QT_QPA_PLATFORM=offscreen.
+// Writes a contact sheet of every card face, the court cards enlarged, and the program icon
+// to the PNG named as the first argument, for looking the artwork over by eye. Runs headless
+// with QT_QPA_PLATFORM=offscreen.
 
 #include "app/ProgramIcon.h"
 #include "cards/CardFace.h"
@@ -58,6 +58,29 @@ int paintDeck(QPainter &painter, int top, qreal dpr)
     return kHeading + 4 * (face.height() + gap);
 }
 
+// The twelve court cards large, a row per rank and a column per suit, so that each rank's
+// four figures can be compared side by side; returns the block height.
+int paintCourts(QPainter &painter, int top, qreal dpr)
+{
+    static const QStringList ranks{u"Kings"_s, u"Queens"_s, u"Knights"_s};
+    const QSize face = cards::kCardFaceSize * dpr;
+    const int gap = qRound(kGap * dpr);
+    painter.drawText(QPoint(kMargin, top + 16), u"Court cards at %1"_s.arg(dpr));
+    top += kHeading;
+    for (int rank = 0; rank < 3; ++rank) {
+        const int y = top + rank * (face.height() + gap);
+        painter.drawText(QRect(kMargin, y, kLabelWidth, face.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, ranks.at(rank));
+        for (int suit = 0; suit < 4; ++suit) {
+            const QPixmap pixmap = cards::renderCardFace(suit * 13 + 11 + rank, dpr);
+            const int x = kMargin + kLabelWidth + suit * (face.width() + gap);
+            painter.drawPixmap(QRectF(x, y, pixmap.width(), pixmap.height()), pixmap,
+                               QRectF(0, 0, pixmap.width(), pixmap.height()));
+        }
+    }
+    return kHeading + 3 * (face.height() + gap);
+}
+
 int paintIcons(QPainter &painter, int top)
 {
     painter.drawText(QPoint(kMargin, top + 16), u"Program icon"_s);
@@ -87,8 +110,10 @@ int main(int argc, char **argv)
     }
 
     const int width = kMargin * 2 + kLabelWidth + 13 * (cards::kCardFaceSize.width() + kGap) * 2;
-    const int height = kMargin * 2 + kHeading * 3 + 4 * (cards::kCardFaceSize.height() + kGap) * 3
-                       + 256 + 24 + kGap * 4;
+    constexpr qreal kCourtScale = 3.0;
+    const int height = kMargin * 2 + kHeading * 4 + 4 * (cards::kCardFaceSize.height() + kGap) * 3
+                       + qRound(3 * (cards::kCardFaceSize.height() + kGap) * kCourtScale) + 256
+                       + 24 + kGap * 6;
     QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(226, 228, 232));
 
@@ -101,6 +126,7 @@ int main(int argc, char **argv)
     int top = kMargin;
     top += paintDeck(painter, top, 1.0) + kGap * 2;
     top += paintDeck(painter, top, 2.0) + kGap * 2;
+    top += paintCourts(painter, top, kCourtScale) + kGap * 2;
     paintIcons(painter, top);
     painter.end();
 
