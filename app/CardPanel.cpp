@@ -4,6 +4,7 @@
 #include "app/Colours.h"
 #include "app/FittedLabel.h"
 #include "app/Geometry.h"
+#include "app/PushButton.h"
 #include "app/Typeface.h"
 
 #include <QFrame>
@@ -70,7 +71,7 @@ CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"
     addHeading(this, u"Characteristics"_s, twipsRect(2280, 1515, 0, 0).topLeft());
     lblCardDesc = addText(this, twipsRect(2280, 1760, 4485, 2925), true);
 
-    cmdSettings = new QPushButton(u"&Settings"_s, this);
+    cmdSettings = newPushButton(u"&Settings"_s, this);
     cmdSettings->setFont(programFont(9.0, true));
     cmdSettings->setGeometry(twipsRect(2040, 4800, 4845, 495));
 }

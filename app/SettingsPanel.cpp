@@ -5,6 +5,7 @@
 #include "app/DisplaySchedule.h"
 #include "app/FittedLabel.h"
 #include "app/Geometry.h"
+#include "app/PushButton.h"
 #include "app/Typeface.h"
 
 #include <QCheckBox>
@@ -107,7 +108,7 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     optDontRun->setChecked(true);
     chkSysTray->setEnabled(false);
 
-    cmdCalculateMoonPhase = new QPushButton(u"Show &Cartomancy Card"_s, this);
+    cmdCalculateMoonPhase = newPushButton(u"Show &Cartomancy Card"_s, this);
     cmdCalculateMoonPhase->setFont(programFont(9.0, true));
     cmdCalculateMoonPhase->setGeometry(twipsRect(480, 4440, 6015, 495));
 

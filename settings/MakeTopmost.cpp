@@ -6,9 +6,12 @@ namespace settings {
 
 void MakeTopmost(QWidget *window)
 {
-    window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setWindowFlag(Qt::WindowStaysOnTopHint, true);
+    // The placement itself activates nothing, but a window shown by it comes up as any newly
+    // shown window does: active, with the keyboard.
     window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 } // namespace settings

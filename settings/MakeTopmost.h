@@ -4,8 +4,8 @@ class QWidget;
 
 namespace settings {
 
-// Shows `window` above every ordinary window, where it is and at its size, without taking the
-// keyboard away from whatever the user is doing.
+// Shows `window` above every ordinary window, where it is and at its size. Shown for the first
+// time, it is activated like any new window, so the keyboard goes to it.
 void MakeTopmost(QWidget *window);
 
 } // namespace settings

@@ -8,6 +8,7 @@
 #include "app/LinkLabel.h"
 #include "app/MessageBoxes.h"
 #include "app/ProgramIcon.h"
+#include "app/PushButton.h"
 #include "app/RandomGenerator.h"
 #include "app/Typeface.h"
 #include "settings/MakeTopmost.h"
@@ -35,6 +36,12 @@ namespace {
 const QColor kNavy(0, 0, 128);
 const QColor kDarkBlue(0, 0, 192);
 const QColor kYellow(255, 255, 0);
+
+// Generous for what people type, and small enough that the address, even with every character
+// encoded as UTF-8 in nine bytes, stays far inside what a launched browser's argument may hold.
+constexpr int kNameLength = 100;
+constexpr int kEmailLength = 254; // the longest address mail can deliver
+constexpr int kMessageLength = 1000;
 
 constexpr std::array<const char *, 4> kPromotions = {
     "Quellmoor Softwares, such as this can be created and maintained only with your support. The "
@@ -113,7 +120,7 @@ frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
         Check1->setFont(checkFont);
     }
 
-    cmdClose = new QPushButton(u"E&xit"_s, this);
+    cmdClose = app::newPushButton(u"E&xit"_s, this);
     cmdClose->setGeometry(app::twipsRect(6000, 2760, 1245, 375));
 
     buildReferralFrame();
@@ -138,8 +145,9 @@ frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
 void frmNagScreen2::buildReferralFrame()
 {
     Frame2 = addNavyFrame(this, u"Refer A Friend"_s, app::twipsRect(120, 3240, 7065, 1455));
-    const auto addBox = [this](const QString &placeholder, const QRect &geometry) {
+    const auto addBox = [this](const QString &placeholder, const QRect &geometry, int length) {
         auto *box = new QLineEdit(placeholder, Frame2);
+        box->setMaxLength(length);
         box->setFont(app::programFont(8.25));
         box->setAccessibleName(placeholder);
         box->setProperty("placeholder", placeholder);
@@ -147,12 +155,13 @@ void frmNagScreen2::buildReferralFrame()
         box->installEventFilter(this);
         return box;
     };
-    txtName = addBox(u"Your Name"_s, app::twipsRect(85, 360, 3375, 285));
-    txtEmail = addBox(u"Your Email Address"_s, app::twipsRect(3600, 360, 3375, 285));
-    txtFriendName = addBox(u"Friend's Name"_s, app::twipsRect(85, 720, 3375, 285));
-    txtFriendEmail = addBox(u"Friend's Email Address"_s, app::twipsRect(3600, 720, 3375, 285));
+    txtName = addBox(u"Your Name"_s, app::twipsRect(85, 360, 3375, 285), kNameLength);
+    txtEmail = addBox(u"Your Email Address"_s, app::twipsRect(3600, 360, 3375, 285), kEmailLength);
+    txtFriendName = addBox(u"Friend's Name"_s, app::twipsRect(85, 720, 3375, 285), kNameLength);
+    txtFriendEmail =
+        addBox(u"Friend's Email Address"_s, app::twipsRect(3600, 720, 3375, 285), kEmailLength);
 
-    cmdSubmit = new QPushButton(u"Refer A Friend &Now"_s, Frame2);
+    cmdSubmit = app::newPushButton(u"Refer A Friend &Now"_s, Frame2);
     cmdSubmit->setFont(app::programFont(8.25, true));
     placeBox(cmdSubmit, app::twipsRect(1920, 1080, 3375, 285));
     app::setColour(cmdSubmit, QPalette::WindowText, Qt::black);
@@ -165,6 +174,14 @@ void frmNagScreen2::buildReferralFrame()
     txtMessage->setAccessibleName(u"Your Message"_s);
     txtMessage->setGeometry(app::twipsRect(4800, 3600, 1815, 495));
     txtMessage->installEventFilter(this);
+    // A plain text box has no length of its own to keep to.
+    connect(txtMessage, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = txtMessage->toPlainText();
+        if (text.size() > kMessageLength) {
+            txtMessage->setPlainText(text.left(kMessageLength));
+            txtMessage->moveCursor(QTextCursor::End);
+        }
+    });
 }
 
 void frmNagScreen2::buildSoftwareFrame()

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
+#include <QApplication>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void submissionRefusalsInOrder();
     void validReferralSendsExactlyWhatWasTyped();
     void bothWaysOfClosingEndTheProgram();
+    void longestValuesStillMakeAnAddressABrowserTakes();
 
 private:
     void type(QLineEdit *box, const QString &text)
@@ -50,8 +52,7 @@ void TestExitScreen::init()
     m_world->random.values = {0.6F};
     m_screen = std::make_unique<web::frmNagScreen2>(m_world->services());
     m_screen->Form_Load();
-    QVERIFY(QTest::qWaitForWindowExposed(m_screen.get()));
-    m_screen->activateWindow();
+    // It opens active by itself, with the keyboard on "E&xit".
     QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
 }
 
@@ -67,7 +68,7 @@ void TestExitScreen::loadShowsItAboveEverything()
     QCOMPARE(m_screen->lblNagScreen2Caption->text(), u"Tarvelle v1.20"_s);
     QVERIFY(!m_screen->windowIcon().isNull());
     QVERIFY(m_screen->windowFlags() & Qt::WindowStaysOnTopHint);
-    QVERIFY(m_screen->testAttribute(Qt::WA_ShowWithoutActivating));
+    QCOMPARE(QApplication::focusWidget(), m_screen->cmdClose);
     QVERIFY(m_screen->isVisible());
     // Reseeded from the clock, then one draw: 0.6 picks the third text.
     QCOMPARE(m_world->random.seeds.size(), 1);
@@ -235,6 +236,26 @@ void TestExitScreen::bothWaysOfClosingEndTheProgram()
     QCOMPARE(closed, 1);
     QVERIFY(m_screen->close());
     QCOMPARE(closed, 2);
+    // Enter on the focused "E&xit" presses it, as it does on every desktop.
+    QTest::keyClick(m_screen->cmdClose, Qt::Key_Return);
+    QCOMPARE(closed, 3);
+}
+
+void TestExitScreen::longestValuesStillMakeAnAddressABrowserTakes()
+{
+    // Pasted walls of text, in characters that take the most room once encoded.
+    const QString wall(100000, QChar(0x20AC));
+    for (QLineEdit *box : {m_screen->txtName, m_screen->txtFriendName})
+        box->setText(wall);
+    m_screen->txtEmail->setText(u"a@b."_s + wall);
+    m_screen->txtFriendEmail->setText(u"c@d."_s + wall);
+    m_screen->txtMessage->setPlainText(wall);
+    QTest::keyClick(m_screen->cmdSubmit, Qt::Key_Return);
+    QCOMPARE(m_world->browser.opened.size(), 1);
+    // A single argument of a started program may hold 128 KiB; a quarter of it is plenty.
+    const QByteArray address = m_world->browser.opened.first().toEncoded();
+    QVERIFY2(address.size() < 32 * 1024, QByteArray::number(address.size()).constData());
+    QVERIFY(m_screen->storedReferral().message.startsWith(QChar(0x20AC)));
 }
 
 QTEST_MAIN(TestExitScreen)
