@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace app {
 
@@ -41,6 +43,25 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     default:
         QLabel::keyPressEvent(event);
     }
+}
+
+} // namespace app
+
+namespace app {
+
+void LinkLabel::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    // Some styles draw it only after a key moved the focus; here it shows whenever Space or
+    // Enter would open something.
+    frame.state |= QStyle::State_KeyboardFocusChange;
+    frame.backgroundColor = palette().color(backgroundRole());
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, frame);
 }
 
 } // namespace app

@@ -4,7 +4,8 @@
 
 namespace app {
 
-// A text that opens something when clicked, or activated with Enter or Space.
+// A text that opens something when clicked, or activated with Enter or Space once the user has
+// tabbed to it; it then shows a focus frame, so no keystroke opens a page unseen.
 class LinkLabel final : public QLabel {
     Q_OBJECT
 
@@ -18,6 +19,7 @@ protected:
     bool event(QEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     bool m_handShown = false;

@@ -26,6 +26,8 @@ public:
 
 Q_SIGNALS:
     void doubleClicked();
+    // A notification area came or went; isAvailable() says which.
+    void availabilityChanged();
 };
 
 class SystemTrayIcon final : public TrayIcon {
@@ -43,6 +45,7 @@ public:
 
 private:
     QSystemTrayIcon *icon();
+    void watchAvailability();
 
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;

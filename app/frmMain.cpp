@@ -10,6 +10,7 @@
 #include "app/LinkLabel.h"
 #include "app/MessageBoxes.h"
 #include "app/ProgramIcon.h"
+#include "app/PushButton.h"
 #include "app/RandomGenerator.h"
 #include "app/SecondTicker.h"
 #include "app/SettingsPanel.h"
@@ -139,7 +140,7 @@ void frmMain::buildFormLevel(QWidget *client)
                            u"click here to visit us!"_s,
                            kDarkRed, twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
 
-    auto *cmdExit = new QPushButton(u"&Exit"_s, client);
+    auto *cmdExit = newPushButton(u"&Exit"_s, client);
     cmdExit->setObjectName(u"cmdExit"_s);
     cmdExit->setFont(programFont(9.0, true));
     cmdExit->setGeometry(twipsRect(60, 6000, 7005, 495));
@@ -207,6 +208,8 @@ void frmMain::connectHandlers()
     connect(lblFullBrand, &LinkLabel::clicked, this,
             [this] { openPage(web::pages::FullyBranded); });
     connect(&m_services.tray, &TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
+    connect(&m_services.tray, &TrayIcon::availabilityChanged, this,
+            &frmMain::trayAvailabilityChanged);
     connect(m_timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
     connect(m_trayWait, &QTimer::timeout, this, &frmMain::waitForTray);
 }
@@ -354,11 +357,26 @@ void frmMain::ShowRandomCard()
 void frmMain::bringCardPanelToFront()
 {
     m_panels->setCurrentWidget(fraRune);
+    keepFocusOffLinks();
 }
 
 void frmMain::bringSettingsPanelToFront()
 {
     m_panels->setCurrentWidget(fraSettings());
+    keepFocusOffLinks();
+}
+
+// A window that comes up by itself must not wait with the keyboard on a link, where a Space
+// typed at that moment would open a page; the front panel's first control takes it.
+void frmMain::keepFocusOffLinks()
+{
+    const QWidget *focused = focusWidget();
+    if (focused && !qobject_cast<const LinkLabel *>(focused) && focused->isVisibleTo(this))
+        return;
+    if (isCardPanelInFront())
+        fraRune->cmdSettings->setFocus();
+    else
+        m_settingsPanel->cboHour->setFocus();
 }
 
 bool frmMain::isCardPanelInFront() const
@@ -411,6 +429,18 @@ void frmMain::waitForTray()
     }
 }
 
+// A tray host that goes away (a panel crashing or restarting) would leave the program with no
+// way back; the task bar takes over until a tray returns.
+void frmMain::trayAvailabilityChanged()
+{
+    if (!m_inTray || m_trayWait->isActive())
+        return;
+    if (!m_services.tray.isAvailable())
+        minimiseToTaskBar();
+    else if (isVisible())
+        hide();
+}
+
 void frmMain::RemoveTrayIcon()
 {
     m_services.tray.remove();
@@ -420,6 +450,7 @@ void frmMain::mnuPop_Click()
 {
     m_trayWait->stop();
     const bool firstTime = !m_everPainted;
+    keepFocusOffLinks();
     show();
     showNormal();
     if (!m_iconHolder)
@@ -436,10 +467,20 @@ void frmMain::mnuPop_Click()
 
 void frmMain::showCentred()
 {
+    placeForFirstShowing();
+    show();
+}
+
+// Whichever way the window first comes up, it comes up in the middle of the screen.
+void frmMain::placeForFirstShowing()
+{
+    keepFocusOffLinks();
+    if (m_everPainted || m_placedForFirstShowing)
+        return;
+    m_placedForFirstShowing = true;
     // Sized first, so that it maps in the middle and does not jump there after its first paint.
     layout()->activate();
     centreOnScreen();
-    show();
     // The window manager's frame is known only once the window is on screen.
     afterFirstPaint([this] { centreOnScreen(); });
 }
@@ -451,8 +492,12 @@ void frmMain::minimiseToTaskBar()
         return;
     }
     // A window that was never on screen does not minimise: map it first.
+    placeForFirstShowing();
     show();
-    afterFirstPaint([this] { showMinimized(); });
+    afterFirstPaint([this] {
+        centreOnScreen();
+        showMinimized();
+    });
 }
 
 void frmMain::afterFirstPaint(std::function<void()> action)
@@ -496,6 +541,7 @@ void frmMain::Timer1_Timer()
     // The tray icon stays; which panel is in front does not change.
     m_trayWait->stop();
     m_inTray = false;
+    placeForFirstShowing();
     showNormal();
     raise();
     activateWindow();

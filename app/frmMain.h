@@ -117,7 +117,10 @@ private:
     void showCardForTheDay();
     void selectOption(bool runAtStartUp);
     void waitForTray();
+    void trayAvailabilityChanged();
     void minimiseToTaskBar();
+    void placeForFirstShowing();
+    void keepFocusOffLinks();
     void afterFirstPaint(std::function<void()> action);
     void openPage(QLatin1String pageKey);
     // What the settings panel shows, whether or not it is built yet.
@@ -151,6 +154,7 @@ private:
     bool m_unloaded = false;
     std::unique_ptr<settings::frmDisplay> m_iconHolder;
     bool m_everPainted = false;
+    bool m_placedForFirstShowing = false;
     std::function<void()> m_afterFirstPaint;
 };
 

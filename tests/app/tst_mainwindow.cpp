@@ -10,6 +10,7 @@
 
 #include "ProgramDoubles.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QMenu>
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void startupEntryFailuresAreReported();
     void selectingAnOptionFromCodeRepeatsItsActions();
     void settingsPanelFromMenuAndButton();
+    void keyboardPressesButtonsAndNeverRestsOnALink();
 
 private:
     app::frmMain *window() const { return m_program->mainWindow(); }
@@ -274,6 +276,21 @@ void TestMainWindow::trayStates()
     QCOMPARE(window()->iconHolder(), holder);
     for (const QWidget *shown : QApplication::topLevelWidgets())
         QVERIFY(!shown->isVisible() || shown == window());
+
+    // The tray host goes away while the program waits in it: the task bar takes over, and the
+    // tray takes the program back when a host returns. The window on screen stays as it is.
+    window()->SendToTray();
+    m_world->tray.setAvailable(false);
+    QVERIFY(window()->isVisible());
+    QTRY_VERIFY(window()->isMinimized());
+    m_world->tray.setAvailable(true);
+    QVERIFY(!window()->isVisible());
+    QVERIFY(m_world->tray.added);
+    window()->mnuPop->trigger();
+    m_world->tray.setAvailable(false);
+    m_world->tray.setAvailable(true);
+    QVERIFY(window()->isVisible());
+    QVERIFY(!window()->isMinimized());
 }
 
 void TestMainWindow::trayBoxStoresItsStateAtOnce()
@@ -363,3 +380,37 @@ void TestMainWindow::settingsPanelFromMenuAndButton()
 
 QTEST_MAIN(TestMainWindow)
 #include "tst_mainwindow.moc"
+
+void TestMainWindow::keyboardPressesButtonsAndNeverRestsOnALink()
+{
+    window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window()));
+    // The window opens with the keyboard on a button, where a stray Space opens nothing.
+    QCOMPARE(QApplication::focusWidget(), window()->fraRune->cmdSettings);
+
+    // A link reached with Tab shows that it has the keyboard, and still opens its page.
+    const QImage unfocused = window()->Label61->grab().toImage();
+    window()->Label61->setFocus(Qt::TabFocusReason);
+    QVERIFY(window()->Label61->hasFocus());
+    QVERIFY(window()->Label61->grab().toImage() != unfocused);
+    QTest::keyClick(window()->Label61, Qt::Key_Space);
+    QCOMPARE(m_world->browser.opened.size(), 1);
+
+    // Brought up by the display time, the window takes the keyboard off the link.
+    window()->cmdCalculateMoonPhase_Click();
+    QVERIFY(!window()->isVisible());
+    m_world->clock.current = QDateTime(QDate(2026, 12, 8), QTime(7, 0, 0));
+    window()->Timer1_Timer();
+    QVERIFY(window()->isVisible());
+    QCOMPARE(window()->focusWidget(), window()->fraRune->cmdSettings);
+
+    // Enter presses the focused push button in the main window, on both panels.
+    QTest::keyClick(window()->fraRune->cmdSettings, Qt::Key_Return);
+    QVERIFY(!window()->isCardPanelInFront());
+    QTest::keyClick(window()->fraSettings()->cmdCalculateMoonPhase, Qt::Key_Enter);
+    QVERIFY(window()->isCardPanelInFront());
+    QVERIFY(!window()->isVisible());
+    m_world->messages.answers = {app::MessageBoxes::Answer::No};
+    QTest::keyClick(window()->findChild<QPushButton *>(u"cmdExit"_s), Qt::Key_Return);
+    QCOMPARE(m_world->messages.texts(), QStringList{u"Are You Sure You Want To Quit Tarvelle?"_s});
+}

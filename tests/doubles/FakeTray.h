@@ -24,6 +24,12 @@ public:
     void setMenu(QMenu *contextMenu) override { menu = contextMenu; }
 
     void doubleClick() { Q_EMIT doubleClicked(); }
+    // The desktop's notification area comes or goes.
+    void setAvailable(bool now)
+    {
+        available = now;
+        Q_EMIT availabilityChanged();
+    }
 
     bool available = true;
     bool added = false;
