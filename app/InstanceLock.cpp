@@ -71,8 +71,13 @@ bool FileInstanceLock::acquire()
     do {
         result = ::flock(m_fd, LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
-    if (result == 0)
+    if (result == 0) {
+        // Only a help to people looking: the kernel's lock is what counts.
+        const QByteArray pid = QByteArray::number(::getpid()) + '\n';
+        if (::ftruncate(m_fd, 0) == 0)
+            [[maybe_unused]] const ssize_t written = ::pwrite(m_fd, pid.constData(), pid.size(), 0);
         return true;
+    }
     const bool heldElsewhere = errno == EWOULDBLOCK;
     ::close(m_fd);
     m_fd = -1;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Started at log-on into the tray, a few seconds before the stored display time: the window
-# stays away until 07:00:00 by the program's clock, then comes up; the tray icon stays.
+# stays away until 07:00:00 by the program's clock, then comes up centred; the tray icon stays.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin display_time_from_tray "$@" --tray
 
@@ -33,3 +33,5 @@ assert_setting Card 17
 assert_setting Date "$E2E_TOMORROW"
 assert_autostart_entry_for_program
 assert_setting RunAtSysTray True
+# Its first showing, even by the display time, puts it in the middle of the screen.
+assert_centred "$main" 3

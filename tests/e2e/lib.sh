@@ -450,6 +450,10 @@ message_box_shown() {
     message_box "$1" >/dev/null
 }
 
+no_message_box() {
+    ! message_box_shown "$1"
+}
+
 exit_screen_shown() {
     local window
     window=$(role_window "$1" exit-screen) && window_viewable "$window"
@@ -511,6 +515,17 @@ popup_shown() {
 
 active_window_is() {
     [[ $(xdotool getactivewindow 2>/dev/null) == "$1" ]]
+}
+
+# stacked_above UPPER LOWER: the window manager's own stacking order has UPPER above LOWER.
+stacked_above() {
+    local upper=$1 lower=$2 window position=0 upper_at=-1 lower_at=-1
+    for window in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/^.*# //' | tr -d ','); do
+        ((window == upper)) && upper_at=$position
+        ((window == lower)) && lower_at=$position
+        ((position += 1))
+    done
+    ((lower_at >= 0 && upper_at > lower_at))
 }
 
 e2e_activate() {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Log-out, shutdown and Ctrl+C send SIGTERM, SIGHUP and SIGINT. In each of the program's three
-# states (window shown, waiting in the tray, exit screen up) each of them saves the two panel
-# choices and ends the program at once with status 0, without waiting on the exit screen.
+# Log-out, shutdown and Ctrl+C send SIGTERM, SIGHUP and SIGINT. In each of the program's states
+# (a start-up message box open, window shown, waiting in the tray, exit screen up) each of them
+# saves the two panel choices and ends the program at once with status 0, without waiting on
+# the exit screen, and lets the next copy start.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin signals "$@" --tray
 
@@ -12,8 +13,28 @@ end_with() {
     assert_eq 0 "$E2E_STATUS" "exit status after SIG$signal with $state"
 }
 
+stale_stamp=$(LC_ALL=C date -d "${E2E_FAKE_START% *} -30 days" '+%-d %b %Y')
+
 for signal in TERM HUP INT; do
-    # The window on the screen: nothing chosen yet, so both choices are stored as False.
+    # The update reminder's question at a log-on start, before the window or the tray: a log-out
+    # now must not be kept waiting by it.
+    write_log_on_settings UpdateCheckStamp="$stale_stamp"
+    e2e_start /STARTUP
+    wait_for 20 "the update reminder's question" message_box_shown "$E2E_PID"
+    end_with "$signal" "the update reminder's question open"
+    assert_setting UpdateCheckStamp "$stale_stamp"
+
+    # The start-up entry's error message: no autostart folder can be made where a file lies.
+    rm -rf "$(dirname "$E2E_AUTOSTART")"
+    touch "$(dirname "$E2E_AUTOSTART")"
+    write_noon_settings AutorunStartUp=True
+    e2e_start
+    wait_for 20 "the start-up entry's error message" message_box_shown "$E2E_PID"
+    end_with "$signal" "the start-up entry's error message open"
+    rm -f "$(dirname "$E2E_AUTOSTART")"
+
+    # The window on the screen, started as the last copy ended: nothing chosen yet, so both
+    # choices are stored as False.
     rm -f "$E2E_AUTOSTART"
     write_noon_settings
     e2e_start_shown
