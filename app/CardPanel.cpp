@@ -1,11 +1,11 @@
 #include "app/CardPanel.h"
 
 #include "app/CardPicture.h"
-#include "app/Colours.h"
-#include "app/FittedLabel.h"
-#include "app/Geometry.h"
-#include "app/PushButton.h"
-#include "app/Typeface.h"
+#include "ui/Colours.h"
+#include "ui/FittedLabel.h"
+#include "ui/Geometry.h"
+#include "ui/PushButton.h"
+#include "ui/Typeface.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -35,14 +35,14 @@ void addOutline(QWidget *parent, const QRect &geometry)
 void addHeading(QWidget *parent, const QString &text, QPoint at)
 {
     auto *heading = new QLabel(text, parent);
-    heading->setFont(programFont(kHeadingPoints, true, true));
+    heading->setFont(ui::programFont(kHeadingPoints, true, true));
     heading->move(at);
     heading->adjustSize();
 }
 
-FittedLabel *addText(QWidget *parent, const QRect &geometry, bool wrap)
+ui::FittedLabel *addText(QWidget *parent, const QRect &geometry, bool wrap)
 {
-    auto *label = new FittedLabel(programFont(kTextPoints), wrap, parent);
+    auto *label = new ui::FittedLabel(ui::programFont(kTextPoints), wrap, parent);
     label->setGeometry(geometry);
     return label;
 }
@@ -51,29 +51,29 @@ FittedLabel *addText(QWidget *parent, const QRect &geometry, bool wrap)
 
 CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"_s, parent)
 {
-    setFont(programFont(9.0, true));
+    setFont(ui::programFont(9.0, true));
 
-    addOutline(this, twipsRect(120, 1080, 1845, 2010));
-    addOutline(this, twipsRect(2040, 240, 4845, 4530));
+    addOutline(this, ui::twipsRect(120, 1080, 1845, 2010));
+    addOutline(this, ui::twipsRect(2040, 240, 4845, 4530));
 
     picCard = new CardPicture(this);
-    picCard->move(twipsRect(480, 1320, 1065, 1440).topLeft());
+    picCard->move(ui::twipsRect(480, 1320, 1065, 1440).topLeft());
 
-    lblCardName = new FittedLabel(programFont(kNamePoints, true, true), false, this);
+    lblCardName = new ui::FittedLabel(ui::programFont(kNamePoints, true, true), false, this);
     lblCardName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setColour(lblCardName, QPalette::WindowText, kPurple);
-    lblCardName->setGeometry(twipsRect(120, 3240, 1785, 210));
+    ui::setColour(lblCardName, QPalette::WindowText, kPurple);
+    lblCardName->setGeometry(ui::twipsRect(120, 3240, 1785, 210));
 
-    addHeading(this, u"Favorable Time Period"_s, twipsRect(2280, 360, 0, 0).topLeft());
-    lblAlternativeName = addText(this, twipsRect(2280, 600, 4455, 255), false);
-    addHeading(this, u"Keywords"_s, twipsRect(2280, 840, 0, 0).topLeft());
-    lblKeywards = addText(this, twipsRect(2280, 1080, 4455, 495), true);
-    addHeading(this, u"Characteristics"_s, twipsRect(2280, 1515, 0, 0).topLeft());
-    lblCardDesc = addText(this, twipsRect(2280, 1760, 4485, 2925), true);
+    addHeading(this, u"Favorable Time Period"_s, ui::twipsRect(2280, 360, 0, 0).topLeft());
+    lblAlternativeName = addText(this, ui::twipsRect(2280, 600, 4455, 255), false);
+    addHeading(this, u"Keywords"_s, ui::twipsRect(2280, 840, 0, 0).topLeft());
+    lblKeywards = addText(this, ui::twipsRect(2280, 1080, 4455, 495), true);
+    addHeading(this, u"Characteristics"_s, ui::twipsRect(2280, 1515, 0, 0).topLeft());
+    lblCardDesc = addText(this, ui::twipsRect(2280, 1760, 4485, 2925), true);
 
-    cmdSettings = newPushButton(u"&Settings"_s, this);
-    cmdSettings->setFont(programFont(9.0, true));
-    cmdSettings->setGeometry(twipsRect(2040, 4800, 4845, 495));
+    cmdSettings = ui::newPushButton(u"&Settings"_s, this);
+    cmdSettings->setFont(ui::programFont(9.0, true));
+    cmdSettings->setGeometry(ui::twipsRect(2040, 4800, 4845, 495));
 }
 
 } // namespace app

@@ -8,10 +8,13 @@ namespace cards {
 struct Card;
 }
 
+namespace ui {
+class FittedLabel;
+}
+
 namespace app {
 
 class CardPicture;
-class FittedLabel;
 
 // The card panel: the card for the day with its name, period, keywords and reading.
 class CardPanel final : public QGroupBox {
@@ -21,10 +24,10 @@ public:
     explicit CardPanel(QWidget *parent);
 
     CardPicture *picCard;
-    FittedLabel *lblCardName;
-    FittedLabel *lblAlternativeName;
-    FittedLabel *lblKeywards;
-    FittedLabel *lblCardDesc;
+    ui::FittedLabel *lblCardName;
+    ui::FittedLabel *lblAlternativeName;
+    ui::FittedLabel *lblKeywards;
+    ui::FittedLabel *lblCardDesc;
     QPushButton *cmdSettings;
 };
 

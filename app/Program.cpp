@@ -1,10 +1,10 @@
 #include "app/Program.h"
 
-#include "app/Clock.h"
-#include "app/FirstPaintReport.h"
-#include "app/InstanceLock.h"
-#include "app/MessageBoxes.h"
-#include "app/RandomGenerator.h"
+#include "services/Clock.h"
+#include "ui/FirstPaintReport.h"
+#include "services/InstanceLock.h"
+#include "services/MessageBoxes.h"
+#include "services/RandomGenerator.h"
 #include "app/frmMain.h"
 #include "web/frmNagScreen2.h"
 
@@ -26,15 +26,15 @@ bool Program::StartProgram()
     if (!m_services.instanceLock.acquire()) {
         // Nothing of the running copy's settings may be touched from here.
         m_services.messages.show({u"Application is already running"_s,
-                                  MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok});
+                                  services::MessageBoxes::Icon::Information, services::MessageBoxes::Buttons::Ok});
         EndProgram();
         return false;
     }
-    m_services.random.seed(seedFromClock(m_services.clock));
+    m_services.random.seed(services::seedFromClock(m_services.clock));
 
     m_main = std::make_unique<frmMain>(m_services, m_launch);
     connect(m_main.get(), &frmMain::unloaded, this, &Program::showExitScreen);
-    FirstPaintReport::watch(m_main.get());
+    ui::FirstPaintReport::watch(m_main.get());
     m_main->Form_Load();
     if (!m_main->isInTray()) {
         m_main->showCentred();
@@ -51,7 +51,8 @@ void Program::CoBrand_Randomize()
 
 void Program::showExitScreen()
 {
-    m_exitScreen = std::make_unique<web::frmNagScreen2>(m_services);
+    m_exitScreen = std::make_unique<web::frmNagScreen2>(web::ExitScreenServices{
+        m_services.browser, m_services.messages, m_services.clock, m_services.random});
     connect(m_exitScreen.get(), &web::frmNagScreen2::closed, this, &Program::EndProgram);
     m_exitScreen->Form_Load();
 }

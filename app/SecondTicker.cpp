@@ -1,6 +1,6 @@
 #include "app/SecondTicker.h"
 
-#include "app/Clock.h"
+#include "services/Clock.h"
 
 namespace app {
 
@@ -15,7 +15,7 @@ constexpr int kSecondMs = 1000;
 
 } // namespace
 
-SecondTicker::SecondTicker(const Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
+SecondTicker::SecondTicker(const services::Clock &clock, QObject *parent) : QObject(parent), m_clock(clock)
 {
     m_timer.setTimerType(Qt::PreciseTimer);
     connect(&m_timer, &QTimer::timeout, this, &SecondTicker::fire);

@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QTimer>
 
-namespace app {
-
+namespace services {
 class Clock;
+}
+
+namespace app {
 
 // Fires once in every wall-clock second. A free-running one-second timer drifts against the
 // clock and now and then skips a whole second, which would miss that day's display.
@@ -13,7 +15,7 @@ class SecondTicker final : public QObject {
     Q_OBJECT
 
 public:
-    SecondTicker(const Clock &clock, QObject *parent);
+    SecondTicker(const services::Clock &clock, QObject *parent);
 
     void start();
     void stop();
@@ -29,7 +31,7 @@ private:
     void fire();
     void alignTo(qint64 now);
 
-    const Clock &m_clock;
+    const services::Clock &m_clock;
     QTimer m_timer;
     qint64 m_lastSecond = -1;
     bool m_active = false;

@@ -10,29 +10,28 @@ class SettingsStore;
 class StartupList;
 } // namespace settings
 
-namespace web {
+namespace services {
 class Browser;
-}
-
-namespace app {
-
 class Clock;
 class InstanceLock;
 class MessageBoxes;
 class RandomGenerator;
 class TrayIcon;
+} // namespace services
+
+namespace app {
 
 // What the program asks of the outside world. main() hands down the real set; tests a set of
 // doubles.
 struct Services {
     settings::SettingsStore &store;
-    Clock &clock;
-    RandomGenerator &random;
-    MessageBoxes &messages;
-    TrayIcon &tray;
+    services::Clock &clock;
+    services::RandomGenerator &random;
+    services::MessageBoxes &messages;
+    services::TrayIcon &tray;
     settings::StartupList &startupList;
-    web::Browser &browser;
-    InstanceLock &instanceLock;
+    services::Browser &browser;
+    services::InstanceLock &instanceLock;
 };
 
 // How this copy was started.

@@ -1,12 +1,12 @@
 #include "app/SettingsPanel.h"
 
 #include "app/CardPicture.h"
-#include "app/Colours.h"
+#include "ui/Colours.h"
 #include "app/DisplaySchedule.h"
-#include "app/FittedLabel.h"
-#include "app/Geometry.h"
-#include "app/PushButton.h"
-#include "app/Typeface.h"
+#include "ui/FittedLabel.h"
+#include "ui/Geometry.h"
+#include "ui/PushButton.h"
+#include "ui/Typeface.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -34,13 +34,13 @@ void addOutline(QWidget *parent, const QRect &geometry)
 QComboBox *addNumberList(QWidget *parent, int entries, QPoint at, const QString &name)
 {
     auto *list = new QComboBox(parent);
-    list->setFont(programFont(8.25));
+    list->setFont(ui::programFont(8.25));
     for (int n = 0; n < entries; ++n)
         list->addItem(QString::number(n));
     list->setCurrentIndex(-1);
     list->setMaxVisibleItems(12);
     list->setAccessibleName(name);
-    const QRect room = twipsRect(at.x(), at.y(), 615, 315);
+    const QRect room = ui::twipsRect(at.x(), at.y(), 615, 315);
     list->setGeometry(QRect(room.topLeft(),
                             QSize(std::max(room.width(), list->sizeHint().width()),
                                   std::max(room.height(), list->sizeHint().height()))));
@@ -50,8 +50,8 @@ QComboBox *addNumberList(QWidget *parent, int entries, QPoint at, const QString 
 void addListHeading(QWidget *parent, const QString &text, QPoint twipsAt, QWidget *buddy)
 {
     auto *heading = new QLabel(text, parent);
-    heading->setFont(programFont(8.25, false, true));
-    heading->move(fromTwips(twipsAt.x()), fromTwips(twipsAt.y()) - 2);
+    heading->setFont(ui::programFont(8.25, false, true));
+    heading->move(ui::fromTwips(twipsAt.x()), ui::fromTwips(twipsAt.y()) - 2);
     heading->adjustSize();
     heading->setBuddy(buddy);
 }
@@ -60,7 +60,7 @@ template <typename Button>
 Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
 {
     auto *button = new Button(caption, parent);
-    button->setFont(programFont(8.25, true));
+    button->setFont(ui::programFont(8.25, true));
     const QRect room = twips;
     button->setGeometry(QRect(room.topLeft(), QSize(std::max(room.width(), button->sizeHint().width()),
                                                     std::max(room.height(), button->sizeHint().height()))));
@@ -71,25 +71,25 @@ Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
 
 SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Settings"_s, parent)
 {
-    setFont(programFont(9.0, true));
-    setColour(this, QPalette::Window, Qt::white);
+    setFont(ui::programFont(9.0, true));
+    ui::setColour(this, QPalette::Window, Qt::white);
 
-    auto *label1 = new FittedLabel(programFont(9.0, true), true, this);
+    auto *label1 = new ui::FittedLabel(ui::programFont(9.0, true), true, this);
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setColour(label1, QPalette::WindowText, kPurple);
-    label1->setGeometry(twipsRect(480, 600, 6120, 735));
+    ui::setColour(label1, QPalette::WindowText, kPurple);
+    label1->setGeometry(ui::twipsRect(480, 600, 6120, 735));
     label1->setFittedText(u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
                           u"and other display settings here."_s);
 
-    addOutline(this, twipsRect(480, 1560, 2205, 2655));
+    addOutline(this, ui::twipsRect(480, 1560, 2205, 2655));
     picCard2 = new CardPicture(this);
-    picCard2->move(twipsRect(1080, 1920, 1065, 1440).topLeft());
+    picCard2->move(ui::twipsRect(1080, 1920, 1065, 1440).topLeft());
 
-    addOutline(this, twipsRect(2760, 1560, 3765, 2655));
+    addOutline(this, ui::twipsRect(2760, 1560, 3765, 2655));
 
     auto *timeFrame = new QGroupBox(u"Choose Display Time"_s, this);
-    timeFrame->setFont(programFont(8.25, true));
-    timeFrame->setGeometry(twipsRect(2950, 1800, 3360, 1095));
+    timeFrame->setFont(ui::programFont(8.25, true));
+    timeFrame->setGeometry(ui::twipsRect(2950, 1800, 3360, 1095));
     cboHour = addNumberList(timeFrame, schedule::kHourEntries, {285, 600}, u"Hour"_s);
     cboMinute = addNumberList(timeFrame, schedule::kMinuteEntries, {1335, 600}, u"Minute"_s);
     cboSecond = addNumberList(timeFrame, schedule::kSecondEntries, {2400, 600}, u"Second"_s);
@@ -98,19 +98,19 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     addListHeading(timeFrame, u"Second"_s, {2400, 360}, cboSecond);
 
     auto *modeFrame = new QGroupBox(u"Choose Display Mode"_s, this);
-    modeFrame->setFont(programFont(8.25, true));
-    modeFrame->setGeometry(twipsRect(2950, 3000, 3360, 1095));
-    optRun = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s, twipsRect(480, 240, 2325, 225));
+    modeFrame->setFont(ui::programFont(8.25, true));
+    modeFrame->setGeometry(ui::twipsRect(2950, 3000, 3360, 1095));
+    optRun = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s, ui::twipsRect(480, 240, 2325, 225));
     chkSysTray = addChoice<QCheckBox>(modeFrame, u"Start at system tray"_s,
-                                      twipsRect(720, 465, 2500, 255));
+                                      ui::twipsRect(720, 465, 2500, 255));
     optDontRun = addChoice<QRadioButton>(modeFrame, u"Don't run at start-up"_s,
-                                         twipsRect(480, 720, 2535, 285));
+                                         ui::twipsRect(480, 720, 2535, 285));
     optDontRun->setChecked(true);
     chkSysTray->setEnabled(false);
 
-    cmdCalculateMoonPhase = newPushButton(u"Show &Cartomancy Card"_s, this);
-    cmdCalculateMoonPhase->setFont(programFont(9.0, true));
-    cmdCalculateMoonPhase->setGeometry(twipsRect(480, 4440, 6015, 495));
+    cmdCalculateMoonPhase = ui::newPushButton(u"Show &Cartomancy Card"_s, this);
+    cmdCalculateMoonPhase->setFont(ui::programFont(9.0, true));
+    cmdCalculateMoonPhase->setGeometry(ui::twipsRect(480, 4440, 6015, 495));
 
     setTabOrder(cboHour, cboMinute);
     setTabOrder(cboMinute, cboSecond);

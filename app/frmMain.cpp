@@ -2,20 +2,20 @@
 
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "app/Colours.h"
-#include "app/Clock.h"
+#include "ui/Colours.h"
+#include "services/Clock.h"
 #include "app/DisplaySchedule.h"
-#include "app/FittedLabel.h"
-#include "app/Geometry.h"
-#include "app/LinkLabel.h"
-#include "app/MessageBoxes.h"
-#include "app/ProgramIcon.h"
-#include "app/PushButton.h"
-#include "app/RandomGenerator.h"
+#include "ui/FittedLabel.h"
+#include "ui/Geometry.h"
+#include "ui/LinkLabel.h"
+#include "services/MessageBoxes.h"
+#include "ui/ProgramIcon.h"
+#include "ui/PushButton.h"
+#include "services/RandomGenerator.h"
 #include "app/SecondTicker.h"
 #include "app/SettingsPanel.h"
-#include "app/TrayIcon.h"
-#include "app/Typeface.h"
+#include "services/TrayIcon.h"
+#include "ui/Typeface.h"
 #include "cards/CardDraw.h"
 #include "cards/Deck.h"
 #include "settings/SettingKeys.h"
@@ -23,7 +23,7 @@
 #include "settings/SettingsStore.h"
 #include "settings/StartupList.h"
 #include "settings/modMoonPhase.h"
-#include "settings/frmDisplay.h"
+#include "ui/frmDisplay.h"
 #include "web/SitePages.h"
 #include "web/UpdateReminder.h"
 #include "web/frmAbout.h"
@@ -53,16 +53,16 @@ constexpr QSize kClientSize{474, 480};
 constexpr int kTrayPollMs = 250;
 const QColor kDarkRed(192, 0, 0);
 
-LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colour,
+ui::LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colour,
                         const QRect &geometry, Qt::Alignment alignment)
 {
-    auto *label = new LinkLabel(parent);
+    auto *label = new ui::LinkLabel(parent);
     label->setText(text);
     label->setWordWrap(true);
     label->setAlignment(alignment);
     label->setGeometry(geometry);
-    fitLabelFont(label, programFont(8.25, true));
-    setColour(label, QPalette::WindowText, colour);
+    ui::fitLabelFont(label, ui::programFont(8.25, true));
+    ui::setColour(label, QPalette::WindowText, colour);
     return label;
 }
 
@@ -108,12 +108,12 @@ frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
 
     auto *client = new QWidget(this);
     client->setFixedSize(kClientSize);
-    client->setFont(programFont(8.25));
-    setColour(client, QPalette::Window, Qt::white);
+    client->setFont(ui::programFont(8.25));
+    ui::setColour(client, QPalette::Window, Qt::white);
     setCentralWidget(client);
 
     m_panels = new QStackedWidget(client);
-    m_panels->setGeometry(twipsRect(60, 600, 7005, 5355));
+    m_panels->setGeometry(ui::twipsRect(60, 600, 7005, 5355));
     fraRune = new CardPanel(m_panels);
     m_panels->addWidget(fraRune);
     bringCardPanelToFront();
@@ -138,19 +138,19 @@ void frmMain::buildFormLevel(QWidget *client)
     Label61 = addPromotion(client,
                            u"Talk about your cards with friends on the Quellmoor discussion board: "
                            u"click here to visit us!"_s,
-                           kDarkRed, twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
+                           kDarkRed, ui::twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
 
-    auto *cmdExit = newPushButton(u"&Exit"_s, client);
+    auto *cmdExit = ui::newPushButton(u"&Exit"_s, client);
     cmdExit->setObjectName(u"cmdExit"_s);
-    cmdExit->setFont(programFont(9.0, true));
-    cmdExit->setGeometry(twipsRect(60, 6000, 7005, 495));
+    cmdExit->setFont(ui::programFont(9.0, true));
+    cmdExit->setGeometry(ui::twipsRect(60, 6000, 7005, 495));
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 
     auto *frame5 = new QFrame(client);
     frame5->setFrameShape(QFrame::Box);
-    setColour(frame5, QPalette::Window, Qt::white);
-    frame5->setGeometry(twipsRect(-120, 6480, 7245, 855));
-    const QRect promotion = twipsRect(240, 120, 6945, 615);
+    ui::setColour(frame5, QPalette::Window, Qt::white);
+    frame5->setGeometry(ui::twipsRect(-120, 6480, 7245, 855));
+    const QRect promotion = ui::twipsRect(240, 120, 6945, 615);
     lblCobrand = addPromotion(
         frame5,
         u"Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
@@ -164,9 +164,9 @@ void frmMain::buildFormLevel(QWidget *client)
         Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
     bringPromotionToFront(true);
 
-    cboDate = addHiddenList(client, numberTexts(1, 31), twipsRect(2640, 7560, 900, 315));
-    cboMonth = addHiddenList(client, monthNames(), twipsRect(3840, 7560, 1380, 315));
-    cboYear = addHiddenList(client, numberTexts(1901, 2050), twipsRect(5400, 7560, 1020, 315));
+    cboDate = addHiddenList(client, numberTexts(1, 31), ui::twipsRect(2640, 7560, 900, 315));
+    cboMonth = addHiddenList(client, monthNames(), ui::twipsRect(3840, 7560, 1380, 315));
+    cboYear = addHiddenList(client, numberTexts(1901, 2050), ui::twipsRect(5400, 7560, 1020, 315));
 }
 
 void frmMain::buildMenus()
@@ -203,12 +203,12 @@ void frmMain::buildMenus()
 void frmMain::connectHandlers()
 {
     connect(fraRune->cmdSettings, &QPushButton::clicked, this, &frmMain::mnuSettings_Click);
-    connect(Label61, &LinkLabel::clicked, this, [this] { openPage(web::pages::HomePage); });
-    connect(lblCobrand, &LinkLabel::clicked, this, [this] { openPage(web::pages::CoBrand); });
-    connect(lblFullBrand, &LinkLabel::clicked, this,
+    connect(Label61, &ui::LinkLabel::clicked, this, [this] { openPage(web::pages::HomePage); });
+    connect(lblCobrand, &ui::LinkLabel::clicked, this, [this] { openPage(web::pages::CoBrand); });
+    connect(lblFullBrand, &ui::LinkLabel::clicked, this,
             [this] { openPage(web::pages::FullyBranded); });
-    connect(&m_services.tray, &TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
-    connect(&m_services.tray, &TrayIcon::availabilityChanged, this,
+    connect(&m_services.tray, &services::TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
+    connect(&m_services.tray, &services::TrayIcon::availabilityChanged, this,
             &frmMain::trayAvailabilityChanged);
     connect(m_timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
     connect(m_trayWait, &QTimer::timeout, this, &frmMain::waitForTray);
@@ -371,7 +371,7 @@ void frmMain::bringSettingsPanelToFront()
 void frmMain::keepFocusOffLinks()
 {
     const QWidget *focused = focusWidget();
-    if (focused && !qobject_cast<const LinkLabel *>(focused) && focused->isVisibleTo(this))
+    if (focused && !qobject_cast<const ui::LinkLabel *>(focused) && focused->isVisibleTo(this))
         return;
     if (isCardPanelInFront())
         fraRune->cmdSettings->setFocus();
@@ -386,8 +386,8 @@ bool frmMain::isCardPanelInFront() const
 
 void frmMain::bringPromotionToFront(bool coBrand)
 {
-    LinkLabel *front = coBrand ? lblCobrand : lblFullBrand;
-    LinkLabel *back = coBrand ? lblFullBrand : lblCobrand;
+    ui::LinkLabel *front = coBrand ? lblCobrand : lblFullBrand;
+    ui::LinkLabel *back = coBrand ? lblFullBrand : lblCobrand;
     // Hidden rather than merely covered: both texts are transparent and would show through.
     back->setVisible(false);
     front->setVisible(true);
@@ -396,8 +396,8 @@ void frmMain::bringPromotionToFront(bool coBrand)
 
 void frmMain::SendToTray()
 {
-    useProgramIconForWindows();
-    m_services.tray.add(programIcon(), u"Recent"_s);
+    ui::useProgramIconForWindows();
+    m_services.tray.add(ui::programIcon(), u"Recent"_s);
     m_inTray = true;
     if (m_services.tray.isAvailable()) {
         hide();
@@ -454,8 +454,8 @@ void frmMain::mnuPop_Click()
     show();
     showNormal();
     if (!m_iconHolder)
-        m_iconHolder = std::make_unique<settings::frmDisplay>();
-    setWindowIcon(m_iconHolder->IMGIcon(settings::frmDisplay::kProgramIcon));
+        m_iconHolder = std::make_unique<ui::frmDisplay>();
+    setWindowIcon(m_iconHolder->IMGIcon(ui::frmDisplay::kProgramIcon));
     centreOnScreen();
     if (firstTime)
         afterFirstPaint([this] { centreOnScreen(); });
@@ -514,7 +514,7 @@ bool frmMain::event(QEvent *event)
     if (event->type() == QEvent::Paint && !m_everPainted) {
         m_everPainted = true;
         // Drawn once the window is on screen, not before.
-        QTimer::singleShot(0, this, &useProgramIconForWindows);
+        QTimer::singleShot(0, this, &ui::useProgramIconForWindows);
         if (m_afterFirstPaint)
             QTimer::singleShot(0, this, std::exchange(m_afterFirstPaint, nullptr));
     }
@@ -555,8 +555,8 @@ bool frmMain::isChosenDateAccepted()
     const bool thirtyDays = (month == 3 || month == 5 || month == 8 || month == 10) && day == 30;
     if (!february && !thirtyDays)
         return true;
-    m_services.messages.show({u"Please Enter Correct Date !"_s, MessageBoxes::Icon::Information,
-                              MessageBoxes::Buttons::Ok});
+    m_services.messages.show({u"Please Enter Correct Date !"_s, services::MessageBoxes::Icon::Information,
+                              services::MessageBoxes::Buttons::Ok});
     return false;
 }
 
@@ -576,10 +576,10 @@ void frmMain::mnuSettings_Click()
 
 void frmMain::cmdExit_Click()
 {
-    const MessageBoxes::Answer answer = m_services.messages.show(
-        {u"Are You Sure You Want To Quit Tarvelle?"_s, MessageBoxes::Icon::Exclamation,
-         MessageBoxes::Buttons::YesNo});
-    if (answer == MessageBoxes::Answer::Yes)
+    const services::MessageBoxes::Answer answer = m_services.messages.show(
+        {u"Are You Sure You Want To Quit Tarvelle?"_s, services::MessageBoxes::Icon::Exclamation,
+         services::MessageBoxes::Buttons::YesNo});
+    if (answer == services::MessageBoxes::Answer::Yes)
         unload();
     else
         cmdCalculateMoonPhase_Click();
@@ -709,7 +709,7 @@ void frmMain::UpdateStartupEntry(bool runAtStartUp)
                                                                     : u" setting key"_s;
     m_services.messages.show({u"Error "_s + QString::number(failure->code) + what + "\r\n"_L1
                                   + failure->description,
-                              MessageBoxes::Icon::None, MessageBoxes::Buttons::Ok});
+                              services::MessageBoxes::Icon::None, services::MessageBoxes::Buttons::Ok});
 }
 
 void frmMain::mnuAbout_Click()

@@ -15,14 +15,14 @@ class QMenu;
 class QStackedWidget;
 class QTimer;
 
-namespace settings {
+namespace ui {
 class frmDisplay;
-}
+class LinkLabel;
+} // namespace ui
 
 namespace app {
 
 class CardPanel;
-class LinkLabel;
 class SecondTicker;
 class SettingsPanel;
 
@@ -92,15 +92,15 @@ public:
     QComboBox *cboDate;
     QComboBox *cboMonth;
     QComboBox *cboYear;
-    LinkLabel *Label61;
-    LinkLabel *lblCobrand;
-    LinkLabel *lblFullBrand;
+    ui::LinkLabel *Label61;
+    ui::LinkLabel *lblCobrand;
+    ui::LinkLabel *lblFullBrand;
     QMenu *mnuPopUp;
     QAction *mnuPop;
     QAction *mnuExit1;
     QAction *mnuAbout;
     // Built on the first "Show" from the tray.
-    const settings::frmDisplay *iconHolder() const { return m_iconHolder.get(); }
+    const ui::frmDisplay *iconHolder() const { return m_iconHolder.get(); }
 
 Q_SIGNALS:
     // The main window has been unloaded; the program goes on to its exit screen.
@@ -152,7 +152,7 @@ private:
     bool m_waitingForLogOnTray = false;
     bool m_inTray = false;
     bool m_unloaded = false;
-    std::unique_ptr<settings::frmDisplay> m_iconHolder;
+    std::unique_ptr<ui::frmDisplay> m_iconHolder;
     bool m_everPainted = false;
     bool m_placedForFirstShowing = false;
     std::function<void()> m_afterFirstPaint;

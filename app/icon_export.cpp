@@ -1,6 +1,6 @@
 // Writes the program icon as PNG files of the sizes an icon theme holds, one folder per size.
 
-#include "app/ProgramIcon.h"
+#include "ui/ProgramIcon.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        app::paintProgramIcon(painter, QRectF(0, 0, size, size));
+        ui::paintProgramIcon(painter, QRectF(0, 0, size, size));
         painter.end();
         const QString sized = folder + QStringLiteral("/%1x%1/apps").arg(size);
         if (!QDir().mkpath(sized)

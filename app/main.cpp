@@ -1,14 +1,15 @@
-#include "app/Clock.h"
+#include "services/Clock.h"
 #include "app/CommandLine.h"
-#include "app/InstanceLock.h"
-#include "app/MessageBoxes.h"
+#include "services/InstanceLock.h"
+#include "services/MessageBoxes.h"
 #include "app/Program.h"
-#include "app/RandomGenerator.h"
-#include "app/SignalWatcher.h"
-#include "app/TrayIcon.h"
+#include "services/RandomGenerator.h"
+#include "services/SignalWatcher.h"
+#include "services/TrayIcon.h"
 #include "settings/IniSettingsStore.h"
+#include "ui/ProgramIcon.h"
 #include "settings/XdgAutostartList.h"
-#include "web/Browser.h"
+#include "services/Browser.h"
 
 #include <QApplication>
 #include <QThreadPool>
@@ -62,7 +63,7 @@ void ensureHomeIsSet()
 
 int main(int argc, char *argv[])
 {
-    app::endAtOnceOnEndingSignals();
+    services::endAtOnceOnEndingSignals();
     if (const std::optional<int> answered = answerCommandLine(argc, argv))
         return *answered;
 
@@ -74,14 +75,14 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     const QString appName = settings::IniSettingsStore::executableAppName();
-    app::SystemClock clock;
-    app::MersenneRandomGenerator random;
+    services::SystemClock clock;
+    services::MersenneRandomGenerator random;
     settings::IniSettingsStore store(&settings::IniSettingsStore::executableAppName);
-    app::DialogMessageBoxes messages;
-    app::SystemTrayIcon tray;
+    services::DialogMessageBoxes messages(&ui::useProgramIconForWindows);
+    services::SystemTrayIcon tray;
     settings::XdgAutostartList startupList;
-    web::DesktopBrowser browser;
-    app::FileInstanceLock instanceLock(app::FileInstanceLock::defaultPath(appName));
+    services::DesktopBrowser browser;
+    services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPath(appName));
 
     const app::Services services{store, clock, random, messages, tray, startupList, browser,
                                  instanceLock};
@@ -89,12 +90,12 @@ int main(int argc, char *argv[])
                            appName};
     app::Program program(services, launch, [] { QCoreApplication::exit(0); });
 
-    app::SignalWatcher terminations;
+    services::SignalWatcher terminations;
     const auto endSession = [&program] {
         program.endSession();
         endProcessNow();
     };
-    QObject::connect(&terminations, &app::SignalWatcher::terminationRequested, &program,
+    QObject::connect(&terminations, &services::SignalWatcher::terminationRequested, &program,
                      endSession);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &program, endSession);
 

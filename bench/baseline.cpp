@@ -5,7 +5,7 @@
 // Usage: tarvelle_baseline [--hidden]
 //   --hidden  never shows the window, as Tarvelle started into the tray never shows its own.
 
-#include "app/FirstPaintReport.h"
+#include "ui/FirstPaintReport.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -40,7 +40,7 @@ int main(int argc, char *argv[])
     QObject::connect(&tick, &QTimer::timeout, &window, [] {});
     tick.start();
 
-    app::FirstPaintReport::watch(&window);
+    ui::FirstPaintReport::watch(&window);
     if (!QApplication::arguments().contains(u"--hidden"_s))
         window.show();
     return QApplication::exec();

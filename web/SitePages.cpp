@@ -1,6 +1,6 @@
 #include "web/SitePages.h"
 
-#include "web/Browser.h"
+#include "services/Browser.h"
 
 using namespace Qt::StringLiterals;
 
@@ -34,12 +34,12 @@ QUrl PageAddress(QLatin1String pageKey)
     return QUrl(ProductAddress() + "ssd.php?page="_L1 + pageKey, QUrl::StrictMode);
 }
 
-void OpenAddress(Browser &browser, const QUrl &address)
+void OpenAddress(services::Browser &browser, const QUrl &address)
 {
     browser.open(address);
 }
 
-void OpenSitePage(Browser &browser, QLatin1String pageKey)
+void OpenSitePage(services::Browser &browser, QLatin1String pageKey)
 {
     OpenAddress(browser, PageAddress(pageKey));
 }

@@ -3,9 +3,12 @@
 #include <QString>
 #include <QUrl>
 
+namespace services {
+class Browser;
+}
+
 namespace web {
 
-class Browser;
 
 // The maker's site root: scheme and host, no trailing slash.
 QString SiteBaseUrl();
@@ -29,7 +32,7 @@ inline constexpr QLatin1String ReferAFriend{"qxtv-refer-a-friend"};
 QUrl PageAddress(QLatin1String pageKey);
 
 // The one way the program opens a web page.
-void OpenAddress(Browser &browser, const QUrl &address);
-void OpenSitePage(Browser &browser, QLatin1String pageKey);
+void OpenAddress(services::Browser &browser, const QUrl &address);
+void OpenSitePage(services::Browser &browser, QLatin1String pageKey);
 
 } // namespace web

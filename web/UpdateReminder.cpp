@@ -1,6 +1,6 @@
 #include "web/UpdateReminder.h"
 
-#include "app/MessageBoxes.h"
+#include "services/MessageBoxes.h"
 #include "settings/DateText.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsStore.h"
@@ -18,8 +18,8 @@ constexpr qint64 kReminderDays = 14;
 
 } // namespace
 
-void CheckUpdateReminder(settings::SettingsStore &store, QDate today, app::MessageBoxes &messages,
-                         Browser &browser)
+void CheckUpdateReminder(settings::SettingsStore &store, QDate today, services::MessageBoxes &messages,
+                         services::Browser &browser)
 {
     const QString todayText = settings::dateToText(today, QLocale());
     // A stamp that cannot be read counts as none, so it is simply started again.
@@ -33,11 +33,11 @@ void CheckUpdateReminder(settings::SettingsStore &store, QDate today, app::Messa
     const qint64 days = today.daysTo(*stamp);
     if (days >= -kReminderDays && days <= kReminderDays)
         return;
-    const app::MessageBoxes::Answer answer = messages.show(
+    const services::MessageBoxes::Answer answer = messages.show(
         {u"There maybe an update to this software available\rDo you want to check for an update?"_s,
-         app::MessageBoxes::Icon::Information, app::MessageBoxes::Buttons::YesNo});
+         services::MessageBoxes::Icon::Information, services::MessageBoxes::Buttons::YesNo});
     store.WriteSetting(settings::keys::UpdateCheckStamp, todayText);
-    if (answer == app::MessageBoxes::Answer::Yes)
+    if (answer == services::MessageBoxes::Answer::Yes)
         OpenSitePage(browser, pages::DownloadWebPage);
 }
 

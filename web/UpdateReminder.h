@@ -2,7 +2,8 @@
 
 class QDate;
 
-namespace app {
+namespace services {
+class Browser;
 class MessageBoxes;
 }
 namespace settings {
@@ -11,11 +12,10 @@ class SettingsStore;
 
 namespace web {
 
-class Browser;
 
 // Every fifteen days or more, asks whether to look for a newer version. The first run only
 // starts the count.
-void CheckUpdateReminder(settings::SettingsStore &store, QDate today, app::MessageBoxes &messages,
-                         Browser &browser);
+void CheckUpdateReminder(settings::SettingsStore &store, QDate today, services::MessageBoxes &messages,
+                         services::Browser &browser);
 
 } // namespace web

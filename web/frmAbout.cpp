@@ -1,11 +1,11 @@
 #include "web/frmAbout.h"
 
-#include "app/Colours.h"
-#include "app/FittedLabel.h"
-#include "app/Geometry.h"
-#include "app/LinkLabel.h"
-#include "app/ProgramIcon.h"
-#include "app/Typeface.h"
+#include "ui/Colours.h"
+#include "ui/FittedLabel.h"
+#include "ui/Geometry.h"
+#include "ui/LinkLabel.h"
+#include "ui/ProgramIcon.h"
+#include "ui/Typeface.h"
 #include "web/SitePages.h"
 
 #include <QFrame>
@@ -27,76 +27,76 @@ QLabel *addText(QWidget *parent, const QString &text, const QFont &font, const Q
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(geometry);
-    app::fitLabelFont(label, font);
+    ui::fitLabelFont(label, font);
     return label;
 }
 
-app::LinkLabel *addLink(QWidget *parent, const QString &text, const QRect &geometry)
+ui::LinkLabel *addLink(QWidget *parent, const QString &text, const QRect &geometry)
 {
-    auto *link = new app::LinkLabel(parent);
+    auto *link = new ui::LinkLabel(parent);
     link->setText(text);
     link->setGeometry(geometry);
-    app::fitLabelFont(link, app::programFont(8.25, true, true));
-    app::setColour(link, QPalette::WindowText, kDarkRed);
+    ui::fitLabelFont(link, ui::programFont(8.25, true, true));
+    ui::setColour(link, QPalette::WindowText, kDarkRed);
     return link;
 }
 
 } // namespace
 
-frmAbout::frmAbout(Browser &browser, QWidget *parent) : QDialog(parent)
+frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(u"Tarvelle v1.20"_s);
     setWindowRole(u"about"_s);
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(app::programIcon());
-    setFixedSize(app::twipsRect(0, 0, 6105, 3780).size());
-    app::setColour(this, QPalette::Window, Qt::white);
+    setWindowIcon(ui::programIcon());
+    setFixedSize(ui::twipsRect(0, 0, 6105, 3780).size());
+    ui::setColour(this, QPalette::Window, Qt::white);
 
     auto *picIcon = new QLabel(this);
     picIcon->setPixmap(windowIcon().pixmap(32, 32));
-    picIcon->setGeometry(app::twipsRect(120, 150, 480, 480));
+    picIcon->setGeometry(ui::twipsRect(120, 150, 480, 480));
     picIcon->setAccessibleName(u"Tarvelle"_s);
 
-    QLabel *label2 = addText(this, u"Tarvelle v1.20"_s, app::programFont(9.75, true),
-                             app::twipsRect(720, 240, 3000, 240));
+    QLabel *label2 = addText(this, u"Tarvelle v1.20"_s, ui::programFont(9.75, true),
+                             ui::twipsRect(720, 240, 3000, 240));
     label2->setWordWrap(false);
-    app::setColour(label2, QPalette::Window, QColor(255, 192, 192));
+    ui::setColour(label2, QPalette::Window, QColor(255, 192, 192));
 
     QLabel *label1 = addText(this,
                              u"Tarvelle is a daily divination technique based on playing cards. "
                              u"This software displays a card for the day and explains the keywords "
                              u"and meaning. This software can be used as a reference point to start "
                              u"your day."_s,
-                             app::programFont(8.25), app::twipsRect(210, 840, 5745, 1095));
-    app::setColour(label1, QPalette::Window, QColor(255, 255, 128));
+                             ui::programFont(8.25), ui::twipsRect(210, 840, 5745, 1095));
+    ui::setColour(label1, QPalette::Window, QColor(255, 255, 128));
 
     lblHomePage = addLink(this, u"Click here to visit "_s + SiteBaseUrl(),
-                          app::twipsRect(1320, 2040, 4650, 195));
+                          ui::twipsRect(1320, 2040, 4650, 195));
     addText(this,
             u"Home Business Opportunity. Start your own Internet business and make money online. "
             u"Get this software fully branded for your website."_s,
-            app::programFont(8.25, true), app::twipsRect(240, 2400, 5655, 615));
-    Label5 = addLink(this, u"Click here for more details"_s, app::twipsRect(3360, 3000, 2610, 195));
+            ui::programFont(8.25, true), ui::twipsRect(240, 2400, 5655, 615));
+    Label5 = addLink(this, u"Click here for more details"_s, ui::twipsRect(3360, 3000, 2610, 195));
 
     auto *line2 = new QFrame(this);
     line2->setFrameShape(QFrame::HLine);
     line2->setFrameShadow(QFrame::Plain);
-    line2->setGeometry(QRect(QPoint(app::fromTwips(-60), app::fromTwips(3240)),
-                             QPoint(app::fromTwips(6090), app::fromTwips(3240))));
+    line2->setGeometry(QRect(QPoint(ui::fromTwips(-60), ui::fromTwips(3240)),
+                             QPoint(ui::fromTwips(6090), ui::fromTwips(3240))));
 
     cmdOK = new QPushButton(u"&OK"_s, this);
-    cmdOK->setFont(app::programFont(8.25, true));
-    cmdOK->setGeometry(app::twipsRect(4710, 3360, 1260, 345));
+    cmdOK->setFont(ui::programFont(8.25, true));
+    cmdOK->setGeometry(ui::twipsRect(4710, 3360, 1260, 345));
     // Enter and Esc both close: the one button is default and cancel at once.
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
     cmdOK->setFocus();
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lblHomePage, &app::LinkLabel::clicked, this,
+    connect(lblHomePage, &ui::LinkLabel::clicked, this,
             [&browser] { OpenSitePage(browser, pages::HomePage); });
-    connect(Label5, &app::LinkLabel::clicked, this,
+    connect(Label5, &ui::LinkLabel::clicked, this,
             [&browser] { OpenSitePage(browser, pages::FullyBranded); });
 }
 

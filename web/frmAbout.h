@@ -4,23 +4,25 @@
 
 class QPushButton;
 
-namespace app {
+namespace services {
+class Browser;
+}
+namespace ui {
 class LinkLabel;
 }
 
 namespace web {
 
-class Browser;
 
 // Which program and version this is, what it does, and two links to the maker's site.
 class frmAbout final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit frmAbout(Browser &browser, QWidget *parent = nullptr);
+    explicit frmAbout(services::Browser &browser, QWidget *parent = nullptr);
 
-    app::LinkLabel *lblHomePage;
-    app::LinkLabel *Label5;
+    ui::LinkLabel *lblHomePage;
+    ui::LinkLabel *Label5;
     QPushButton *cmdOK;
 };
 

@@ -1,17 +1,17 @@
 #include "web/frmNagScreen2.h"
 
-#include "app/Clock.h"
-#include "app/Colours.h"
-#include "app/FittedLabel.h"
-#include "app/Geometry.h"
-#include "app/HandCursor.h"
-#include "app/LinkLabel.h"
-#include "app/MessageBoxes.h"
-#include "app/ProgramIcon.h"
-#include "app/PushButton.h"
-#include "app/RandomGenerator.h"
-#include "app/Typeface.h"
-#include "settings/MakeTopmost.h"
+#include "services/Clock.h"
+#include "ui/Colours.h"
+#include "ui/FittedLabel.h"
+#include "ui/Geometry.h"
+#include "ui/HandCursor.h"
+#include "ui/LinkLabel.h"
+#include "services/MessageBoxes.h"
+#include "ui/ProgramIcon.h"
+#include "ui/PushButton.h"
+#include "services/RandomGenerator.h"
+#include "ui/Typeface.h"
+#include "ui/MakeTopmost.h"
 #include "web/SitePages.h"
 
 #include <QCheckBox>
@@ -60,9 +60,9 @@ constexpr std::array<const char *, 4> kPromotions = {
 QGroupBox *addNavyFrame(QWidget *parent, const QString &caption, const QRect &geometry)
 {
     auto *frame = new QGroupBox(caption, parent);
-    frame->setFont(app::programFont(9.75, true));
-    app::setColour(frame, QPalette::Window, kNavy);
-    app::setColour(frame, QPalette::WindowText, Qt::white);
+    frame->setFont(ui::programFont(9.75, true));
+    ui::setColour(frame, QPalette::Window, kNavy);
+    ui::setColour(frame, QPalette::WindowText, Qt::white);
     frame->setGeometry(geometry);
     return frame;
 }
@@ -82,37 +82,37 @@ QString frmNagScreen2::promotionText(int number)
     return QString::fromLatin1(kPromotions.at(static_cast<std::size_t>(number)));
 }
 
-frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
+frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_services(services)
 {
     setWindowRole(u"exit-screen"_s);
-    setFixedSize(app::twipsRect(0, 0, 11115, 4725).size());
-    app::setColour(this, QPalette::Window, Qt::white);
-    setFont(app::programFont(8.25));
+    setFixedSize(ui::twipsRect(0, 0, 11115, 4725).size());
+    ui::setColour(this, QPalette::Window, Qt::white);
+    setFont(ui::programFont(8.25));
 
     m_picIcon = new QLabel(this);
-    m_picIcon->setGeometry(app::twipsRect(360, 120, 540, 540));
+    m_picIcon->setGeometry(ui::twipsRect(360, 120, 540, 540));
     m_picIcon->setAccessibleName(u"Tarvelle"_s);
 
     lblNagScreen2Caption = new QLabel(this);
     QFont captionFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     captionFont.setPointSizeF(18.0);
     lblNagScreen2Caption->setFont(captionFont);
-    lblNagScreen2Caption->move(app::twipsRect(1080, 240, 0, 0).topLeft() - QPoint(0, 4));
+    lblNagScreen2Caption->move(ui::twipsRect(1080, 240, 0, 0).topLeft() - QPoint(0, 4));
 
     Label2 = new QLabel(this);
     Label2->setWordWrap(true);
     Label2->setTextFormat(Qt::PlainText);
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(app::twipsRect(120, 840, 6975, 1095));
+    Label2->setGeometry(ui::twipsRect(120, 840, 6975, 1095));
 
     Check1 = new QCheckBox(u"Click Here To Visit "_s + SiteHostName() + u" Now"_s, this);
-    Check1->setFont(app::programFont(14.25));
-    app::setColour(Check1, QPalette::WindowText, kDarkBlue);
-    Check1->setCursor(app::pointingHandCursor());
-    Check1->setGeometry(app::twipsRect(30, 2040, 7185, 555));
+    Check1->setFont(ui::programFont(14.25));
+    ui::setColour(Check1, QPalette::WindowText, kDarkBlue);
+    Check1->setCursor(ui::pointingHandCursor());
+    Check1->setGeometry(ui::twipsRect(30, 2040, 7185, 555));
     // The caption must fit in any desktop font.
     QFont checkFont = Check1->font();
     while (Check1->sizeHint().width() > Check1->width() && checkFont.pointSizeF() > 8.0) {
@@ -120,8 +120,8 @@ frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
         Check1->setFont(checkFont);
     }
 
-    cmdClose = app::newPushButton(u"E&xit"_s, this);
-    cmdClose->setGeometry(app::twipsRect(6000, 2760, 1245, 375));
+    cmdClose = ui::newPushButton(u"E&xit"_s, this);
+    cmdClose->setGeometry(ui::twipsRect(6000, 2760, 1245, 375));
 
     buildReferralFrame();
     buildSoftwareFrame();
@@ -138,33 +138,33 @@ frmNagScreen2::frmNagScreen2(app::Services services, QWidget *parent)
     connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::closed);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
     connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
-    connect(lblGoToHome, &app::LinkLabel::clicked, this,
+    connect(lblGoToHome, &ui::LinkLabel::clicked, this,
             [this] { OpenSitePage(m_services.browser, pages::QuellmoorSoftwares); });
 }
 
 void frmNagScreen2::buildReferralFrame()
 {
-    Frame2 = addNavyFrame(this, u"Refer A Friend"_s, app::twipsRect(120, 3240, 7065, 1455));
+    Frame2 = addNavyFrame(this, u"Refer A Friend"_s, ui::twipsRect(120, 3240, 7065, 1455));
     const auto addBox = [this](const QString &placeholder, const QRect &geometry, int length) {
         auto *box = new QLineEdit(placeholder, Frame2);
         box->setMaxLength(length);
-        box->setFont(app::programFont(8.25));
+        box->setFont(ui::programFont(8.25));
         box->setAccessibleName(placeholder);
         box->setProperty("placeholder", placeholder);
         placeBox(box, geometry);
         box->installEventFilter(this);
         return box;
     };
-    txtName = addBox(u"Your Name"_s, app::twipsRect(85, 360, 3375, 285), kNameLength);
-    txtEmail = addBox(u"Your Email Address"_s, app::twipsRect(3600, 360, 3375, 285), kEmailLength);
-    txtFriendName = addBox(u"Friend's Name"_s, app::twipsRect(85, 720, 3375, 285), kNameLength);
+    txtName = addBox(u"Your Name"_s, ui::twipsRect(85, 360, 3375, 285), kNameLength);
+    txtEmail = addBox(u"Your Email Address"_s, ui::twipsRect(3600, 360, 3375, 285), kEmailLength);
+    txtFriendName = addBox(u"Friend's Name"_s, ui::twipsRect(85, 720, 3375, 285), kNameLength);
     txtFriendEmail =
-        addBox(u"Friend's Email Address"_s, app::twipsRect(3600, 720, 3375, 285), kEmailLength);
+        addBox(u"Friend's Email Address"_s, ui::twipsRect(3600, 720, 3375, 285), kEmailLength);
 
-    cmdSubmit = app::newPushButton(u"Refer A Friend &Now"_s, Frame2);
-    cmdSubmit->setFont(app::programFont(8.25, true));
-    placeBox(cmdSubmit, app::twipsRect(1920, 1080, 3375, 285));
-    app::setColour(cmdSubmit, QPalette::WindowText, Qt::black);
+    cmdSubmit = ui::newPushButton(u"Refer A Friend &Now"_s, Frame2);
+    cmdSubmit->setFont(ui::programFont(8.25, true));
+    placeBox(cmdSubmit, ui::twipsRect(1920, 1080, 3375, 285));
+    ui::setColour(cmdSubmit, QPalette::WindowText, Qt::black);
 
     // Lies outside the frame's visible part; it still carries a message with every referral.
     txtMessage = new QPlainTextEdit(u"Your Message\n"_s, Frame2);
@@ -172,7 +172,7 @@ void frmNagScreen2::buildReferralFrame()
     txtMessage->setTabChangesFocus(true);
     txtMessage->setProperty("placeholder", u"Your Message"_s);
     txtMessage->setAccessibleName(u"Your Message"_s);
-    txtMessage->setGeometry(app::twipsRect(4800, 3600, 1815, 495));
+    txtMessage->setGeometry(ui::twipsRect(4800, 3600, 1815, 495));
     txtMessage->installEventFilter(this);
     // A plain text box has no length of its own to keep to.
     connect(txtMessage, &QPlainTextEdit::textChanged, this, [this] {
@@ -187,7 +187,7 @@ void frmNagScreen2::buildReferralFrame()
 void frmNagScreen2::buildSoftwareFrame()
 {
     QGroupBox *frame6 =
-        addNavyFrame(this, u"Download Quellmoor Softwares"_s, app::twipsRect(7320, 120, 3735, 4575));
+        addNavyFrame(this, u"Download Quellmoor Softwares"_s, ui::twipsRect(7320, 120, 3735, 4575));
     auto *label3 = new QLabel(frame6);
     label3->setTextFormat(Qt::PlainText);
     label3->setWordWrap(true);
@@ -199,15 +199,15 @@ void frmNagScreen2::buildSoftwareFrame()
         u"welcoming as this one.\n\n"
         u"All of them are simple and easy to use, fun and informative. Try them for yourself, "
         u"and share what you discover with your friends and family."_s);
-    label3->setGeometry(app::twipsRect(120, 360, 3495, 3855));
-    app::setColour(label3, QPalette::WindowText, Qt::white);
-    app::fitLabelFont(label3, app::programFont(9.0));
+    label3->setGeometry(ui::twipsRect(120, 360, 3495, 3855));
+    ui::setColour(label3, QPalette::WindowText, Qt::white);
+    ui::fitLabelFont(label3, ui::programFont(9.0));
 
-    lblGoToHome = new app::LinkLabel(frame6);
+    lblGoToHome = new ui::LinkLabel(frame6);
     lblGoToHome->setText(u"Click Here To Visit Quellmoor Softwares"_s);
-    lblGoToHome->setGeometry(app::twipsRect(75, 4250, 3585, 210));
-    app::setColour(lblGoToHome, QPalette::WindowText, kYellow);
-    app::fitLabelFont(lblGoToHome, app::programFont(9.0, true, true));
+    lblGoToHome->setGeometry(ui::twipsRect(75, 4250, 3585, 210));
+    ui::setColour(lblGoToHome, QPalette::WindowText, kYellow);
+    ui::fitLabelFont(lblGoToHome, ui::programFont(9.0, true, true));
 }
 
 void frmNagScreen2::Form_Load()
@@ -215,20 +215,20 @@ void frmNagScreen2::Form_Load()
     setWindowTitle(u"Tarvelle v1.20"_s);
     lblNagScreen2Caption->setText(u"Tarvelle v1.20"_s);
     lblNagScreen2Caption->adjustSize();
-    setWindowIcon(app::programIcon());
+    setWindowIcon(ui::programIcon());
     m_picIcon->setPixmap(windowIcon().pixmap(m_picIcon->size()));
 
-    m_services.random.seed(app::seedFromClock(m_services.clock));
+    m_services.random.seed(services::seedFromClock(m_services.clock));
     m_promotion = std::min(static_cast<int>(m_services.random.next() * 4.0F), 3);
     Label2->setText(promotionText(m_promotion));
-    app::fitLabelFont(Label2, app::programFont(9.75, true));
+    ui::fitLabelFont(Label2, ui::programFont(9.75, true));
 
     if (const QScreen *where = screen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(where->availableGeometry().center());
         move(frame.topLeft());
     }
-    settings::MakeTopmost(this);
+    ui::MakeTopmost(this);
 }
 
 void frmNagScreen2::Check1_Click(bool ticked)
@@ -242,8 +242,8 @@ void frmNagScreen2::Check1_Click(bool ticked)
 
 void frmNagScreen2::refuse(const QString &message)
 {
-    m_services.messages.show({message, app::MessageBoxes::Icon::Critical,
-                              app::MessageBoxes::Buttons::Ok});
+    m_services.messages.show({message, services::MessageBoxes::Icon::Critical,
+                              services::MessageBoxes::Buttons::Ok});
 }
 
 void frmNagScreen2::cmdSubmit_Click()

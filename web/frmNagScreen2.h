@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/Services.h"
 #include "web/modTellAFriend.h"
 
 #include <QWidget>
@@ -12,11 +11,25 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 
-namespace app {
+namespace services {
+class Browser;
+class Clock;
+class MessageBoxes;
+class RandomGenerator;
+} // namespace services
+namespace ui {
 class LinkLabel;
 }
 
 namespace web {
+
+// What the exit screen asks of the outside world.
+struct ExitScreenServices {
+    services::Browser &browser;
+    services::MessageBoxes &messages;
+    services::Clock &clock;
+    services::RandomGenerator &random;
+};
 
 // The exit screen: the program's last window, with a word from the maker and a
 // refer-a-friend form. Closing it ends the program.
@@ -24,7 +37,7 @@ class frmNagScreen2 final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmNagScreen2(app::Services services, QWidget *parent = nullptr);
+    explicit frmNagScreen2(ExitScreenServices services, QWidget *parent = nullptr);
 
     // Caption and icon, one of the promotional texts, then shown above everything else.
     void Form_Load();
@@ -47,7 +60,7 @@ public:
     QLineEdit *txtFriendEmail;
     QPlainTextEdit *txtMessage;
     QPushButton *cmdSubmit;
-    app::LinkLabel *lblGoToHome;
+    ui::LinkLabel *lblGoToHome;
 
 Q_SIGNALS:
     // By the Exit button or the close box; the program ends.
@@ -66,7 +79,7 @@ private:
     void setTextOf(QObject *box, const QString &text);
     void refuse(const QString &message);
 
-    app::Services m_services;
+    ExitScreenServices m_services;
     Referral m_referral;
     int m_promotion = 0;
     QLabel *m_picIcon;

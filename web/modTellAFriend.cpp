@@ -1,6 +1,6 @@
 #include "web/modTellAFriend.h"
 
-#include "app/MessageBoxes.h"
+#include "services/MessageBoxes.h"
 #include "web/SitePages.h"
 
 using namespace Qt::StringLiterals;
@@ -73,10 +73,10 @@ QUrl referralAddress(const Referral &referral)
     return QUrl(address, QUrl::StrictMode);
 }
 
-void SendReferral(const Referral &referral, app::MessageBoxes &messages, Browser &browser)
+void SendReferral(const Referral &referral, services::MessageBoxes &messages, services::Browser &browser)
 {
     if (const std::optional<QString> refusal = referralRefusal(referral)) {
-        messages.show({*refusal, app::MessageBoxes::Icon::Critical, app::MessageBoxes::Buttons::Ok});
+        messages.show({*refusal, services::MessageBoxes::Icon::Critical, services::MessageBoxes::Buttons::Ok});
         return;
     }
     OpenAddress(browser, referralAddress(referral));

@@ -5,13 +5,13 @@
 
 #include <optional>
 
-namespace app {
+namespace services {
+class Browser;
 class MessageBoxes;
 }
 
 namespace web {
 
-class Browser;
 
 // What the exit screen's refer-a-friend form last submitted.
 struct Referral {
@@ -36,6 +36,6 @@ std::optional<QString> referralRefusal(const Referral &referral);
 QUrl referralAddress(const Referral &referral);
 
 // Checks the stored values and, when they are complete, opens the referral address.
-void SendReferral(const Referral &referral, app::MessageBoxes &messages, Browser &browser);
+void SendReferral(const Referral &referral, services::MessageBoxes &messages, services::Browser &browser);
 
 } // namespace web

@@ -81,7 +81,7 @@ void TestAccessibility::aboutWindow()
 void TestAccessibility::exitScreen()
 {
     ProgramDoubles world;
-    web::frmNagScreen2 screen(world.services());
+    web::frmNagScreen2 screen({world.browser, world.messages, world.clock, world.random});
     screen.Form_Load();
     QCOMPARE(silentControls(&screen), QStringList());
 }

@@ -1,6 +1,6 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "app/FittedLabel.h"
+#include "ui/FittedLabel.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
 #include "cards/Deck.h"
@@ -101,11 +101,11 @@ void TestCardPanel::everyCardsTextFitsItsBox()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     const app::CardPanel *panel = m_window->fraRune;
-    const QList<app::FittedLabel *> labels = {panel->lblCardName, panel->lblAlternativeName,
+    const QList<ui::FittedLabel *> labels = {panel->lblCardName, panel->lblAlternativeName,
                                               panel->lblKeywards, panel->lblCardDesc};
     for (int k = 1; k <= cards::kDeckSize; ++k) {
         m_window->ShowCard(k);
-        for (const app::FittedLabel *label : labels) {
+        for (const ui::FittedLabel *label : labels) {
             QVERIFY2(label->textFits(), qPrintable(u"card %1: %2"_s.arg(k).arg(label->text())));
             // Shrinking is a last resort, not a way to hide text.
             QVERIFY2(label->font().pointSizeF() >= 6.5, qPrintable(label->text()));

@@ -1,6 +1,6 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "app/FittedLabel.h"
+#include "ui/FittedLabel.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"

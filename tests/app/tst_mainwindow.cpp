@@ -1,10 +1,10 @@
 #include "app/CardPanel.h"
-#include "app/FittedLabel.h"
-#include "app/LinkLabel.h"
+#include "ui/FittedLabel.h"
+#include "ui/LinkLabel.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
-#include "settings/frmDisplay.h"
+#include "ui/frmDisplay.h"
 #include "web/frmNagScreen2.h"
 #include "settings/DateText.h"
 
@@ -21,7 +21,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using Message = app::MessageBoxes::Message;
+using Message = services::MessageBoxes::Message;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -106,12 +106,12 @@ void TestMainWindow::endsAtTheExitScreen()
 void TestMainWindow::exitAnsweredYes()
 {
     m_world->tray.added = true;
-    m_world->messages.answers = {app::MessageBoxes::Answer::Yes};
+    m_world->messages.answers = {services::MessageBoxes::Answer::Yes};
     QTest::mouseClick(window()->findChild<QPushButton *>(u"cmdExit"_s), Qt::LeftButton);
     QCOMPARE(m_world->messages.shown,
              (QList<Message>{{u"Are You Sure You Want To Quit Tarvelle?"_s,
-                              app::MessageBoxes::Icon::Exclamation,
-                              app::MessageBoxes::Buttons::YesNo}}));
+                              services::MessageBoxes::Icon::Exclamation,
+                              services::MessageBoxes::Buttons::YesNo}}));
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
     QCOMPARE(m_world->store.values.value(u"SystemTray"_s), u"False"_s);
     QVERIFY(!m_world->tray.added);
@@ -121,7 +121,7 @@ void TestMainWindow::exitAnsweredYes()
 void TestMainWindow::exitAnsweredNo()
 {
     window()->mnuSettings_Click();
-    m_world->messages.answers = {app::MessageBoxes::Answer::No};
+    m_world->messages.answers = {services::MessageBoxes::Answer::No};
     window()->cmdExit_Click();
     QCOMPARE(m_quits, 0);
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
@@ -132,7 +132,7 @@ void TestMainWindow::exitAnsweredNo()
 
 void TestMainWindow::fileExitAsksTheSameQuestion()
 {
-    m_world->messages.answers = {app::MessageBoxes::Answer::No};
+    m_world->messages.answers = {services::MessageBoxes::Answer::No};
     QAction *exit = menuAction(u"&File"_s, u"E&xit"_s);
     QVERIFY(exit);
     exit->trigger();
@@ -251,11 +251,11 @@ void TestMainWindow::trayStates()
     QVERIFY(!window()->iconHolder());
     m_world->tray.doubleClick();
     // The icon now comes from the holder, built on this first "Show" and never on screen.
-    const settings::frmDisplay *holder = window()->iconHolder();
+    const ui::frmDisplay *holder = window()->iconHolder();
     QVERIFY(holder);
     QCOMPARE(window()->windowIcon().cacheKey(),
-             holder->IMGIcon(settings::frmDisplay::kProgramIcon).cacheKey());
-    QVERIFY(!holder->IMGIcon(settings::frmDisplay::kProgramIcon).isNull());
+             holder->IMGIcon(ui::frmDisplay::kProgramIcon).cacheKey());
+    QVERIFY(!holder->IMGIcon(ui::frmDisplay::kProgramIcon).isNull());
     QVERIFY(window()->isVisible());
     QVERIFY(!window()->isMinimized());
     QVERIFY(!m_world->tray.added);
@@ -333,7 +333,7 @@ void TestMainWindow::startupEntryFailuresAreReported()
     QTest::mouseClick(panel->optRun, Qt::LeftButton);
     QCOMPARE(m_world->messages.shown,
              (QList<Message>{{u"Error 13 opening key\r\nPermission denied"_s,
-                              app::MessageBoxes::Icon::None, app::MessageBoxes::Buttons::Ok}}));
+                              services::MessageBoxes::Icon::None, services::MessageBoxes::Buttons::Ok}}));
     QVERIFY(panel->optRun->isChecked());
     QVERIFY(panel->chkSysTray->isEnabled());
     QVERIFY(m_world->startupList.entries.isEmpty());
@@ -410,7 +410,7 @@ void TestMainWindow::keyboardPressesButtonsAndNeverRestsOnALink()
     QTest::keyClick(window()->fraSettings()->cmdCalculateMoonPhase, Qt::Key_Enter);
     QVERIFY(window()->isCardPanelInFront());
     QVERIFY(!window()->isVisible());
-    m_world->messages.answers = {app::MessageBoxes::Answer::No};
+    m_world->messages.answers = {services::MessageBoxes::Answer::No};
     QTest::keyClick(window()->findChild<QPushButton *>(u"cmdExit"_s), Qt::Key_Return);
     QCOMPARE(m_world->messages.texts(), QStringList{u"Are You Sure You Want To Quit Tarvelle?"_s});
 }

@@ -1,5 +1,5 @@
 #include "app/CardPanel.h"
-#include "app/FittedLabel.h"
+#include "ui/FittedLabel.h"
 #include "app/SecondTicker.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
@@ -224,9 +224,9 @@ void TestSchedule::dateCheck()
                                             {u"SystemTray"_s, u"False"_s}}));
     } else {
         QCOMPARE(m_world->messages.shown,
-                 (QList<app::MessageBoxes::Message>{{u"Please Enter Correct Date !"_s,
-                                                     app::MessageBoxes::Icon::Information,
-                                                     app::MessageBoxes::Buttons::Ok}}));
+                 (QList<services::MessageBoxes::Message>{{u"Please Enter Correct Date !"_s,
+                                                     services::MessageBoxes::Icon::Information,
+                                                     services::MessageBoxes::Buttons::Ok}}));
         QVERIFY(m_world->store.writes.isEmpty());
     }
 }

@@ -1,9 +1,9 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "app/FittedLabel.h"
-#include "app/LinkLabel.h"
+#include "ui/FittedLabel.h"
+#include "ui/LinkLabel.h"
 #include "app/Program.h"
-#include "app/RandomGenerator.h"
+#include "services/RandomGenerator.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
 #include "settings/DateText.h"
@@ -166,9 +166,9 @@ void TestStartProgram::secondCopyIsRefusedUntouched()
     QCOMPARE(m_quits, 1);
     QCOMPARE(world.messages.shown.size(), 1);
     QCOMPARE(world.messages.shown.first(),
-             (app::MessageBoxes::Message{u"Application is already running"_s,
-                                         app::MessageBoxes::Icon::Information,
-                                         app::MessageBoxes::Buttons::Ok}));
+             (services::MessageBoxes::Message{u"Application is already running"_s,
+                                         services::MessageBoxes::Icon::Information,
+                                         services::MessageBoxes::Buttons::Ok}));
     QVERIFY(world.store.reads.isEmpty());
     QVERIFY(world.store.writes.isEmpty());
     QVERIFY(world.random.seeds.isEmpty());
@@ -296,7 +296,7 @@ void TestStartProgram::promotionPickIsFair()
 {
     ProgramDoubles world;
     world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
-    app::MersenneRandomGenerator random;
+    services::MersenneRandomGenerator random;
     app::Services services = world.services();
     app::Services realRandom{services.store, services.clock, random, services.messages,
                              services.tray, services.startupList, services.browser,
@@ -325,10 +325,10 @@ void TestStartProgram::updateQuestionComesFirstEvenAtLogOn()
     ProgramDoubles world;
     meetEveryLogOnCondition(world);
     world.store.values.insert(u"UpdateCheckStamp"_s, u"11/1/26"_s);
-    world.messages.answers = {app::MessageBoxes::Answer::Yes};
+    world.messages.answers = {services::MessageBoxes::Answer::Yes};
     bool trayWhileAsking = true;
     int storeWritesWhileAsking = -1;
-    world.messages.whileOpen = [&](const app::MessageBoxes::Message &) {
+    world.messages.whileOpen = [&](const services::MessageBoxes::Message &) {
         trayWhileAsking = world.tray.added;
         storeWritesWhileAsking = static_cast<int>(world.store.writes.size());
     };

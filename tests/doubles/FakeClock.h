@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/Clock.h"
+#include "services/Clock.h"
 
-class FakeClock final : public app::Clock {
+class FakeClock final : public services::Clock {
 public:
     explicit FakeClock(QDateTime start = QDateTime(QDate(2026, 12, 8), QTime(10, 15)))
         : current(std::move(start))

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/InstanceLock.h"
+#include "services/InstanceLock.h"
 
-class FakeInstanceLock final : public app::InstanceLock {
+class FakeInstanceLock final : public services::InstanceLock {
 public:
     bool acquire() override
     {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/TrayIcon.h"
+#include "services/TrayIcon.h"
 
 #include <QIcon>
 #include <QMenu>
 #include <QPointer>
 
 // A notification area the test switches on and off; it counts the icons it holds.
-class FakeTray final : public app::TrayIcon {
+class FakeTray final : public services::TrayIcon {
     Q_OBJECT
 
 public:

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "web/Browser.h"
+#include "services/Browser.h"
 
 #include <QList>
 #include <QUrl>
 
 #include <functional>
 
-class RecordingBrowser final : public web::Browser {
+class RecordingBrowser final : public services::Browser {
 public:
     void open(const QUrl &address) override
     {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "app/MessageBoxes.h"
+#include "services/MessageBoxes.h"
 
 #include <QList>
 
 #include <functional>
 
 // Remembers every message and answers from a script: Yes to questions unless told otherwise.
-class RecordingMessageBoxes final : public app::MessageBoxes {
+class RecordingMessageBoxes final : public services::MessageBoxes {
 public:
     Answer show(const Message &message) override
     {

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/RandomGenerator.h"
+#include "services/RandomGenerator.h"
 
 #include <QList>
 
 // Hands out the values it was given, in order, then repeats the last one.
-class ScriptedRandom final : public app::RandomGenerator {
+class ScriptedRandom final : public services::RandomGenerator {
 public:
     void seed(quint64 value) override { seeds.append(value); }
 

@@ -2,7 +2,7 @@
 // to the PNG named as the first argument, for looking the artwork over by eye. Runs headless
 // with QT_QPA_PLATFORM=offscreen.
 
-#include "app/ProgramIcon.h"
+#include "ui/ProgramIcon.h"
 #include "cards/CardFace.h"
 
 #include <QColor>
@@ -85,7 +85,7 @@ int paintIcons(QPainter &painter, int top)
 {
     painter.drawText(QPoint(kMargin, top + 16), u"Program icon"_s);
     top += kHeading;
-    const QIcon icon = app::programIcon();
+    const QIcon icon = ui::programIcon();
     int x = kMargin + kLabelWidth;
     for (const int size : kIconSizes) {
         const QPixmap pixmap = icon.pixmap(QSize(size, size));

@@ -1,4 +1,4 @@
-#include "app/LinkLabel.h"
+#include "ui/LinkLabel.h"
 #include "web/frmAbout.h"
 
 #include "RecordingBrowser.h"

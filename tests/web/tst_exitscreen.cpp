@@ -1,8 +1,11 @@
-#include "app/LinkLabel.h"
-#include "app/RandomGenerator.h"
+#include "ui/LinkLabel.h"
+#include "services/RandomGenerator.h"
 #include "web/frmNagScreen2.h"
 
-#include "ProgramDoubles.h"
+#include "FakeClock.h"
+#include "RecordingBrowser.h"
+#include "RecordingMessageBoxes.h"
+#include "ScriptedRandom.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -16,6 +19,16 @@
 #include <QUrlQuery>
 
 using namespace Qt::StringLiterals;
+
+// The exit screen's share of the outside world.
+struct ExitScreenWorld {
+    web::ExitScreenServices services() { return {browser, messages, clock, random}; }
+
+    FakeClock clock;
+    ScriptedRandom random;
+    RecordingMessageBoxes messages;
+    RecordingBrowser browser;
+};
 
 class TestExitScreen : public QObject {
     Q_OBJECT
@@ -42,13 +55,13 @@ private:
         box->setText(text);
     }
 
-    std::unique_ptr<ProgramDoubles> m_world;
+    std::unique_ptr<ExitScreenWorld> m_world;
     std::unique_ptr<web::frmNagScreen2> m_screen;
 };
 
 void TestExitScreen::init()
 {
-    m_world = std::make_unique<ProgramDoubles>();
+    m_world = std::make_unique<ExitScreenWorld>();
     m_world->random.values = {0.6F};
     m_screen = std::make_unique<web::frmNagScreen2>(m_world->services());
     m_screen->Form_Load();
@@ -84,11 +97,9 @@ void TestExitScreen::loadShowsItAboveEverything()
 
 void TestExitScreen::allFourTextsOverManyRuns()
 {
-    app::MersenneRandomGenerator random;
-    app::Services services = m_world->services();
-    const app::Services real{services.store, services.clock, random, services.messages,
-                             services.tray, services.startupList, services.browser,
-                             services.instanceLock};
+    services::MersenneRandomGenerator random;
+    const web::ExitScreenServices real{m_world->browser, m_world->messages, m_world->clock,
+                                       random};
     QSet<int> seen;
     for (int run = 0; run < 60; ++run) {
         m_world->clock.current = m_world->clock.current.addMSecs(1237);
@@ -137,9 +148,9 @@ void TestExitScreen::spaceIsRefusedInAddresses()
         QTest::keyClicks(box, u"ab c"_s);
         QCOMPARE(box->text(), u"abc"_s);
         QCOMPARE(m_world->messages.shown,
-                 (QList<app::MessageBoxes::Message>{{u"Email Address Cannot Contain Space"_s,
-                                                     app::MessageBoxes::Icon::Critical,
-                                                     app::MessageBoxes::Buttons::Ok}}));
+                 (QList<services::MessageBoxes::Message>{{u"Email Address Cannot Contain Space"_s,
+                                                     services::MessageBoxes::Icon::Critical,
+                                                     services::MessageBoxes::Buttons::Ok}}));
         QCOMPARE(QApplication::focusWidget(), box);
         box->clear();
         box->insert(u"pasted text"_s); // only typing is checked

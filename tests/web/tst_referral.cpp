@@ -187,9 +187,9 @@ void TestReferral::completeReferralOpensOnce()
     incomplete.friendName = u"Friend's Name"_s;
     web::SendReferral(incomplete, messages, browser);
     QCOMPARE(messages.shown,
-             (QList<app::MessageBoxes::Message>{{u"Please Enter Your Friend's Name"_s,
-                                                 app::MessageBoxes::Icon::Critical,
-                                                 app::MessageBoxes::Buttons::Ok}}));
+             (QList<services::MessageBoxes::Message>{{u"Please Enter Your Friend's Name"_s,
+                                                 services::MessageBoxes::Icon::Critical,
+                                                 services::MessageBoxes::Buttons::Ok}}));
     QCOMPARE(browser.opened.size(), 1);
 }
 

@@ -8,7 +8,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using Answer = app::MessageBoxes::Answer;
+using Answer = services::MessageBoxes::Answer;
 
 class TestUpdateReminder : public QObject {
     Q_OBJECT
@@ -79,10 +79,10 @@ void TestUpdateReminder::window()
         QVERIFY(m_store.writes.isEmpty());
     if (asks) {
         QCOMPARE(m_messages.shown.first(),
-                 (app::MessageBoxes::Message{
+                 (services::MessageBoxes::Message{
                      u"There maybe an update to this software available\rDo you want to check for "
                      u"an update?"_s,
-                     app::MessageBoxes::Icon::Information, app::MessageBoxes::Buttons::YesNo}));
+                     services::MessageBoxes::Icon::Information, services::MessageBoxes::Buttons::YesNo}));
         // Answered today: the next start on the same day asks nothing.
         check();
         QCOMPARE(m_messages.shown.size(), 1);

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QObject>
+
+class QIcon;
+class QMenu;
+class QSystemTrayIcon;
+
+namespace services {
+
+// The program's one icon in the notification area. It only reports what the user does with it.
+class TrayIcon : public QObject {
+    Q_OBJECT
+
+public:
+    using QObject::QObject;
+
+    // Adding an icon that is already there leaves the one icon.
+    virtual void add(const QIcon &icon, const QString &toolTip) = 0;
+    virtual void remove() = 0;
+    virtual bool isAdded() const = 0;
+    // Whether a notification area exists on this desktop right now.
+    virtual bool isAvailable() const = 0;
+    // Shown on the icon's context request.
+    virtual void setMenu(QMenu *menu) = 0;
+
+Q_SIGNALS:
+    void doubleClicked();
+    // A notification area came or went; isAvailable() says which.
+    void availabilityChanged();
+};
+
+class SystemTrayIcon final : public TrayIcon {
+    Q_OBJECT
+
+public:
+    explicit SystemTrayIcon(QObject *parent = nullptr);
+    ~SystemTrayIcon() override;
+
+    void add(const QIcon &icon, const QString &toolTip) override;
+    void remove() override;
+    bool isAdded() const override;
+    bool isAvailable() const override;
+    void setMenu(QMenu *menu) override;
+
+private:
+    QSystemTrayIcon *icon();
+    void watchAvailability();
+
+    QSystemTrayIcon *m_icon = nullptr;
+    QMenu *m_menu = nullptr;
+};
+
+} // namespace services
