@@ -20,7 +20,6 @@ namespace {
 constexpr qreal kHeadingPoints = 8.25;
 constexpr qreal kTextPoints = 8.25;
 constexpr qreal kNamePoints = 9.0;
-const QColor kPurple(128, 0, 128);
 
 void addOutline(QWidget *parent, const QRect &geometry)
 {
@@ -61,7 +60,7 @@ CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"
 
     lblCardName = new ui::FittedLabel(ui::programFont(kNamePoints, true, true), false, this);
     lblCardName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColour(lblCardName, QPalette::WindowText, kPurple);
+    ui::setColour(lblCardName, QPalette::WindowText, ui::colours::Purple);
     lblCardName->setGeometry(ui::twipsRect(120, 3240, 1785, 210));
 
     addHeading(this, u"Favorable Time Period"_s, ui::twipsRect(2280, 360, 0, 0).topLeft());

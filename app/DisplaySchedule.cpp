@@ -65,4 +65,33 @@ bool isDisplayTime(const settings::SettingsStore &store, QTime now)
            && *second == now.second();
 }
 
+CardForTheDay cardForTheDay(settings::SettingsStore &store, QDate today)
+{
+    if (isFirstRun(store)) {
+        writeFirstRunValues(store, today);
+        return {true, std::nullopt};
+    }
+    const std::optional<int> stored = storedCard(store);
+    // A stored card that is none of the deck is replaced, as a due one is.
+    if (takeDueCard(store, today) || !stored)
+        return {false, std::nullopt};
+    return {false, stored};
+}
+
+Tick tickAt(settings::SettingsStore &store, const QDateTime &now)
+{
+    if (!isDisplayTime(store, now.time()))
+        return {};
+    return {true, takeDueCard(store, now.date())};
+}
+
+bool isDateAccepted(int monthEntry, int dayEntry)
+{
+    const bool february = monthEntry == 1 && (dayEntry == 29 || dayEntry == 30);
+    const bool thirtyDays =
+        (monthEntry == 3 || monthEntry == 5 || monthEntry == 8 || monthEntry == 10)
+        && dayEntry == 30;
+    return !february && !thirtyDays;
+}
+
 } // namespace app::schedule

@@ -34,4 +34,24 @@ std::optional<int> timeListEntry(const QString &text, int entries);
 // its list never matches.
 bool isDisplayTime(const settings::SettingsStore &store, QTime now);
 
+// What a start shows: after a first run (whose values are then stored) a new card; otherwise
+// the stored card again, or a new one when one is due (the due date then moves on).
+struct CardForTheDay {
+    bool firstRun = false;
+    std::optional<int> keep; // the stored card to show again; none: draw a new one
+};
+CardForTheDay cardForTheDay(settings::SettingsStore &store, QDate today);
+
+// What a tick does: nothing, or bring the window up, drawing a new card first when one is due
+// (the due date then moves on).
+struct Tick {
+    bool show = false;
+    bool draw = false;
+};
+Tick tickAt(settings::SettingsStore &store, const QDateTime &now);
+
+// The hidden date lists' check, by list positions (month 0 = January, day 0 = the 1st):
+// refuses the 30th and 31st of February and the 31st of a thirty-day month.
+bool isDateAccepted(int monthEntry, int dayEntry);
+
 } // namespace app::schedule

@@ -21,7 +21,6 @@ namespace app {
 
 namespace {
 
-const QColor kPurple(128, 0, 128);
 
 void addOutline(QWidget *parent, const QRect &geometry)
 {
@@ -76,7 +75,7 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
 
     auto *label1 = new ui::FittedLabel(ui::programFont(9.0, true), true, this);
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColour(label1, QPalette::WindowText, kPurple);
+    ui::setColour(label1, QPalette::WindowText, ui::colours::Purple);
     label1->setGeometry(ui::twipsRect(480, 600, 6120, 735));
     label1->setFittedText(u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
                           u"and other display settings here."_s);

@@ -10,10 +10,12 @@
 #include "ui/LinkLabel.h"
 #include "services/MessageBoxes.h"
 #include "ui/ProgramIcon.h"
+#include "ui/ProgramWindow.h"
 #include "ui/PushButton.h"
 #include "services/RandomGenerator.h"
 #include "app/SecondTicker.h"
 #include "app/SettingsPanel.h"
+#include "app/WindowPresence.h"
 #include "services/TrayIcon.h"
 #include "ui/Typeface.h"
 #include "cards/CardDraw.h"
@@ -49,62 +51,21 @@ namespace app {
 
 namespace {
 
+// 7110 x 7200 twips under the menu bar.
 constexpr QSize kClientSize{474, 480};
-constexpr int kTrayPollMs = 250;
-const QColor kDarkRed(192, 0, 0);
-
-ui::LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colour,
-                        const QRect &geometry, Qt::Alignment alignment)
-{
-    auto *label = new ui::LinkLabel(parent);
-    label->setText(text);
-    label->setWordWrap(true);
-    label->setAlignment(alignment);
-    label->setGeometry(geometry);
-    ui::fitLabelFont(label, ui::programFont(8.25, true));
-    ui::setColour(label, QPalette::WindowText, colour);
-    return label;
-}
-
-QComboBox *addHiddenList(QWidget *parent, const QStringList &entries, const QRect &geometry)
-{
-    auto *list = new QComboBox(parent);
-    list->addItems(entries);
-    list->setGeometry(geometry);
-    list->setCurrentIndex(0);
-    // They lie below the window's edge and nobody may reach them.
-    list->setVisible(false);
-    return list;
-}
-
-QStringList numberTexts(int first, int last)
-{
-    QStringList texts;
-    for (int n = first; n <= last; ++n)
-        texts.append(QString::number(n));
-    return texts;
-}
-
-QStringList monthNames()
-{
-    // The list's entries are fixed English names, whatever the desktop's language.
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QStringList names;
-    for (int month = 1; month <= 12; ++month)
-        names.append(english.standaloneMonthName(month, QLocale::LongFormat));
-    return names;
-}
 
 } // namespace
 
 frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
-    : QMainWindow(parent), m_services(services), m_launch(std::move(launch))
+    : QMainWindow(parent), m_services(services), m_launch(std::move(launch)),
+      m_choices(PanelChoices::Outside{m_services.store, m_services.startupList,
+                                      m_services.messages, m_launch.appName,
+                                      m_launch.executablePath},
+                this)
 {
-    setWindowTitle(u"Tarvelle v1.20"_s);
+    setWindowTitle(ui::programCaption());
     setWindowRole(u"main"_s);
-    // The close box is the only control on the title bar.
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    ui::giveCloseBoxOnly(this);
 
     auto *client = new QWidget(this);
     client->setFixedSize(kClientSize);
@@ -123,81 +84,14 @@ frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     m_timer1 = new SecondTicker(m_services.clock, this);
-    m_trayWait = new QTimer(this);
-    m_trayWait->setInterval(kTrayPollMs);
+    m_presence = new WindowPresence(*this, m_services.tray, m_launch.trayWait);
+    m_presence->setBeforeShowing([this] { keepFocusOffLinks(); });
     connectHandlers();
 }
 
 frmMain::~frmMain()
 {
     m_services.tray.setMenu(nullptr);
-}
-
-void frmMain::buildFormLevel(QWidget *client)
-{
-    Label61 = addPromotion(client,
-                           u"Talk about your cards with friends on the Quellmoor discussion board: "
-                           u"click here to visit us!"_s,
-                           kDarkRed, ui::twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
-
-    auto *cmdExit = ui::newPushButton(u"&Exit"_s, client);
-    cmdExit->setObjectName(u"cmdExit"_s);
-    cmdExit->setFont(ui::programFont(9.0, true));
-    cmdExit->setGeometry(ui::twipsRect(60, 6000, 7005, 495));
-    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-
-    auto *frame5 = new QFrame(client);
-    frame5->setFrameShape(QFrame::Box);
-    ui::setColour(frame5, QPalette::Window, Qt::white);
-    frame5->setGeometry(ui::twipsRect(-120, 6480, 7245, 855));
-    const QRect promotion = ui::twipsRect(240, 120, 6945, 615);
-    lblCobrand = addPromotion(
-        frame5,
-        u"Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
-        u"your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
-        u"co-branding."_s,
-        Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
-    lblFullBrand = addPromotion(
-        frame5,
-        u"Home Business Opportunity. Start your own Internet business and make money online. Get "
-        u"this software fully branded for your website. Click here for more details."_s,
-        Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
-    bringPromotionToFront(true);
-
-    cboDate = addHiddenList(client, numberTexts(1, 31), ui::twipsRect(2640, 7560, 900, 315));
-    cboMonth = addHiddenList(client, monthNames(), ui::twipsRect(3840, 7560, 1380, 315));
-    cboYear = addHiddenList(client, numberTexts(1901, 2050), ui::twipsRect(5400, 7560, 1020, 315));
-}
-
-void frmMain::buildMenus()
-{
-    QMenu *file = menuBar()->addMenu(u"&File"_s);
-    file->addAction(u"Show &Cartomancy Card"_s, this, &frmMain::cmdCalculateMoonPhase_Click);
-    file->addSeparator();
-    file->addAction(u"E&xit"_s, this, &frmMain::cmdExit_Click);
-
-    QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
-    tools->addAction(u"&Settings"_s, this, &frmMain::mnuSettings_Click);
-
-    QMenu *help = menuBar()->addMenu(u"&Help"_s);
-    help->addAction(u"&Online Help"_s, this, [this] { openPage(web::pages::HelpWebPage); });
-    help->addAction(u"&Visit Us Online"_s, this, [this] { openPage(web::pages::HomePage); });
-    help->addSeparator();
-    help->addAction(u"Check for Software &Update"_s, this,
-                    [this] { openPage(web::pages::DownloadWebPage); });
-    help->addSeparator();
-    mnuAbout = help->addAction(u"&About Software"_s, this, &frmMain::mnuAbout_Click);
-
-    menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(web::pages::Donate); });
-
-    mnuPopUp = new QMenu(this);
-    mnuPop = mnuPopUp->addAction(u"Show"_s, this, &frmMain::mnuPop_Click);
-    QFont bold = mnuPop->font();
-    bold.setBold(true);
-    mnuPop->setFont(bold);
-    mnuPopUp->setDefaultAction(mnuPop);
-    mnuExit1 = mnuPopUp->addAction(u"Exit"_s, this, &frmMain::mnuExit1_Click);
-    m_services.tray.setMenu(mnuPopUp);
 }
 
 void frmMain::connectHandlers()
@@ -208,10 +102,8 @@ void frmMain::connectHandlers()
     connect(lblFullBrand, &ui::LinkLabel::clicked, this,
             [this] { openPage(web::pages::FullyBranded); });
     connect(&m_services.tray, &services::TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
-    connect(&m_services.tray, &services::TrayIcon::availabilityChanged, this,
-            &frmMain::trayAvailabilityChanged);
     connect(m_timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
-    connect(m_trayWait, &QTimer::timeout, this, &frmMain::waitForTray);
+    connect(&m_choices, &PanelChoices::changed, this, &frmMain::showChoicesOnPanel);
 }
 
 SettingsPanel *frmMain::fraSettings()
@@ -233,23 +125,21 @@ void frmMain::connectSettingsPanel()
             &frmMain::cmdCalculateMoonPhase_Click);
     connect(panel->optRun, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            selectOption(true);
+            m_choices.selectOption(true);
     });
     connect(panel->optDontRun, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
-            selectOption(false);
+            m_choices.selectOption(false);
     });
-    connect(panel->chkSysTray, &QCheckBox::toggled, this, &frmMain::setTrayTicked);
+    connect(panel->chkSysTray, &QCheckBox::toggled, &m_choices, &PanelChoices::setTrayTicked);
     // Only a pick by the user stores a time; setting the lists from the store writes nothing.
-    connect(panel->cboHour, &QComboBox::activated, this, [this, panel](int entry) {
-        pickTime(&PanelChoices::hour, panel->cboHour, entry, settings::keys::Hour);
-    });
-    connect(panel->cboMinute, &QComboBox::activated, this, [this, panel](int entry) {
-        pickTime(&PanelChoices::minute, panel->cboMinute, entry, settings::keys::Minute);
-    });
-    connect(panel->cboSecond, &QComboBox::activated, this, [this, panel](int entry) {
-        pickTime(&PanelChoices::second, panel->cboSecond, entry, settings::keys::Second);
-    });
+    const auto pickIn = [this](QComboBox *list, PanelChoices::TimeList which) {
+        connect(list, &QComboBox::activated, this,
+                [this, which](int entry) { m_choices.pickTime(which, entry); });
+    };
+    pickIn(panel->cboHour, PanelChoices::TimeList::Hour);
+    pickIn(panel->cboMinute, PanelChoices::TimeList::Minute);
+    pickIn(panel->cboSecond, PanelChoices::TimeList::Second);
 }
 
 void frmMain::showChoicesOnPanel()
@@ -261,29 +151,14 @@ void frmMain::showChoicesOnPanel()
     const QSignalBlocker run(panel->optRun);
     const QSignalBlocker dontRun(panel->optDontRun);
     const QSignalBlocker tray(panel->chkSysTray);
-    (m_choices.runAtStartUp ? panel->optRun : panel->optDontRun)->setChecked(true);
-    panel->chkSysTray->setChecked(m_choices.trayTicked);
-    panel->chkSysTray->setEnabled(m_choices.trayEnabled);
-    panel->cboHour->setCurrentIndex(m_choices.hour);
-    panel->cboMinute->setCurrentIndex(m_choices.minute);
-    panel->cboSecond->setCurrentIndex(m_choices.second);
-    if (m_choices.card)
-        panel->picCard2->setCard(*m_choices.card);
-}
-
-void frmMain::setTrayTicked(bool ticked)
-{
-    if (ticked == m_choices.trayTicked)
-        return;
-    m_choices.trayTicked = ticked;
-    showChoicesOnPanel();
-    chkSysTray_Click(ticked);
-}
-
-void frmMain::setTrayEnabled(bool enabled)
-{
-    m_choices.trayEnabled = enabled;
-    showChoicesOnPanel();
+    (m_choices.runAtStartUp() ? panel->optRun : panel->optDontRun)->setChecked(true);
+    panel->chkSysTray->setChecked(m_choices.trayTicked());
+    panel->chkSysTray->setEnabled(m_choices.trayEnabled());
+    panel->cboHour->setCurrentIndex(m_choices.entry(PanelChoices::TimeList::Hour));
+    panel->cboMinute->setCurrentIndex(m_choices.entry(PanelChoices::TimeList::Minute));
+    panel->cboSecond->setCurrentIndex(m_choices.entry(PanelChoices::TimeList::Second));
+    if (m_cardOnShow)
+        panel->picCard2->setCard(*m_cardOnShow);
 }
 
 void frmMain::Form_Load()
@@ -297,18 +172,16 @@ void frmMain::Form_Load()
                              m_services.browser);
 
     if (HasStartupEntry()) {
-        selectOption(true);
-        setTrayTicked(settings::isExactlyTrue(
-            m_services.store.ReadSetting(settings::keys::RunAtSysTray, u"False"_s)));
+        m_choices.selectOption(true);
+        m_choices.setTrayTicked(settings::isExactlyTrue(
+            m_services.store.ReadSetting(settings::keys::RunAtSysTray,
+                                         settings::keys::whenAbsent(settings::keys::RunAtSysTray))));
     }
     // Otherwise "Don't run at start-up" is already selected, as it is from the start.
 
     const bool startedAtLogOn = m_launch.arguments.join(u' ').contains("/STARTUP"_L1);
-    if (m_choices.trayTicked && startedAtLogOn) {
-        m_waitingForLogOnTray = true;
-        SendToTray();
-        m_waitingForLogOnTray = false;
-    }
+    if (m_choices.trayTicked() && startedAtLogOn)
+        m_presence->sendToTray(true);
 
     showCardForTheDay();
     firstRun.reset();
@@ -318,28 +191,25 @@ void frmMain::Form_Load()
 
 void frmMain::showCardForTheDay()
 {
-    settings::SettingsStore &store = m_services.store;
-    const QDate today = m_services.clock.today();
-    if (schedule::isFirstRun(store)) {
-        m_choices.hour = m_choices.minute = m_choices.second = 0;
-        schedule::writeFirstRunValues(store, today);
-        ShowRandomCard();
-        bringSettingsPanelToFront();
-        return;
-    }
-    const std::optional<int> stored = schedule::storedCard(store);
-    if (schedule::takeDueCard(store, today) || !stored)
-        ShowRandomCard();
+    const schedule::CardForTheDay choice =
+        schedule::cardForTheDay(m_services.store, m_services.clock.today());
+    if (choice.keep)
+        ShowCard(*choice.keep);
     else
-        ShowCard(*stored);
-    bringCardPanelToFront();
+        ShowRandomCard();
+    if (choice.firstRun) {
+        m_choices.showFirstEntries();
+        bringSettingsPanelToFront();
+    } else {
+        bringCardPanelToFront();
+    }
 }
 
 void frmMain::ShowCard(int index)
 {
     const cards::Card shown = cards::card(index);
     fraRune->picCard->setCard(index);
-    m_choices.card = index;
+    m_cardOnShow = index;
     if (m_settingsPanel)
         m_settingsPanel->picCard2->setCard(index);
     fraRune->lblCardName->setFittedText(shown.name);
@@ -394,166 +264,58 @@ void frmMain::bringPromotionToFront(bool coBrand)
     front->raise();
 }
 
-void frmMain::SendToTray()
+bool frmMain::isInTray() const
 {
-    ui::useProgramIconForWindows();
-    m_services.tray.add(ui::programIcon(), u"Recent"_s);
-    m_inTray = true;
-    if (m_services.tray.isAvailable()) {
-        hide();
-    } else if (m_waitingForLogOnTray) {
-        // Never shown yet; the panel may still be on its way.
-        m_trayWaitClock.start();
-        m_trayWait->start();
-    } else {
-        // Without a notification area a hidden window could never be reached again.
-        minimiseToTaskBar();
-    }
+    return m_presence->isInTray();
 }
 
 bool frmMain::isWaitingForTray() const
 {
-    return m_trayWait->isActive();
-}
-
-void frmMain::waitForTray()
-{
-    if (m_services.tray.isAvailable()) {
-        m_trayWait->stop();
-        return;
-    }
-    if (m_trayWaitClock.elapsed() >= m_launch.trayWait.count()) {
-        m_trayWait->stop();
-        if (m_inTray)
-            minimiseToTaskBar();
-    }
-}
-
-// A tray host that goes away (a panel crashing or restarting) would leave the program with no
-// way back; the task bar takes over until a tray returns.
-void frmMain::trayAvailabilityChanged()
-{
-    if (!m_inTray || m_trayWait->isActive())
-        return;
-    if (!m_services.tray.isAvailable())
-        minimiseToTaskBar();
-    else if (isVisible())
-        hide();
-}
-
-void frmMain::RemoveTrayIcon()
-{
-    m_services.tray.remove();
-}
-
-void frmMain::mnuPop_Click()
-{
-    m_trayWait->stop();
-    const bool firstTime = !m_everPainted;
-    keepFocusOffLinks();
-    show();
-    showNormal();
-    if (!m_iconHolder)
-        m_iconHolder = std::make_unique<ui::frmDisplay>();
-    setWindowIcon(m_iconHolder->IMGIcon(ui::frmDisplay::kProgramIcon));
-    centreOnScreen();
-    if (firstTime)
-        afterFirstPaint([this] { centreOnScreen(); });
-    RemoveTrayIcon();
-    m_inTray = false;
-    raise();
-    activateWindow();
+    return m_presence->isWaitingForTray();
 }
 
 void frmMain::showCentred()
 {
-    placeForFirstShowing();
-    show();
-}
-
-// Whichever way the window first comes up, it comes up in the middle of the screen.
-void frmMain::placeForFirstShowing()
-{
-    keepFocusOffLinks();
-    if (m_everPainted || m_placedForFirstShowing)
-        return;
-    m_placedForFirstShowing = true;
-    // Sized first, so that it maps in the middle and does not jump there after its first paint.
-    layout()->activate();
-    centreOnScreen();
-    // The window manager's frame is known only once the window is on screen.
-    afterFirstPaint([this] { centreOnScreen(); });
-}
-
-void frmMain::minimiseToTaskBar()
-{
-    if (m_everPainted) {
-        showMinimized();
-        return;
-    }
-    // A window that was never on screen does not minimise: map it first.
-    placeForFirstShowing();
-    show();
-    afterFirstPaint([this] {
-        centreOnScreen();
-        showMinimized();
-    });
-}
-
-void frmMain::afterFirstPaint(std::function<void()> action)
-{
-    if (m_everPainted)
-        QTimer::singleShot(0, this, std::move(action));
-    else
-        m_afterFirstPaint = std::move(action);
-}
-
-bool frmMain::event(QEvent *event)
-{
-    const bool handled = QMainWindow::event(event);
-    if (event->type() == QEvent::Paint && !m_everPainted) {
-        m_everPainted = true;
-        // Drawn once the window is on screen, not before.
-        QTimer::singleShot(0, this, &ui::useProgramIconForWindows);
-        if (m_afterFirstPaint)
-            QTimer::singleShot(0, this, std::exchange(m_afterFirstPaint, nullptr));
-    }
-    return handled;
+    m_presence->showCentred();
 }
 
 void frmMain::centreOnScreen()
 {
-    const QScreen *where = screen();
-    if (!where)
-        return;
-    QRect frame = frameGeometry();
-    frame.moveCenter(where->availableGeometry().center());
-    move(frame.topLeft());
+    m_presence->centreOnScreen();
+}
+
+void frmMain::SendToTray()
+{
+    m_presence->sendToTray();
+}
+
+void frmMain::RemoveTrayIcon()
+{
+    m_presence->removeTrayIcon();
+}
+
+void frmMain::mnuPop_Click()
+{
+    if (!m_iconHolder)
+        m_iconHolder = std::make_unique<ui::frmDisplay>();
+    setWindowIcon(m_iconHolder->IMGIcon(ui::frmDisplay::kProgramIcon));
+    m_presence->showFromTray();
 }
 
 void frmMain::Timer1_Timer()
 {
-    const QDateTime now = m_services.clock.now();
-    if (!schedule::isDisplayTime(m_services.store, now.time()))
+    const schedule::Tick tick = schedule::tickAt(m_services.store, m_services.clock.now());
+    if (!tick.show)
         return;
-    if (schedule::takeDueCard(m_services.store, now.date()))
+    if (tick.draw)
         ShowRandomCard();
     // The tray icon stays; which panel is in front does not change.
-    m_trayWait->stop();
-    m_inTray = false;
-    placeForFirstShowing();
-    showNormal();
-    raise();
-    activateWindow();
+    m_presence->showAtDisplayTime();
 }
 
 bool frmMain::isChosenDateAccepted()
 {
-    const int month = cboMonth->currentIndex();
-    const int day = cboDate->currentIndex();
-    const bool february = month == 1 && (day == 29 || day == 30);
-    const bool thirtyDays = (month == 3 || month == 5 || month == 8 || month == 10) && day == 30;
-    if (!february && !thirtyDays)
+    if (schedule::isDateAccepted(cboMonth->currentIndex(), cboDate->currentIndex()))
         return true;
     m_services.messages.show({u"Please Enter Correct Date !"_s, services::MessageBoxes::Icon::Information,
                               services::MessageBoxes::Buttons::Ok});
@@ -621,7 +383,7 @@ void frmMain::unload()
     m_unloaded = true;
     RemoveTrayIcon();
     m_timer1->stop();
-    m_trayWait->stop();
+    m_presence->stop();
     hide();
     Q_EMIT unloaded();
 }
@@ -636,95 +398,49 @@ void frmMain::endSession()
     m_services.store.commitPending();
     RemoveTrayIcon();
     m_timer1->stop();
-    m_trayWait->stop();
+    m_presence->stop();
     hide();
 }
 
 void frmMain::SaveSettings()
 {
-    settings::SaveSettings(m_services.store, {m_choices.runAtStartUp, m_choices.trayTicked});
+    m_choices.SaveSettings();
 }
 
 void frmMain::LoadSettings()
 {
-    const settings::StoredPanel stored = settings::LoadSettings(m_services.store);
-    setTrayTicked(stored.startAtSystemTray);
-    selectOption(stored.runAtStartUp);
-    // A time that is no entry of its list leaves the list as it is.
-    const auto setEntry = [](int &entry, const QString &text, int entries) {
-        if (const std::optional<int> found = schedule::timeListEntry(text, entries))
-            entry = *found;
-    };
-    setEntry(m_choices.hour, stored.hour, schedule::kHourEntries);
-    setEntry(m_choices.minute, stored.minute, schedule::kMinuteEntries);
-    setEntry(m_choices.second, stored.second, schedule::kSecondEntries);
-    showChoicesOnPanel();
-}
-
-// Selecting an option always runs its handler, even when it is already selected, so the
-// start-up entry and the tray box always end as the choice says.
-void frmMain::selectOption(bool runAtStartUp)
-{
-    m_choices.runAtStartUp = runAtStartUp;
-    showChoicesOnPanel();
-    if (runAtStartUp)
-        optRun_Click();
-    else
-        optDontRun_Click();
+    m_choices.LoadSettings();
 }
 
 void frmMain::optRun_Click()
 {
-    UpdateStartupEntry(true);
-    setTrayEnabled(true);
+    m_choices.optRun_Click();
 }
 
 void frmMain::optDontRun_Click()
 {
-    UpdateStartupEntry(false);
-    setTrayEnabled(false);
-    setTrayTicked(false);
+    m_choices.optDontRun_Click();
 }
 
 void frmMain::chkSysTray_Click(bool ticked)
 {
-    m_services.store.WriteSetting(settings::keys::RunAtSysTray, settings::booleanText(ticked));
+    m_choices.chkSysTray_Click(ticked);
 }
 
 bool frmMain::HasStartupEntry()
 {
-    return m_services.startupList.contains(m_launch.appName);
+    return m_choices.HasStartupEntry();
 }
 
 void frmMain::UpdateStartupEntry(bool runAtStartUp)
 {
-    using Failure = settings::StartupList::Failure;
-    const std::optional<Failure> failure =
-        runAtStartUp ? m_services.startupList.write(m_launch.appName, m_launch.executablePath)
-                     : m_services.startupList.remove(m_launch.appName);
-    // Whether a removal took effect is not examined; only a folder we cannot open is reported.
-    if (!failure || (!runAtStartUp && failure->stage == Failure::Stage::Setting))
-        return;
-    const QString what = failure->stage == Failure::Stage::Opening ? u" opening key"_s
-                                                                    : u" setting key"_s;
-    m_services.messages.show({u"Error "_s + QString::number(failure->code) + what + "\r\n"_L1
-                                  + failure->description,
-                              services::MessageBoxes::Icon::None, services::MessageBoxes::Buttons::Ok});
+    m_choices.UpdateStartupEntry(runAtStartUp);
 }
 
 void frmMain::mnuAbout_Click()
 {
     web::frmAbout about(m_services.browser);
     about.exec();
-}
-
-void frmMain::pickTime(int PanelChoices::*field, QComboBox *list, int entry,
-                       const QString &key)
-{
-    if (entry < 0)
-        return;
-    m_choices.*field = entry;
-    m_services.store.WriteSetting(key, list->itemText(entry));
 }
 
 void frmMain::openPage(QLatin1String pageKey)

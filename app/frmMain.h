@@ -1,11 +1,10 @@
 #pragma once
 
+#include "app/PanelChoices.h"
 #include "app/Services.h"
 
-#include <QElapsedTimer>
 #include <QMainWindow>
 
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,7 +12,6 @@ class QAction;
 class QComboBox;
 class QMenu;
 class QStackedWidget;
-class QTimer;
 
 namespace ui {
 class frmDisplay;
@@ -25,6 +23,7 @@ namespace app {
 class CardPanel;
 class SecondTicker;
 class SettingsPanel;
+class WindowPresence;
 
 // The main window: the card for the day, the settings, the daily display and the tray.
 class frmMain final : public QMainWindow {
@@ -37,7 +36,7 @@ public:
     // Runs once, before the window is first shown.
     void Form_Load();
     // Whether the load left the program waiting in the notification area.
-    bool isInTray() const { return m_inTray; }
+    bool isInTray() const;
     // A start at log-on without a tray yet gives the panel a few seconds to appear.
     bool isWaitingForTray() const;
 
@@ -98,7 +97,6 @@ public:
     QMenu *mnuPopUp;
     QAction *mnuPop;
     QAction *mnuExit1;
-    QAction *mnuAbout;
     // Built on the first "Show" from the tray.
     const ui::frmDisplay *iconHolder() const { return m_iconHolder.get(); }
 
@@ -108,54 +106,28 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool event(QEvent *event) override;
 
 private:
     void buildMenus();
     void buildFormLevel(QWidget *client);
     void connectHandlers();
-    void showCardForTheDay();
-    void selectOption(bool runAtStartUp);
-    void waitForTray();
-    void trayAvailabilityChanged();
-    void minimiseToTaskBar();
-    void placeForFirstShowing();
-    void keepFocusOffLinks();
-    void afterFirstPaint(std::function<void()> action);
-    void openPage(QLatin1String pageKey);
-    // What the settings panel shows, whether or not it is built yet.
-    struct PanelChoices {
-        bool runAtStartUp = false;
-        bool trayTicked = false;
-        bool trayEnabled = false;
-        // Entries of the hour, minute and second lists; -1 for none.
-        int hour = -1;
-        int minute = -1;
-        int second = -1;
-        std::optional<int> card;
-    };
-
-    void setTrayTicked(bool ticked);
-    void setTrayEnabled(bool enabled);
-    void showChoicesOnPanel();
     void connectSettingsPanel();
-    void pickTime(int PanelChoices::*field, QComboBox *list, int entry, const QString &key);
+    void showChoicesOnPanel();
+    void showCardForTheDay();
+    void keepFocusOffLinks();
+    void openPage(QLatin1String pageKey);
 
     Services m_services;
     LaunchInfo m_launch;
+    PanelChoices m_choices;
     QStackedWidget *m_panels;
     SettingsPanel *m_settingsPanel = nullptr;
-    PanelChoices m_choices;
+    // Shown on the settings panel too, once it is built.
+    std::optional<int> m_cardOnShow;
     SecondTicker *m_timer1;
-    QTimer *m_trayWait;
-    QElapsedTimer m_trayWaitClock;
-    bool m_waitingForLogOnTray = false;
-    bool m_inTray = false;
+    WindowPresence *m_presence;
     bool m_unloaded = false;
     std::unique_ptr<ui::frmDisplay> m_iconHolder;
-    bool m_everPainted = false;
-    bool m_placedForFirstShowing = false;
-    std::function<void()> m_afterFirstPaint;
 };
 
 } // namespace app

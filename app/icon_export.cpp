@@ -1,4 +1,5 @@
-// Writes the program icon as PNG files of the sizes an icon theme holds, one folder per size.
+// Writes the program icon as PNG files of the sizes given (the build lists those an icon theme
+// holds), one folder per size.
 
 #include "ui/ProgramIcon.h"
 
@@ -12,12 +13,17 @@
 int main(int argc, char *argv[])
 {
     QGuiApplication application(argc, argv);
-    if (argc < 2) {
-        std::fputs("usage: tarvelle_icon_export OUTPUT-FOLDER\n", stderr);
+    if (argc < 3) {
+        std::fputs("usage: tarvelle_icon_export OUTPUT-FOLDER SIZE...\n", stderr);
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int arg = 2; arg < argc; ++arg) {
+        const int size = QByteArray(argv[arg]).toInt();
+        if (size <= 0) {
+            std::fprintf(stderr, "not a size: %s\n", argv[arg]);
+            return 2;
+        }
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);

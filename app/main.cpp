@@ -27,7 +27,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const QString name = QString::fromLocal8Bit(argc > 0 ? argv[0] : "Tarvelle");
+    const QString name = QString::fromLocal8Bit(argc > 0 ? argv[0] : TARVELLE_NAME);
     switch (app::parseCommandLine(arguments)) {
     case app::CommandLineAction::Run:
         return std::nullopt;

@@ -13,6 +13,9 @@ namespace services {
 
 namespace {
 
+// Boxes have no title of their own: they carry the program's name.
+const QString kTitle = QStringLiteral(TARVELLE_NAME);
+
 QMessageBox::Icon dialogIcon(MessageBoxes::Icon icon)
 {
     switch (icon) {
@@ -71,10 +74,10 @@ MessageBoxes::Answer DialogMessageBoxes::show(const Message &message)
     QWidget *owner = ownerWindow();
     std::unique_ptr<QMessageBox> box;
     if (question)
-        box = std::make_unique<QuestionBox>(dialogIcon(message.icon), u"Tarvelle"_s, text,
+        box = std::make_unique<QuestionBox>(dialogIcon(message.icon), kTitle, text,
                                             QMessageBox::Yes | QMessageBox::No, owner);
     else
-        box = std::make_unique<QMessageBox>(dialogIcon(message.icon), u"Tarvelle"_s, text,
+        box = std::make_unique<QMessageBox>(dialogIcon(message.icon), kTitle, text,
                                             QMessageBox::Ok, owner);
     if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box->setWindowFlag(Qt::WindowStaysOnTopHint, true);

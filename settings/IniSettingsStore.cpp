@@ -69,7 +69,7 @@ QString IniSettingsStore::executableAppName()
     // Under a path that is not valid in the locale's encoding Qt reports no path at all; a
     // nameless store, lock and start-up entry would serve nobody.
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
-    return name.isEmpty() ? u"Tarvelle"_s : name;
+    return name.isEmpty() ? QStringLiteral(TARVELLE_NAME) : name;
 }
 
 // True when every later change to the file will be heard of.

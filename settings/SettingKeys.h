@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <array>
+
 // The keys of the [Settings] section. Their spelling is part of every user's stored file.
 // Literal QStrings: reading a key every second then allocates nothing.
 namespace settings::keys {
@@ -15,5 +18,31 @@ inline const QString AutorunStartUp = QStringLiteral("AutorunStartUp");
 inline const QString SystemTray = QStringLiteral("SystemTray");
 inline const QString RunAtSysTray = QStringLiteral("RunAtSysTray");
 inline const QString UpdateCheckStamp = QStringLiteral("UpdateCheckStamp");
+
+struct Key {
+    const QString &name;
+    // What the key reads as while it is absent.
+    QString whenAbsent;
+};
+
+// Every key of the section, with what it reads as while absent.
+inline const std::array<Key, 9> table{{
+    {Hour, {}},
+    {Minute, {}},
+    {Second, {}},
+    {Card, {}},
+    {Date, {}},
+    {AutorunStartUp, QStringLiteral("False")},
+    {SystemTray, QStringLiteral("False")},
+    {RunAtSysTray, QStringLiteral("False")},
+    {UpdateCheckStamp, {}},
+}};
+
+inline QString whenAbsent(const QString &key)
+{
+    const auto found = std::find_if(table.begin(), table.end(),
+                                    [&key](const Key &known) { return known.name == key; });
+    return found == table.end() ? QString() : found->whenAbsent;
+}
 
 } // namespace settings::keys

@@ -5,6 +5,7 @@
 #include "ui/Geometry.h"
 #include "ui/LinkLabel.h"
 #include "ui/ProgramIcon.h"
+#include "ui/ProgramWindow.h"
 #include "ui/Typeface.h"
 #include "web/SitePages.h"
 
@@ -18,7 +19,6 @@ namespace web {
 
 namespace {
 
-const QColor kDarkRed(192, 0, 0);
 
 QLabel *addText(QWidget *parent, const QString &text, const QFont &font, const QRect &geometry)
 {
@@ -37,7 +37,7 @@ ui::LinkLabel *addLink(QWidget *parent, const QString &text, const QRect &geomet
     link->setText(text);
     link->setGeometry(geometry);
     ui::fitLabelFont(link, ui::programFont(8.25, true, true));
-    ui::setColour(link, QPalette::WindowText, kDarkRed);
+    ui::setColour(link, QPalette::WindowText, ui::colours::DarkRed);
     return link;
 }
 
@@ -45,10 +45,9 @@ ui::LinkLabel *addLink(QWidget *parent, const QString &text, const QRect &geomet
 
 frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(u"Tarvelle v1.20"_s);
+    setWindowTitle(ui::programCaption());
     setWindowRole(u"about"_s);
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    ui::giveCloseBoxOnly(this);
     setWindowIcon(ui::programIcon());
     setFixedSize(ui::twipsRect(0, 0, 6105, 3780).size());
     ui::setColour(this, QPalette::Window, Qt::white);
@@ -56,9 +55,9 @@ frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent
     auto *picIcon = new QLabel(this);
     picIcon->setPixmap(windowIcon().pixmap(32, 32));
     picIcon->setGeometry(ui::twipsRect(120, 150, 480, 480));
-    picIcon->setAccessibleName(u"Tarvelle"_s);
+    picIcon->setAccessibleName(QStringLiteral(TARVELLE_NAME));
 
-    QLabel *label2 = addText(this, u"Tarvelle v1.20"_s, ui::programFont(9.75, true),
+    QLabel *label2 = addText(this, ui::programCaption(), ui::programFont(9.75, true),
                              ui::twipsRect(720, 240, 3000, 240));
     label2->setWordWrap(false);
     ui::setColour(label2, QPalette::Window, QColor(255, 192, 192));

@@ -8,6 +8,7 @@
 #include "ui/LinkLabel.h"
 #include "services/MessageBoxes.h"
 #include "ui/ProgramIcon.h"
+#include "ui/ProgramWindow.h"
 #include "ui/PushButton.h"
 #include "services/RandomGenerator.h"
 #include "ui/Typeface.h"
@@ -33,9 +34,6 @@ namespace web {
 
 namespace {
 
-const QColor kNavy(0, 0, 128);
-const QColor kDarkBlue(0, 0, 192);
-const QColor kYellow(255, 255, 0);
 
 // Generous for what people type, and small enough that the address, even with every character
 // encoded as UTF-8 in nine bytes, stays far inside what a launched browser's argument may hold.
@@ -61,7 +59,7 @@ QGroupBox *addNavyFrame(QWidget *parent, const QString &caption, const QRect &ge
 {
     auto *frame = new QGroupBox(caption, parent);
     frame->setFont(ui::programFont(9.75, true));
-    ui::setColour(frame, QPalette::Window, kNavy);
+    ui::setColour(frame, QPalette::Window, ui::colours::Navy);
     ui::setColour(frame, QPalette::WindowText, Qt::white);
     frame->setGeometry(geometry);
     return frame;
@@ -83,10 +81,9 @@ QString frmNagScreen2::promotionText(int number)
 }
 
 frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_services(services)
+    : QWidget(parent, Qt::Window), m_services(services)
 {
+    ui::giveCloseBoxOnly(this);
     setWindowRole(u"exit-screen"_s);
     setFixedSize(ui::twipsRect(0, 0, 11115, 4725).size());
     ui::setColour(this, QPalette::Window, Qt::white);
@@ -94,7 +91,7 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
 
     m_picIcon = new QLabel(this);
     m_picIcon->setGeometry(ui::twipsRect(360, 120, 540, 540));
-    m_picIcon->setAccessibleName(u"Tarvelle"_s);
+    m_picIcon->setAccessibleName(QStringLiteral(TARVELLE_NAME));
 
     lblNagScreen2Caption = new QLabel(this);
     QFont captionFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -110,7 +107,7 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
 
     Check1 = new QCheckBox(u"Click Here To Visit "_s + SiteHostName() + u" Now"_s, this);
     Check1->setFont(ui::programFont(14.25));
-    ui::setColour(Check1, QPalette::WindowText, kDarkBlue);
+    ui::setColour(Check1, QPalette::WindowText, ui::colours::DarkBlue);
     Check1->setCursor(ui::pointingHandCursor());
     Check1->setGeometry(ui::twipsRect(30, 2040, 7185, 555));
     // The caption must fit in any desktop font.
@@ -206,14 +203,14 @@ void frmNagScreen2::buildSoftwareFrame()
     lblGoToHome = new ui::LinkLabel(frame6);
     lblGoToHome->setText(u"Click Here To Visit Quellmoor Softwares"_s);
     lblGoToHome->setGeometry(ui::twipsRect(75, 4250, 3585, 210));
-    ui::setColour(lblGoToHome, QPalette::WindowText, kYellow);
+    ui::setColour(lblGoToHome, QPalette::WindowText, ui::colours::Yellow);
     ui::fitLabelFont(lblGoToHome, ui::programFont(9.0, true, true));
 }
 
 void frmNagScreen2::Form_Load()
 {
-    setWindowTitle(u"Tarvelle v1.20"_s);
-    lblNagScreen2Caption->setText(u"Tarvelle v1.20"_s);
+    setWindowTitle(ui::programCaption());
+    lblNagScreen2Caption->setText(ui::programCaption());
     lblNagScreen2Caption->adjustSize();
     setWindowIcon(ui::programIcon());
     m_picIcon->setPixmap(windowIcon().pixmap(m_picIcon->size()));
@@ -223,11 +220,7 @@ void frmNagScreen2::Form_Load()
     Label2->setText(promotionText(m_promotion));
     ui::fitLabelFont(Label2, ui::programFont(9.75, true));
 
-    if (const QScreen *where = screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(where->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    ui::centreOnScreen(this);
     ui::MakeTopmost(this);
 }
 

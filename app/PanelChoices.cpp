@@ -1,0 +1,135 @@
+#include "app/PanelChoices.h"
+
+#include "app/DisplaySchedule.h"
+#include "services/MessageBoxes.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingValues.h"
+#include "settings/SettingsStore.h"
+#include "settings/StartupList.h"
+#include "settings/modMoonPhase.h"
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+namespace {
+
+const QString &timeKey(PanelChoices::TimeList list)
+{
+    switch (list) {
+    case PanelChoices::TimeList::Hour: return settings::keys::Hour;
+    case PanelChoices::TimeList::Minute: return settings::keys::Minute;
+    case PanelChoices::TimeList::Second: break;
+    }
+    return settings::keys::Second;
+}
+
+} // namespace
+
+PanelChoices::PanelChoices(Outside outside, QObject *parent)
+    : QObject(parent), m_outside(std::move(outside))
+{
+}
+
+void PanelChoices::selectOption(bool runAtStartUp)
+{
+    m_runAtStartUp = runAtStartUp;
+    Q_EMIT changed();
+    if (runAtStartUp)
+        optRun_Click();
+    else
+        optDontRun_Click();
+}
+
+void PanelChoices::setTrayTicked(bool ticked)
+{
+    if (ticked == m_trayTicked)
+        return;
+    m_trayTicked = ticked;
+    Q_EMIT changed();
+    chkSysTray_Click(ticked);
+}
+
+void PanelChoices::setTrayEnabled(bool enabled)
+{
+    m_trayEnabled = enabled;
+    Q_EMIT changed();
+}
+
+void PanelChoices::pickTime(TimeList list, int entry)
+{
+    if (entry < 0)
+        return;
+    m_entries[static_cast<std::size_t>(list)] = entry;
+    // The lists' entries are the plain numbers from 0, the same texts the store holds.
+    m_outside.store.WriteSetting(timeKey(list), settings::integerText(entry));
+}
+
+void PanelChoices::showFirstEntries()
+{
+    m_entries = {0, 0, 0};
+    Q_EMIT changed();
+}
+
+void PanelChoices::optRun_Click()
+{
+    UpdateStartupEntry(true);
+    setTrayEnabled(true);
+}
+
+void PanelChoices::optDontRun_Click()
+{
+    UpdateStartupEntry(false);
+    setTrayEnabled(false);
+    setTrayTicked(false);
+}
+
+void PanelChoices::chkSysTray_Click(bool ticked)
+{
+    m_outside.store.WriteSetting(settings::keys::RunAtSysTray, settings::booleanText(ticked));
+}
+
+bool PanelChoices::HasStartupEntry()
+{
+    return m_outside.startupList.contains(m_outside.appName);
+}
+
+void PanelChoices::UpdateStartupEntry(bool runAtStartUp)
+{
+    using Failure = settings::StartupList::Failure;
+    const std::optional<Failure> failure =
+        runAtStartUp ? m_outside.startupList.write(m_outside.appName, m_outside.executablePath)
+                     : m_outside.startupList.remove(m_outside.appName);
+    // Whether a removal took effect is not examined; only a folder we cannot open is reported.
+    if (!failure || (!runAtStartUp && failure->stage == Failure::Stage::Setting))
+        return;
+    const QString what =
+        failure->stage == Failure::Stage::Opening ? u" opening key"_s : u" setting key"_s;
+    m_outside.messages.show({u"Error "_s + QString::number(failure->code) + what + "\r\n"_L1
+                                 + failure->description,
+                             services::MessageBoxes::Icon::None,
+                             services::MessageBoxes::Buttons::Ok});
+}
+
+void PanelChoices::SaveSettings()
+{
+    settings::SaveSettings(m_outside.store, {m_runAtStartUp, m_trayTicked});
+}
+
+void PanelChoices::LoadSettings()
+{
+    const settings::StoredPanel stored = settings::LoadSettings(m_outside.store);
+    setTrayTicked(stored.startAtSystemTray);
+    selectOption(stored.runAtStartUp);
+    // A time that is no entry of its list leaves the list as it is.
+    const auto setEntry = [this](TimeList list, const QString &text, int entries) {
+        if (const std::optional<int> found = schedule::timeListEntry(text, entries))
+            m_entries[static_cast<std::size_t>(list)] = *found;
+    };
+    setEntry(TimeList::Hour, stored.hour, schedule::kHourEntries);
+    setEntry(TimeList::Minute, stored.minute, schedule::kMinuteEntries);
+    setEntry(TimeList::Second, stored.second, schedule::kSecondEntries);
+    Q_EMIT changed();
+}
+
+} // namespace app

@@ -1,0 +1,185 @@
+#include "app/WindowPresence.h"
+
+#include "services/TrayIcon.h"
+#include "ui/ProgramIcon.h"
+#include "ui/ProgramWindow.h"
+
+#include <QEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QTimer>
+#include <QWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace app {
+
+namespace {
+
+constexpr int kTrayPollMs = 250;
+
+} // namespace
+
+WindowPresence::WindowPresence(QWidget &window, services::TrayIcon &tray,
+                               std::chrono::milliseconds logOnTrayWait)
+    : QObject(&window), m_window(window), m_tray(tray), m_logOnTrayWait(logOnTrayWait),
+      m_trayWait(new QTimer(this))
+{
+    m_trayWait->setInterval(kTrayPollMs);
+    connect(m_trayWait, &QTimer::timeout, this, &WindowPresence::waitForTray);
+    connect(&m_tray, &services::TrayIcon::availabilityChanged, this,
+            &WindowPresence::trayAvailabilityChanged);
+    m_window.installEventFilter(this);
+}
+
+void WindowPresence::sendToTray(bool atLogOn)
+{
+    ui::useProgramIconForWindows();
+    m_tray.add(ui::programIcon(), u"Recent"_s);
+    m_inTray = true;
+    if (m_tray.isAvailable()) {
+        m_window.hide();
+    } else if (atLogOn) {
+        // Never shown yet; the panel may still be on its way.
+        m_trayWaitClock.start();
+        m_trayWait->start();
+    } else {
+        // Without a notification area a hidden window could never be reached again.
+        minimiseToTaskBar();
+    }
+}
+
+bool WindowPresence::isWaitingForTray() const
+{
+    return m_trayWait->isActive();
+}
+
+void WindowPresence::waitForTray()
+{
+    if (m_tray.isAvailable()) {
+        m_trayWait->stop();
+        return;
+    }
+    if (m_trayWaitClock.elapsed() >= m_logOnTrayWait.count()) {
+        m_trayWait->stop();
+        if (m_inTray)
+            minimiseToTaskBar();
+    }
+}
+
+// A tray host that goes away (a panel crashing or restarting) would leave the program with no
+// way back; the task bar takes over until a tray returns.
+void WindowPresence::trayAvailabilityChanged()
+{
+    if (!m_inTray || m_trayWait->isActive())
+        return;
+    if (!m_tray.isAvailable())
+        minimiseToTaskBar();
+    else if (m_window.isVisible())
+        m_window.hide();
+}
+
+void WindowPresence::removeTrayIcon()
+{
+    m_tray.remove();
+}
+
+void WindowPresence::showCentred()
+{
+    placeForFirstShowing();
+    m_window.show();
+}
+
+void WindowPresence::showFromTray()
+{
+    m_trayWait->stop();
+    const bool firstTime = !m_everPainted;
+    prepareShowing();
+    m_window.show();
+    m_window.showNormal();
+    centreOnScreen();
+    if (firstTime)
+        afterFirstPaint([this] { centreOnScreen(); });
+    removeTrayIcon();
+    m_inTray = false;
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+void WindowPresence::showAtDisplayTime()
+{
+    m_trayWait->stop();
+    m_inTray = false;
+    placeForFirstShowing();
+    m_window.showNormal();
+    m_window.raise();
+    m_window.activateWindow();
+}
+
+void WindowPresence::stop()
+{
+    m_trayWait->stop();
+}
+
+void WindowPresence::prepareShowing()
+{
+    if (m_beforeShowing)
+        m_beforeShowing();
+}
+
+// Whichever way the window first comes up, it comes up in the middle of the screen.
+void WindowPresence::placeForFirstShowing()
+{
+    prepareShowing();
+    if (m_everPainted || m_placedForFirstShowing)
+        return;
+    m_placedForFirstShowing = true;
+    // Sized first, so that it maps in the middle and does not jump there after its first paint.
+    if (QLayout *layout = m_window.layout())
+        layout->activate();
+    centreOnScreen();
+    // The window manager's frame is known only once the window is on screen.
+    afterFirstPaint([this] { centreOnScreen(); });
+}
+
+void WindowPresence::minimiseToTaskBar()
+{
+    if (m_everPainted) {
+        m_window.showMinimized();
+        return;
+    }
+    // A window that was never on screen does not minimise: map it first.
+    placeForFirstShowing();
+    m_window.show();
+    afterFirstPaint([this] {
+        centreOnScreen();
+        m_window.showMinimized();
+    });
+}
+
+void WindowPresence::afterFirstPaint(std::function<void()> action)
+{
+    if (m_everPainted)
+        QTimer::singleShot(0, this, std::move(action));
+    else
+        m_afterFirstPaint = std::move(action);
+}
+
+bool WindowPresence::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == &m_window && event->type() == QEvent::Paint && !m_everPainted) {
+        m_everPainted = true;
+        // Drawn once the window is on screen, not before.
+        QTimer::singleShot(0, this, &ui::useProgramIconForWindows);
+        if (m_afterFirstPaint)
+            QTimer::singleShot(0, this, std::exchange(m_afterFirstPaint, nullptr));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void WindowPresence::centreOnScreen()
+{
+    ui::centreOnScreen(&m_window);
+}
+
+} // namespace app

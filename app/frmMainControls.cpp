@@ -1,0 +1,138 @@
+#include "app/frmMain.h"
+
+#include "ui/Colours.h"
+#include "ui/FittedLabel.h"
+#include "ui/Geometry.h"
+#include "ui/LinkLabel.h"
+#include "ui/PushButton.h"
+#include "ui/Typeface.h"
+#include "services/TrayIcon.h"
+#include "web/SitePages.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+// The main window's own controls and its menus; the panels are built by their own classes.
+namespace app {
+
+namespace {
+
+
+ui::LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colour,
+                        const QRect &geometry, Qt::Alignment alignment)
+{
+    auto *label = new ui::LinkLabel(parent);
+    label->setText(text);
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    ui::fitLabelFont(label, ui::programFont(8.25, true));
+    ui::setColour(label, QPalette::WindowText, colour);
+    return label;
+}
+
+QComboBox *addHiddenList(QWidget *parent, const QStringList &entries, const QRect &geometry)
+{
+    auto *list = new QComboBox(parent);
+    list->addItems(entries);
+    list->setGeometry(geometry);
+    list->setCurrentIndex(0);
+    // They lie below the window's edge and nobody may reach them.
+    list->setVisible(false);
+    return list;
+}
+
+QStringList numberTexts(int first, int last)
+{
+    QStringList texts;
+    for (int n = first; n <= last; ++n)
+        texts.append(QString::number(n));
+    return texts;
+}
+
+QStringList monthNames()
+{
+    // The list's entries are fixed English names, whatever the desktop's language.
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QStringList names;
+    for (int month = 1; month <= 12; ++month)
+        names.append(english.standaloneMonthName(month, QLocale::LongFormat));
+    return names;
+}
+
+} // namespace
+
+void frmMain::buildFormLevel(QWidget *client)
+{
+    Label61 = addPromotion(client,
+                           u"Talk about your cards with friends on the Quellmoor discussion board: "
+                           u"click here to visit us!"_s,
+                           ui::colours::DarkRed, ui::twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
+
+    auto *cmdExit = ui::newPushButton(u"&Exit"_s, client);
+    cmdExit->setObjectName(u"cmdExit"_s);
+    cmdExit->setFont(ui::programFont(9.0, true));
+    cmdExit->setGeometry(ui::twipsRect(60, 6000, 7005, 495));
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+
+    auto *frame5 = new QFrame(client);
+    frame5->setFrameShape(QFrame::Box);
+    ui::setColour(frame5, QPalette::Window, Qt::white);
+    frame5->setGeometry(ui::twipsRect(-120, 6480, 7245, 855));
+    const QRect promotion = ui::twipsRect(240, 120, 6945, 615);
+    lblCobrand = addPromotion(
+        frame5,
+        u"Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
+        u"your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
+        u"co-branding."_s,
+        Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
+    lblFullBrand = addPromotion(
+        frame5,
+        u"Home Business Opportunity. Start your own Internet business and make money online. Get "
+        u"this software fully branded for your website. Click here for more details."_s,
+        Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
+    bringPromotionToFront(true);
+
+    cboDate = addHiddenList(client, numberTexts(1, 31), ui::twipsRect(2640, 7560, 900, 315));
+    cboMonth = addHiddenList(client, monthNames(), ui::twipsRect(3840, 7560, 1380, 315));
+    cboYear = addHiddenList(client, numberTexts(1901, 2050), ui::twipsRect(5400, 7560, 1020, 315));
+}
+
+void frmMain::buildMenus()
+{
+    QMenu *file = menuBar()->addMenu(u"&File"_s);
+    file->addAction(u"Show &Cartomancy Card"_s, this, &frmMain::cmdCalculateMoonPhase_Click);
+    file->addSeparator();
+    file->addAction(u"E&xit"_s, this, &frmMain::cmdExit_Click);
+
+    QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
+    tools->addAction(u"&Settings"_s, this, &frmMain::mnuSettings_Click);
+
+    QMenu *help = menuBar()->addMenu(u"&Help"_s);
+    help->addAction(u"&Online Help"_s, this, [this] { openPage(web::pages::HelpWebPage); });
+    help->addAction(u"&Visit Us Online"_s, this, [this] { openPage(web::pages::HomePage); });
+    help->addSeparator();
+    help->addAction(u"Check for Software &Update"_s, this,
+                    [this] { openPage(web::pages::DownloadWebPage); });
+    help->addSeparator();
+    help->addAction(u"&About Software"_s, this, &frmMain::mnuAbout_Click);
+
+    menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(web::pages::Donate); });
+
+    mnuPopUp = new QMenu(this);
+    mnuPop = mnuPopUp->addAction(u"Show"_s, this, &frmMain::mnuPop_Click);
+    QFont bold = mnuPop->font();
+    bold.setBold(true);
+    mnuPop->setFont(bold);
+    mnuPopUp->setDefaultAction(mnuPop);
+    mnuExit1 = mnuPopUp->addAction(u"Exit"_s, this, &frmMain::mnuExit1_Click);
+    m_services.tray.setMenu(mnuPopUp);
+}
+
+} // namespace app

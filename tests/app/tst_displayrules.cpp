@@ -1,0 +1,138 @@
+// The daily rules and the settings panel's choices on their own, without a window.
+
+#include "app/DisplaySchedule.h"
+#include "app/PanelChoices.h"
+#include "settings/DateText.h"
+
+#include "MemorySettingsStore.h"
+#include "MemoryStartupList.h"
+#include "RecordingMessageBoxes.h"
+
+#include <QLocale>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using Writes = QList<std::pair<QString, QString>>;
+namespace schedule = app::schedule;
+
+class TestDisplayRules : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { QLocale::setDefault(QLocale(u"en_GB"_s)); }
+    void cardForTheDayAtEachStart();
+    void ticksShowTheWindowOnlyAtTheChosenSecond();
+    void hiddenDateCheck();
+    void choicesKeepTheStartupEntryAndTrayBoxInStep();
+
+private:
+    static QString text(QDate date) { return settings::dateToText(date, QLocale()); }
+    const QDate m_today{2026, 12, 8};
+};
+
+void TestDisplayRules::cardForTheDayAtEachStart()
+{
+    MemorySettingsStore store;
+    // A first run stores its values together, today as the due date, and draws.
+    schedule::CardForTheDay start = schedule::cardForTheDay(store, m_today);
+    QVERIFY(start.firstRun);
+    QVERIFY(!start.keep);
+    QCOMPARE(store.together.size(), 1);
+    QCOMPARE(store.writes, (Writes{{u"Date"_s, text(m_today)}, {u"Hour"_s, u"7"_s},
+                                   {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
+                                   {u"Card"_s, u"1"_s}}));
+
+    // The same day again: the due date has come, so a new card and tomorrow's date.
+    store.writes.clear();
+    start = schedule::cardForTheDay(store, m_today);
+    QVERIFY(!start.firstRun);
+    QVERIFY(!start.keep);
+    QCOMPARE(store.writes, (Writes{{u"Date"_s, text(m_today.addDays(1))}}));
+
+    // Until then the stored card stays, and nothing is written.
+    store.values.insert(u"Card"_s, u"30"_s);
+    store.writes.clear();
+    start = schedule::cardForTheDay(store, m_today);
+    QCOMPARE(start.keep, std::optional<int>(30));
+    QVERIFY(store.writes.isEmpty());
+
+    // A card that is none of the deck, or a due date beyond tomorrow, draws anew.
+    for (const auto &[key, value] : {std::pair{u"Card"_s, u"53"_s},
+                                     std::pair{u"Date"_s, text(m_today.addDays(9))}}) {
+        MemorySettingsStore odd;
+        odd.values = store.values;
+        odd.values.insert(key, value);
+        QVERIFY(!schedule::cardForTheDay(odd, m_today).keep);
+    }
+}
+
+void TestDisplayRules::ticksShowTheWindowOnlyAtTheChosenSecond()
+{
+    MemorySettingsStore store;
+    store.values = {{u"Hour"_s, u"23"_s}, {u"Minute"_s, u"59"_s}, {u"Second"_s, u"59"_s},
+                    {u"Card"_s, u"4"_s}, {u"Date"_s, text(m_today)}};
+    const auto at = [this](int h, int m, int s) { return QDateTime(m_today, QTime(h, m, s)); };
+    for (const QDateTime &near : {at(23, 59, 58), at(23, 58, 59), at(22, 59, 59), at(0, 0, 0)})
+        QVERIFY(!schedule::tickAt(store, near).show);
+    QVERIFY(store.writes.isEmpty());
+
+    // Due at 23:59:59: a new card, due again the next day, which begins a second later.
+    schedule::Tick tick = schedule::tickAt(store, at(23, 59, 59));
+    QVERIFY(tick.show && tick.draw);
+    QCOMPARE(store.values.value(u"Date"_s), text(m_today.addDays(1)));
+    // The same second again (a clock set back) shows the window but draws nothing more.
+    tick = schedule::tickAt(store, at(23, 59, 59));
+    QVERIFY(tick.show && !tick.draw);
+
+    // A time that is no entry of its list never matches.
+    store.values.insert(u"Second"_s, u"60"_s);
+    QVERIFY(!schedule::tickAt(store, at(23, 59, 59)).show);
+}
+
+void TestDisplayRules::hiddenDateCheck()
+{
+    QVERIFY(schedule::isDateAccepted(0, 0));  // 1 January
+    QVERIFY(schedule::isDateAccepted(1, 28)); // 29 February, whatever the year
+    QVERIFY(!schedule::isDateAccepted(1, 29));
+    QVERIFY(!schedule::isDateAccepted(1, 30));
+    for (const int thirtyDays : {3, 5, 8, 10}) {
+        QVERIFY(schedule::isDateAccepted(thirtyDays, 29));
+        QVERIFY(!schedule::isDateAccepted(thirtyDays, 30));
+    }
+    QVERIFY(schedule::isDateAccepted(11, 30)); // 31 December
+}
+
+void TestDisplayRules::choicesKeepTheStartupEntryAndTrayBoxInStep()
+{
+    MemorySettingsStore store;
+    MemoryStartupList startupList;
+    RecordingMessageBoxes messages;
+    app::PanelChoices choices({store, startupList, messages, u"Tarvelle"_s, u"/opt/Tarvelle"_s});
+    int changes = 0;
+    connect(&choices, &app::PanelChoices::changed, this, [&changes] { ++changes; });
+
+    choices.selectOption(true);
+    QCOMPARE(startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle"_s);
+    QVERIFY(choices.trayEnabled());
+    choices.setTrayTicked(true);
+    QCOMPARE(store.values.value(u"RunAtSysTray"_s), u"True"_s);
+    // Setting the state the box has runs nothing.
+    store.writes.clear();
+    choices.setTrayTicked(true);
+    QVERIFY(store.writes.isEmpty());
+
+    // "Don't run" removes the entry, disables the box and clears it, which is stored.
+    choices.selectOption(false);
+    QVERIFY(startupList.entries.isEmpty());
+    QVERIFY(!choices.trayEnabled());
+    QVERIFY(!choices.trayTicked());
+    QCOMPARE(store.values.value(u"RunAtSysTray"_s), u"False"_s);
+    choices.pickTime(app::PanelChoices::TimeList::Minute, 13);
+    QCOMPARE(store.values.value(u"Minute"_s), u"13"_s);
+    QCOMPARE(choices.entry(app::PanelChoices::TimeList::Minute), 13);
+    QVERIFY(changes > 0);
+    QVERIFY(messages.shown.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestDisplayRules)
+#include "tst_displayrules.moc"

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// What every window of the program has in common, said once.
+
+// The program's name and version as its windows' captions show them: "Tarvelle v1.20".
+QString programCaption();
+
+// A window of fixed size whose title bar holds the close box alone.
+void giveCloseBoxOnly(QWidget *window);
+
+// Moves `window` so that its frame, title bar included, is centred on its screen's work area.
+void centreOnScreen(QWidget *window);
+
+} // namespace ui
