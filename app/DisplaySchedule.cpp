@@ -56,6 +56,34 @@ std::optional<int> storedCard(const settings::SettingsStore &store)
     return index;
 }
 
+std::optional<QDateTime> nextDisplayAfter(const settings::SettingsStore &store,
+                                          const QDateTime &now)
+{
+    const auto hour = timeListEntry(store.ReadSetting(settings::keys::Hour), kHourEntries);
+    const auto minute = timeListEntry(store.ReadSetting(settings::keys::Minute), kMinuteEntries);
+    const auto second = timeListEntry(store.ReadSetting(settings::keys::Second), kSecondEntries);
+    if (!hour || !minute || !second)
+        return std::nullopt;
+    const QTime at(*hour, *minute, *second);
+    const qint64 current = now.toSecsSinceEpoch();
+    std::optional<QDateTime> first;
+    const QDate today = now.toLocalTime().date();
+    for (int day = -1; day <= 2; ++day) {
+        const QDate date = today.addDays(day);
+        const QDateTime plain(date, at, Qt::LocalTime);
+        // An hour that a clock change repeats holds the time twice, an hour apart.
+        for (const QDateTime &candidate : {plain.addSecs(-3600), plain, plain.addSecs(3600)}) {
+            const QDateTime local = candidate.toLocalTime();
+            if (!candidate.isValid() || local.date() != date || local.time() != at
+                || candidate.toSecsSinceEpoch() <= current)
+                continue;
+            if (!first || candidate.toSecsSinceEpoch() < first->toSecsSinceEpoch())
+                first = candidate;
+        }
+    }
+    return first;
+}
+
 bool isDisplayTime(const settings::SettingsStore &store, QTime now)
 {
     const auto hour = timeListEntry(store.ReadSetting(settings::keys::Hour), kHourEntries);

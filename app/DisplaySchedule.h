@@ -30,6 +30,12 @@ inline constexpr int kSecondEntries = 60;
 // Which entry of such a list `text` is, if any.
 std::optional<int> timeListEntry(const QString &text, int entries);
 
+// The first second after the one `now` lies in whose local time is the stored display time;
+// none while that time is no entry of its lists. A time that a clock change skips on a day does
+// not come that day; one that it repeats comes twice.
+std::optional<QDateTime> nextDisplayAfter(const settings::SettingsStore &store,
+                                          const QDateTime &now);
+
 // Whether `now` is the stored display time, to the second. A stored time that is no entry of
 // its list never matches.
 bool isDisplayTime(const settings::SettingsStore &store, QTime now);

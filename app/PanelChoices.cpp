@@ -63,6 +63,7 @@ void PanelChoices::pickTime(TimeList list, int entry)
     m_entries[static_cast<std::size_t>(list)] = entry;
     // The lists' entries are the plain numbers from 0, the same texts the store holds.
     m_outside.store.WriteSetting(timeKey(list), settings::integerText(entry));
+    Q_EMIT displayTimeChanged();
 }
 
 void PanelChoices::showFirstEntries()

@@ -60,6 +60,8 @@ public:
 
 Q_SIGNALS:
     void changed();
+    // A pick stored a new display time.
+    void displayTimeChanged();
 
 private:
     void setTrayEnabled(bool enabled);

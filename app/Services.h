@@ -17,6 +17,7 @@ class InstanceLock;
 class MessageBoxes;
 class RandomGenerator;
 class TrayIcon;
+class WallClockAlarm;
 } // namespace services
 
 namespace app {
@@ -26,6 +27,7 @@ namespace app {
 struct Services {
     settings::SettingsStore &store;
     services::Clock &clock;
+    services::WallClockAlarm &alarm;
     services::RandomGenerator &random;
     services::MessageBoxes &messages;
     services::TrayIcon &tray;

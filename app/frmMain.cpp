@@ -13,7 +13,7 @@
 #include "ui/ProgramWindow.h"
 #include "ui/PushButton.h"
 #include "services/RandomGenerator.h"
-#include "app/SecondTicker.h"
+#include "app/DisplayTimer.h"
 #include "app/SettingsPanel.h"
 #include "app/WindowPresence.h"
 #include "services/TrayIcon.h"
@@ -83,7 +83,7 @@ frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_timer1 = new SecondTicker(m_services.clock, this);
+    m_timer1 = new DisplayTimer(m_services.clock, m_services.alarm, m_services.store, this);
     m_presence = new WindowPresence(*this, m_services.tray, m_launch.trayWait);
     m_presence->setBeforeShowing([this] { keepFocusOffLinks(); });
     connectHandlers();
@@ -91,6 +91,7 @@ frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
 
 frmMain::~frmMain()
 {
+    m_services.store.setChangeListener({});
     m_services.tray.setMenu(nullptr);
 }
 
@@ -102,7 +103,10 @@ void frmMain::connectHandlers()
     connect(lblFullBrand, &ui::LinkLabel::clicked, this,
             [this] { openPage(web::pages::FullyBranded); });
     connect(&m_services.tray, &services::TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
-    connect(m_timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
+    connect(m_timer1, &DisplayTimer::tick, this, &frmMain::Timer1_Timer);
+    connect(&m_choices, &PanelChoices::displayTimeChanged, m_timer1, &DisplayTimer::reschedule);
+    // A hand edit of the file can move the display time as a pick can.
+    m_services.store.setChangeListener([this] { m_timer1->reschedule(); });
     connect(&m_choices, &PanelChoices::changed, this, &frmMain::showChoicesOnPanel);
 }
 

@@ -21,7 +21,7 @@ class LinkLabel;
 namespace app {
 
 class CardPanel;
-class SecondTicker;
+class DisplayTimer;
 class SettingsPanel;
 class WindowPresence;
 
@@ -124,7 +124,7 @@ private:
     SettingsPanel *m_settingsPanel = nullptr;
     // Shown on the settings panel too, once it is built.
     std::optional<int> m_cardOnShow;
-    SecondTicker *m_timer1;
+    DisplayTimer *m_timer1;
     WindowPresence *m_presence;
     bool m_unloaded = false;
     std::unique_ptr<ui::frmDisplay> m_iconHolder;

@@ -6,6 +6,7 @@
 #include "services/RandomGenerator.h"
 #include "services/SignalWatcher.h"
 #include "services/TrayIcon.h"
+#include "services/WallClockAlarm.h"
 #include "settings/IniSettingsStore.h"
 #include "ui/ProgramIcon.h"
 #include "settings/XdgAutostartList.h"
@@ -76,6 +77,7 @@ int main(int argc, char *argv[])
 
     const QString appName = settings::IniSettingsStore::executableAppName();
     services::SystemClock clock;
+    services::TimerfdAlarm alarm;
     services::MersenneRandomGenerator random;
     settings::IniSettingsStore store(&settings::IniSettingsStore::executableAppName);
     services::DialogMessageBoxes messages(&ui::useProgramIconForWindows);
@@ -84,8 +86,8 @@ int main(int argc, char *argv[])
     services::DesktopBrowser browser;
     services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPath(appName));
 
-    const app::Services services{store, clock, random, messages, tray, startupList, browser,
-                                 instanceLock};
+    const app::Services services{store,       clock,   alarm,  random,      messages,
+                                 tray,        startupList, browser, instanceLock};
     app::LaunchInfo launch{QApplication::arguments().mid(1), QApplication::applicationFilePath(),
                            appName};
     app::Program program(services, launch, [] { QCoreApplication::exit(0); });

@@ -80,7 +80,10 @@ bool IniSettingsStore::watch() const
         if (m_cannotWatch || !QCoreApplication::instance())
             return false;
         m_watcher = std::make_unique<QFileSystemWatcher>();
-        const auto changed = [this] { m_changed = true; };
+        const auto changed = [this] {
+            m_changed = true;
+            changedOutside();
+        };
         QObject::connect(m_watcher.get(), &QFileSystemWatcher::fileChanged, m_watcher.get(),
                          changed);
         QObject::connect(m_watcher.get(), &QFileSystemWatcher::directoryChanged, m_watcher.get(),

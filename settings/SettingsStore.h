@@ -3,6 +3,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -37,6 +38,10 @@ public:
     // Makes what an open batch holds durable now, for an end that cannot wait for the batch.
     void commitPending();
 
+    // Called when the stored values may have changed without a write of ours (the file edited
+    // by hand or by another program), once the store has been read.
+    void setChangeListener(std::function<void()> listener) { m_changeListener = std::move(listener); }
+
     // nullopt when the key is absent.
     virtual std::optional<QString> storedValue(const QString &key) const = 0;
     // False when the value could not be made durable.
@@ -44,7 +49,15 @@ public:
     // All of them in one durable write, in this order; false when it could not be made.
     virtual bool storeTogether(const Entries &entries) = 0;
 
+protected:
+    void changedOutside() const
+    {
+        if (m_changeListener)
+            m_changeListener();
+    }
+
 private:
+    std::function<void()> m_changeListener;
     Entries m_pending;
     int m_openBatches = 0;
 };

@@ -94,7 +94,7 @@ void TestDamagedSettings::startsWithAnyFile()
     world.random.values = {0.3F, 0.0F};
     settings::IniSettingsStore store([] { return u"Tarvelle"_s; });
     app::Services services = world.services();
-    const app::Services real{store, services.clock, services.random, services.messages,
+    const app::Services real{store, services.clock, services.alarm, services.random, services.messages,
                              services.tray, services.startupList, services.browser,
                              services.instanceLock};
     app::Program program(real, world.launch, [] {});

@@ -11,6 +11,8 @@
 #include <QLocale>
 #include <QTest>
 
+#include <ctime>
+
 using namespace Qt::StringLiterals;
 using Writes = QList<std::pair<QString, QString>>;
 namespace schedule = app::schedule;
@@ -22,6 +24,7 @@ private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(u"en_GB"_s)); }
     void cardForTheDayAtEachStart();
     void ticksShowTheWindowOnlyAtTheChosenSecond();
+    void nextDisplayAcrossClockChanges();
     void hiddenDateCheck();
     void choicesKeepTheStartupEntryAndTrayBoxInStep();
 
@@ -87,6 +90,32 @@ void TestDisplayRules::ticksShowTheWindowOnlyAtTheChosenSecond()
     // A time that is no entry of its list never matches.
     store.values.insert(u"Second"_s, u"60"_s);
     QVERIFY(!schedule::tickAt(store, at(23, 59, 59)).show);
+}
+
+void TestDisplayRules::nextDisplayAcrossClockChanges()
+{
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    ::tzset();
+    MemorySettingsStore store;
+    store.values = {{u"Hour"_s, u"2"_s}, {u"Minute"_s, u"30"_s}, {u"Second"_s, u"0"_s}};
+    const auto utc = [](QDate day, QTime time) { return QDateTime(day, time, Qt::UTC); };
+    const auto next = [&store](const QDateTime &now) {
+        return schedule::nextDisplayAfter(store, now).value_or(QDateTime()).toUTC();
+    };
+    // Spring: 02:00 becomes 03:00, so 02:30 does not come that day.
+    QCOMPARE(next(utc({2027, 3, 28}, {0, 0})), utc({2027, 3, 29}, {0, 30}));
+    // Autumn: 03:00 becomes 02:00, so 02:30 comes twice, an hour apart.
+    const QDateTime summer = utc({2026, 10, 25}, {0, 30});
+    QCOMPARE(next(utc({2026, 10, 24}, {23, 0})), summer);
+    QCOMPARE(next(summer), summer.addSecs(3600));
+    QCOMPARE(next(summer.addSecs(3600)), utc({2026, 10, 26}, {1, 30}));
+    // Only a later second counts: within the display second, the next one is a day away.
+    QCOMPARE(next(utc({2026, 12, 8}, {1, 30}).addMSecs(400)), utc({2026, 12, 9}, {1, 30}));
+    qputenv("TZ", zone);
+    if (zone.isEmpty())
+        qunsetenv("TZ");
+    ::tzset();
 }
 
 void TestDisplayRules::hiddenDateCheck()

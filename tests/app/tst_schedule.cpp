@@ -1,6 +1,6 @@
 #include "app/CardPanel.h"
 #include "ui/FittedLabel.h"
-#include "app/SecondTicker.h"
+#include "app/DisplayTimer.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
 #include "settings/DateText.h"
@@ -28,8 +28,8 @@ private Q_SLOTS:
     void dateCheck_data();
     void dateCheck();
     void showCartomancyCardPutsTheProgramAway();
-    void tickerWaitsForTheNextWholeSecond();
-    void tickerFiresOncePerSecond();
+    void timerSleepsUntilTheDisplaySecond();
+    void aPickOrAnEditReachesTheTimer();
 
 private:
     void startOn(QDate day, QTime time = QTime(10, 0));
@@ -248,28 +248,86 @@ void TestSchedule::showCartomancyCardPutsTheProgramAway()
     QVERIFY(!m_world->tray.added);
 }
 
-void TestSchedule::tickerWaitsForTheNextWholeSecond()
+void TestSchedule::timerSleepsUntilTheDisplaySecond()
 {
-    QCOMPARE(app::SecondTicker::delayToNextSecond(0), 1005);
-    QCOMPARE(app::SecondTicker::delayToNextSecond(500), 505);
-    QCOMPARE(app::SecondTicker::delayToNextSecond(999), 6);
+    MemorySettingsStore store;
+    store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s}};
+    FakeClock clock(QDateTime(m_day, QTime(6, 59, 55, 300)));
+    FakeAlarm alarm;
+    app::DisplayTimer timer(clock, alarm, store, nullptr);
+    int ticks = 0;
+    connect(&timer, &app::DisplayTimer::tick, this, [&ticks] { ++ticks; });
+    const auto msecsAt = [this](QDate day, QTime time) {
+        return QDateTime(day, time).toMSecsSinceEpoch();
+    };
+
+    // Asleep until 07:00:00: one alarm, nothing in between.
+    timer.start();
+    QCOMPARE(alarm.due, msecsAt(m_day, QTime(7, 0)));
+    // Woken early, it looks at the clock and sleeps on to the same second.
+    clock.current = QDateTime(m_day, QTime(6, 59, 59, 990));
+    alarm.ring();
+    QCOMPARE(ticks, 0);
+    QCOMPARE(alarm.due, msecsAt(m_day, QTime(7, 0)));
+    // Within the second: one tick, then asleep until tomorrow's.
+    clock.current = QDateTime(m_day, QTime(7, 0, 0, 4));
+    alarm.ring();
+    QCOMPARE(ticks, 1);
+    QCOMPARE(alarm.due, msecsAt(m_day.addDays(1), QTime(7, 0)));
+
+    // The clock set back before the display time: it comes again, and rings again.
+    clock.current = QDateTime(m_day, QTime(6, 59, 58));
+    alarm.clockWasChanged();
+    QCOMPARE(alarm.due, msecsAt(m_day, QTime(7, 0)));
+    // Asleep (or busy) through the second: waking late never rings it.
+    clock.current = QDateTime(m_day, QTime(7, 0, 1));
+    alarm.ring();
+    QCOMPARE(ticks, 1);
+    QCOMPARE(alarm.due, msecsAt(m_day.addDays(1), QTime(7, 0)));
+
+    // A hand edit of the store moves it once the timer is told.
+    store.values.insert(u"Hour"_s, u"23"_s);
+    store.values.insert(u"Minute"_s, u"59"_s);
+    store.values.insert(u"Second"_s, u"59"_s);
+    timer.reschedule();
+    QCOMPARE(alarm.due, msecsAt(m_day, QTime(23, 59, 59)));
+    // A time that is no entry of its list: nothing to wake for.
+    store.values.insert(u"Second"_s, u"61"_s);
+    timer.reschedule();
+    QVERIFY(!alarm.due);
+    timer.stop();
+    QVERIFY(!timer.isActive());
 }
 
-void TestSchedule::tickerFiresOncePerSecond()
+void TestSchedule::aPickOrAnEditReachesTheTimer()
 {
-    FakeClock clock(QDateTime(m_day, QTime(6, 59, 59, 995)));
-    app::SecondTicker ticker(clock, nullptr);
-    int ticks = 0;
-    connect(&ticker, &app::SecondTicker::tick, this, [&ticks] { ++ticks; });
-    ticker.start();
-    QTRY_COMPARE(ticks, 1);
-    // The clock has not moved on: the timer comes back within the same second and stays quiet.
-    QTest::qWait(100);
-    QCOMPARE(ticks, 1);
-    clock.current = clock.current.addSecs(1);
-    QTRY_COMPARE(ticks, 2);
-    ticker.stop();
-    QVERIFY(!ticker.isActive());
+    startOn(m_day, QTime(6, 0));
+    const auto dueAt = [this](int hour) {
+        return QDateTime(m_day, QTime(hour, 0)).toMSecsSinceEpoch();
+    };
+    QCOMPARE(m_world->alarm.due, dueAt(7));
+    // A pick in the hour list.
+    app::SettingsPanel *panel = m_window->fraSettings();
+    panel->cboHour->setCurrentIndex(13);
+    Q_EMIT panel->cboHour->activated(13);
+    QCOMPARE(m_world->alarm.due, dueAt(13));
+    // The file edited from outside.
+    m_world->store.values.insert(u"Hour"_s, u"9"_s);
+    m_world->store.editedOutside();
+    QCOMPARE(m_world->alarm.due, dueAt(9));
+    // While a box of the program is open the timer still rings and the window comes up.
+    m_window->SendToTray();
+    m_world->messages.whileOpen = [this](const services::MessageBoxes::Message &) {
+        m_world->clock.current = QDateTime(m_day, QTime(9, 0));
+        m_world->alarm.ring();
+    };
+    m_window->cboMonth->setCurrentIndex(1);
+    m_window->cboDate->setCurrentIndex(30);
+    m_window->cmdCalculateMoonPhase_Click();
+    QVERIFY(m_window->isVisible());
+    // Unloaded, the window has no timer any more.
+    m_window->unload();
+    QVERIFY(!m_world->alarm.due);
 }
 
 QTEST_MAIN(TestSchedule)

@@ -298,7 +298,7 @@ void TestStartProgram::promotionPickIsFair()
     world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
     services::MersenneRandomGenerator random;
     app::Services services = world.services();
-    app::Services realRandom{services.store, services.clock, random, services.messages,
+    app::Services realRandom{services.store, services.clock, services.alarm, random, services.messages,
                              services.tray, services.startupList, services.browser,
                              services.instanceLock};
     constexpr int kStarts = 200;

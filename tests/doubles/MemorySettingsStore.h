@@ -36,6 +36,9 @@ public:
         return true;
     }
 
+    // As the file watch reports an edit by another program.
+    void editedOutside() const { changedOutside(); }
+
     QMap<QString, QString> values;
     // Each write of several values at once.
     QList<Entries> together;

@@ -2,6 +2,7 @@
 
 #include "app/Services.h"
 
+#include "FakeAlarm.h"
 #include "FakeClock.h"
 #include "FakeInstanceLock.h"
 #include "FakeTray.h"
@@ -15,11 +16,12 @@
 struct ProgramDoubles {
     app::Services services()
     {
-        return {store, clock, random, messages, tray, startupList, browser, lock};
+        return {store, clock, alarm, random, messages, tray, startupList, browser, lock};
     }
 
     MemorySettingsStore store;
     FakeClock clock;
+    FakeAlarm alarm;
     ScriptedRandom random;
     RecordingMessageBoxes messages;
     FakeTray tray;

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDateTime>
+#include <QObject>
+
+#include <optional>
+
+namespace services {
+class Clock;
+class WallClockAlarm;
+} // namespace services
+namespace settings {
+class SettingsStore;
+}
+
+namespace app {
+
+// Rings within the stored display second, and sleeps until then: between two moments that
+// matter the program does not wake at all. What can move that second (a pick in a time list, the
+// settings file edited, the clock set or stepped, the zone changed, a resume) reschedules it,
+// and every wake looks at the real time before ringing, so a late wake never rings.
+class DisplayTimer final : public QObject {
+    Q_OBJECT
+
+public:
+    DisplayTimer(const services::Clock &clock, services::WallClockAlarm &alarm,
+                 const settings::SettingsStore &store, QObject *parent);
+
+    void start();
+    void stop();
+    bool isActive() const { return m_active; }
+    // Works out the next display second again, from the store and the clock as they are now.
+    void reschedule();
+    // The second it will ring in next; none while no valid display time is stored.
+    std::optional<QDateTime> next() const { return m_next; }
+
+Q_SIGNALS:
+    void tick();
+
+private:
+    void rang();
+
+    const services::Clock &m_clock;
+    services::WallClockAlarm &m_alarm;
+    const settings::SettingsStore &m_store;
+    std::optional<QDateTime> m_next;
+    bool m_active = false;
+};
+
+} // namespace app
