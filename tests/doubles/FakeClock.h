@@ -9,7 +9,13 @@ public:
     {
     }
 
-    QDateTime now() const override { return current; }
+    QDateTime now() const override
+    {
+        ++reads;
+        return current;
+    }
 
     QDateTime current;
+    // Every look at the clock, so a test can wait for the next one instead of for some time.
+    mutable int reads = 0;
 };
