@@ -363,7 +363,8 @@ void TestMainWindow::startupEntryFailuresAreReported()
     QCOMPARE(m_world->startupList.removals, removals + 2);
     QCOMPARE(m_world->messages.shown,
              (QList<Message>{{u"Error 20 opening key\r\nNot a directory"_s,
-                              services::MessageBoxes::Icon::None, services::MessageBoxes::Buttons::Ok}}));
+                              services::MessageBoxes::Icon::None,
+                              services::MessageBoxes::Buttons::Ok}}));
 }
 
 void TestMainWindow::selectingAnOptionFromCodeRepeatsItsActions()

@@ -269,8 +269,9 @@ void TestProcess::noHomeNoRuntimeFolder()
     QVERIFY(account.open(QIODevice::WriteOnly));
     account.write(QFile::encodeName(u"root:x:0:0:Tarvelle test:"_s + home + u":/bin/sh\n"_s));
     account.close();
-    const QStringList asAccount{u"--user"_s, u"--map-root-user"_s, u"--mount"_s, u"/bin/sh"_s,
-                                u"-c"_s, u"mount --bind \"$0\" /etc/passwd && exec \"$@\""_s, passwd};
+    const QStringList asAccount{u"--user"_s, u"--map-root-user"_s, u"--mount"_s,
+                                u"/bin/sh"_s, u"-c"_s,
+                                u"mount --bind \"$0\" /etc/passwd && exec \"$@\""_s, passwd};
     QProcess probe;
     probe.start(unshare, asAccount + QStringList{u"getent"_s, u"passwd"_s, u"0"_s});
     if (!probe.waitForFinished(20000) || probe.exitStatus() != QProcess::NormalExit

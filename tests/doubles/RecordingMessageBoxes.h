@@ -19,8 +19,8 @@ public:
         if (message.buttons == Buttons::Ok)
             return Answer::Ok;
         if (answers.isEmpty()) {
-            QTest::qFail(qPrintable(QStringLiteral("Question with no scripted answer: ") + message.text),
-                         __FILE__, __LINE__);
+            const QString why = QStringLiteral("Question with no scripted answer: ") + message.text;
+            QTest::qFail(qPrintable(why), __FILE__, __LINE__);
             return Answer::No;
         }
         return answers.takeFirst();
