@@ -57,11 +57,6 @@ void SystemTrayIcon::remove()
         m_icon->hide();
 }
 
-bool SystemTrayIcon::isAdded() const
-{
-    return m_icon && m_icon->isVisible();
-}
-
 bool SystemTrayIcon::isAvailable() const
 {
     return QSystemTrayIcon::isSystemTrayAvailable();

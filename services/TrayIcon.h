@@ -18,7 +18,6 @@ public:
     // Adding an icon that is already there leaves the one icon.
     virtual void add(const QIcon &icon, const QString &toolTip) = 0;
     virtual void remove() = 0;
-    virtual bool isAdded() const = 0;
     // Whether a notification area exists on this desktop right now.
     virtual bool isAvailable() const = 0;
     // Shown on the icon's context request.
@@ -39,7 +38,6 @@ public:
 
     void add(const QIcon &icon, const QString &toolTip) override;
     void remove() override;
-    bool isAdded() const override;
     bool isAvailable() const override;
     void setMenu(QMenu *menu) override;
 

@@ -92,6 +92,8 @@ void TestDamagedSettings::startsWithAnyFile()
 
     ProgramDoubles world;
     world.random.values = {0.3F, 0.0F};
+    // Some damage makes the update question come; the user agrees to look.
+    world.messages.answers = {services::MessageBoxes::Answer::Yes};
     settings::IniSettingsStore store([] { return u"Tarvelle"_s; });
     app::Services services = world.services();
     const app::Services real{store, services.clock, services.alarm, services.random, services.messages,

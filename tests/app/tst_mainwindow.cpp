@@ -344,6 +344,27 @@ void TestMainWindow::startupEntryFailuresAreReported()
     window()->optRun_Click();
     QCOMPARE(m_world->messages.texts(),
              QStringList{u"Error 28 setting key\r\nNo space left on device"_s});
+
+    // Whether a removal took effect goes unexamined: an entry that may not go passes in silence.
+    m_world->startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
+    m_world->messages.shown.clear();
+    const int removals = m_world->startupList.removals;
+    QTest::mouseClick(panel->optDontRun, Qt::LeftButton);
+    QCOMPARE(m_world->startupList.removals, removals + 1);
+    QVERIFY(m_world->startupList.entries.contains(u"Tarvelle"_s));
+    QCOMPARE(m_world->messages.shown, QList<Message>{});
+    QVERIFY(panel->optDontRun->isChecked());
+    QVERIFY(!panel->chkSysTray->isEnabled());
+
+    // A folder that cannot be opened is reported, as when writing.
+    m_world->startupList.settingFails = false;
+    m_world->startupList.openingFails = true;
+    window()->optDontRun_Click();
+    QCOMPARE(m_world->startupList.removals, removals + 2);
+    QCOMPARE(m_world->messages.shown,
+             (QList<Message>{{u"Error 20 opening key\r\nNot a directory"_s,
+                              services::MessageBoxes::Icon::None,
+                              services::MessageBoxes::Buttons::Ok}}));
 }
 
 void TestMainWindow::selectingAnOptionFromCodeRepeatsItsActions()

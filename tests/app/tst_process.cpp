@@ -70,6 +70,10 @@ QProcessEnvironment TestProcess::environment() const
     env.insert(u"XDG_CONFIG_HOME"_s, m_root->path() + u"/config"_s);
     env.insert(u"XDG_RUNTIME_DIR"_s, m_root->path() + u"/runtime"_s);
     env.insert(u"HOME"_s, m_root->path() + u"/home"_s);
+    // Where fonts and the like keep their caches and state: never the developer's own.
+    env.insert(u"XDG_CACHE_HOME"_s, m_root->path() + u"/cache"_s);
+    env.insert(u"XDG_DATA_HOME"_s, m_root->path() + u"/data"_s);
+    env.insert(u"XDG_STATE_HOME"_s, m_root->path() + u"/state"_s);
     env.insert(u"LANG"_s, u"C"_s);
     env.remove(u"LC_ALL"_s);
     return env;
@@ -252,22 +256,44 @@ void TestProcess::firstRunKilledAtAnyWriteLeavesAWholeStore()
 
 void TestProcess::noHomeNoRuntimeFolder()
 {
+    // Without HOME the program asks the account database for its home. Run as the root of a
+    // user namespace whose account entry names a temporary folder, it never reaches the
+    // developer's own home.
+    const QString unshare = QStandardPaths::findExecutable(u"unshare"_s);
+    if (unshare.isEmpty())
+        QSKIP("unshare is not installed");
+    const QString home = m_root->path() + u"/account"_s;
+    QVERIFY(QDir().mkpath(home));
+    const QString passwd = m_root->path() + u"/passwd"_s;
+    QFile account(passwd);
+    QVERIFY(account.open(QIODevice::WriteOnly));
+    account.write(QFile::encodeName(u"root:x:0:0:Tarvelle test:"_s + home + u":/bin/sh\n"_s));
+    account.close();
+    const QStringList asAccount{u"--user"_s, u"--map-root-user"_s, u"--mount"_s,
+                                u"/bin/sh"_s, u"-c"_s,
+                                u"mount --bind \"$0\" /etc/passwd && exec \"$@\""_s, passwd};
+    QProcess probe;
+    probe.start(unshare, asAccount + QStringList{u"getent"_s, u"passwd"_s, u"0"_s});
+    if (!probe.waitForFinished(20000) || probe.exitStatus() != QProcess::NormalExit
+        || probe.exitCode() != 0)
+        QSKIP("no user and mount namespaces here");
+    QCOMPARE(QString::fromLocal8Bit(probe.readAllStandardOutput()).section(u':', 5, 5), home);
+
     QProcessEnvironment env = environment();
-    env.remove(u"HOME"_s);
-    env.remove(u"XDG_RUNTIME_DIR"_s);
-    env.remove(u"XDG_CONFIG_HOME"_s);
-    QVERIFY(start(env));
-    // Settings go to the account's own home, never to the root folder.
-    const QString home = QDir::homePath();
-    const QString ini = home + u"/.config/Tarvelle/Tarvelle.ini"_s;
-    const bool hadOne = QFile::exists(ini);
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(ini), 20000);
-    QVERIFY(!QFile::exists(u"/.config/Tarvelle/Tarvelle.ini"_s) || home == u"/"_s);
+    for (const QString &name :
+         {u"HOME"_s, u"XDG_RUNTIME_DIR"_s, u"XDG_CONFIG_HOME"_s, u"XDG_CACHE_HOME"_s})
+        env.remove(name);
+    m_program.setProcessEnvironment(env);
+    m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_program.start(unshare, asAccount + QStringList{QString::fromLocal8Bit(TARVELLE_PATH)});
+    QVERIFY(m_program.waitForStarted());
+    // Settings go to the account's own home, never to the root folder; so does the lock.
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home + u"/.config/Tarvelle/Tarvelle.ini"_s), 20000);
+    QVERIFY(!QFile::exists(u"/.config/Tarvelle/Tarvelle.ini"_s));
+    QVERIFY(QFile::exists(home + u"/.cache/Tarvelle/Tarvelle.lock"_s));
     ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
     QVERIFY(m_program.waitForFinished(20000));
     QCOMPARE(m_program.exitCode(), 0);
-    if (!hadOne)
-        QDir(home + u"/.config/Tarvelle"_s).removeRecursively();
 }
 
 void TestProcess::localeChangesBetweenStarts()

@@ -19,7 +19,6 @@ public:
         toolTip = tip;
     }
     void remove() override { added = false; }
-    bool isAdded() const override { return added; }
     bool isAvailable() const override { return available; }
     void setMenu(QMenu *contextMenu) override { menu = contextMenu; }
 

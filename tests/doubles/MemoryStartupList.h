@@ -4,7 +4,7 @@
 
 #include <QMap>
 
-// Entries in memory, with failures the test asks for.
+// Entries in memory, with failures the test asks for at either stage of writing or removing.
 class MemoryStartupList final : public settings::StartupList {
 public:
     bool contains(const QString &name) const override { return entries.contains(name); }
@@ -20,11 +20,14 @@ public:
         return std::nullopt;
     }
 
+    // The codes are the ones a removal meets: a folder that is no folder, an entry that may not go.
     std::optional<Failure> remove(const QString &name) override
     {
         ++removals;
         if (openingFails)
-            return Failure{Failure::Stage::Opening, 13, QStringLiteral("Permission denied")};
+            return Failure{Failure::Stage::Opening, 20, QStringLiteral("Not a directory")};
+        if (settingFails)
+            return Failure{Failure::Stage::Setting, 30, QStringLiteral("Read-only file system")};
         entries.remove(name);
         return std::nullopt;
     }

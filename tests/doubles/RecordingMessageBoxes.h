@@ -3,10 +3,12 @@
 #include "services/MessageBoxes.h"
 
 #include <QList>
+#include <QTest>
 
 #include <functional>
 
-// Remembers every message and answers from a script: Yes to questions unless told otherwise.
+// Remembers every message and answers questions from a script. A question the script does not
+// answer fails the test: an answer nobody chose would hide which way the program went.
 class RecordingMessageBoxes final : public services::MessageBoxes {
 public:
     Answer show(const Message &message) override
@@ -16,7 +18,12 @@ public:
             whileOpen(message);
         if (message.buttons == Buttons::Ok)
             return Answer::Ok;
-        return answers.isEmpty() ? Answer::Yes : answers.takeFirst();
+        if (answers.isEmpty()) {
+            const QString why = QStringLiteral("Question with no scripted answer: ") + message.text;
+            QTest::qFail(qPrintable(why), __FILE__, __LINE__);
+            return Answer::No;
+        }
+        return answers.takeFirst();
     }
 
     QStringList texts() const

@@ -6,6 +6,7 @@
 # Everything started here is ended by the EXIT trap, also when an assertion fails.
 #
 # Usage in a scenario:  source lib.sh; e2e_begin NAME TARVELLE OUT_DIR [--tray] [--a11y]
+# shellcheck shell=bash
 
 set -u -o pipefail
 
@@ -328,6 +329,7 @@ e2e_start() {
 e2e_start_shown() {
     e2e_start "$@"
     wait_for 20 "the main window" main_window_shown "$E2E_PID"
+    # shellcheck disable=SC2034 # read by the scenarios that source this file
     E2E_MAIN=$(main_window "$E2E_PID")
 }
 

@@ -1,5 +1,7 @@
 #include "services/InstanceLock.h"
 
+#include "ScopedEnvironment.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -88,8 +90,10 @@ void TestInstanceLock::aCopyKilledInAPidNamespaceDoesNotBlock()
 
 void TestInstanceLock::lockLivesOnlyInAPrivateFolder()
 {
-    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
-    const QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    // The fallback makes its folder: it must be a temporary one, never the developer's cache.
+    ScopedEnvironment environment;
+    const QString home = m_dir.path() + u"/home"_s;
+    environment.set("HOME", QFile::encodeName(home));
     const QString shared = m_dir.path() + u"/shared"_s;
     QVERIFY(QDir().mkpath(shared));
     QVERIFY(::chmod(QFile::encodeName(shared).constData(), 01777) == 0);
@@ -97,21 +101,24 @@ void TestInstanceLock::lockLivesOnlyInAPrivateFolder()
     QVERIFY(QDir().mkpath(privateOne));
     QVERIFY(::chmod(QFile::encodeName(privateOne).constData(), 0700) == 0);
 
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(privateOne));
+    environment.set("XDG_RUNTIME_DIR", QFile::encodeName(privateOne));
     QCOMPARE(services::FileInstanceLock::defaultPath(u"Tarvelle"_s), privateOne + u"/Tarvelle.lock"_s);
     // A folder that others may write to, or a relative one, is passed over.
     const QString cacheHome = m_dir.path() + u"/cache"_s;
-    qputenv("XDG_CACHE_HOME", QFile::encodeName(cacheHome));
+    environment.set("XDG_CACHE_HOME", QFile::encodeName(cacheHome));
     for (const QString &unusable : {shared, u"relative/runtime"_s}) {
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(unusable));
+        environment.set("XDG_RUNTIME_DIR", QFile::encodeName(unusable));
         const QString path = services::FileInstanceLock::defaultPath(u"Tarvelle"_s);
         QCOMPARE(path, cacheHome + u"/Tarvelle/Tarvelle.lock"_s);
         struct stat info = {};
         QCOMPARE(::stat(QFile::encodeName(cacheHome + u"/Tarvelle"_s).constData(), &info), 0);
         QCOMPARE(info.st_mode & 077, 0u);
     }
-    qputenv("XDG_RUNTIME_DIR", runtime);
-    qputenv("XDG_CACHE_HOME", cache);
+    // With neither, the cache inside the home.
+    environment.unset("XDG_RUNTIME_DIR");
+    environment.unset("XDG_CACHE_HOME");
+    QCOMPARE(services::FileInstanceLock::defaultPath(u"Tarvelle"_s),
+             home + u"/.cache/Tarvelle/Tarvelle.lock"_s);
 }
 
 void TestInstanceLock::copiesStartedTogetherLeaveExactlyOne()

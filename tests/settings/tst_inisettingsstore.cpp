@@ -1,5 +1,7 @@
 #include "settings/IniSettingsStore.h"
 
+#include "TestSeed.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -207,13 +209,14 @@ void TestIniSettingsStore::killedWriterNeverLeavesAnUnreadableFile()
 {
     const QStringList keys = {u"Hour"_s, u"Minute"_s, u"Second"_s, u"Card"_s, u"Date"_s,
                               u"AutorunStartUp"_s, u"SystemTray"_s, u"RunAtSysTray"_s};
+    QRandomGenerator random(testSeed());
     int lastRound = 0;
     for (int attempt = 0; attempt < 200; ++attempt) {
         QProcess writer;
         writer.start(QString::fromLocal8Bit(SETTINGS_WRITER_PATH), {QString::number(lastRound + 1)});
         QVERIFY(writer.waitForStarted());
         // Let it finish a random number of rounds, then kill it wherever it is.
-        const int rounds = QRandomGenerator::global()->bounded(1, 12);
+        const int rounds = random.bounded(1, 12);
         int seen = 0;
         while (seen < rounds && writer.waitForReadyRead(10000)) {
             while (writer.canReadLine()) {

@@ -1,5 +1,7 @@
 #include "settings/XdgAutostartList.h"
 
+#include "ScopedEnvironment.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -173,12 +175,16 @@ void TestXdgAutostart::entryThatCannotBeWritten()
 
 void TestXdgAutostart::defaultFolderFollowsXdgConfigHome()
 {
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_root->path()));
+    ScopedEnvironment environment;
+    const QString home = m_root->path() + u"/home"_s;
+    environment.set("HOME", QFile::encodeName(home));
+    environment.set("XDG_CONFIG_HOME", QFile::encodeName(m_root->path()));
     QCOMPARE(settings::XdgAutostartList::defaultFolder(), m_root->path() + u"/autostart"_s);
-    qputenv("XDG_CONFIG_HOME", "relative/is/ignored");
+    environment.set("XDG_CONFIG_HOME", "relative/is/ignored");
     QCOMPARE(settings::XdgAutostartList::defaultFolder(), QDir::homePath() + u"/.config/autostart"_s);
-    qunsetenv("XDG_CONFIG_HOME");
+    environment.unset("XDG_CONFIG_HOME");
     QCOMPARE(settings::XdgAutostartList::defaultFolder(), QDir::homePath() + u"/.config/autostart"_s);
+    QCOMPARE(QDir::homePath(), home);
 }
 
 QTEST_GUILESS_MAIN(TestXdgAutostart)
