@@ -50,7 +50,8 @@ bool takeDueCard(settings::SettingsStore &store, QDate today)
 
 std::optional<int> storedCard(const settings::SettingsStore &store)
 {
-    const std::optional<int> index = settings::integerFromText(store.ReadSetting(settings::keys::Card));
+    const std::optional<int> index =
+        settings::integerFromText(store.ReadSetting(settings::keys::Card));
     if (!index || !cards::isCardIndex(*index))
         return std::nullopt;
     return index;

@@ -106,10 +106,9 @@ void PanelChoices::UpdateStartupEntry(bool runAtStartUp)
         return;
     const QString what =
         failure->stage == Failure::Stage::Opening ? u" opening key"_s : u" setting key"_s;
-    m_outside.messages.show({u"Error "_s + QString::number(failure->code) + what + "\r\n"_L1
-                                 + failure->description,
-                             services::MessageBoxes::Icon::None,
-                             services::MessageBoxes::Buttons::Ok});
+    m_outside.messages.show(
+        {u"Error "_s + QString::number(failure->code) + what + "\r\n"_L1 + failure->description,
+         services::MessageBoxes::Icon::None, services::MessageBoxes::Buttons::Ok});
 }
 
 void PanelChoices::SaveSettings()

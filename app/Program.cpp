@@ -1,11 +1,11 @@
 #include "app/Program.h"
 
+#include "app/frmMain.h"
 #include "services/Clock.h"
-#include "ui/FirstPaintReport.h"
 #include "services/InstanceLock.h"
 #include "services/MessageBoxes.h"
 #include "services/RandomGenerator.h"
-#include "app/frmMain.h"
+#include "ui/FirstPaintReport.h"
 #include "web/frmNagScreen2.h"
 
 #include <QApplication>
@@ -26,7 +26,8 @@ bool Program::StartProgram()
     if (!m_services.instanceLock.acquire()) {
         // Nothing of the running copy's settings may be touched from here.
         m_services.messages.show({u"Application is already running"_s,
-                                  services::MessageBoxes::Icon::Information, services::MessageBoxes::Buttons::Ok});
+                                  services::MessageBoxes::Icon::Information,
+                                  services::MessageBoxes::Buttons::Ok});
         EndProgram();
         return false;
     }

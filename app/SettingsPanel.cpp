@@ -1,8 +1,8 @@
 #include "app/SettingsPanel.h"
 
 #include "app/CardPicture.h"
-#include "ui/Colours.h"
 #include "app/DisplaySchedule.h"
+#include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
 #include "ui/PushButton.h"
@@ -20,7 +20,6 @@ using namespace Qt::StringLiterals;
 namespace app {
 
 namespace {
-
 
 void addOutline(QWidget *parent, const QRect &geometry)
 {
@@ -40,9 +39,9 @@ QComboBox *addNumberList(QWidget *parent, int entries, QPoint at, const QString 
     list->setMaxVisibleItems(12);
     list->setAccessibleName(name);
     const QRect room = ui::twipsRect(at.x(), at.y(), 615, 315);
-    list->setGeometry(QRect(room.topLeft(),
-                            QSize(std::max(room.width(), list->sizeHint().width()),
-                                  std::max(room.height(), list->sizeHint().height()))));
+    list->setGeometry(
+        QRect(room.topLeft(), QSize(std::max(room.width(), list->sizeHint().width()),
+                                    std::max(room.height(), list->sizeHint().height()))));
     return list;
 }
 
@@ -61,8 +60,9 @@ Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
     auto *button = new Button(caption, parent);
     button->setFont(ui::programFont(8.25, true));
     const QRect room = twips;
-    button->setGeometry(QRect(room.topLeft(), QSize(std::max(room.width(), button->sizeHint().width()),
-                                                    std::max(room.height(), button->sizeHint().height()))));
+    button->setGeometry(
+        QRect(room.topLeft(), QSize(std::max(room.width(), button->sizeHint().width()),
+                                    std::max(room.height(), button->sizeHint().height()))));
     return button;
 }
 
@@ -77,8 +77,9 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     ui::setColour(label1, QPalette::WindowText, ui::colours::Purple);
     label1->setGeometry(ui::twipsRect(480, 600, 6120, 735));
-    label1->setFittedText(u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
-                          u"and other display settings here."_s);
+    label1->setFittedText(
+        u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
+        u"and other display settings here."_s);
 
     addOutline(this, ui::twipsRect(480, 1560, 2205, 2655));
     picCard2 = new CardPicture(this);
@@ -99,7 +100,8 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     auto *modeFrame = new QGroupBox(u"Choose Display Mode"_s, this);
     modeFrame->setFont(ui::programFont(8.25, true));
     modeFrame->setGeometry(ui::twipsRect(2950, 3000, 3360, 1095));
-    optRun = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s, ui::twipsRect(480, 240, 2325, 225));
+    optRun = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s,
+                                     ui::twipsRect(480, 240, 2325, 225));
     chkSysTray = addChoice<QCheckBox>(modeFrame, u"Start at system tray"_s,
                                       ui::twipsRect(720, 465, 2500, 255));
     optDontRun = addChoice<QRadioButton>(modeFrame, u"Don't run at start-up"_s,

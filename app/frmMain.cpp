@@ -2,29 +2,29 @@
 
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "ui/Colours.h"
-#include "services/Clock.h"
 #include "app/DisplaySchedule.h"
-#include "ui/FittedLabel.h"
-#include "ui/Geometry.h"
-#include "ui/LinkLabel.h"
-#include "services/MessageBoxes.h"
-#include "ui/ProgramIcon.h"
-#include "ui/ProgramWindow.h"
-#include "ui/PushButton.h"
-#include "services/RandomGenerator.h"
 #include "app/DisplayTimer.h"
 #include "app/SettingsPanel.h"
 #include "app/WindowPresence.h"
-#include "services/TrayIcon.h"
-#include "ui/Typeface.h"
 #include "cards/CardDraw.h"
 #include "cards/Deck.h"
+#include "services/Clock.h"
+#include "services/MessageBoxes.h"
+#include "services/RandomGenerator.h"
+#include "services/TrayIcon.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingValues.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupList.h"
 #include "settings/modMoonPhase.h"
+#include "ui/Colours.h"
+#include "ui/FittedLabel.h"
+#include "ui/Geometry.h"
+#include "ui/LinkLabel.h"
+#include "ui/ProgramIcon.h"
+#include "ui/ProgramWindow.h"
+#include "ui/PushButton.h"
+#include "ui/Typeface.h"
 #include "ui/frmDisplay.h"
 #include "web/SitePages.h"
 #include "web/UpdateReminder.h"
@@ -58,9 +58,8 @@ constexpr QSize kClientSize{474, 480};
 
 frmMain::frmMain(Services services, LaunchInfo launch, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_launch(std::move(launch)),
-      m_choices(PanelChoices::Outside{m_services.store, m_services.startupList,
-                                      m_services.messages, m_launch.appName,
-                                      m_launch.executablePath},
+      m_choices(PanelChoices::Outside{m_services.store, m_services.startupList, m_services.messages,
+                                      m_launch.appName, m_launch.executablePath},
                 this)
 {
     setWindowTitle(ui::programCaption());
@@ -177,9 +176,9 @@ void frmMain::Form_Load()
 
     if (HasStartupEntry()) {
         m_choices.selectOption(true);
-        m_choices.setTrayTicked(settings::isExactlyTrue(
-            m_services.store.ReadSetting(settings::keys::RunAtSysTray,
-                                         settings::keys::whenAbsent(settings::keys::RunAtSysTray))));
+        m_choices.setTrayTicked(settings::isExactlyTrue(m_services.store.ReadSetting(
+            settings::keys::RunAtSysTray,
+            settings::keys::whenAbsent(settings::keys::RunAtSysTray))));
     }
     // Otherwise "Don't run at start-up" is already selected, as it is from the start.
 
@@ -321,7 +320,8 @@ bool frmMain::isChosenDateAccepted()
 {
     if (schedule::isDateAccepted(cboMonth->currentIndex(), cboDate->currentIndex()))
         return true;
-    m_services.messages.show({u"Please Enter Correct Date !"_s, services::MessageBoxes::Icon::Information,
+    m_services.messages.show({u"Please Enter Correct Date !"_s,
+                              services::MessageBoxes::Icon::Information,
                               services::MessageBoxes::Buttons::Ok});
     return false;
 }
@@ -359,8 +359,8 @@ void frmMain::mnuExit1_Click()
 void frmMain::closeEvent(QCloseEvent *event)
 {
     // The window system's close (close box, Alt+F4, window menu) arrives spontaneously.
-    event->setAccepted(Form_QueryUnload(event->spontaneous() ? CloseReason::WindowSystem
-                                                             : CloseReason::Program));
+    event->setAccepted(
+        Form_QueryUnload(event->spontaneous() ? CloseReason::WindowSystem : CloseReason::Program));
 }
 
 bool frmMain::Form_QueryUnload(CloseReason reason)

@@ -1,12 +1,11 @@
 #include "app/frmMain.h"
-
+#include "services/TrayIcon.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
 #include "ui/LinkLabel.h"
 #include "ui/PushButton.h"
 #include "ui/Typeface.h"
-#include "services/TrayIcon.h"
 #include "web/SitePages.h"
 
 #include <QComboBox>
@@ -23,9 +22,8 @@ namespace app {
 
 namespace {
 
-
 ui::LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &colour,
-                        const QRect &geometry, Qt::Alignment alignment)
+                            const QRect &geometry, Qt::Alignment alignment)
 {
     auto *label = new ui::LinkLabel(parent);
     label->setText(text);
@@ -70,10 +68,11 @@ QStringList monthNames()
 
 void frmMain::buildFormLevel(QWidget *client)
 {
-    Label61 = addPromotion(client,
-                           u"Talk about your cards with friends on the Quellmoor discussion board: "
-                           u"click here to visit us!"_s,
-                           ui::colours::DarkRed, ui::twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
+    Label61 =
+        addPromotion(client,
+                     u"Talk about your cards with friends on the Quellmoor discussion board: "
+                     u"click here to visit us!"_s,
+                     ui::colours::DarkRed, ui::twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
 
     auto *cmdExit = ui::newPushButton(u"&Exit"_s, client);
     cmdExit->setObjectName(u"cmdExit"_s);

@@ -1,24 +1,24 @@
-#include "services/Clock.h"
 #include "app/CommandLine.h"
+#include "app/Program.h"
+#include "services/Browser.h"
+#include "services/Clock.h"
 #include "services/InstanceLock.h"
 #include "services/MessageBoxes.h"
-#include "app/Program.h"
 #include "services/RandomGenerator.h"
 #include "services/SignalWatcher.h"
 #include "services/TrayIcon.h"
 #include "services/WallClockAlarm.h"
 #include "settings/IniSettingsStore.h"
-#include "ui/ProgramIcon.h"
 #include "settings/XdgAutostartList.h"
-#include "services/Browser.h"
+#include "ui/ProgramIcon.h"
 
 #include <QApplication>
 #include <QThreadPool>
 
 #include <cstdio>
+#include <optional>
 #include <pwd.h>
 #include <unistd.h>
-#include <optional>
 
 namespace {
 
@@ -30,8 +30,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         arguments.append(QString::fromLocal8Bit(argv[i]));
     const QString name = QString::fromLocal8Bit(argc > 0 ? argv[0] : TARVELLE_NAME);
     switch (app::parseCommandLine(arguments)) {
-    case app::CommandLineAction::Run:
-        return std::nullopt;
+    case app::CommandLineAction::Run: return std::nullopt;
     case app::CommandLineAction::Help:
         std::fputs(app::helpText(name).toLocal8Bit().constData(), stdout);
         return 0;
@@ -86,8 +85,8 @@ int main(int argc, char *argv[])
     services::DesktopBrowser browser;
     services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPath(appName));
 
-    const app::Services services{store,       clock,   alarm,  random,      messages,
-                                 tray,        startupList, browser, instanceLock};
+    const app::Services services{store, clock,       alarm,   random,      messages,
+                                 tray,  startupList, browser, instanceLock};
     app::LaunchInfo launch{QApplication::arguments().mid(1), QApplication::applicationFilePath(),
                            appName};
     app::Program program(services, launch, [] { QCoreApplication::exit(0); });

@@ -316,8 +316,8 @@ TaskSample sampleTasks(pid_t pid)
             continue; // the thread ended while we looked
         TaskCounters &counters = sample[std::strtol(entry->d_name, nullptr, 10)];
         counters.cpuNs = std::strtoll(schedstat.c_str(), nullptr, 10);
-        counters.switches = fieldValue(status, "\nvoluntary_ctxt_switches:") +
-                            fieldValue(status, "\nnonvoluntary_ctxt_switches:");
+        counters.switches = fieldValue(status, "\nvoluntary_ctxt_switches:")
+                            + fieldValue(status, "\nnonvoluntary_ctxt_switches:");
     }
     ::closedir(dir);
     return sample;
@@ -451,10 +451,10 @@ int main(int argc, char *argv[])
     const Ended ended = endChild(child, reader);
 
     const Nanoseconds cpuNs =
-        (static_cast<Nanoseconds>(ended.usage.ru_utime.tv_sec + ended.usage.ru_stime.tv_sec) *
-         1'000'000'000) +
-        (static_cast<Nanoseconds>(ended.usage.ru_utime.tv_usec + ended.usage.ru_stime.tv_usec) *
-         1'000);
+        (static_cast<Nanoseconds>(ended.usage.ru_utime.tv_sec + ended.usage.ru_stime.tv_sec)
+         * 1'000'000'000)
+        + (static_cast<Nanoseconds>(ended.usage.ru_utime.tv_usec + ended.usage.ru_stime.tv_usec)
+           * 1'000);
     char status[32];
     if (WIFEXITED(ended.status))
         std::snprintf(status, sizeof status, "exit:%d", WEXITSTATUS(ended.status));

@@ -8,8 +8,8 @@
 #include <QPainterPathStroker>
 #include <QPen>
 #include <QPixmap>
-#include <QPolygonF>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 #include <QTransform>
@@ -217,22 +217,18 @@ const QPainterPath &suitPath(Suit suit)
 QSizeF pipSize(Suit suit, qreal size)
 {
     switch (suit) {
-    case Suit::Clubs:
-        return {size, size * 1.04};
-    case Suit::Diamonds:
-        return {size * 0.80, size * 1.06};
-    case Suit::Hearts:
-        return {size, size * 0.94};
-    case Suit::Spades:
-        return {size * 0.94, size * 1.06};
+    case Suit::Clubs: return {size, size * 1.04};
+    case Suit::Diamonds: return {size * 0.80, size * 1.06};
+    case Suit::Hearts: return {size, size * 0.94};
+    case Suit::Spades: return {size * 0.94, size * 1.06};
     }
     return {size, size};
 }
 
 // `base` maps face coordinates to the device; pips are placed by rewriting the painter's
 // transform rather than save()/restore(), which matters with forty of them on a face.
-void fillPip(QPainter &painter, const QTransform &base, Suit suit, QPointF centre,
-             qreal size, bool upsideDown, const QColor &colour)
+void fillPip(QPainter &painter, const QTransform &base, Suit suit, QPointF centre, qreal size,
+             bool upsideDown, const QColor &colour)
 {
     QSizeF box = pipSize(suit, size);
     // Stretch the box a little so its edges land on whole logical pixels; every pip centre
@@ -326,8 +322,7 @@ void paintIndex(QPainter &painter, const QTransform &base, int rank, Suit suit,
         if (label.xScale < 1.0)
             painter.drawText(origin + QPointF(0.35 / label.xScale, 0.0), glyph);
     }
-    fillPip(painter, base, suit, QPointF(kIndexColumn, kIndexPipY), kIndexPipSize, false,
-            colour);
+    fillPip(painter, base, suit, QPointF(kIndexColumn, kIndexPipY), kIndexPipSize, false, colour);
 }
 
 // ---------------------------------------------------------------------------------------
@@ -349,7 +344,7 @@ std::vector<QPointF> pipLayout(int rank)
     const qreal y0 = kTop;
     const qreal y6 = kBottom;
     const qreal y3 = kHeight / 2.0;
-    const qreal y1 = kTop + kRow * 1.5;   // upper centre pip of seven and eight
+    const qreal y1 = kTop + kRow * 1.5; // upper centre pip of seven and eight
     const qreal y5 = kBottom - kRow * 1.5;
     const qreal q1 = kTop + (kBottom - kTop) / 3.0; // four rows for nine and ten
     const qreal q2 = kBottom - (kBottom - kTop) / 3.0;
@@ -357,30 +352,25 @@ std::vector<QPointF> pipLayout(int rank)
     const qreal t2 = (q2 + kBottom) / 2.0;
 
     switch (rank) {
-    case 2:
-        return {{kMid, y0}, {kMid, y6}};
-    case 3:
-        return {{kMid, y0}, {kMid, y3}, {kMid, y6}};
-    case 4:
-        return {{kLeft, y0}, {kRight, y0}, {kLeft, y6}, {kRight, y6}};
-    case 5:
-        return {{kLeft, y0}, {kRight, y0}, {kMid, y3}, {kLeft, y6}, {kRight, y6}};
+    case 2: return {{kMid, y0}, {kMid, y6}};
+    case 3: return {{kMid, y0}, {kMid, y3}, {kMid, y6}};
+    case 4: return {{kLeft, y0}, {kRight, y0}, {kLeft, y6}, {kRight, y6}};
+    case 5: return {{kLeft, y0}, {kRight, y0}, {kMid, y3}, {kLeft, y6}, {kRight, y6}};
     case 6:
         return {{kLeft, y0}, {kRight, y0}, {kLeft, y3}, {kRight, y3}, {kLeft, y6}, {kRight, y6}};
     case 7:
-        return {{kLeft, y0}, {kRight, y0}, {kMid, y1}, {kLeft, y3},
-                {kRight, y3}, {kLeft, y6}, {kRight, y6}};
+        return {{kLeft, y0},  {kRight, y0}, {kMid, y1},  {kLeft, y3},
+                {kRight, y3}, {kLeft, y6},  {kRight, y6}};
     case 8:
-        return {{kLeft, y0}, {kRight, y0}, {kMid, y1}, {kLeft, y3},
-                {kRight, y3}, {kMid, y5}, {kLeft, y6}, {kRight, y6}};
+        return {{kLeft, y0},  {kRight, y0}, {kMid, y1},  {kLeft, y3},
+                {kRight, y3}, {kMid, y5},   {kLeft, y6}, {kRight, y6}};
     case 9:
         return {{kLeft, y0}, {kRight, y0}, {kLeft, q1}, {kRight, q1}, {kMid, y3},
                 {kLeft, q2}, {kRight, q2}, {kLeft, y6}, {kRight, y6}};
     case 10:
         return {{kLeft, y0}, {kRight, y0}, {kMid, t1}, {kLeft, q1}, {kRight, q1},
                 {kLeft, q2}, {kRight, q2}, {kMid, t2}, {kLeft, y6}, {kRight, y6}};
-    default:
-        return {};
+    default: return {};
     }
 }
 
@@ -395,8 +385,7 @@ const std::array<std::vector<QPointF>, 11> &pipLayouts()
     return layouts;
 }
 
-void paintPips(QPainter &painter, const QTransform &base, int rank, Suit suit,
-               const QColor &colour)
+void paintPips(QPainter &painter, const QTransform &base, int rank, Suit suit, const QColor &colour)
 {
     for (const QPointF &pip : pipLayouts()[static_cast<std::size_t>(rank)])
         fillPip(painter, base, suit, pip, kPipSize, pip.y() > kCentre.y() + 0.01, colour);
@@ -469,48 +458,27 @@ enum class Ink : unsigned char {
 QColor inkColour(Ink ink, const QColor &suit)
 {
     switch (ink) {
-    case Ink::None:
-        return Qt::transparent;
-    case Ink::Suit:
-        return suit;
-    case Ink::Gold:
-        return {236, 178, 40};
-    case Ink::GoldDark:
-        return {140, 92, 12};
-    case Ink::Skin:
-        return {250, 220, 188};
-    case Ink::SkinShade:
-        return {196, 130, 100};
-    case Ink::Hair:
-        return {92, 56, 28};
-    case Ink::Blonde:
-        return {226, 160, 52};
-    case Ink::Auburn:
-        return {168, 72, 34};
-    case Ink::Grey:
-        return {206, 208, 214};
-    case Ink::Blue:
-        return {40, 82, 168};
-    case Ink::Green:
-        return {30, 122, 72};
-    case Ink::Purple:
-        return {104, 58, 150};
-    case Ink::White:
-        return {255, 255, 255};
-    case Ink::Line:
-        return {40, 30, 26};
-    case Ink::Rose:
-        return {214, 40, 74};
-    case Ink::Cheek:
-        return {240, 150, 150};
-    case Ink::Leaf:
-        return {58, 130, 62};
-    case Ink::Steel:
-        return {168, 178, 190};
-    case Ink::Wood:
-        return {128, 84, 44};
-    case Ink::Flame:
-        return {246, 128, 28};
+    case Ink::None: return Qt::transparent;
+    case Ink::Suit: return suit;
+    case Ink::Gold: return {236, 178, 40};
+    case Ink::GoldDark: return {140, 92, 12};
+    case Ink::Skin: return {250, 220, 188};
+    case Ink::SkinShade: return {196, 130, 100};
+    case Ink::Hair: return {92, 56, 28};
+    case Ink::Blonde: return {226, 160, 52};
+    case Ink::Auburn: return {168, 72, 34};
+    case Ink::Grey: return {206, 208, 214};
+    case Ink::Blue: return {40, 82, 168};
+    case Ink::Green: return {30, 122, 72};
+    case Ink::Purple: return {104, 58, 150};
+    case Ink::White: return {255, 255, 255};
+    case Ink::Line: return {40, 30, 26};
+    case Ink::Rose: return {214, 40, 74};
+    case Ink::Cheek: return {240, 150, 150};
+    case Ink::Leaf: return {58, 130, 62};
+    case Ink::Steel: return {168, 178, 190};
+    case Ink::Wood: return {128, 84, 44};
+    case Ink::Flame: return {246, 128, 28};
     }
     return suit;
 }
@@ -626,18 +594,10 @@ QPainterPath suitSigns(Suit suit, std::initializer_list<QPointF> centres, qreal 
 {
     QPainterPath shape;
     switch (suit) {
-    case Suit::Clubs:
-        shape = makeClub();
-        break;
-    case Suit::Diamonds:
-        shape = makeDiamond();
-        break;
-    case Suit::Hearts:
-        shape = makeHeart();
-        break;
-    case Suit::Spades:
-        shape = makeSpade();
-        break;
+    case Suit::Clubs: shape = makeClub(); break;
+    case Suit::Diamonds: shape = makeDiamond(); break;
+    case Suit::Hearts: shape = makeHeart(); break;
+    case Suit::Spades: shape = makeSpade(); break;
     }
     const QSizeF box = pipSize(suit, size);
     QPainterPath out;
@@ -655,14 +615,10 @@ QPainterPath suitSigns(Suit suit, std::initializer_list<QPointF> centres, qreal 
 Ink panelInk(Suit suit)
 {
     switch (suit) {
-    case Suit::Clubs:
-        return Ink::Green;
-    case Suit::Diamonds:
-        return Ink::Gold;
-    case Suit::Hearts:
-        return Ink::Blue;
-    case Suit::Spades:
-        return Ink::Purple;
+    case Suit::Clubs: return Ink::Green;
+    case Suit::Diamonds: return Ink::Gold;
+    case Suit::Hearts: return Ink::Blue;
+    case Suit::Spades: return Ink::Purple;
     }
     return Ink::Blue;
 }
@@ -671,14 +627,10 @@ Ink panelInk(Suit suit)
 Ink panelSignInk(Suit suit)
 {
     switch (suit) {
-    case Suit::Clubs:
-        return Ink::Gold;
-    case Suit::Diamonds:
-        return Ink::Suit;
-    case Suit::Hearts:
-        return Ink::White;
-    case Suit::Spades:
-        return Ink::Grey;
+    case Suit::Clubs: return Ink::Gold;
+    case Suit::Diamonds: return Ink::Suit;
+    case Suit::Hearts: return Ink::White;
+    case Suit::Spades: return Ink::Grey;
     }
     return Ink::Gold;
 }
@@ -1447,8 +1399,7 @@ void paintCourt(QPainter &painter, const QTransform &base, int rank, Suit suit,
     painter.fillRect(kPanel, kPanelFill);
 
     const Figure &figure = courtFigure(suit, rank);
-    const QRectF upperHalf(kPanel.left(), kPanel.top(), kPanel.width(),
-                           kCentre.y() - kPanel.top());
+    const QRectF upperHalf(kPanel.left(), kPanel.top(), kPanel.width(), kCentre.y() - kPanel.top());
     for (const bool turned : {false, true}) {
         QTransform t = base;
         if (turned) {

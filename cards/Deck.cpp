@@ -12,12 +12,12 @@ namespace {
 
 // The Knight is named in the plural and the Diamonds suit in the singular, as the deck has
 // always shown them.
-constexpr std::array<const char *, 13> kRankWords = {
-    "Ace", "Two", "Three", "Four", "Five", "Six", "Seven",
-    "Eight", "Nine", "Ten", "King", "Queen", "Knights"};
+constexpr std::array<const char *, 13> kRankWords = {"Ace",  "Two",   "Three",  "Four", "Five",
+                                                     "Six",  "Seven", "Eight",  "Nine", "Ten",
+                                                     "King", "Queen", "Knights"};
 constexpr std::array<const char *, 4> kSuitWords = {"Clubs", "Diamond", "Hearts", "Spades"};
-constexpr std::array<const char *, 4> kSeasons = {
-    "the spring season", "fall", "the summer season", "the winter season"};
+constexpr std::array<const char *, 4> kSeasons = {"the spring season", "fall", "the summer season",
+                                                  "the winter season"};
 // The court cards count their weeks backwards from the end of the season.
 constexpr std::array<int, 13> kWeekOfRank = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 12, 11};
 

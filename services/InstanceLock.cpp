@@ -74,8 +74,8 @@ bool FileInstanceLock::acquire()
     if (result == 0) {
         // Only a help to people looking: the kernel's lock is what counts.
         const QByteArray pid = QByteArray::number(::getpid()) + '\n';
-        if (::ftruncate(m_fd, 0) == 0)
-            [[maybe_unused]] const ssize_t written = ::pwrite(m_fd, pid.constData(), pid.size(), 0);
+        if (::ftruncate(m_fd, 0) == 0) [[maybe_unused]]
+            const ssize_t written = ::pwrite(m_fd, pid.constData(), pid.size(), 0);
         return true;
     }
     const bool heldElsewhere = errno == EWOULDBLOCK;

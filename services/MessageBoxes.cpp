@@ -77,8 +77,8 @@ MessageBoxes::Answer DialogMessageBoxes::show(const Message &message)
         box = std::make_unique<QuestionBox>(dialogIcon(message.icon), kTitle, text,
                                             QMessageBox::Yes | QMessageBox::No, owner);
     else
-        box = std::make_unique<QMessageBox>(dialogIcon(message.icon), kTitle, text,
-                                            QMessageBox::Ok, owner);
+        box = std::make_unique<QMessageBox>(dialogIcon(message.icon), kTitle, text, QMessageBox::Ok,
+                                            owner);
     if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box->setWindowFlag(Qt::WindowStaysOnTopHint, true);
     box->setTextFormat(Qt::PlainText);

@@ -51,7 +51,8 @@ void removeLeftoverTemporaries(const QString &iniPath)
     const QFileInfo ini(iniPath);
     const QString prefix = ini.fileName() + u'.';
     const QDir folder = ini.dir();
-    for (const QString &name : folder.entryList({prefix + u"??????"_s}, QDir::Files | QDir::Hidden)) {
+    for (const QString &name :
+         folder.entryList({prefix + u"??????"_s}, QDir::Files | QDir::Hidden)) {
         const QStringView tail = QStringView(name).mid(prefix.size());
         if (std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.isLetterOrNumber(); }))
             QFile::remove(folder.filePath(name));

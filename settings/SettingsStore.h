@@ -40,7 +40,10 @@ public:
 
     // Called when the stored values may have changed without a write of ours (the file edited
     // by hand or by another program), once the store has been read.
-    void setChangeListener(std::function<void()> listener) { m_changeListener = std::move(listener); }
+    void setChangeListener(std::function<void()> listener)
+    {
+        m_changeListener = std::move(listener);
+    }
 
     // nullopt when the key is absent.
     virtual std::optional<QString> storedValue(const QString &key) const = 0;

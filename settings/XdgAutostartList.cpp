@@ -51,8 +51,8 @@ std::optional<StartupList::Failure> writeAtomically(const QByteArray &path,
     int error = 0;
     qsizetype done = 0;
     while (done < contents.size() && error == 0) {
-        const ssize_t n = ::write(fd, contents.constData() + done,
-                                  static_cast<size_t>(contents.size() - done));
+        const ssize_t n =
+            ::write(fd, contents.constData() + done, static_cast<size_t>(contents.size() - done));
         if (n < 0 && errno != EINTR)
             error = errno;
         else if (n > 0)

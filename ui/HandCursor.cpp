@@ -17,7 +17,7 @@ QPixmap handPixmap()
     painter.setRenderHint(QPainter::Antialiasing);
 
     QPainterPath hand;
-    hand.addRoundedRect(QRectF(9.5, 1.5, 5, 17), 2.5, 2.5);   // index finger
+    hand.addRoundedRect(QRectF(9.5, 1.5, 5, 17), 2.5, 2.5);    // index finger
     hand.addRoundedRect(QRectF(14.5, 9.5, 4.5, 10), 2.2, 2.2); // middle finger
     hand.addRoundedRect(QRectF(19, 10.5, 4.5, 9), 2.2, 2.2);   // ring finger
     hand.addRoundedRect(QRectF(23.5, 12, 4, 8), 2, 2);         // little finger
@@ -26,7 +26,7 @@ QPixmap handPixmap()
     thumb.cubicTo(7, 18.5, 4.5, 15, 3.5, 16.5);
     thumb.cubicTo(2.5, 18, 5.5, 23, 9.5, 27);
     hand.addPath(thumb);
-    hand.addRoundedRect(QRectF(9.5, 16, 18, 14.5), 4.5, 4.5);  // palm
+    hand.addRoundedRect(QRectF(9.5, 16, 18, 14.5), 4.5, 4.5); // palm
     hand = hand.simplified();
 
     painter.setPen(QPen(Qt::black, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

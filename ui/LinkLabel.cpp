@@ -37,11 +37,8 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
-        Q_EMIT clicked();
-        return;
-    default:
-        QLabel::keyPressEvent(event);
+    case Qt::Key_Space: Q_EMIT clicked(); return;
+    default: QLabel::keyPressEvent(event);
     }
 }
 

@@ -36,18 +36,18 @@ QPainterPath heartPath(QPointF centre, qreal size)
     const qreal h = size / 2.0;
     QPainterPath p;
     p.moveTo(centre.x(), centre.y() + h);
-    p.cubicTo(centre.x() - 0.2 * h, centre.y() + 0.72 * h, centre.x() - h,
-              centre.y() + 0.2 * h, centre.x() - h, centre.y() - 0.38 * h);
+    p.cubicTo(centre.x() - 0.2 * h, centre.y() + 0.72 * h, centre.x() - h, centre.y() + 0.2 * h,
+              centre.x() - h, centre.y() - 0.38 * h);
     p.cubicTo(centre.x() - h, centre.y() - 0.8 * h, centre.x() - 0.72 * h, centre.y() - h,
               centre.x() - 0.49 * h, centre.y() - h);
-    p.cubicTo(centre.x() - 0.22 * h, centre.y() - h, centre.x() - 0.06 * h,
-              centre.y() - 0.82 * h, centre.x(), centre.y() - 0.62 * h);
-    p.cubicTo(centre.x() + 0.06 * h, centre.y() - 0.82 * h, centre.x() + 0.22 * h,
-              centre.y() - h, centre.x() + 0.49 * h, centre.y() - h);
+    p.cubicTo(centre.x() - 0.22 * h, centre.y() - h, centre.x() - 0.06 * h, centre.y() - 0.82 * h,
+              centre.x(), centre.y() - 0.62 * h);
+    p.cubicTo(centre.x() + 0.06 * h, centre.y() - 0.82 * h, centre.x() + 0.22 * h, centre.y() - h,
+              centre.x() + 0.49 * h, centre.y() - h);
     p.cubicTo(centre.x() + 0.72 * h, centre.y() - h, centre.x() + h, centre.y() - 0.8 * h,
               centre.x() + h, centre.y() - 0.38 * h);
-    p.cubicTo(centre.x() + h, centre.y() + 0.2 * h, centre.x() + 0.2 * h,
-              centre.y() + 0.72 * h, centre.x(), centre.y() + h);
+    p.cubicTo(centre.x() + h, centre.y() + 0.2 * h, centre.x() + 0.2 * h, centre.y() + 0.72 * h,
+              centre.x(), centre.y() + h);
     p.closeSubpath();
     return p;
 }
@@ -104,12 +104,12 @@ void paintTinyIcon(QPainter &painter, qreal s)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(248, 170, 30));
     painter.drawEllipse(c, 2.0, 2.0);
-    for (const QRectF &ray : {QRectF(-1, -4, 2, 1), QRectF(-1, 3, 2, 1), QRectF(-4, -1, 1, 2),
-                              QRectF(3, -1, 1, 2)})
+    for (const QRectF &ray :
+         {QRectF(-1, -4, 2, 1), QRectF(-1, 3, 2, 1), QRectF(-4, -1, 1, 2), QRectF(3, -1, 1, 2)})
         painter.fillRect(ray.translated(c), kRay);
     for (const QPointF &d : {QPointF(-3, -3), QPointF(2, -3), QPointF(-3, 2), QPointF(2, 2)})
-        painter.fillRect(QRectF(c + d, QSizeF(1.0, 1.0)), QColor(kRay.red(), kRay.green(),
-                                                                  kRay.blue(), 170));
+        painter.fillRect(QRectF(c + d, QSizeF(1.0, 1.0)),
+                         QColor(kRay.red(), kRay.green(), kRay.blue(), 170));
 }
 
 // 20 to 29 px: the same two upright cards on whole pixels, with a plain sun.
@@ -160,8 +160,8 @@ void paintLargeIcon(QPainter &painter, qreal s)
         // Soft shadow from a few widening translucent copies.
         for (int i = 0; i < 3; ++i) {
             const qreal grow = 2.0 + 3.0 * i;
-            const QPainterPath shade = cardOutline(card.adjusted(-grow, -grow, grow, grow),
-                                                   13.0 + grow);
+            const QPainterPath shade =
+                cardOutline(card.adjusted(-grow, -grow, grow, grow), 13.0 + grow);
             for (const QTransform &at : {backAt, frontAt}) {
                 painter.setTransform(QTransform::fromTranslate(4.0, 7.0) * at * view);
                 painter.fillPath(shade, QColor(0, 0, 0, 22 - 6 * i));

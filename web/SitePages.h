@@ -9,7 +9,6 @@ class Browser;
 
 namespace web {
 
-
 // The maker's site root: scheme and host, no trailing slash.
 QString SiteBaseUrl();
 // The site root without its scheme, as the program names it to the user.

@@ -18,8 +18,8 @@ constexpr qint64 kReminderDays = 14;
 
 } // namespace
 
-void CheckUpdateReminder(settings::SettingsStore &store, QDate today, services::MessageBoxes &messages,
-                         services::Browser &browser)
+void CheckUpdateReminder(settings::SettingsStore &store, QDate today,
+                         services::MessageBoxes &messages, services::Browser &browser)
 {
     const QString todayText = settings::dateToText(today, QLocale());
     // A stamp that cannot be read counts as none, so it is simply started again.

@@ -5,17 +5,16 @@ class QDate;
 namespace services {
 class Browser;
 class MessageBoxes;
-}
+} // namespace services
 namespace settings {
 class SettingsStore;
 }
 
 namespace web {
 
-
 // Every fifteen days or more, asks whether to look for a newer version. The first run only
 // starts the count.
-void CheckUpdateReminder(settings::SettingsStore &store, QDate today, services::MessageBoxes &messages,
-                         services::Browser &browser);
+void CheckUpdateReminder(settings::SettingsStore &store, QDate today,
+                         services::MessageBoxes &messages, services::Browser &browser);
 
 } // namespace web

@@ -19,7 +19,6 @@ namespace web {
 
 namespace {
 
-
 QLabel *addText(QWidget *parent, const QString &text, const QFont &font, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
@@ -62,12 +61,13 @@ frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent
     label2->setWordWrap(false);
     ui::setColour(label2, QPalette::Window, QColor(255, 192, 192));
 
-    QLabel *label1 = addText(this,
-                             u"Tarvelle is a daily divination technique based on playing cards. "
-                             u"This software displays a card for the day and explains the keywords "
-                             u"and meaning. This software can be used as a reference point to start "
-                             u"your day."_s,
-                             ui::programFont(8.25), ui::twipsRect(210, 840, 5745, 1095));
+    QLabel *label1 =
+        addText(this,
+                u"Tarvelle is a daily divination technique based on playing cards. "
+                u"This software displays a card for the day and explains the keywords "
+                u"and meaning. This software can be used as a reference point to start "
+                u"your day."_s,
+                ui::programFont(8.25), ui::twipsRect(210, 840, 5745, 1095));
     ui::setColour(label1, QPalette::Window, QColor(255, 255, 128));
 
     lblHomePage = addLink(this, u"Click here to visit "_s + SiteBaseUrl(),

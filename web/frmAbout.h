@@ -13,7 +13,6 @@ class LinkLabel;
 
 namespace web {
 
-
 // Which program and version this is, what it does, and two links to the maker's site.
 class frmAbout final : public QDialog {
     Q_OBJECT

@@ -1,18 +1,18 @@
 #include "web/frmNagScreen2.h"
 
 #include "services/Clock.h"
+#include "services/MessageBoxes.h"
+#include "services/RandomGenerator.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
 #include "ui/HandCursor.h"
 #include "ui/LinkLabel.h"
-#include "services/MessageBoxes.h"
+#include "ui/MakeTopmost.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramWindow.h"
 #include "ui/PushButton.h"
-#include "services/RandomGenerator.h"
 #include "ui/Typeface.h"
-#include "ui/MakeTopmost.h"
 #include "web/SitePages.h"
 
 #include <QCheckBox>
@@ -33,7 +33,6 @@ using namespace Qt::StringLiterals;
 namespace web {
 
 namespace {
-
 
 // Generous for what people type, and small enough that the address, even with every character
 // encoded as UTF-8 in nine bytes, stays far inside what a launched browser's argument may hold.
@@ -68,9 +67,9 @@ QGroupBox *addNavyFrame(QWidget *parent, const QString &caption, const QRect &ge
 // Never shorter than the desktop's font needs, so typed text is never cut.
 void placeBox(QWidget *box, const QRect &geometry)
 {
-    box->setGeometry(QRect(geometry.topLeft(),
-                           QSize(geometry.width(), std::max(geometry.height(),
-                                                            box->sizeHint().height() - 2))));
+    box->setGeometry(
+        QRect(geometry.topLeft(),
+              QSize(geometry.width(), std::max(geometry.height(), box->sizeHint().height() - 2))));
 }
 
 } // namespace
@@ -235,8 +234,8 @@ void frmNagScreen2::Check1_Click(bool ticked)
 
 void frmNagScreen2::refuse(const QString &message)
 {
-    m_services.messages.show({message, services::MessageBoxes::Icon::Critical,
-                              services::MessageBoxes::Buttons::Ok});
+    m_services.messages.show(
+        {message, services::MessageBoxes::Icon::Critical, services::MessageBoxes::Buttons::Ok});
 }
 
 void frmNagScreen2::cmdSubmit_Click()
@@ -291,8 +290,7 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QWidget::eventFilter(watched, event);
 }

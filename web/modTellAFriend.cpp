@@ -63,20 +63,20 @@ std::optional<QString> referralRefusal(const Referral &referral)
 
 QUrl referralAddress(const Referral &referral)
 {
-    const QString address = PageAddress(pages::ReferAFriend).toString(QUrl::FullyEncoded)
-                            + "&taf1="_L1 + queryValue(referral.name)
-                            + "&taf2="_L1 + queryValue(referral.email)
-                            + "&taf3="_L1 + queryValue(referral.message)
-                            + "&taf4="_L1 + queryValue(referral.friendName)
-                            + "&taf5="_L1 + queryValue(referral.friendEmail)
-                            + "&taf6="_L1 + ProductAddress();
+    const QString address =
+        PageAddress(pages::ReferAFriend).toString(QUrl::FullyEncoded) + "&taf1="_L1
+        + queryValue(referral.name) + "&taf2="_L1 + queryValue(referral.email) + "&taf3="_L1
+        + queryValue(referral.message) + "&taf4="_L1 + queryValue(referral.friendName) + "&taf5="_L1
+        + queryValue(referral.friendEmail) + "&taf6="_L1 + ProductAddress();
     return QUrl(address, QUrl::StrictMode);
 }
 
-void SendReferral(const Referral &referral, services::MessageBoxes &messages, services::Browser &browser)
+void SendReferral(const Referral &referral, services::MessageBoxes &messages,
+                  services::Browser &browser)
 {
     if (const std::optional<QString> refusal = referralRefusal(referral)) {
-        messages.show({*refusal, services::MessageBoxes::Icon::Critical, services::MessageBoxes::Buttons::Ok});
+        messages.show({*refusal, services::MessageBoxes::Icon::Critical,
+                       services::MessageBoxes::Buttons::Ok});
         return;
     }
     OpenAddress(browser, referralAddress(referral));

@@ -8,10 +8,9 @@
 namespace services {
 class Browser;
 class MessageBoxes;
-}
+} // namespace services
 
 namespace web {
-
 
 // What the exit screen's refer-a-friend form last submitted.
 struct Referral {
@@ -36,6 +35,7 @@ std::optional<QString> referralRefusal(const Referral &referral);
 QUrl referralAddress(const Referral &referral);
 
 // Checks the stored values and, when they are complete, opens the referral address.
-void SendReferral(const Referral &referral, services::MessageBoxes &messages, services::Browser &browser);
+void SendReferral(const Referral &referral, services::MessageBoxes &messages,
+                  services::Browser &browser);
 
 } // namespace web

@@ -35,10 +35,10 @@ QStringList TestAccessibility::silentControls(QWidget *window)
     for (QWidget *widget : window->findChildren<QWidget *>()) {
         if (!widget->isVisibleTo(window))
             continue;
-        const bool speaks = qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget)
-                            || qobject_cast<QComboBox *>(widget) || qobject_cast<QLineEdit *>(widget)
-                            || qobject_cast<QPlainTextEdit *>(widget)
-                            || qobject_cast<app::CardPicture *>(widget);
+        const bool speaks =
+            qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget)
+            || qobject_cast<QComboBox *>(widget) || qobject_cast<QLineEdit *>(widget)
+            || qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<app::CardPicture *>(widget);
         if (!speaks)
             continue;
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);

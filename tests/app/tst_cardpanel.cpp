@@ -1,9 +1,9 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "ui/FittedLabel.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
 #include "cards/Deck.h"
+#include "ui/FittedLabel.h"
 
 #include "ProgramDoubles.h"
 
@@ -102,7 +102,7 @@ void TestCardPanel::everyCardsTextFitsItsBox()
     QVERIFY(QTest::qWaitForWindowExposed(m_window));
     const app::CardPanel *panel = m_window->fraRune;
     const QList<ui::FittedLabel *> labels = {panel->lblCardName, panel->lblAlternativeName,
-                                              panel->lblKeywards, panel->lblCardDesc};
+                                             panel->lblKeywards, panel->lblCardDesc};
     for (int k = 1; k <= cards::kDeckSize; ++k) {
         m_window->ShowCard(k);
         for (const ui::FittedLabel *label : labels) {

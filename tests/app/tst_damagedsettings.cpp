@@ -1,19 +1,19 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "ui/FittedLabel.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
 #include "cards/Deck.h"
 #include "settings/DateText.h"
 #include "settings/IniSettingsStore.h"
+#include "ui/FittedLabel.h"
 
 #include "ProgramDoubles.h"
 
 #include <QComboBox>
-#include <QPropertyAnimation>
 #include <QDir>
 #include <QFile>
+#include <QPropertyAnimation>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -63,11 +63,11 @@ void TestDamagedSettings::startsWithAnyFile_data()
     QTest::newRow("huge") << huge;
     QTest::newRow("key repeated") << QByteArray(good + "Card=99\nHour=abc\n");
     QTest::newRow("wrong group") << QByteArray("[Other]\nHour=7\nCard=3\n[General]\nDate=1/1/30\n");
-    QTest::newRow("out of range")
-        << QByteArray("[Settings]\nHour=99\nMinute=-5\nSecond=61\nCard=0\nDate=13/45/26\n"
-                      "AutorunStartUp=maybe\nSystemTray=1\nRunAtSysTray=yes\nUpdateCheckStamp=x\n");
-    QTest::newRow("not numbers")
-        << QByteArray("[Settings]\nHour=seven\nMinute=\nSecond=0x10\nCard=Ace\nDate=\n");
+    QTest::newRow("out of range") << QByteArray(
+        "[Settings]\nHour=99\nMinute=-5\nSecond=61\nCard=0\nDate=13/45/26\n"
+        "AutorunStartUp=maybe\nSystemTray=1\nRunAtSysTray=yes\nUpdateCheckStamp=x\n");
+    QTest::newRow("not numbers") << QByteArray(
+        "[Settings]\nHour=seven\nMinute=\nSecond=0x10\nCard=Ace\nDate=\n");
     QTest::newRow("date in another locale's form")
         << QByteArray("[Settings]\nHour=7\nMinute=0\nSecond=0\nCard=12\nDate=09.12.26\n");
     QTest::newRow("date far in the past")
@@ -96,15 +96,22 @@ void TestDamagedSettings::startsWithAnyFile()
     world.messages.answers = {services::MessageBoxes::Answer::Yes};
     settings::IniSettingsStore store([] { return u"Tarvelle"_s; });
     app::Services services = world.services();
-    const app::Services real{store, services.clock, services.alarm, services.random, services.messages,
-                             services.tray, services.startupList, services.browser,
+    const app::Services real{store,
+                             services.clock,
+                             services.alarm,
+                             services.random,
+                             services.messages,
+                             services.tray,
+                             services.startupList,
+                             services.browser,
                              services.instanceLock};
     app::Program program(real, world.launch, [] {});
     QVERIFY(program.StartProgram());
     app::frmMain *window = program.mainWindow();
     QVERIFY(window->isVisible());
     QVERIFY(cards::isCardIndex(window->fraRune->picCard->card()));
-    QCOMPARE(window->fraRune->lblCardName->text(), cards::cardName(window->fraRune->picCard->card()));
+    QCOMPARE(window->fraRune->lblCardName->text(),
+             cards::cardName(window->fraRune->picCard->card()));
 
     // What the program wrote reads back: a card of the deck and a due date it understands.
     const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
@@ -126,8 +133,11 @@ void TestDamagedSettings::startsWithAnyFile()
 void TestDamagedSettings::aDayOfTicksAccumulatesNothing()
 {
     ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
-                          {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
+    world.store.values = {{u"Hour"_s, u"7"_s},
+                          {u"Minute"_s, u"0"_s},
+                          {u"Second"_s, u"0"_s},
+                          {u"Card"_s, u"3"_s},
+                          {u"Date"_s, u"12/9/26"_s}};
     app::Program program(world.services(), world.launch, [] {});
     QVERIFY(program.StartProgram());
     app::frmMain *window = program.mainWindow();

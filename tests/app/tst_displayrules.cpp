@@ -41,8 +41,10 @@ void TestDisplayRules::cardForTheDayAtEachStart()
     QVERIFY(start.firstRun);
     QVERIFY(!start.keep);
     QCOMPARE(store.together.size(), 1);
-    QCOMPARE(store.writes, (Writes{{u"Date"_s, text(m_today)}, {u"Hour"_s, u"7"_s},
-                                   {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
+    QCOMPARE(store.writes, (Writes{{u"Date"_s, text(m_today)},
+                                   {u"Hour"_s, u"7"_s},
+                                   {u"Minute"_s, u"0"_s},
+                                   {u"Second"_s, u"0"_s},
                                    {u"Card"_s, u"1"_s}}));
 
     // The same day again: the due date has come, so a new card and tomorrow's date.
@@ -60,8 +62,8 @@ void TestDisplayRules::cardForTheDayAtEachStart()
     QVERIFY(store.writes.isEmpty());
 
     // A card that is none of the deck, or a due date beyond tomorrow, draws anew.
-    for (const auto &[key, value] : {std::pair{u"Card"_s, u"53"_s},
-                                     std::pair{u"Date"_s, text(m_today.addDays(9))}}) {
+    for (const auto &[key, value] :
+         {std::pair{u"Card"_s, u"53"_s}, std::pair{u"Date"_s, text(m_today.addDays(9))}}) {
         MemorySettingsStore odd;
         odd.values = store.values;
         odd.values.insert(key, value);
@@ -72,8 +74,11 @@ void TestDisplayRules::cardForTheDayAtEachStart()
 void TestDisplayRules::ticksShowTheWindowOnlyAtTheChosenSecond()
 {
     MemorySettingsStore store;
-    store.values = {{u"Hour"_s, u"23"_s}, {u"Minute"_s, u"59"_s}, {u"Second"_s, u"59"_s},
-                    {u"Card"_s, u"4"_s}, {u"Date"_s, text(m_today)}};
+    store.values = {{u"Hour"_s, u"23"_s},
+                    {u"Minute"_s, u"59"_s},
+                    {u"Second"_s, u"59"_s},
+                    {u"Card"_s, u"4"_s},
+                    {u"Date"_s, text(m_today)}};
     const auto at = [this](int h, int m, int s) { return QDateTime(m_today, QTime(h, m, s)); };
     for (const QDateTime &near : {at(23, 59, 58), at(23, 58, 59), at(22, 59, 59), at(0, 0, 0)})
         QVERIFY(!schedule::tickAt(store, near).show);

@@ -1,12 +1,12 @@
 #include "app/CardPanel.h"
-#include "ui/FittedLabel.h"
-#include "ui/LinkLabel.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
+#include "settings/DateText.h"
+#include "ui/FittedLabel.h"
+#include "ui/LinkLabel.h"
 #include "ui/frmDisplay.h"
 #include "web/frmNagScreen2.h"
-#include "settings/DateText.h"
 
 #include "ProgramDoubles.h"
 
@@ -61,11 +61,14 @@ void TestMainWindow::init()
 {
     QLocale::setDefault(QLocale(u"en_GB"_s));
     m_world = std::make_unique<ProgramDoubles>();
-    m_world->store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
-                             {u"Card"_s, u"30"_s}, {u"Date"_s, u"09/12/2026"_s}};
+    m_world->store.values = {{u"Hour"_s, u"7"_s},
+                             {u"Minute"_s, u"0"_s},
+                             {u"Second"_s, u"0"_s},
+                             {u"Card"_s, u"30"_s},
+                             {u"Date"_s, u"09/12/2026"_s}};
     m_quits = 0;
-    m_program = std::make_unique<app::Program>(m_world->services(), m_world->launch,
-                                               [this] { ++m_quits; });
+    m_program =
+        std::make_unique<app::Program>(m_world->services(), m_world->launch, [this] { ++m_quits; });
     QVERIFY(m_program->StartProgram());
     m_world->store.writes.clear();
 }
@@ -108,10 +111,9 @@ void TestMainWindow::exitAnsweredYes()
     m_world->tray.added = true;
     m_world->messages.answers = {services::MessageBoxes::Answer::Yes};
     QTest::mouseClick(window()->findChild<QPushButton *>(u"cmdExit"_s), Qt::LeftButton);
-    QCOMPARE(m_world->messages.shown,
-             (QList<Message>{{u"Are You Sure You Want To Quit Tarvelle?"_s,
-                              services::MessageBoxes::Icon::Exclamation,
-                              services::MessageBoxes::Buttons::YesNo}}));
+    QCOMPARE(m_world->messages.shown, (QList<Message>{{u"Are You Sure You Want To Quit Tarvelle?"_s,
+                                                       services::MessageBoxes::Icon::Exclamation,
+                                                       services::MessageBoxes::Buttons::YesNo}}));
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
     QCOMPARE(m_world->store.values.value(u"SystemTray"_s), u"False"_s);
     QVERIFY(!m_world->tray.added);
@@ -204,9 +206,9 @@ void TestMainWindow::menuBarLayout()
     };
     QCOMPARE(items(u"&File"_s), (QStringList{u"Show &Cartomancy Card"_s, u"-"_s, u"E&xit"_s}));
     QCOMPARE(items(u"&Tools"_s), QStringList{u"&Settings"_s});
-    QCOMPARE(items(u"&Help"_s), (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
-                                             u"Check for Software &Update"_s, u"-"_s,
-                                             u"&About Software"_s}));
+    QCOMPARE(items(u"&Help"_s),
+             (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
+                          u"Check for Software &Update"_s, u"-"_s, u"&About Software"_s}));
     QVERIFY(!menuAction(u"&Donate"_s, {})->menu());
 
     QCOMPARE(m_world->tray.menu.data(), window()->mnuPopUp);
@@ -305,9 +307,9 @@ void TestMainWindow::trayBoxStoresItsStateAtOnce()
     m_world->store.writes.clear();
     QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
     QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
-    QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{
-                                        {u"RunAtSysTray"_s, u"True"_s},
-                                        {u"RunAtSysTray"_s, u"False"_s}}));
+    QCOMPARE(m_world->store.writes,
+             (QList<QPair<QString, QString>>{{u"RunAtSysTray"_s, u"True"_s},
+                                             {u"RunAtSysTray"_s, u"False"_s}}));
     QVERIFY(!m_world->tray.added);
     QVERIFY(window()->isVisible());
 }
@@ -333,7 +335,8 @@ void TestMainWindow::startupEntryFailuresAreReported()
     QTest::mouseClick(panel->optRun, Qt::LeftButton);
     QCOMPARE(m_world->messages.shown,
              (QList<Message>{{u"Error 13 opening key\r\nPermission denied"_s,
-                              services::MessageBoxes::Icon::None, services::MessageBoxes::Buttons::Ok}}));
+                              services::MessageBoxes::Icon::None,
+                              services::MessageBoxes::Buttons::Ok}}));
     QVERIFY(panel->optRun->isChecked());
     QVERIFY(panel->chkSysTray->isEnabled());
     QVERIFY(m_world->startupList.entries.isEmpty());
@@ -361,10 +364,9 @@ void TestMainWindow::startupEntryFailuresAreReported()
     m_world->startupList.openingFails = true;
     window()->optDontRun_Click();
     QCOMPARE(m_world->startupList.removals, removals + 2);
-    QCOMPARE(m_world->messages.shown,
-             (QList<Message>{{u"Error 20 opening key\r\nNot a directory"_s,
-                              services::MessageBoxes::Icon::None,
-                              services::MessageBoxes::Buttons::Ok}}));
+    QCOMPARE(m_world->messages.shown, (QList<Message>{{u"Error 20 opening key\r\nNot a directory"_s,
+                                                       services::MessageBoxes::Icon::None,
+                                                       services::MessageBoxes::Buttons::Ok}}));
 }
 
 void TestMainWindow::selectingAnOptionFromCodeRepeatsItsActions()

@@ -7,12 +7,11 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <QThread>
 
 #include <csignal>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,8 +101,9 @@ void TestProcess::writeIni(const QByteArray &contents)
 
 bool TestProcess::lockIsFree() const
 {
-    const int fd = ::open(QFile::encodeName(m_root->path() + u"/runtime/Tarvelle.lock"_s).constData(),
-                          O_RDWR | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(m_root->path() + u"/runtime/Tarvelle.lock"_s).constData(),
+               O_RDWR | O_CLOEXEC);
     if (fd < 0)
         return true;
     const bool free = ::flock(fd, LOCK_EX | LOCK_NB) == 0;
@@ -152,7 +152,8 @@ void TestProcess::endingSignalAtAnyMomentOfTheStart()
         QThread::msleep(static_cast<unsigned long>(delayMs));
         ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
         QVERIFY2(m_program.waitForFinished(20000), qPrintable(QString::number(delayMs)));
-        QVERIFY2(m_program.exitStatus() == QProcess::NormalExit, qPrintable(QString::number(delayMs)));
+        QVERIFY2(m_program.exitStatus() == QProcess::NormalExit,
+                 qPrintable(QString::number(delayMs)));
         QCOMPARE(m_program.exitCode(), 0);
         QVERIFY(lockIsFree());
     }
@@ -187,8 +188,8 @@ void TestProcess::installedUnderAPathThatIsNotUtf8()
     m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_program.setProgram(u"/bin/sh"_s);
     // A path Qt cannot hand to exec itself; the shell takes the bytes as they are.
-    m_program.setArguments({u"-c"_s, u"exec \"$0/bad$(printf '\\377\\376')/Tarvelle\""_s,
-                            m_root->path()});
+    m_program.setArguments(
+        {u"-c"_s, u"exec \"$0/bad$(printf '\\377\\376')/Tarvelle\""_s, m_root->path()});
     m_program.start();
     QVERIFY(m_program.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(!setting(u"Card"_s).isEmpty(), 20000);
@@ -204,8 +205,8 @@ void TestProcess::firstRunKilledAtAnyWriteLeavesAWholeStore()
 {
     const QString strace = QStandardPaths::findExecutable(u"strace"_s);
     QVERIFY2(!strace.isEmpty(), "strace is needed to kill the program inside a write");
-    const QStringList firstRun{u"Date"_s, u"Hour"_s, u"Minute"_s, u"Second"_s, u"Card"_s,
-                               u"UpdateCheckStamp"_s};
+    const QStringList firstRun{u"Date"_s,   u"Hour"_s, u"Minute"_s,
+                               u"Second"_s, u"Card"_s, u"UpdateCheckStamp"_s};
     // The first write creates the file by a link, every later one renames a temporary over it.
     for (const QString &call : {u"linkat"_s, u"rename"_s}) {
         for (int when = 1; when <= 5; ++when) {
@@ -215,17 +216,17 @@ void TestProcess::firstRunKilledAtAnyWriteLeavesAWholeStore()
             env.insert(u"TARVELLE_REPORT_FIRST_PAINT"_s, u"1"_s);
             m_program.setProcessEnvironment(env);
             m_program.setProcessChannelMode(QProcess::SeparateChannels);
-            m_program.start(strace, {u"-f"_s, u"-o"_s, u"/dev/null"_s, u"-e"_s, u"trace="_s + call,
-                                     u"-e"_s,
-                                     u"inject=%1:signal=SIGKILL:when=%2"_s.arg(call).arg(when),
-                                     QString::fromLocal8Bit(TARVELLE_PATH)});
+            m_program.start(strace,
+                            {u"-f"_s, u"-o"_s, u"/dev/null"_s, u"-e"_s, u"trace="_s + call, u"-e"_s,
+                             u"inject=%1:signal=SIGKILL:when=%2"_s.arg(call).arg(when),
+                             QString::fromLocal8Bit(TARVELLE_PATH)});
             QVERIFY(m_program.waitForStarted());
             // Either killed inside that write, or the start got through without one.
             QByteArray said;
-            QTRY_VERIFY_WITH_TIMEOUT(m_program.state() == QProcess::NotRunning
-                                         || (said += m_program.readAllStandardError())
-                                                .contains("first-paint-ns"),
-                                     20000);
+            QTRY_VERIFY_WITH_TIMEOUT(
+                m_program.state() == QProcess::NotRunning
+                    || (said += m_program.readAllStandardError()).contains("first-paint-ns"),
+                20000);
             if (m_program.state() != QProcess::NotRunning) {
                 QFile children(u"/proc/%1/task/%1/children"_s.arg(m_program.processId()));
                 QVERIFY(children.open(QIODevice::ReadOnly));
@@ -247,8 +248,9 @@ void TestProcess::firstRunKilledAtAnyWriteLeavesAWholeStore()
             ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
             QVERIFY(m_program.waitForFinished(20000));
             QCOMPARE(setting(u"Second"_s), u"0"_s);
-            const QStringList left = QDir(m_root->path() + u"/config/Tarvelle"_s)
-                                         .entryList({u"Tarvelle.ini.*"_s}, QDir::Files | QDir::Hidden);
+            const QStringList left =
+                QDir(m_root->path() + u"/config/Tarvelle"_s)
+                    .entryList({u"Tarvelle.ini.*"_s}, QDir::Files | QDir::Hidden);
             QVERIFY2(left.isEmpty(), qPrintable(round + u": "_s + left.join(u' ')));
         }
     }
@@ -269,9 +271,10 @@ void TestProcess::noHomeNoRuntimeFolder()
     QVERIFY(account.open(QIODevice::WriteOnly));
     account.write(QFile::encodeName(u"root:x:0:0:Tarvelle test:"_s + home + u":/bin/sh\n"_s));
     account.close();
-    const QStringList asAccount{u"--user"_s, u"--map-root-user"_s, u"--mount"_s,
-                                u"/bin/sh"_s, u"-c"_s,
-                                u"mount --bind \"$0\" /etc/passwd && exec \"$@\""_s, passwd};
+    const QStringList asAccount{u"--user"_s,  u"--map-root-user"_s,
+                                u"--mount"_s, u"/bin/sh"_s,
+                                u"-c"_s,      u"mount --bind \"$0\" /etc/passwd && exec \"$@\""_s,
+                                passwd};
     QProcess probe;
     probe.start(unshare, asAccount + QStringList{u"getent"_s, u"passwd"_s, u"0"_s});
     if (!probe.waitForFinished(20000) || probe.exitStatus() != QProcess::NormalExit

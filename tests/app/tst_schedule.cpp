@@ -1,9 +1,9 @@
 #include "app/CardPanel.h"
-#include "ui/FittedLabel.h"
 #include "app/DisplayTimer.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
 #include "settings/DateText.h"
+#include "ui/FittedLabel.h"
 
 #include "ProgramDoubles.h"
 
@@ -53,8 +53,11 @@ void TestSchedule::initTestCase()
 void TestSchedule::init()
 {
     m_world = std::make_unique<ProgramDoubles>();
-    m_world->store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
-                             {u"Card"_s, u"9"_s}, {u"Date"_s, dateText(m_day.addDays(1))}};
+    m_world->store.values = {{u"Hour"_s, u"7"_s},
+                             {u"Minute"_s, u"0"_s},
+                             {u"Second"_s, u"0"_s},
+                             {u"Card"_s, u"9"_s},
+                             {u"Date"_s, dateText(m_day.addDays(1))}};
 }
 
 void TestSchedule::cleanup()
@@ -114,8 +117,8 @@ void TestSchedule::nearMissesDoNothing()
 {
     startOn(m_day);
     m_window->SendToTray();
-    for (const QTime time : {QTime(7, 1, 0), QTime(7, 0, 1), QTime(8, 0, 0), QTime(19, 0, 0),
-                             QTime(0, 0, 0)}) {
+    for (const QTime time :
+         {QTime(7, 1, 0), QTime(7, 0, 1), QTime(8, 0, 0), QTime(19, 0, 0), QTime(0, 0, 0)}) {
         tickAt(m_day.addDays(1), time);
         QVERIFY2(!m_window->isVisible(), qPrintable(time.toString()));
     }
@@ -151,8 +154,7 @@ void TestSchedule::listPickTakesEffectAtTheNextTick()
     hour->setCurrentIndex(13); // moved by code: nothing stored
     QVERIFY(m_world->store.writes.isEmpty());
     Q_EMIT hour->activated(13);
-    QCOMPARE(m_world->store.writes,
-             (QList<QPair<QString, QString>>{{u"Hour"_s, u"13"_s}}));
+    QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{{u"Hour"_s, u"13"_s}}));
 
     m_window->SendToTray();
     tickAt(m_day, QTime(7, 0, 0));
@@ -219,14 +221,14 @@ void TestSchedule::dateCheck()
     QCOMPARE(m_world->tray.added, accepted);
     if (accepted) {
         QVERIFY(m_world->messages.shown.isEmpty());
-        QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{
-                                            {u"AutorunStartUp"_s, u"False"_s},
-                                            {u"SystemTray"_s, u"False"_s}}));
+        QCOMPARE(m_world->store.writes,
+                 (QList<QPair<QString, QString>>{{u"AutorunStartUp"_s, u"False"_s},
+                                                 {u"SystemTray"_s, u"False"_s}}));
     } else {
         QCOMPARE(m_world->messages.shown,
                  (QList<services::MessageBoxes::Message>{{u"Please Enter Correct Date !"_s,
-                                                     services::MessageBoxes::Icon::Information,
-                                                     services::MessageBoxes::Buttons::Ok}}));
+                                                          services::MessageBoxes::Icon::Information,
+                                                          services::MessageBoxes::Buttons::Ok}}));
         QVERIFY(m_world->store.writes.isEmpty());
     }
 }

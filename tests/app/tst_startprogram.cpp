@@ -1,12 +1,12 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "ui/FittedLabel.h"
-#include "ui/LinkLabel.h"
 #include "app/Program.h"
-#include "services/RandomGenerator.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
+#include "services/RandomGenerator.h"
 #include "settings/DateText.h"
+#include "ui/FittedLabel.h"
+#include "ui/LinkLabel.h"
 
 #include "ProgramDoubles.h"
 
@@ -40,8 +40,8 @@ private Q_SLOTS:
 private:
     std::unique_ptr<app::Program> start(ProgramDoubles &world)
     {
-        auto program = std::make_unique<app::Program>(world.services(), world.launch,
-                                                      [this] { ++m_quits; });
+        auto program =
+            std::make_unique<app::Program>(world.services(), world.launch, [this] { ++m_quits; });
         m_started = program->StartProgram();
         return program;
     }
@@ -51,8 +51,11 @@ private:
     {
         world.launch.arguments = {u"/STARTUP"_s};
         world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
-        world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
-                              {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"True"_s},
+        world.store.values = {{u"Hour"_s, u"7"_s},
+                              {u"Card"_s, u"3"_s},
+                              {u"Date"_s, u"12/9/26"_s},
+                              {u"RunAtSysTray"_s, u"True"_s},
+                              {u"AutorunStartUp"_s, u"True"_s},
                               {u"SystemTray"_s, u"True"_s}};
     }
 
@@ -76,9 +79,12 @@ void TestStartProgram::firstRun()
 
     // The update reminder starts its count first; then the first-run values, in order.
     QCOMPARE(world.store.writes, (Writes{{u"UpdateCheckStamp"_s, dateText(m_today)},
-                                         {u"Date"_s, dateText(m_today)}, {u"Hour"_s, u"7"_s},
-                                         {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
-                                         {u"Card"_s, u"1"_s}, {u"Card"_s, u"14"_s}}));
+                                         {u"Date"_s, dateText(m_today)},
+                                         {u"Hour"_s, u"7"_s},
+                                         {u"Minute"_s, u"0"_s},
+                                         {u"Second"_s, u"0"_s},
+                                         {u"Card"_s, u"1"_s},
+                                         {u"Card"_s, u"14"_s}}));
     // All in one write: a crash between them would leave a store that is no first run and
     // holds no display time.
     QCOMPARE(world.store.together.size(), 1);
@@ -95,8 +101,8 @@ void TestStartProgram::firstRun()
     QVERIFY(window->isVisible());
     QVERIFY(!world.tray.added);
     QVERIFY(world.messages.shown.isEmpty());
-    QCOMPARE(world.random.seeds, (QList<quint64>{
-                                     static_cast<quint64>(world.clock.now().toMSecsSinceEpoch())}));
+    QCOMPARE(world.random.seeds,
+             (QList<quint64>{static_cast<quint64>(world.clock.now().toMSecsSinceEpoch())}));
 }
 
 void TestStartProgram::laterStartsOnOneDay()
@@ -130,8 +136,11 @@ void TestStartProgram::laterStartsOnOneDay()
 void TestStartProgram::dueDateDaysBack()
 {
     ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s},
-                          {u"Card"_s, u"5"_s}, {u"Date"_s, dateText(m_today.addDays(-9))}};
+    world.store.values = {{u"Hour"_s, u"7"_s},
+                          {u"Minute"_s, u"0"_s},
+                          {u"Second"_s, u"0"_s},
+                          {u"Card"_s, u"5"_s},
+                          {u"Date"_s, dateText(m_today.addDays(-9))}};
     world.random.values = {0.99F, 0.0F};
     const auto program = start(world);
     QCOMPARE(world.store.values.value(u"Card"_s), u"52"_s);
@@ -141,9 +150,10 @@ void TestStartProgram::dueDateDaysBack()
 
 void TestStartProgram::unreadableDayOrCardDrawsAnew()
 {
-    for (const auto &[card, date] : {std::pair{u"5"_s, u"someday"_s}, std::pair{u"0"_s, u"12/9/26"_s},
-                                     std::pair{u"53"_s, u"12/9/26"_s}, std::pair{u"x"_s, u"12/9/26"_s},
-                                     std::pair{u"5"_s, u"12/31/26"_s}, std::pair{u"5"_s, u"1/1/99"_s}}) {
+    for (const auto &[card, date] :
+         {std::pair{u"5"_s, u"someday"_s}, std::pair{u"0"_s, u"12/9/26"_s},
+          std::pair{u"53"_s, u"12/9/26"_s}, std::pair{u"x"_s, u"12/9/26"_s},
+          std::pair{u"5"_s, u"12/31/26"_s}, std::pair{u"5"_s, u"1/1/99"_s}}) {
         ProgramDoubles world;
         world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, card}, {u"Date"_s, date}};
         world.random.values = {0.5F, 0.0F};
@@ -167,8 +177,8 @@ void TestStartProgram::secondCopyIsRefusedUntouched()
     QCOMPARE(world.messages.shown.size(), 1);
     QCOMPARE(world.messages.shown.first(),
              (services::MessageBoxes::Message{u"Application is already running"_s,
-                                         services::MessageBoxes::Icon::Information,
-                                         services::MessageBoxes::Buttons::Ok}));
+                                              services::MessageBoxes::Icon::Information,
+                                              services::MessageBoxes::Buttons::Ok}));
     QVERIFY(world.store.reads.isEmpty());
     QVERIFY(world.store.writes.isEmpty());
     QVERIFY(world.random.seeds.isEmpty());
@@ -183,7 +193,8 @@ void TestStartProgram::startsHiddenOnlyAtLogOn_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("hidden");
     QTest::newRow("every condition") << true << u"True"_s << QStringList{u"/STARTUP"_s} << true;
-    QTest::newRow("switch inside text") << true << u"True"_s << QStringList{u"x/STARTUPy"_s} << true;
+    QTest::newRow("switch inside text")
+        << true << u"True"_s << QStringList{u"x/STARTUPy"_s} << true;
     QTest::newRow("lower case switch") << true << u"True"_s << QStringList{u"/startup"_s} << false;
     QTest::newRow("no switch") << true << u"True"_s << QStringList{} << false;
     QTest::newRow("box not ticked") << true << u"False"_s << QStringList{u"/STARTUP"_s} << false;
@@ -201,8 +212,11 @@ void TestStartProgram::startsHiddenOnlyAtLogOn()
     world.launch.arguments = arguments;
     if (entry)
         world.startupList.entries.insert(u"Tarvelle"_s, u"/old/place/Tarvelle"_s);
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
-                          {u"RunAtSysTray"_s, runAtSysTray}, {u"AutorunStartUp"_s, u"True"_s},
+    world.store.values = {{u"Hour"_s, u"7"_s},
+                          {u"Card"_s, u"3"_s},
+                          {u"Date"_s, u"12/9/26"_s},
+                          {u"RunAtSysTray"_s, runAtSysTray},
+                          {u"AutorunStartUp"_s, u"True"_s},
                           {u"SystemTray"_s, runAtSysTray}};
     const auto program = start(world);
     app::frmMain *window = program->mainWindow();
@@ -250,8 +264,11 @@ void TestStartProgram::leftoverEntryIsRewrittenThenRemoved()
 {
     ProgramDoubles world;
     world.startupList.entries.insert(u"Tarvelle"_s, u"/somewhere/else/Tarvelle"_s);
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
-                          {u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"False"_s}};
+    world.store.values = {{u"Hour"_s, u"7"_s},
+                          {u"Card"_s, u"3"_s},
+                          {u"Date"_s, u"12/9/26"_s},
+                          {u"RunAtSysTray"_s, u"True"_s},
+                          {u"AutorunStartUp"_s, u"False"_s}};
     const auto program = start(world);
     QCOMPARE(world.startupList.writes, 1);
     QVERIFY(world.startupList.removals >= 1);
@@ -268,8 +285,11 @@ void TestStartProgram::storedChoiceRestoresTheEntry()
 {
     // Removed by hand, written again because the stored choice says so; the Boolean is lenient.
     ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s},
-                          {u"AutorunStartUp"_s, u"true"_s}, {u"SystemTray"_s, u"True"_s}};
+    world.store.values = {{u"Hour"_s, u"7"_s},
+                          {u"Card"_s, u"3"_s},
+                          {u"Date"_s, u"12/9/26"_s},
+                          {u"AutorunStartUp"_s, u"true"_s},
+                          {u"SystemTray"_s, u"True"_s}};
     const auto program = start(world);
     QCOMPARE(world.startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
     // Not built at start-up; built later, it shows what the start chose.
@@ -286,7 +306,8 @@ void TestStartProgram::storedChoiceRestoresTheEntry()
 
     // SystemTray in lower case leaves the box clear.
     ProgramDoubles other;
-    other.store.values = {{u"Hour"_s, u"7"_s}, {u"AutorunStartUp"_s, u"1"_s}, {u"SystemTray"_s, u"true"_s}};
+    other.store.values = {
+        {u"Hour"_s, u"7"_s}, {u"AutorunStartUp"_s, u"1"_s}, {u"SystemTray"_s, u"true"_s}};
     const auto second = start(other);
     QVERIFY(second->mainWindow()->fraSettings()->optRun->isChecked());
     QVERIFY(!second->mainWindow()->fraSettings()->chkSysTray->isChecked());
@@ -298,9 +319,10 @@ void TestStartProgram::promotionPickIsFair()
     world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
     services::MersenneRandomGenerator random;
     app::Services services = world.services();
-    app::Services realRandom{services.store, services.clock, services.alarm, random, services.messages,
-                             services.tray, services.startupList, services.browser,
-                             services.instanceLock};
+    app::Services realRandom{
+        services.store,       services.clock, services.alarm,       random,
+        services.messages,    services.tray,  services.startupList, services.browser,
+        services.instanceLock};
     constexpr int kStarts = 200;
     int coBrand = 0;
     QSet<int> picks;

@@ -58,7 +58,8 @@ void TestCardDraw::equalShareOfTheGeneratorsValues()
     }
     const double fair = static_cast<double>(kValues) / cards::kDeckSize;
     for (int k = 1; k <= cards::kDeckSize; ++k)
-        QVERIFY2(std::abs(share[static_cast<std::size_t>(k)] - fair) <= 2.0, QByteArray::number(k).constData());
+        QVERIFY2(std::abs(share[static_cast<std::size_t>(k)] - fair) <= 2.0,
+                 QByteArray::number(k).constData());
 }
 
 QTEST_APPLESS_MAIN(TestCardDraw)

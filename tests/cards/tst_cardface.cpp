@@ -63,7 +63,8 @@ void TestCardFace::roundedCornersAreTransparent()
 void TestCardFace::cornerIndexHasTheSuitsColour()
 {
     for (int k = 1; k <= cards::kDeckSize; ++k) {
-        const bool red = cards::suitOf(k) == cards::Suit::Diamonds || cards::suitOf(k) == cards::Suit::Hearts;
+        const bool red =
+            cards::suitOf(k) == cards::Suit::Diamonds || cards::suitOf(k) == cards::Suit::Hearts;
         const QImage face = faceImage(k, 2.0);
         int redInk = 0;
         int blackInk = 0;
@@ -110,7 +111,8 @@ void TestCardFace::everyFaceIsDifferent()
     QSet<QByteArray> seen;
     for (int k = 1; k <= cards::kDeckSize; ++k) {
         const QImage face = faceImage(k);
-        seen.insert(QByteArray(reinterpret_cast<const char *>(face.constBits()), face.sizeInBytes()));
+        seen.insert(
+            QByteArray(reinterpret_cast<const char *>(face.constBits()), face.sizeInBytes()));
     }
     QCOMPARE(seen.size(), cards::kDeckSize);
 

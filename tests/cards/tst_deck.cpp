@@ -25,21 +25,23 @@ private Q_SLOTS:
 void TestDeck::namesInDeckOrder()
 {
     const QStringList expected = {
-        u"Ace Of Clubs"_s, u"Two Of Clubs"_s, u"Three Of Clubs"_s, u"Four Of Clubs"_s,
-        u"Five Of Clubs"_s, u"Six Of Clubs"_s, u"Seven Of Clubs"_s, u"Eight Of Clubs"_s,
-        u"Nine Of Clubs"_s, u"Ten Of Clubs"_s, u"King Of Clubs"_s, u"Queen Of Clubs"_s,
-        u"Knights Of Clubs"_s,
-        u"Ace Of Diamond"_s, u"Two Of Diamond"_s, u"Three Of Diamond"_s, u"Four Of Diamond"_s,
-        u"Five Of Diamond"_s, u"Six Of Diamond"_s, u"Seven Of Diamond"_s, u"Eight Of Diamond"_s,
-        u"Nine Of Diamond"_s, u"Ten Of Diamond"_s, u"King Of Diamond"_s, u"Queen Of Diamond"_s,
-        u"Knights Of Diamond"_s,
-        u"Ace Of Hearts"_s, u"Two Of Hearts"_s, u"Three Of Hearts"_s, u"Four Of Hearts"_s,
-        u"Five Of Hearts"_s, u"Six Of Hearts"_s, u"Seven Of Hearts"_s, u"Eight Of Hearts"_s,
-        u"Nine Of Hearts"_s, u"Ten Of Hearts"_s, u"King Of Hearts"_s, u"Queen Of Hearts"_s,
-        u"Knights Of Hearts"_s,
-        u"Ace Of Spades"_s, u"Two Of Spades"_s, u"Three Of Spades"_s, u"Four Of Spades"_s,
-        u"Five Of Spades"_s, u"Six Of Spades"_s, u"Seven Of Spades"_s, u"Eight Of Spades"_s,
-        u"Nine Of Spades"_s, u"Ten Of Spades"_s, u"King Of Spades"_s, u"Queen Of Spades"_s,
+        u"Ace Of Clubs"_s,     u"Two Of Clubs"_s,       u"Three Of Clubs"_s,
+        u"Four Of Clubs"_s,    u"Five Of Clubs"_s,      u"Six Of Clubs"_s,
+        u"Seven Of Clubs"_s,   u"Eight Of Clubs"_s,     u"Nine Of Clubs"_s,
+        u"Ten Of Clubs"_s,     u"King Of Clubs"_s,      u"Queen Of Clubs"_s,
+        u"Knights Of Clubs"_s, u"Ace Of Diamond"_s,     u"Two Of Diamond"_s,
+        u"Three Of Diamond"_s, u"Four Of Diamond"_s,    u"Five Of Diamond"_s,
+        u"Six Of Diamond"_s,   u"Seven Of Diamond"_s,   u"Eight Of Diamond"_s,
+        u"Nine Of Diamond"_s,  u"Ten Of Diamond"_s,     u"King Of Diamond"_s,
+        u"Queen Of Diamond"_s, u"Knights Of Diamond"_s, u"Ace Of Hearts"_s,
+        u"Two Of Hearts"_s,    u"Three Of Hearts"_s,    u"Four Of Hearts"_s,
+        u"Five Of Hearts"_s,   u"Six Of Hearts"_s,      u"Seven Of Hearts"_s,
+        u"Eight Of Hearts"_s,  u"Nine Of Hearts"_s,     u"Ten Of Hearts"_s,
+        u"King Of Hearts"_s,   u"Queen Of Hearts"_s,    u"Knights Of Hearts"_s,
+        u"Ace Of Spades"_s,    u"Two Of Spades"_s,      u"Three Of Spades"_s,
+        u"Four Of Spades"_s,   u"Five Of Spades"_s,     u"Six Of Spades"_s,
+        u"Seven Of Spades"_s,  u"Eight Of Spades"_s,    u"Nine Of Spades"_s,
+        u"Ten Of Spades"_s,    u"King Of Spades"_s,     u"Queen Of Spades"_s,
         u"Knights Of Spades"_s};
     QCOMPARE(expected.size(), cards::kDeckSize);
     for (int k = 1; k <= cards::kDeckSize; ++k) {
@@ -118,7 +120,8 @@ void TestDeck::descriptionShapes()
 
 void TestDeck::descriptionQuirks()
 {
-    const QString aceOpening = u"As the symbol itself denotes, the Ace of Hearts symbolizes love card"_s;
+    const QString aceOpening =
+        u"As the symbol itself denotes, the Ace of Hearts symbolizes love card"_s;
     QVERIFY(cards::card(27).description.startsWith(aceOpening));
     QVERIFY(cards::card(36).description.startsWith(aceOpening));
     QVERIFY(cards::card(36).description != cards::card(27).description);
@@ -188,17 +191,20 @@ void TestDeck::keywordShapes()
 
 void TestDeck::fixedKeywordRows()
 {
-    const QString shared = u"Independent, self-destructive, conflicts, separation and starting a new phase of life."_s;
+    const QString shared =
+        u"Independent, self-destructive, conflicts, separation and starting a new phase of life."_s;
     QCOMPARE(shared.size(), 86);
     QCOMPARE(cards::card(42).keywords, shared);
     QCOMPARE(cards::card(45).keywords, shared);
     QVERIFY(cards::card(42).name != cards::card(45).name);
     QVERIFY(cards::card(42).favourablePeriod != cards::card(45).favourablePeriod);
     QCOMPARE(cards::card(35).keywords, u"love, romance, joy, happiness and relaxing."_s);
-    QCOMPARE(cards::card(3).keywords, u"Change, flexibility, development, traveling and ambitious"_s);
+    QCOMPARE(cards::card(3).keywords,
+             u"Change, flexibility, development, traveling and ambitious"_s);
     QCOMPARE(cards::card(4).keywords, u"Happiness, joy, rest, warm and supportive"_s);
     QCOMPARE(cards::card(4).keywords.size(), 41);
-    QCOMPARE(cards::card(8).keywords, u"Energetic, active, powerful, sharp, cautious and focused"_s);
+    QCOMPARE(cards::card(8).keywords,
+             u"Energetic, active, powerful, sharp, cautious and focused"_s);
     QCOMPARE(cards::card(49).keywords,
              u"New beginning, realization, end of bad habits, painful parting and prosperous. "_s);
     QCOMPARE(cards::card(22).keywords,

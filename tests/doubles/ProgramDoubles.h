@@ -28,6 +28,8 @@ struct ProgramDoubles {
     MemoryStartupList startupList;
     RecordingBrowser browser;
     FakeInstanceLock lock;
-    app::LaunchInfo launch{{}, QStringLiteral("/opt/Tarvelle/Tarvelle"), QStringLiteral("Tarvelle"),
+    app::LaunchInfo launch{{},
+                           QStringLiteral("/opt/Tarvelle/Tarvelle"),
+                           QStringLiteral("Tarvelle"),
                            std::chrono::milliseconds(0)};
 };

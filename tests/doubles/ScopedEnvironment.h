@@ -39,8 +39,8 @@ public:
 private:
     void save(const char *name)
     {
-        m_saved.append({name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name))
-                                                              : std::nullopt});
+        m_saved.append(
+            {name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt});
     }
 
     QList<std::pair<QByteArray, std::optional<QByteArray>>> m_saved;

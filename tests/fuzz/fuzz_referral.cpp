@@ -12,7 +12,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QList<QByteArray> parts =
-        QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size)).split('\x01');
+        QByteArray(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size))
+            .split('\x01');
     QStringList fields;
     for (int i = 0; i < 5; ++i)
         fields.append(i < parts.size() ? QString::fromUtf8(parts[i]) : QString());

@@ -2,13 +2,12 @@
 
 #include "ScopedEnvironment.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <QDir>
-#include <QStandardPaths>
 
 #include <sys/stat.h>
 
@@ -29,8 +28,9 @@ private:
         if (wrapper.isEmpty())
             holder.start(QString::fromLocal8Bit(LOCK_HOLDER_PATH), {m_path});
         else
-            holder.start(wrapper.first(), wrapper.mid(1) + QStringList{
-                                              QString::fromLocal8Bit(LOCK_HOLDER_PATH), m_path});
+            holder.start(wrapper.first(),
+                         wrapper.mid(1)
+                             + QStringList{QString::fromLocal8Bit(LOCK_HOLDER_PATH), m_path});
         if (!holder.waitForStarted() || !holder.waitForReadyRead(10000))
             return {};
         return QString::fromLatin1(holder.readLine()).trimmed();
@@ -70,7 +70,7 @@ void TestInstanceLock::aCopyKilledInAPidNamespaceDoesNotBlock()
     const QString unshare = QStandardPaths::findExecutable(u"unshare"_s);
     if (unshare.isEmpty())
         QSKIP("unshare is not installed");
-    const QStringList inNamespace{unshare, u"--user"_s, u"--map-root-user"_s, u"--pid"_s,
+    const QStringList inNamespace{unshare,     u"--user"_s,       u"--map-root-user"_s, u"--pid"_s,
                                   u"--fork"_s, u"--kill-child"_s, u"--mount-proc"_s};
     for (int start = 0; start < 3; ++start) {
         QProcess copy;
@@ -102,7 +102,8 @@ void TestInstanceLock::lockLivesOnlyInAPrivateFolder()
     QVERIFY(::chmod(QFile::encodeName(privateOne).constData(), 0700) == 0);
 
     environment.set("XDG_RUNTIME_DIR", QFile::encodeName(privateOne));
-    QCOMPARE(services::FileInstanceLock::defaultPath(u"Tarvelle"_s), privateOne + u"/Tarvelle.lock"_s);
+    QCOMPARE(services::FileInstanceLock::defaultPath(u"Tarvelle"_s),
+             privateOne + u"/Tarvelle.lock"_s);
     // A folder that others may write to, or a relative one, is passed over.
     const QString cacheHome = m_dir.path() + u"/cache"_s;
     environment.set("XDG_CACHE_HOME", QFile::encodeName(cacheHome));

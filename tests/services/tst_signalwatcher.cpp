@@ -15,7 +15,8 @@ void TestSignalWatcher::eachEndingSignalArrivesOnTheEventLoop()
 {
     services::SignalWatcher watcher;
     int requests = 0;
-    connect(&watcher, &services::SignalWatcher::terminationRequested, this, [&requests] { ++requests; });
+    connect(&watcher, &services::SignalWatcher::terminationRequested, this,
+            [&requests] { ++requests; });
     int expected = 0;
     for (const int number : {SIGTERM, SIGHUP, SIGINT}) {
         QCOMPARE(::raise(number), 0); // the process survives: the handler only records it

@@ -13,8 +13,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication application(argc, argv);
     settings::IniSettingsStore store([] { return u"Tarvelle"_s; });
-    const QStringList keys = {u"Hour"_s, u"Minute"_s, u"Second"_s, u"Card"_s, u"Date"_s,
-                              u"AutorunStartUp"_s, u"SystemTray"_s, u"RunAtSysTray"_s};
+    const QStringList keys = {u"Hour"_s, u"Minute"_s,         u"Second"_s,     u"Card"_s,
+                              u"Date"_s, u"AutorunStartUp"_s, u"SystemTray"_s, u"RunAtSysTray"_s};
     const int first = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1;
     for (int round = first;; ++round) {
         for (const QString &key : keys)

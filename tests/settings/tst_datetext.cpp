@@ -19,7 +19,7 @@ void TestDateText::roundTrip_data()
     QTest::addColumn<QString>("localeName");
     QTest::addColumn<QDate>("date");
     const QList<QDate> dates = {QDate(2026, 12, 8), QDate(2026, 12, 31), QDate(2027, 1, 1),
-                                QDate(2028, 2, 29), QDate(2026, 1, 12), QDate(2075, 6, 30),
+                                QDate(2028, 2, 29), QDate(2026, 1, 12),  QDate(2075, 6, 30),
                                 QDate(1977, 1, 1)};
     for (const char *name : {"en_US", "en_GB", "de_DE", "ja_JP", "C", "fr_FR", "ar_EG"}) {
         for (const QDate &date : dates) {

@@ -207,13 +207,14 @@ void TestIniSettingsStore::emptyLockOfAKilledWriterIsCleared()
 
 void TestIniSettingsStore::killedWriterNeverLeavesAnUnreadableFile()
 {
-    const QStringList keys = {u"Hour"_s, u"Minute"_s, u"Second"_s, u"Card"_s, u"Date"_s,
-                              u"AutorunStartUp"_s, u"SystemTray"_s, u"RunAtSysTray"_s};
+    const QStringList keys = {u"Hour"_s, u"Minute"_s,         u"Second"_s,     u"Card"_s,
+                              u"Date"_s, u"AutorunStartUp"_s, u"SystemTray"_s, u"RunAtSysTray"_s};
     QRandomGenerator random(testSeed());
     int lastRound = 0;
     for (int attempt = 0; attempt < 200; ++attempt) {
         QProcess writer;
-        writer.start(QString::fromLocal8Bit(SETTINGS_WRITER_PATH), {QString::number(lastRound + 1)});
+        writer.start(QString::fromLocal8Bit(SETTINGS_WRITER_PATH),
+                     {QString::number(lastRound + 1)});
         QVERIFY(writer.waitForStarted());
         // Let it finish a random number of rounds, then kill it wherever it is.
         const int rounds = random.bounded(1, 12);

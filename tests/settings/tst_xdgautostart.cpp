@@ -63,7 +63,8 @@ void TestXdgAutostart::entryForAPathWithSpaces()
              u"X-LXQt-Need-Tray=true\n"_s);
     // Written again with a new place, not appended to.
     QCOMPARE(list.write(u"Tarvelle"_s, u"/opt/Tarvelle"_s), std::nullopt);
-    QVERIFY(read(m_folder + u"/Tarvelle.desktop"_s).contains(u"Exec=\"/opt/Tarvelle\" /STARTUP\n"_s));
+    QVERIFY(
+        read(m_folder + u"/Tarvelle.desktop"_s).contains(u"Exec=\"/opt/Tarvelle\" /STARTUP\n"_s));
     QCOMPARE(QDir(m_folder).entryList(QDir::Files), QStringList{u"Tarvelle.desktop"_s});
     QCOMPARE(list.remove(u"Tarvelle"_s), std::nullopt);
     QVERIFY(!list.contains(u"Tarvelle"_s));
@@ -140,8 +141,8 @@ void TestXdgAutostart::folderThatMayNotBeWrittenTo()
     if (child == 0) {
         if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(200);
-        const auto failure = settings::XdgAutostartList(m_folder).write(u"Tarvelle"_s,
-                                                                        u"/opt/Tarvelle"_s);
+        const auto failure =
+            settings::XdgAutostartList(m_folder).write(u"Tarvelle"_s, u"/opt/Tarvelle"_s);
         if (!failure)
             ::_exit(201);
         ::_exit(failure->stage == Failure::Stage::Opening ? failure->code : 202);
@@ -181,9 +182,11 @@ void TestXdgAutostart::defaultFolderFollowsXdgConfigHome()
     environment.set("XDG_CONFIG_HOME", QFile::encodeName(m_root->path()));
     QCOMPARE(settings::XdgAutostartList::defaultFolder(), m_root->path() + u"/autostart"_s);
     environment.set("XDG_CONFIG_HOME", "relative/is/ignored");
-    QCOMPARE(settings::XdgAutostartList::defaultFolder(), QDir::homePath() + u"/.config/autostart"_s);
+    QCOMPARE(settings::XdgAutostartList::defaultFolder(),
+             QDir::homePath() + u"/.config/autostart"_s);
     environment.unset("XDG_CONFIG_HOME");
-    QCOMPARE(settings::XdgAutostartList::defaultFolder(), QDir::homePath() + u"/.config/autostart"_s);
+    QCOMPARE(settings::XdgAutostartList::defaultFolder(),
+             QDir::homePath() + u"/.config/autostart"_s);
     QCOMPARE(QDir::homePath(), home);
 }
 

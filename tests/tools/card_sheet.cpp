@@ -2,8 +2,8 @@
 // to the PNG named as the first argument, for looking the artwork over by eye. Runs headless
 // with QT_QPA_PLATFORM=offscreen.
 
-#include "ui/ProgramIcon.h"
 #include "cards/CardFace.h"
+#include "ui/ProgramIcon.h"
 
 #include <QColor>
 #include <QFont>
@@ -40,8 +40,7 @@ int paintDeck(QPainter &painter, int top, qreal dpr)
 {
     const QSize face = cards::kCardFaceSize * dpr;
     const int gap = qRound(kGap * dpr);
-    painter.drawText(QPoint(kMargin, top + 16),
-                     u"Device pixel ratio %1"_s.arg(dpr));
+    painter.drawText(QPoint(kMargin, top + 16), u"Device pixel ratio %1"_s.arg(dpr));
     top += kHeading;
     for (int suit = 0; suit < 4; ++suit) {
         const int y = top + suit * (face.height() + gap);
@@ -112,8 +111,8 @@ int main(int argc, char **argv)
     const int width = kMargin * 2 + kLabelWidth + 13 * (cards::kCardFaceSize.width() + kGap) * 2;
     constexpr qreal kCourtScale = 3.0;
     const int height = kMargin * 2 + kHeading * 4 + 4 * (cards::kCardFaceSize.height() + kGap) * 3
-                       + qRound(3 * (cards::kCardFaceSize.height() + kGap) * kCourtScale) + 256
-                       + 24 + kGap * 6;
+                       + qRound(3 * (cards::kCardFaceSize.height() + kGap) * kCourtScale) + 256 + 24
+                       + kGap * 6;
     QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(226, 228, 232));
 

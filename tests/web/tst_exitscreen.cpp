@@ -1,5 +1,5 @@
-#include "ui/LinkLabel.h"
 #include "services/RandomGenerator.h"
+#include "ui/LinkLabel.h"
 #include "web/frmNagScreen2.h"
 
 #include "FakeClock.h"
@@ -7,6 +7,7 @@
 #include "RecordingMessageBoxes.h"
 #include "ScriptedRandom.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,7 +15,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QApplication>
 #include <QTest>
 #include <QUrlQuery>
 
@@ -98,15 +98,15 @@ void TestExitScreen::loadShowsItAboveEverything()
 void TestExitScreen::allFourTextsOverManyRuns()
 {
     services::MersenneRandomGenerator random;
-    const web::ExitScreenServices real{m_world->browser, m_world->messages, m_world->clock,
-                                       random};
+    const web::ExitScreenServices real{m_world->browser, m_world->messages, m_world->clock, random};
     QSet<int> seen;
     for (int run = 0; run < 60; ++run) {
         m_world->clock.current = m_world->clock.current.addMSecs(1237);
         web::frmNagScreen2 screen(real);
         screen.Form_Load();
         seen.insert(screen.promotionNumber());
-        QCOMPARE(screen.Label2->text(), web::frmNagScreen2::promotionText(screen.promotionNumber()));
+        QCOMPARE(screen.Label2->text(),
+                 web::frmNagScreen2::promotionText(screen.promotionNumber()));
     }
     QCOMPARE(seen, (QSet<int>{0, 1, 2, 3}));
     QVERIFY(!web::frmNagScreen2::promotionText(1).endsWith(u'.'));
@@ -149,8 +149,8 @@ void TestExitScreen::spaceIsRefusedInAddresses()
         QCOMPARE(box->text(), u"abc"_s);
         QCOMPARE(m_world->messages.shown,
                  (QList<services::MessageBoxes::Message>{{u"Email Address Cannot Contain Space"_s,
-                                                     services::MessageBoxes::Icon::Critical,
-                                                     services::MessageBoxes::Buttons::Ok}}));
+                                                          services::MessageBoxes::Icon::Critical,
+                                                          services::MessageBoxes::Buttons::Ok}}));
         QCOMPARE(QApplication::focusWidget(), box);
         box->clear();
         box->insert(u"pasted text"_s); // only typing is checked
@@ -182,15 +182,17 @@ void TestExitScreen::check1OpensThePageOncePerClick()
     QVERIFY(!m_screen->Check1->isChecked());
     QTest::mouseClick(m_screen->Check1, Qt::LeftButton);
     QVERIFY(!m_screen->Check1->isChecked());
-    QCOMPARE(m_world->browser.opened,
-             (QList<QUrl>(2, QUrl(u"https://www.quellmoor.com/tarvelle/ssd.php?page=home-page"_s))));
+    QCOMPARE(
+        m_world->browser.opened,
+        (QList<QUrl>(2, QUrl(u"https://www.quellmoor.com/tarvelle/ssd.php?page=home-page"_s))));
 }
 
 void TestExitScreen::softwareLinkOpensItsPage()
 {
     QTest::mouseClick(m_screen->lblGoToHome, Qt::LeftButton);
-    QCOMPARE(m_world->browser.opened,
-             QList<QUrl>{QUrl(u"https://www.quellmoor.com/tarvelle/ssd.php?page=quellmoorsoftwares"_s)});
+    QCOMPARE(
+        m_world->browser.opened,
+        QList<QUrl>{QUrl(u"https://www.quellmoor.com/tarvelle/ssd.php?page=quellmoorsoftwares"_s)});
     QVERIFY(m_screen->isVisible());
 }
 

@@ -27,7 +27,8 @@ private Q_SLOTS:
 private:
     static web::Referral valid()
     {
-        return {u"Ann"_s, u"ann@example.org"_s, u"Your Message\r\n"_s, u"Bo"_s, u"bo@example.org"_s};
+        return {u"Ann"_s, u"ann@example.org"_s, u"Your Message\r\n"_s, u"Bo"_s,
+                u"bo@example.org"_s};
     }
     static void expectExactly(const QUrl &address, const web::Referral &typed);
 };
@@ -46,7 +47,8 @@ void TestReferral::addressChecksInTheirOrder_data()
     QTest::addColumn<QString>("refusal");
     const QString distinct = u"Please Enter Distinct Email Addresses"_s;
     const QString proper = u"Please Enter Proper Email Address"_s;
-    QTest::newRow("placeholders") << u"Your Email Address"_s << u"Friend's Email Address"_s << proper;
+    QTest::newRow("placeholders") << u"Your Email Address"_s << u"Friend's Email Address"_s
+                                  << proper;
     QTest::newRow("both empty") << QString() << QString() << distinct;
     QTest::newRow("same address") << u"a@b.c"_s << u" a@b.c "_s << distinct;
     QTest::newRow("letter case differs") << u"A@b.c"_s << u"a@b.c"_s << QString();
@@ -73,10 +75,13 @@ void TestReferral::missingValuesInTheirOrder_data()
     QTest::addColumn<QString>("refusal");
     QTest::newRow("name placeholder") << 0 << u"Your Name"_s << u"Please Enter Your Name"_s;
     QTest::newRow("name blanks") << 0 << u"   "_s << u"Please Enter Your Name"_s;
-    QTest::newRow("email placeholder") << 1 << u" Your Email Address "_s << u"Please Enter Your Email"_s;
-    QTest::newRow("message placeholder") << 2 << u"Your Message"_s << u"Please Enter Your Message"_s;
+    QTest::newRow("email placeholder")
+        << 1 << u" Your Email Address "_s << u"Please Enter Your Email"_s;
+    QTest::newRow("message placeholder")
+        << 2 << u"Your Message"_s << u"Please Enter Your Message"_s;
     QTest::newRow("message empty") << 2 << QString() << u"Please Enter Your Message"_s;
-    QTest::newRow("friend's name") << 3 << u"Friend's Name"_s << u"Please Enter Your Friend's Name"_s;
+    QTest::newRow("friend's name")
+        << 3 << u"Friend's Name"_s << u"Please Enter Your Friend's Name"_s;
     QTest::newRow("friend's email") << 4 << QString() << u"Please Enter Your Friend's Email"_s;
     QTest::newRow("name wrong case is a name") << 0 << u"your name"_s << QString();
 }
@@ -108,8 +113,8 @@ void TestReferral::expectExactly(const QUrl &address, const web::Referral &typed
     for (const QString &pair : address.query(QUrl::FullyEncoded).split(u'&')) {
         QByteArray value = pair.section(u'=', 1).toLatin1();
         value.replace('+', ' ');
-        items.append({pair.section(u'=', 0, 0),
-                      QString::fromUtf8(QByteArray::fromPercentEncoding(value))});
+        items.append(
+            {pair.section(u'=', 0, 0), QString::fromUtf8(QByteArray::fromPercentEncoding(value))});
     }
     QStringList keys;
     for (const auto &item : std::as_const(items))
@@ -137,8 +142,8 @@ void TestReferral::typedValuesComeBackExactly_data()
     QTest::newRow("line breaks") << u"line one\r\nline two"_s;
     QTest::newRow("non-ASCII") << u"Zoë 東京 ✓ 🂡"_s;
     QTest::newRow("question mark and slash") << u"?page=home-page/../x"_s;
-    QTest::newRow("control characters") << QString::fromUtf16(u"\u0001\u0000\u001f\u007f")
-                                                 .append(QChar(0));
+    QTest::newRow("control characters")
+        << QString::fromUtf16(u"\u0001\u0000\u001f\u007f").append(QChar(0));
 }
 
 void TestReferral::typedValuesComeBackExactly()
@@ -189,8 +194,8 @@ void TestReferral::completeReferralOpensOnce()
     web::SendReferral(incomplete, messages, browser);
     QCOMPARE(messages.shown,
              (QList<services::MessageBoxes::Message>{{u"Please Enter Your Friend's Name"_s,
-                                                 services::MessageBoxes::Icon::Critical,
-                                                 services::MessageBoxes::Buttons::Ok}}));
+                                                      services::MessageBoxes::Icon::Critical,
+                                                      services::MessageBoxes::Buttons::Ok}}));
     QCOMPARE(browser.opened.size(), 1);
 }
 

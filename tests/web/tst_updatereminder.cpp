@@ -49,7 +49,8 @@ void TestUpdateReminder::firstRunOnlyStartsTheCount()
 {
     check();
     QVERIFY(m_messages.shown.isEmpty());
-    QCOMPARE(m_store.writes, (QList<QPair<QString, QString>>{{u"UpdateCheckStamp"_s, u"12/8/26"_s}}));
+    QCOMPARE(m_store.writes,
+             (QList<QPair<QString, QString>>{{u"UpdateCheckStamp"_s, u"12/8/26"_s}}));
     QVERIFY(m_browser.opened.isEmpty());
 }
 
@@ -82,7 +83,8 @@ void TestUpdateReminder::window()
                  (services::MessageBoxes::Message{
                      u"There maybe an update to this software available\rDo you want to check for "
                      u"an update?"_s,
-                     services::MessageBoxes::Icon::Information, services::MessageBoxes::Buttons::YesNo}));
+                     services::MessageBoxes::Icon::Information,
+                     services::MessageBoxes::Buttons::YesNo}));
         // Answered today: the next start on the same day asks nothing.
         check();
         QCOMPARE(m_messages.shown.size(), 1);
@@ -108,8 +110,9 @@ void TestUpdateReminder::answerYesWritesTheStampThenOpens()
         stampWhenOpening = m_store.values.value(u"UpdateCheckStamp"_s);
     };
     check();
-    QCOMPARE(m_browser.opened,
-             QList<QUrl>{QUrl(u"https://www.quellmoor.com/tarvelle/ssd.php?page=download-web-page"_s)});
+    QCOMPARE(
+        m_browser.opened,
+        QList<QUrl>{QUrl(u"https://www.quellmoor.com/tarvelle/ssd.php?page=download-web-page"_s)});
     QCOMPARE(stampWhenOpening, text(m_today));
 }
 
