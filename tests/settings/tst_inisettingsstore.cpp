@@ -1,5 +1,6 @@
 #include "settings/IniSettingsStore.h"
 
+#include "ScopedEnvironment.h"
 #include "TestSeed.h"
 
 #include <QDir>
@@ -25,6 +26,7 @@ private Q_SLOTS:
     void fileLayout();
     void textSurvivesUnchanged();
     void eachAppNameHasItsOwnFile();
+    void relativeConfigHomeIsIgnored();
     void handEditedListReadsWhole();
     void sameValueIsNotRewrittenButAnEditedOneIs();
     void changesOnDiskAreSeenByTheNextRead();
@@ -106,6 +108,18 @@ void TestIniSettingsStore::eachAppNameHasItsOwnFile()
     QVERIFY(QFile::exists(m_config.path() + u"/Tarvelle-copy/Tarvelle-copy.ini"_s));
     // Asking at every read cost more than the rest of the read.
     QCOMPARE(asked, 1);
+}
+
+void TestIniSettingsStore::relativeConfigHomeIsIgnored()
+{
+    // Relative, the folder would depend on where the program was started from.
+    ScopedEnvironment environment;
+    environment.set("XDG_CONFIG_HOME", "relative/config");
+    environment.set("HOME", QFile::encodeName(m_config.path()));
+    settings::IniSettingsStore store([] { return u"Elsewhere"_s; });
+    QVERIFY(store.store(u"Hour"_s, u"7"_s));
+    QVERIFY(QFile::exists(m_config.path() + u"/.config/Elsewhere/Elsewhere.ini"_s));
+    QVERIFY(!QFileInfo::exists(u"relative"_s));
 }
 
 void TestIniSettingsStore::handEditedListReadsWhole()
