@@ -101,7 +101,7 @@ void frmMain::connectHandlers()
     connect(lblCobrand, &ui::LinkLabel::clicked, this, [this] { openPage(web::pages::CoBrand); });
     connect(lblFullBrand, &ui::LinkLabel::clicked, this,
             [this] { openPage(web::pages::FullyBranded); });
-    connect(&m_services.tray, &services::TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
+    connect(&m_services.tray, &services::TrayIcon::showRequested, this, &frmMain::mnuPop_Click);
     connect(m_timer1, &DisplayTimer::tick, this, &frmMain::Timer1_Timer);
     connect(&m_choices, &PanelChoices::displayTimeChanged, m_timer1, &DisplayTimer::reschedule);
     // A hand edit of the file can move the display time as a pick can.
