@@ -5,7 +5,10 @@
 # asked, a private session bus with the accessibility bus. The program runs under libfaketime.
 # Everything started here is ended by the EXIT trap, also when an assertion fails.
 #
-# Usage in a scenario:  source lib.sh; e2e_begin NAME TARVELLE OUT_DIR [--tray] [--a11y]
+# Usage in a scenario:  source lib.sh; e2e_begin NAME TARVELLE OUT_DIR [--tray] [--a11y] [--sni]
+#                       [--notifications]
+# --sni gives the session bus a StatusNotifierWatcher with a host, as KDE Plasma's panel does;
+# --notifications a notification server that logs every call (python3-dbusmock).
 # shellcheck shell=bash
 
 set -u -o pipefail
@@ -28,6 +31,9 @@ E2E_BARRIERS=0
 E2E_A11Y_BUS=
 E2E_STATUS=
 E2E_DISPLAY_READY=
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The Python that has the distribution's D-Bus modules, whatever comes first on PATH.
+E2E_PYTHON=/usr/bin/python3
 
 # ---------------------------------------------------------------------------------------------
 # Time, failure, waiting
@@ -101,11 +107,13 @@ e2e_begin() {
     E2E_TARVELLE=$2
     E2E_OUT=$3
     shift 3
-    local want_tray=0 want_a11y=0 option
+    local want_tray=0 want_a11y=0 want_sni=0 want_notifications=0 option
     for option in "$@"; do
         case $option in
         --tray) want_tray=1 ;;
         --a11y) want_a11y=1 ;;
+        --sni) want_sni=1 ;;
+        --notifications) want_notifications=1 ;;
         *) e2e_fail "unknown option $option" ;;
         esac
     done
@@ -119,7 +127,7 @@ e2e_begin() {
         command -v "$tool" >/dev/null || e2e_fail "$tool is missing: run bash scripts/install-deps --test"
     done
     ((want_tray == 0)) || command -v trayer >/dev/null || e2e_fail "trayer is missing"
-    if ((want_a11y)); then
+    if ((want_a11y || want_sni || want_notifications)); then
         for tool in dbus-daemon gdbus; do
             command -v "$tool" >/dev/null || e2e_fail "$tool is missing"
         done
@@ -169,8 +177,11 @@ EOF
     [[ $faked == "${E2E_FAKE_START% *}" ]] || e2e_fail "libfaketime does not fake the clock (date says '$faked')"
 
     e2e_start_display
-    ((want_a11y == 0)) || e2e_start_session_bus
+    ((want_a11y + want_sni + want_notifications == 0)) || e2e_start_session_bus
+    ((want_a11y == 0)) || export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     ((want_tray == 0)) || e2e_start_tray
+    ((want_sni == 0)) || e2e_start_sni_watcher
+    ((want_notifications == 0)) || e2e_start_notification_server
 }
 
 e2e_start_helper() {
@@ -247,7 +258,24 @@ e2e_start_session_bus() {
     wait_for 20 "the session bus" test -s "$E2E_WORK/bus-address"
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/bus-address")
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+bus_name_owned() {
+    [[ $(gdbus call --timeout 5 --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null) == '(true,)' ]]
+}
+
+e2e_start_sni_watcher() {
+    E2E_SNI_ITEMS=$E2E_WORK/sni-items
+    e2e_start_helper sni-watcher.log "$E2E_PYTHON" "$E2E_LIB_DIR/sni_watcher.py" "$E2E_SNI_ITEMS"
+    wait_for 20 "the StatusNotifierWatcher" bus_name_owned org.kde.StatusNotifierWatcher
+}
+
+e2e_start_notification_server() {
+    E2E_NOTIFICATIONS=$E2E_WORK/notifications.log
+    e2e_start_helper dbusmock.log "$E2E_PYTHON" -m dbusmock --session -t notification_daemon \
+        -l "$E2E_NOTIFICATIONS"
+    wait_for 20 "the notification server" bus_name_owned org.freedesktop.Notifications
 }
 
 process_alive() {
@@ -876,4 +904,80 @@ a11y_dump() {
     local pid=$1 only_role=${2:-} bus
     bus=$(a11y_application "$pid")
     a11y_walk "$bus" /org/a11y/atspi/accessible/root 0 "$only_role"
+}
+
+# ---------------------------------------------------------------------------------------------
+# StatusNotifierItem (needs --sni): driven as a panel drives it
+
+# Prints the bus name of the one item registered with the watcher.
+sni_item() {
+    [[ -s $E2E_SNI_ITEMS ]] && head -n 1 "$E2E_SNI_ITEMS"
+}
+
+sni_item_registered() {
+    sni_item >/dev/null
+}
+
+no_sni_item() {
+    ! sni_item_registered
+}
+
+# sni_call PATH INTERFACE.METHOD [ARGUMENTS...]: calls the registered item's object.
+sni_call() {
+    local path=$1 method=$2 item
+    shift 2
+    item=$(sni_item) || e2e_fail "no StatusNotifierItem is registered"
+    gdbus call --timeout 5 --session --dest "$item" --object-path "$path" --method "$method" "$@"
+}
+
+sni_property() {
+    sni_call /StatusNotifierItem org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem "$1"
+}
+
+sni_menu_path() {
+    sni_property Menu | sed -n "s/^(<objectpath '\(.*\)'>,)$/\1/p"
+}
+
+# The item's menu as "id|label" lines, in menu order.
+sni_menu() {
+    local menu
+    menu=$(sni_menu_path)
+    [[ -n $menu ]] || e2e_fail "the item exports no menu"
+    sni_call "$menu" com.canonical.dbusmenu.GetLayout 0 'int32 -1' '[]' |
+        grep -o "<([0-9]*, {[^}]*'label': <'[^']*'>" |
+        sed -n "s/^<(\([0-9]*\), .*'label': <'\([^']*\)'>$/\1|\2/p"
+}
+
+# sni_menu_click LABEL: clicks the menu item of that label, as a panel does.
+sni_menu_click() {
+    local label=$1 id
+    id=$(sni_menu | awk -F'|' -v label="$label" '$2 == label { print $1; exit }')
+    [[ -n $id ]] || e2e_fail "the item's menu has no '$label'"
+    sni_call "$(sni_menu_path)" com.canonical.dbusmenu.Event "$id" clicked '<int32 0>' 0 >/dev/null ||
+        e2e_fail "the menu did not take the click on '$label'"
+}
+
+# ---------------------------------------------------------------------------------------------
+# Notifications (needs --notifications)
+
+notify_calls() {
+    grep -c ' Notify ' "$E2E_NOTIFICATIONS" 2>/dev/null
+}
+
+notified_times() {
+    (($(notify_calls) >= $1))
+}
+
+# notification_signal NAME SIGNATURE ARGUMENTS: the server sends a signal, as after a click.
+notification_signal() {
+    gdbus call --timeout 5 --session --dest org.freedesktop.Notifications \
+        --object-path /org/freedesktop/Notifications --method org.freedesktop.DBus.Mock.EmitSignal \
+        org.freedesktop.Notifications "$1" "$2" "$3" >/dev/null || e2e_fail "the server could not send $1"
+}
+
+# The card's name as the deck writes it, from its number 1 to 52.
+card_name() {
+    local ranks=(Ace Two Three Four Five Six Seven Eight Nine Ten King Queen Knights)
+    local suits=(Clubs Diamond Hearts Spades)
+    echo "${ranks[($1 - 1) % 13]} Of ${suits[($1 - 1) / 13]}"
 }
