@@ -9,6 +9,8 @@
 #                       [--notifications]
 # --sni gives the session bus a StatusNotifierWatcher with a host, as KDE Plasma's panel does;
 # --notifications a notification server that logs every call (python3-dbusmock).
+# --wayland runs the program on weston's headless backend instead of X11; a headless compositor
+# has no input devices, so the program is driven through the accessibility tree (implies --a11y).
 # shellcheck shell=bash
 
 set -u -o pipefail
@@ -31,6 +33,7 @@ E2E_BARRIERS=0
 E2E_A11Y_BUS=
 E2E_STATUS=
 E2E_DISPLAY_READY=
+E2E_WAYLAND=
 E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The Python that has the distribution's D-Bus modules, whatever comes first on PATH.
 E2E_PYTHON=/usr/bin/python3
@@ -50,7 +53,7 @@ e2e_log() {
 e2e_fail() {
     printf 'FAIL [%s]: %s\n' "$E2E_NAME" "$*" >&2
     if [[ -n $E2E_DISPLAY_READY ]]; then
-        import -window root "$E2E_OUT/$E2E_NAME-failure.png" >/dev/null 2>&1 &&
+        take_screenshot "$E2E_OUT/$E2E_NAME-failure.png" >/dev/null 2>&1 &&
             printf 'Screen at the failure: %s\n' "$E2E_OUT/$E2E_NAME-failure.png" >&2
     fi
     exit 1
@@ -114,6 +117,7 @@ e2e_begin() {
         --a11y) want_a11y=1 ;;
         --sni) want_sni=1 ;;
         --notifications) want_notifications=1 ;;
+        --wayland) E2E_WAYLAND=1 want_a11y=1 ;;
         *) e2e_fail "unknown option $option" ;;
         esac
     done
@@ -122,8 +126,9 @@ e2e_begin() {
     trap 'e2e_fail "stopped by a signal"' TERM INT HUP
 
     [[ -x $E2E_TARVELLE ]] || e2e_fail "no program at $E2E_TARVELLE (build it first)"
-    local tool
-    for tool in Xvfb openbox xdotool wmctrl xprop xwininfo xev import stdbuf; do
+    local tool x_tools=(Xvfb openbox xdotool wmctrl xprop xwininfo xev import stdbuf)
+    [[ -z $E2E_WAYLAND ]] || x_tools=(weston weston-screenshooter convert)
+    for tool in "${x_tools[@]}"; do
         command -v "$tool" >/dev/null || e2e_fail "$tool is missing: run bash scripts/install-deps --test"
     done
     ((want_tray == 0)) || command -v trayer >/dev/null || e2e_fail "trayer is missing"
@@ -176,7 +181,11 @@ EOF
     faked=$(env LD_PRELOAD="$E2E_FAKETIME_LIB" FAKETIME="@$E2E_FAKE_START" NO_FAKE_STAT=1 date '+%F' 2>&1)
     [[ $faked == "${E2E_FAKE_START% *}" ]] || e2e_fail "libfaketime does not fake the clock (date says '$faked')"
 
-    e2e_start_display
+    if [[ -n $E2E_WAYLAND ]]; then
+        e2e_start_weston
+    else
+        e2e_start_display
+    fi
     ((want_a11y + want_sni + want_notifications == 0)) || e2e_start_session_bus
     ((want_a11y == 0)) || export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     ((want_tray == 0)) || e2e_start_tray
@@ -227,6 +236,19 @@ e2e_start_display() {
     fi
     e2e_start_helper openbox.log openbox "${openbox_options[@]}"
     wait_for 20 "the window manager" window_manager_running
+}
+
+e2e_start_weston() {
+    # --use-pixman and --debug are what let the screenshooter take its picture.
+    E2E_WAYLAND_SOCKET=tarvelle-e2e
+    e2e_start_helper weston.log weston --backend=headless-backend.so --use-pixman --debug \
+        --socket="$E2E_WAYLAND_SOCKET" --width=1024 --height=768 --idle-time=0
+    wait_for 20 "the Wayland compositor" test -S "$XDG_RUNTIME_DIR/$E2E_WAYLAND_SOCKET"
+    # The shell's panel is up when the log says the shell client started.
+    wait_for 20 "the compositor's shell" grep -q 'weston-desktop-shell' "$E2E_WORK/weston.log"
+    export WAYLAND_DISPLAY=$E2E_WAYLAND_SOCKET QT_QPA_PLATFORM=wayland
+    E2E_DISPLAY_READY=1
+    e2e_log "Wayland display $WAYLAND_DISPLAY, work folder $E2E_WORK"
 }
 
 tray_manager_announced() {
@@ -804,9 +826,22 @@ opened_at_least() {
 # ---------------------------------------------------------------------------------------------
 # Screenshots
 
+take_screenshot() {
+    if [[ -z $E2E_WAYLAND ]]; then
+        import -window root "$1"
+        return
+    fi
+    # The screenshooter names its file by the time and writes it where it runs.
+    local folder=$E2E_WORK/screenshooter shot
+    rm -rf "$folder" && mkdir -p "$folder" || return 1
+    (cd "$folder" && weston-screenshooter) || return 1
+    shot=$(find "$folder" -name '*.png' | head -n 1)
+    [[ -n $shot ]] && mv "$shot" "$1"
+}
+
 e2e_screenshot() {
     local file="$E2E_OUT/$1.png"
-    import -window root "$file" || e2e_fail "could not take the screenshot $file"
+    take_screenshot "$file" || e2e_fail "could not take the screenshot $file"
     e2e_log "screenshot $file"
 }
 
@@ -980,4 +1015,39 @@ card_name() {
     local ranks=(Ace Two Three Four Five Six Seven Eight Nine Ten King Queen Knights)
     local suits=(Clubs Diamond Hearts Spades)
     echo "${ranks[($1 - 1) % 13]} Of ${suits[($1 - 1) / 13]}"
+}
+
+# ---------------------------------------------------------------------------------------------
+# Wayland (needs --wayland): what the compositor shows, and the program driven by its actions
+
+# The number of pixels of COLOUR (an ImageMagick colour) on the screen.
+screen_pixels_of() {
+    local colour=$1 shot=$E2E_WORK/screen.png
+    take_screenshot "$shot" >/dev/null 2>&1 || return 1
+    convert "$shot" -alpha off -fuzz 3% -fill black +opaque "$colour" -fill white -opaque "$colour" \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
+# The main window's white and near-white areas are on the screen: nothing else there is that light.
+main_window_on_screen() {
+    (($(screen_pixels_of white) > 100000))
+}
+
+main_window_off_screen() {
+    (($(screen_pixels_of white) < 10000))
+}
+
+# The exit screen's two navy frames.
+exit_screen_on_screen() {
+    (($(screen_pixels_of 'rgb(0,0,128)') > 60000))
+}
+
+# a11y_press PID ROLE NAME: runs the first action of the program's showing object of that role
+# and name, as a screen reader's user would.
+a11y_press() {
+    "$E2E_PYTHON" "$E2E_LIB_DIR/a11y_press.py" "$@" 2>>"$E2E_WORK/a11y.log"
+}
+
+e2e_press() {
+    wait_for 20 "'$3' ($2) to take its action" a11y_press "$@"
 }
