@@ -15,6 +15,7 @@ class Browser;
 class Clock;
 class InstanceLock;
 class MessageBoxes;
+class Notifications;
 class RandomGenerator;
 class TrayIcon;
 class WallClockAlarm;
@@ -34,6 +35,7 @@ struct Services {
     settings::StartupList &startupList;
     services::Browser &browser;
     services::InstanceLock &instanceLock;
+    services::Notifications &notifications;
 };
 
 // How this copy was started.

@@ -5,6 +5,7 @@
 #include "ui/ProgramWindow.h"
 
 #include <QEvent>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QScreen>
 #include <QTimer>
@@ -17,6 +18,11 @@ namespace app {
 namespace {
 
 constexpr int kTrayPollMs = 250;
+
+bool onWayland()
+{
+    return QGuiApplication::platformName().startsWith("wayland"_L1);
+}
 
 } // namespace
 
@@ -95,15 +101,13 @@ void WindowPresence::showFromTray()
     m_trayWait->stop();
     const bool firstTime = !m_everPainted;
     prepareShowing();
-    m_window.show();
-    m_window.showNormal();
+    showNormally();
     centreOnScreen();
     if (firstTime)
         afterFirstPaint([this] { centreOnScreen(); });
     removeTrayIcon();
     m_inTray = false;
-    m_window.raise();
-    m_window.activateWindow();
+    activate();
 }
 
 void WindowPresence::showAtDisplayTime()
@@ -111,7 +115,28 @@ void WindowPresence::showAtDisplayTime()
     m_trayWait->stop();
     m_inTray = false;
     placeForFirstShowing();
+    showNormally();
+    activate();
+}
+
+// A Wayland client can neither take its window out of the minimised state nor raise it, and is
+// not even told that it was minimised: unless the window is the active one, it is mapped afresh,
+// which the compositor places on top.
+void WindowPresence::showNormally()
+{
+    if (onWayland() && m_window.isVisible() && !m_window.isActiveWindow())
+        m_window.hide();
     m_window.showNormal();
+}
+
+void WindowPresence::activate()
+{
+    // Qt's Wayland client hands this token to xdg-activation with the request below. X11 has no
+    // public way in Qt to give a startup id to a window already mapped; there the request alone
+    // goes to the window manager.
+    if (const QString token = std::exchange(m_activationToken, QString());
+        !token.isEmpty() && onWayland())
+        qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
     m_window.raise();
     m_window.activateWindow();
 }

@@ -37,6 +37,9 @@ public:
     void showFromTray();
     // The daily display: in its normal state and active; the icon stays.
     void showAtDisplayTime();
+    // The desktop's proof that the user asked for the window (a notification's action): used by
+    // the next showing, where the platform takes one, to get past focus-stealing prevention.
+    void setActivationToken(const QString &token) { m_activationToken = token; }
     // The window's life is over: nothing is waited for any more.
     void stop();
 
@@ -53,6 +56,8 @@ private:
     void minimiseToTaskBar();
     void placeForFirstShowing();
     void prepareShowing();
+    void showNormally();
+    void activate();
     void afterFirstPaint(std::function<void()> action);
 
     QWidget &m_window;
@@ -62,6 +67,7 @@ private:
     QElapsedTimer m_trayWaitClock;
     std::function<void()> m_beforeShowing;
     std::function<void()> m_afterFirstPaint;
+    QString m_activationToken;
     bool m_inTray = false;
     bool m_everPainted = false;
     bool m_placedForFirstShowing = false;

@@ -7,9 +7,11 @@
 #include "app/SettingsPanel.h"
 #include "app/WindowPresence.h"
 #include "cards/CardDraw.h"
+#include "cards/CardFace.h"
 #include "cards/Deck.h"
 #include "services/Clock.h"
 #include "services/MessageBoxes.h"
+#include "services/Notifications.h"
 #include "services/RandomGenerator.h"
 #include "services/TrayIcon.h"
 #include "settings/SettingKeys.h"
@@ -101,8 +103,10 @@ void frmMain::connectHandlers()
     connect(lblCobrand, &ui::LinkLabel::clicked, this, [this] { openPage(web::pages::CoBrand); });
     connect(lblFullBrand, &ui::LinkLabel::clicked, this,
             [this] { openPage(web::pages::FullyBranded); });
-    connect(&m_services.tray, &services::TrayIcon::doubleClicked, this, &frmMain::mnuPop_Click);
+    connect(&m_services.tray, &services::TrayIcon::showRequested, this, &frmMain::mnuPop_Click);
     connect(m_timer1, &DisplayTimer::tick, this, &frmMain::Timer1_Timer);
+    connect(&m_services.notifications, &services::Notifications::defaultActionInvoked, this,
+            &frmMain::showFromNotification);
     connect(&m_choices, &PanelChoices::displayTimeChanged, m_timer1, &DisplayTimer::reschedule);
     // A hand edit of the file can move the display time as a pick can.
     m_services.store.setChangeListener([this] { m_timer1->reschedule(); });
@@ -314,6 +318,27 @@ void frmMain::Timer1_Timer()
         ShowRandomCard();
     // The tray icon stays; which panel is in front does not change.
     m_presence->showAtDisplayTime();
+    notifyCardOfTheDay();
+}
+
+// Where focus-stealing prevention keeps the window under the user's work, this still tells them.
+void frmMain::notifyCardOfTheDay()
+{
+    if (!m_cardOnShow)
+        return;
+    const cards::Card shown = cards::card(*m_cardOnShow);
+    m_services.notifications.notify({shown.name, shown.favourablePeriod + u'\n' + shown.keywords,
+                                     cards::renderCardFace(*m_cardOnShow, 2.0).toImage(),
+                                     u"Show"_s});
+}
+
+void frmMain::showFromNotification(const QString &activationToken)
+{
+    // Once unloaded the window never comes back.
+    if (m_unloaded)
+        return;
+    m_presence->setActivationToken(activationToken);
+    mnuPop_Click();
 }
 
 bool frmMain::isChosenDateAccepted()

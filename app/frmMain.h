@@ -114,6 +114,8 @@ private:
     void connectSettingsPanel();
     void showChoicesOnPanel();
     void showCardForTheDay();
+    void notifyCardOfTheDay();
+    void showFromNotification(const QString &activationToken);
     void keepFocusOffLinks();
     void openPage(QLatin1String pageKey);
 

@@ -4,6 +4,7 @@
 #include "services/Clock.h"
 #include "services/InstanceLock.h"
 #include "services/MessageBoxes.h"
+#include "services/Notifications.h"
 #include "services/RandomGenerator.h"
 #include "services/SignalWatcher.h"
 #include "services/TrayIcon.h"
@@ -84,9 +85,11 @@ int main(int argc, char *argv[])
     settings::XdgAutostartList startupList;
     services::DesktopBrowser browser;
     services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPath(appName));
+    services::DBusNotifications notifications(QStringLiteral(TARVELLE_NAME),
+                                              QStringLiteral("com.quellmoor.Tarvelle"));
 
-    const app::Services services{store, clock,       alarm,   random,      messages,
-                                 tray,  startupList, browser, instanceLock};
+    const app::Services services{store, clock,       alarm,   random,       messages,
+                                 tray,  startupList, browser, instanceLock, notifications};
     app::LaunchInfo launch{QApplication::arguments().mid(1), QApplication::applicationFilePath(),
                            appName};
     app::Program program(services, launch, [] { QCoreApplication::exit(0); });

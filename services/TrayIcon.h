@@ -24,7 +24,9 @@ public:
     virtual void setMenu(QMenu *menu) = 0;
 
 Q_SIGNALS:
-    void doubleClicked();
+    // The icon's own "Show" gesture: a double-click on an XEmbed icon, the host's activation (a
+    // left click) on a StatusNotifierItem, whose hosts report no double-click.
+    void showRequested();
     // A notification area came or went; isAvailable() says which.
     void availabilityChanged();
 };
@@ -41,12 +43,17 @@ public:
     bool isAvailable() const override;
     void setMenu(QMenu *menu) override;
 
+    // Known once the first add has made the icon.
+    bool isStatusNotifierItem() const { return m_statusNotifierItem; }
+
 private:
     QSystemTrayIcon *icon();
     void watchAvailability();
+    void watchStatusNotifierWatcher();
 
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
+    bool m_statusNotifierItem = false;
 };
 
 } // namespace services

@@ -104,7 +104,8 @@ void TestDamagedSettings::startsWithAnyFile()
                              services.tray,
                              services.startupList,
                              services.browser,
-                             services.instanceLock};
+                             services.instanceLock,
+                             services.notifications};
     app::Program program(real, world.launch, [] {});
     QVERIFY(program.StartProgram());
     app::frmMain *window = program.mainWindow();

@@ -251,7 +251,7 @@ void TestMainWindow::trayStates()
 
     window()->move(0, 0);
     QVERIFY(!window()->iconHolder());
-    m_world->tray.doubleClick();
+    m_world->tray.requestShow();
     // The icon now comes from the holder, built on this first "Show" and never on screen.
     const ui::frmDisplay *holder = window()->iconHolder();
     QVERIFY(holder);

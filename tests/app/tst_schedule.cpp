@@ -2,6 +2,8 @@
 #include "app/DisplayTimer.h"
 #include "app/SettingsPanel.h"
 #include "app/frmMain.h"
+#include "cards/CardFace.h"
+#include "cards/Deck.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
 
@@ -84,6 +86,7 @@ void TestSchedule::displayTimeWithTheWindowHidden()
 
     tickAt(m_day.addDays(1), QTime(6, 59, 59));
     QVERIFY(!m_window->isVisible());
+    QVERIFY(m_world->notifications.sent.isEmpty()); // nothing at start-up or before the time
     tickAt(m_day.addDays(1), QTime(7, 0, 0));
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->isMinimized());
@@ -92,6 +95,23 @@ void TestSchedule::displayTimeWithTheWindowHidden()
     QVERIFY(m_world->tray.added); // the icon stays until "Show"
     QVERIFY(m_window->isCardPanelInFront());
 
+    // The notification names the newly drawn card, not the one before it.
+    QCOMPARE(m_world->notifications.sent.size(), 1);
+    const services::Notifications::Notification told = m_world->notifications.sent.constLast();
+    const cards::Card drawn = cards::card(27);
+    QCOMPARE(told.summary, drawn.name);
+    QCOMPARE(told.body, drawn.favourablePeriod + u'\n' + drawn.keywords);
+    QCOMPARE(told.image.size(), cards::renderCardFace(27, 2.0).size());
+    QCOMPARE(told.image, cards::renderCardFace(27, 2.0).toImage());
+    QCOMPARE(told.defaultAction, u"Show"_s);
+
+    // Its action brings the window back from the tray as "Show" does: the icon goes.
+    m_window->SendToTray();
+    m_world->notifications.chooseDefaultAction(u"token-1"_s);
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_window->isMinimized());
+    QVERIFY(!m_world->tray.added);
+
     // The same second again (a clock set back): shown again, but no second card that day.
     m_window->SendToTray();
     m_world->random.values = {0.0F};
@@ -99,6 +119,7 @@ void TestSchedule::displayTimeWithTheWindowHidden()
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"27"_s);
     QCOMPARE(m_world->random.draws, 1);
+    QCOMPARE(m_world->notifications.sent.size(), 2); // one per display
 }
 
 void TestSchedule::displayTimeWithTheWindowShownAndNoCardDue()

@@ -320,9 +320,9 @@ void TestStartProgram::promotionPickIsFair()
     services::MersenneRandomGenerator random;
     app::Services services = world.services();
     app::Services realRandom{
-        services.store,       services.clock, services.alarm,       random,
-        services.messages,    services.tray,  services.startupList, services.browser,
-        services.instanceLock};
+        services.store,        services.clock,        services.alarm,       random,
+        services.messages,     services.tray,         services.startupList, services.browser,
+        services.instanceLock, services.notifications};
     constexpr int kStarts = 200;
     int coBrand = 0;
     QSet<int> picks;

@@ -22,7 +22,7 @@ public:
     bool isAvailable() const override { return available; }
     void setMenu(QMenu *contextMenu) override { menu = contextMenu; }
 
-    void doubleClick() { Q_EMIT doubleClicked(); }
+    void requestShow() { Q_EMIT showRequested(); }
     // The desktop's notification area comes or goes.
     void setAvailable(bool now)
     {

@@ -10,13 +10,15 @@
 #include "MemoryStartupList.h"
 #include "RecordingBrowser.h"
 #include "RecordingMessageBoxes.h"
+#include "RecordingNotifications.h"
 #include "ScriptedRandom.h"
 
 // The whole outside world of the program, as doubles.
 struct ProgramDoubles {
     app::Services services()
     {
-        return {store, clock, alarm, random, messages, tray, startupList, browser, lock};
+        return {store, clock,       alarm,   random, messages,
+                tray,  startupList, browser, lock,   notifications};
     }
 
     MemorySettingsStore store;
@@ -28,6 +30,7 @@ struct ProgramDoubles {
     MemoryStartupList startupList;
     RecordingBrowser browser;
     FakeInstanceLock lock;
+    RecordingNotifications notifications;
     app::LaunchInfo launch{{},
                            QStringLiteral("/opt/Tarvelle/Tarvelle"),
                            QStringLiteral("Tarvelle"),

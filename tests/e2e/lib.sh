@@ -5,7 +5,12 @@
 # asked, a private session bus with the accessibility bus. The program runs under libfaketime.
 # Everything started here is ended by the EXIT trap, also when an assertion fails.
 #
-# Usage in a scenario:  source lib.sh; e2e_begin NAME TARVELLE OUT_DIR [--tray] [--a11y]
+# Usage in a scenario:  source lib.sh; e2e_begin NAME TARVELLE OUT_DIR [--tray] [--a11y] [--sni]
+#                       [--notifications]
+# --sni gives the session bus a StatusNotifierWatcher with a host, as KDE Plasma's panel does;
+# --notifications a notification server that logs every call (python3-dbusmock).
+# --wayland runs the program on weston's headless backend instead of X11; a headless compositor
+# has no input devices, so the program is driven through the accessibility tree (implies --a11y).
 # shellcheck shell=bash
 
 set -u -o pipefail
@@ -28,6 +33,10 @@ E2E_BARRIERS=0
 E2E_A11Y_BUS=
 E2E_STATUS=
 E2E_DISPLAY_READY=
+E2E_WAYLAND=
+E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The Python that has the distribution's D-Bus modules, whatever comes first on PATH.
+E2E_PYTHON=/usr/bin/python3
 
 # ---------------------------------------------------------------------------------------------
 # Time, failure, waiting
@@ -44,7 +53,7 @@ e2e_log() {
 e2e_fail() {
     printf 'FAIL [%s]: %s\n' "$E2E_NAME" "$*" >&2
     if [[ -n $E2E_DISPLAY_READY ]]; then
-        import -window root "$E2E_OUT/$E2E_NAME-failure.png" >/dev/null 2>&1 &&
+        take_screenshot "$E2E_OUT/$E2E_NAME-failure.png" >/dev/null 2>&1 &&
             printf 'Screen at the failure: %s\n' "$E2E_OUT/$E2E_NAME-failure.png" >&2
     fi
     exit 1
@@ -101,11 +110,14 @@ e2e_begin() {
     E2E_TARVELLE=$2
     E2E_OUT=$3
     shift 3
-    local want_tray=0 want_a11y=0 option
+    local want_tray=0 want_a11y=0 want_sni=0 want_notifications=0 option
     for option in "$@"; do
         case $option in
         --tray) want_tray=1 ;;
         --a11y) want_a11y=1 ;;
+        --sni) want_sni=1 ;;
+        --notifications) want_notifications=1 ;;
+        --wayland) E2E_WAYLAND=1 want_a11y=1 ;;
         *) e2e_fail "unknown option $option" ;;
         esac
     done
@@ -114,12 +126,13 @@ e2e_begin() {
     trap 'e2e_fail "stopped by a signal"' TERM INT HUP
 
     [[ -x $E2E_TARVELLE ]] || e2e_fail "no program at $E2E_TARVELLE (build it first)"
-    local tool
-    for tool in Xvfb openbox xdotool wmctrl xprop xwininfo xev import stdbuf; do
+    local tool x_tools=(Xvfb openbox xdotool wmctrl xprop xwininfo xev import stdbuf)
+    [[ -z $E2E_WAYLAND ]] || x_tools=(weston weston-screenshooter convert)
+    for tool in "${x_tools[@]}"; do
         command -v "$tool" >/dev/null || e2e_fail "$tool is missing: run bash scripts/install-deps --test"
     done
     ((want_tray == 0)) || command -v trayer >/dev/null || e2e_fail "trayer is missing"
-    if ((want_a11y)); then
+    if ((want_a11y || want_sni || want_notifications)); then
         for tool in dbus-daemon gdbus; do
             command -v "$tool" >/dev/null || e2e_fail "$tool is missing"
         done
@@ -168,9 +181,16 @@ EOF
     faked=$(env LD_PRELOAD="$E2E_FAKETIME_LIB" FAKETIME="@$E2E_FAKE_START" NO_FAKE_STAT=1 date '+%F' 2>&1)
     [[ $faked == "${E2E_FAKE_START% *}" ]] || e2e_fail "libfaketime does not fake the clock (date says '$faked')"
 
-    e2e_start_display
-    ((want_a11y == 0)) || e2e_start_session_bus
+    if [[ -n $E2E_WAYLAND ]]; then
+        e2e_start_weston
+    else
+        e2e_start_display
+    fi
+    ((want_a11y + want_sni + want_notifications == 0)) || e2e_start_session_bus
+    ((want_a11y == 0)) || export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
     ((want_tray == 0)) || e2e_start_tray
+    ((want_sni == 0)) || e2e_start_sni_watcher
+    ((want_notifications == 0)) || e2e_start_notification_server
 }
 
 e2e_start_helper() {
@@ -218,6 +238,19 @@ e2e_start_display() {
     wait_for 20 "the window manager" window_manager_running
 }
 
+e2e_start_weston() {
+    # --use-pixman and --debug are what let the screenshooter take its picture.
+    E2E_WAYLAND_SOCKET=tarvelle-e2e
+    e2e_start_helper weston.log weston --backend=headless-backend.so --use-pixman --debug \
+        --socket="$E2E_WAYLAND_SOCKET" --width=1024 --height=768 --idle-time=0
+    wait_for 20 "the Wayland compositor" test -S "$XDG_RUNTIME_DIR/$E2E_WAYLAND_SOCKET"
+    # The shell's panel is up when the log says the shell client started.
+    wait_for 20 "the compositor's shell" grep -q 'weston-desktop-shell' "$E2E_WORK/weston.log"
+    export WAYLAND_DISPLAY=$E2E_WAYLAND_SOCKET QT_QPA_PLATFORM=wayland
+    E2E_DISPLAY_READY=1
+    e2e_log "Wayland display $WAYLAND_DISPLAY, work folder $E2E_WORK"
+}
+
 tray_manager_announced() {
     grep -q '(MANAGER)' "$E2E_XEV_LOG"
 }
@@ -247,7 +280,24 @@ e2e_start_session_bus() {
     wait_for 20 "the session bus" test -s "$E2E_WORK/bus-address"
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/bus-address")
-    export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+bus_name_owned() {
+    [[ $(gdbus call --timeout 5 --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null) == '(true,)' ]]
+}
+
+e2e_start_sni_watcher() {
+    E2E_SNI_ITEMS=$E2E_WORK/sni-items
+    e2e_start_helper sni-watcher.log "$E2E_PYTHON" "$E2E_LIB_DIR/sni_watcher.py" "$E2E_SNI_ITEMS"
+    wait_for 20 "the StatusNotifierWatcher" bus_name_owned org.kde.StatusNotifierWatcher
+}
+
+e2e_start_notification_server() {
+    E2E_NOTIFICATIONS=$E2E_WORK/notifications.log
+    e2e_start_helper dbusmock.log "$E2E_PYTHON" -m dbusmock --session -t notification_daemon \
+        -l "$E2E_NOTIFICATIONS"
+    wait_for 20 "the notification server" bus_name_owned org.freedesktop.Notifications
 }
 
 process_alive() {
@@ -776,9 +826,22 @@ opened_at_least() {
 # ---------------------------------------------------------------------------------------------
 # Screenshots
 
+take_screenshot() {
+    if [[ -z $E2E_WAYLAND ]]; then
+        import -window root "$1"
+        return
+    fi
+    # The screenshooter names its file by the time and writes it where it runs.
+    local folder=$E2E_WORK/screenshooter shot
+    rm -rf "$folder" && mkdir -p "$folder" || return 1
+    (cd "$folder" && weston-screenshooter) || return 1
+    shot=$(find "$folder" -name '*.png' | head -n 1)
+    [[ -n $shot ]] && mv "$shot" "$1"
+}
+
 e2e_screenshot() {
     local file="$E2E_OUT/$1.png"
-    import -window root "$file" || e2e_fail "could not take the screenshot $file"
+    take_screenshot "$file" || e2e_fail "could not take the screenshot $file"
     e2e_log "screenshot $file"
 }
 
@@ -876,4 +939,115 @@ a11y_dump() {
     local pid=$1 only_role=${2:-} bus
     bus=$(a11y_application "$pid")
     a11y_walk "$bus" /org/a11y/atspi/accessible/root 0 "$only_role"
+}
+
+# ---------------------------------------------------------------------------------------------
+# StatusNotifierItem (needs --sni): driven as a panel drives it
+
+# Prints the bus name of the one item registered with the watcher.
+sni_item() {
+    [[ -s $E2E_SNI_ITEMS ]] && head -n 1 "$E2E_SNI_ITEMS"
+}
+
+sni_item_registered() {
+    sni_item >/dev/null
+}
+
+no_sni_item() {
+    ! sni_item_registered
+}
+
+# sni_call PATH INTERFACE.METHOD [ARGUMENTS...]: calls the registered item's object.
+sni_call() {
+    local path=$1 method=$2 item
+    shift 2
+    item=$(sni_item) || e2e_fail "no StatusNotifierItem is registered"
+    gdbus call --timeout 5 --session --dest "$item" --object-path "$path" --method "$method" "$@"
+}
+
+sni_property() {
+    sni_call /StatusNotifierItem org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierItem "$1"
+}
+
+sni_menu_path() {
+    sni_property Menu | sed -n "s/^(<objectpath '\(.*\)'>,)$/\1/p"
+}
+
+# The item's menu as "id|label" lines, in menu order.
+sni_menu() {
+    local menu
+    menu=$(sni_menu_path)
+    [[ -n $menu ]] || e2e_fail "the item exports no menu"
+    sni_call "$menu" com.canonical.dbusmenu.GetLayout 0 'int32 -1' '[]' |
+        grep -o "<([0-9]*, {[^}]*'label': <'[^']*'>" |
+        sed -n "s/^<(\([0-9]*\), .*'label': <'\([^']*\)'>$/\1|\2/p"
+}
+
+# sni_menu_click LABEL: clicks the menu item of that label, as a panel does.
+sni_menu_click() {
+    local label=$1 id
+    id=$(sni_menu | awk -F'|' -v label="$label" '$2 == label { print $1; exit }')
+    [[ -n $id ]] || e2e_fail "the item's menu has no '$label'"
+    sni_call "$(sni_menu_path)" com.canonical.dbusmenu.Event "$id" clicked '<int32 0>' 0 >/dev/null ||
+        e2e_fail "the menu did not take the click on '$label'"
+}
+
+# ---------------------------------------------------------------------------------------------
+# Notifications (needs --notifications)
+
+notify_calls() {
+    grep -c ' Notify ' "$E2E_NOTIFICATIONS" 2>/dev/null
+}
+
+notified_times() {
+    (($(notify_calls) >= $1))
+}
+
+# notification_signal NAME SIGNATURE ARGUMENTS: the server sends a signal, as after a click.
+notification_signal() {
+    gdbus call --timeout 5 --session --dest org.freedesktop.Notifications \
+        --object-path /org/freedesktop/Notifications --method org.freedesktop.DBus.Mock.EmitSignal \
+        org.freedesktop.Notifications "$1" "$2" "$3" >/dev/null || e2e_fail "the server could not send $1"
+}
+
+# The card's name as the deck writes it, from its number 1 to 52.
+card_name() {
+    local ranks=(Ace Two Three Four Five Six Seven Eight Nine Ten King Queen Knights)
+    local suits=(Clubs Diamond Hearts Spades)
+    echo "${ranks[($1 - 1) % 13]} Of ${suits[($1 - 1) / 13]}"
+}
+
+# ---------------------------------------------------------------------------------------------
+# Wayland (needs --wayland): what the compositor shows, and the program driven by its actions
+
+# The number of pixels of COLOUR (an ImageMagick colour) on the screen.
+screen_pixels_of() {
+    local colour=$1 shot=$E2E_WORK/screen.png
+    take_screenshot "$shot" >/dev/null 2>&1 || return 1
+    convert "$shot" -alpha off -fuzz 3% -fill black +opaque "$colour" -fill white -opaque "$colour" \
+        -format '%[fx:round(mean*w*h)]' info:
+}
+
+# The main window's white and near-white areas are on the screen: nothing else there is that light.
+main_window_on_screen() {
+    (($(screen_pixels_of white) > 100000))
+}
+
+main_window_off_screen() {
+    (($(screen_pixels_of white) < 10000))
+}
+
+# The exit screen's two navy frames.
+exit_screen_on_screen() {
+    (($(screen_pixels_of 'rgb(0,0,128)') > 60000))
+}
+
+# a11y_press PID ROLE NAME: runs the first action of the program's showing object of that role
+# and name, as a screen reader's user would.
+a11y_press() {
+    "$E2E_PYTHON" "$E2E_LIB_DIR/a11y_press.py" "$@" 2>>"$E2E_WORK/a11y.log"
+}
+
+e2e_press() {
+    wait_for 20 "'$3' ($2) to take its action" a11y_press "$@"
 }
