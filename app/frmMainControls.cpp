@@ -76,8 +76,8 @@ void frmMain::buildFormLevel(QWidget *client)
 
     auto *cmdExit = ui::newPushButton(u"&Exit"_s, client);
     cmdExit->setObjectName(u"cmdExit"_s);
-    cmdExit->setFont(ui::programFont(9.0, true));
     cmdExit->setGeometry(ui::twipsRect(60, 6000, 7005, 495));
+    ui::fitWidgetFont(cmdExit, ui::programFont(9.0, true), cmdExit->size());
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 
     auto *frame5 = new QFrame(client);

@@ -85,8 +85,8 @@ frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent
                              QPoint(ui::fromTwips(6090), ui::fromTwips(3240))));
 
     cmdOK = new QPushButton(u"&OK"_s, this);
-    cmdOK->setFont(ui::programFont(8.25, true));
     cmdOK->setGeometry(ui::twipsRect(4710, 3360, 1260, 345));
+    ui::fitWidgetFont(cmdOK, ui::programFont(8.25, true), cmdOK->size());
     // Enter and Esc both close: the one button is default and cancel at once.
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);
