@@ -1,6 +1,7 @@
 #include "app/CardPanel.h"
 
 #include "app/CardPicture.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -25,6 +26,7 @@ void addOutline(QWidget *parent, const QRect &geometry)
 {
     auto *outline = new QFrame(parent);
     outline->setFrameShape(QFrame::Box);
+    ui::readAs(outline, QAccessible::Client);
     outline->setFrameShadow(QFrame::Plain);
     outline->setGeometry(geometry);
     outline->lower();

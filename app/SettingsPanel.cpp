@@ -2,6 +2,7 @@
 
 #include "app/CardPicture.h"
 #include "app/DisplaySchedule.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -37,6 +38,7 @@ void addOutline(QWidget *parent, const QRect &geometry)
 {
     auto *outline = new QFrame(parent);
     outline->setFrameShape(QFrame::Box);
+    ui::readAs(outline, QAccessible::Client);
     outline->setGeometry(geometry);
 }
 

@@ -20,10 +20,10 @@ public:
 
     QString text(QAccessible::Text kind) const override
     {
-        QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && text.isEmpty())
-            text = static_cast<const LinkLabel *>(widget())->text();
-        return text;
+        // Its own words, not the caption of the frame around it.
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return static_cast<const LinkLabel *>(widget())->text();
+        return QAccessibleWidget::text(kind);
     }
 
     QStringList actionNames() const override
@@ -44,8 +44,13 @@ class RoleAccessible final : public QAccessibleWidget {
 public:
     RoleAccessible(QWidget *widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
 
+    bool unseen() const { return widget()->property(kUnseenProperty).toBool(); }
+
     QString text(QAccessible::Text kind) const override
     {
+        // A drawn outline says nothing, not even the caption of the frame it lies in.
+        if (role() == QAccessible::Client)
+            return {};
         QString text = QAccessibleWidget::text(kind);
         // A box's own text is what it holds, so that it reads even where it is not seen.
         if (kind == QAccessible::Value && text.isEmpty())
@@ -53,10 +58,17 @@ public:
         return text;
     }
 
+    // What lies inside an unseen widget is unseen too.
+    int childCount() const override { return unseen() ? 0 : QAccessibleWidget::childCount(); }
+    QAccessibleInterface *child(int index) const override
+    {
+        return unseen() ? nullptr : QAccessibleWidget::child(index);
+    }
+
     QAccessible::State state() const override
     {
         QAccessible::State state = QAccessibleWidget::state();
-        if (widget()->property(kUnseenProperty).toBool()) {
+        if (unseen()) {
             state.invisible = true;
             state.offscreen = true;
         }

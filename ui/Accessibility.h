@@ -8,7 +8,8 @@ namespace ui {
 
 // What a screen reader is told about a widget, where Qt's own guess is wrong.
 
-// `widget` is read as `role` (a card picture as an image, a plain widget window as a window).
+// `widget` is read as `role` (a card picture as an image, a plain widget window as a window, an
+// outline as a nameless filler: QAccessible::Client).
 void readAs(QWidget *widget, QAccessible::Role role);
 
 // `widget` exists and may take the focus, but lies where nobody sees it: read as `role`, it is

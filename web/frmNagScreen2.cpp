@@ -167,13 +167,15 @@ void frmNagScreen2::buildReferralFrame()
     ui::setColour(cmdSubmit, QPalette::WindowText, Qt::black);
 
     // Lies outside the frame's visible part; it still carries a message with every referral.
-    txtMessage = new QPlainTextEdit(u"Your Message\n"_s, Frame2);
+    txtMessage = new QPlainTextEdit(Frame2);
+    // Before any text: the text's own change makes Qt describe the box to a listening reader.
+    ui::readAsUnseen(txtMessage, QAccessible::EditableText);
+    txtMessage->setPlainText(u"Your Message\n"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setProperty("placeholder", u"Your Message"_s);
     txtMessage->setAccessibleName(u"Your Message"_s);
     txtMessage->setGeometry(ui::twipsRect(4800, 3600, 1815, 495));
-    ui::readAsUnseen(txtMessage, QAccessible::EditableText);
     txtMessage->installEventFilter(this);
     // A plain text box has no length of its own to keep to.
     connect(txtMessage, &QPlainTextEdit::textChanged, this, [this] {

@@ -250,6 +250,17 @@ QRect neededTextRect(const QWidget *widget, QSize *needed)
     return widget->geometry();
 }
 
+// With TARVELLE_LOOKS_SHOTS set, the pictures are kept there to be looked at.
+void keepShot(const QImage &picture, const QString &suffix)
+{
+    const QString shots = qEnvironmentVariable("TARVELLE_LOOKS_SHOTS");
+    if (shots.isEmpty())
+        return;
+    const QString name =
+        QString::fromLatin1(QTest::currentDataTag()).remove(u',').replace(u' ', u'-');
+    picture.save(QDir(shots).filePath(name + suffix + u".png"_s));
+}
+
 } // namespace
 
 void TestLooks::initTestCase()
@@ -289,6 +300,7 @@ void TestLooks::samePictureUnderLightAndDarkPalettes()
         dark = picture(build());
     }
     QVERIFY(!light.isNull());
+    keepShot(dark, u"-dark"_s);
     QCOMPARE(dark.size(), light.size());
     if (dark != light) {
         const QString where = QDir::temp().filePath(
@@ -353,13 +365,7 @@ void TestLooks::everyTextFitsAndEveryOutlineIsWhole()
     const Shown shown = build();
     const QImage painted = picture(shown);
     QVERIFY(!painted.isNull());
-    const QByteArray shots = qgetenv("TARVELLE_LOOKS_SHOTS");
-    if (!shots.isEmpty())
-        painted.save(
-            QDir(QString::fromLocal8Bit(shots))
-                .filePath(
-                    QString::fromLatin1(QTest::currentDataTag()).remove(u',').replace(u' ', u'-')
-                    + u".png"_s));
+    keepShot(painted, {});
     const QList<QWidget *> texts = visibleTexts(shown.window.get());
     for (QWidget *widget : texts) {
         QSize needed;
