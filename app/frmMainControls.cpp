@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "services/TrayIcon.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -82,6 +83,7 @@ void frmMain::buildFormLevel(QWidget *client)
 
     auto *frame5 = new QFrame(client);
     frame5->setFrameShape(QFrame::Box);
+    ui::readAs(frame5, QAccessible::Client);
     ui::setColour(frame5, QPalette::Window, Qt::white);
     frame5->setGeometry(ui::twipsRect(-120, 6480, 7245, 855));
     const QRect promotion = ui::twipsRect(240, 120, 6945, 615);

@@ -1,5 +1,6 @@
 #include "web/frmAbout.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -80,6 +81,7 @@ frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent
 
     auto *line2 = new QFrame(this);
     line2->setFrameShape(QFrame::HLine);
+    ui::readAs(line2, QAccessible::Client);
     line2->setFrameShadow(QFrame::Plain);
     line2->setGeometry(QRect(QPoint(ui::fromTwips(-60), ui::fromTwips(3240)),
                              QPoint(ui::fromTwips(6090), ui::fromTwips(3240))));
