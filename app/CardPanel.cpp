@@ -1,6 +1,7 @@
 #include "app/CardPanel.h"
 
 #include "app/CardPicture.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -25,18 +26,17 @@ void addOutline(QWidget *parent, const QRect &geometry)
 {
     auto *outline = new QFrame(parent);
     outline->setFrameShape(QFrame::Box);
+    ui::readAs(outline, QAccessible::Client);
     outline->setFrameShadow(QFrame::Plain);
     outline->setGeometry(geometry);
     outline->lower();
 }
 
-// Headings keep their natural size, so no font can clip them.
-void addHeading(QWidget *parent, const QString &text, QPoint at)
+void addHeading(QWidget *parent, const QString &text, const QRect &geometry)
 {
-    auto *heading = new QLabel(text, parent);
-    heading->setFont(ui::programFont(kHeadingPoints, true, true));
-    heading->move(at);
-    heading->adjustSize();
+    auto *heading = new ui::FittedLabel(ui::programFont(kHeadingPoints, true, true), false, parent);
+    heading->setGeometry(geometry);
+    heading->setFittedText(text);
 }
 
 ui::FittedLabel *addText(QWidget *parent, const QRect &geometry, bool wrap)
@@ -50,10 +50,11 @@ ui::FittedLabel *addText(QWidget *parent, const QRect &geometry, bool wrap)
 
 CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"_s, parent)
 {
-    setFont(ui::programFont(9.0, true));
+    setAccessibleName(title());
 
     addOutline(this, ui::twipsRect(120, 1080, 1845, 2010));
-    addOutline(this, ui::twipsRect(2040, 240, 4845, 4530));
+    const QRect textOutline = ui::twipsRect(2040, 240, 4845, 4530);
+    addOutline(this, textOutline);
 
     picCard = new CardPicture(this);
     picCard->move(ui::twipsRect(480, 1320, 1065, 1440).topLeft());
@@ -63,16 +64,22 @@ CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"
     ui::setColour(lblCardName, QPalette::WindowText, ui::colours::Purple);
     lblCardName->setGeometry(ui::twipsRect(120, 3240, 1785, 210));
 
-    addHeading(this, u"Favorable Time Period"_s, ui::twipsRect(2280, 360, 0, 0).topLeft());
-    lblAlternativeName = addText(this, ui::twipsRect(2280, 600, 4455, 255), false);
-    addHeading(this, u"Keywords"_s, ui::twipsRect(2280, 840, 0, 0).topLeft());
-    lblKeywards = addText(this, ui::twipsRect(2280, 1080, 4455, 495), true);
-    addHeading(this, u"Characteristics"_s, ui::twipsRect(2280, 1515, 0, 0).topLeft());
+    addHeading(this, u"Favorable Time Period"_s, ui::twipsRect(2280, 360, 2220, 195));
+    // The period and keyword boxes end where the next heading begins: a text that fills its box
+    // would otherwise run into that heading.
+    lblAlternativeName = addText(this, ui::twipsRect(2280, 600, 4455, 840 - 600), false);
+    addHeading(this, u"Keywords"_s, ui::twipsRect(2280, 840, 945, 195));
+    lblKeywards = addText(this, ui::twipsRect(2280, 1080, 4455, 1515 - 1080), true);
+    addHeading(this, u"Characteristics"_s, ui::twipsRect(2280, 1515, 1470, 195));
     lblCardDesc = addText(this, ui::twipsRect(2280, 1760, 4485, 2925), true);
 
     cmdSettings = ui::newPushButton(u"&Settings"_s, this);
-    cmdSettings->setFont(ui::programFont(9.0, true));
     cmdSettings->setGeometry(ui::twipsRect(2040, 4800, 4845, 495));
+    ui::fitWidgetFont(cmdSettings, ui::programFont(9.0, true), cmdSettings->size());
+
+    // The caption stays above the outline that it would otherwise strike through.
+    resize(ui::twipsRect(0, 0, 7005, 5355).size());
+    ui::fitFrameTitle(this, ui::programFont(9.0, true), textOutline.top());
 }
 
 } // namespace app

@@ -2,15 +2,26 @@
 
 #include "cards/CardFace.h"
 #include "cards/Deck.h"
+#include "ui/Accessibility.h"
 
 #include <QPainter>
+
+using namespace Qt::StringLiterals;
 
 namespace app {
 
 CardPicture::CardPicture(QWidget *parent) : QWidget(parent)
 {
     setFixedSize(cards::kCardFaceSize);
-    setAccessibleName(cards::cardName(m_index));
+    ui::readAs(this, QAccessible::Graphic);
+    nameCard();
+}
+
+void CardPicture::nameCard()
+{
+    const QString name = cards::cardName(m_index);
+    setAccessibleName(name);
+    setAccessibleDescription(u"Picture of the card "_s + name);
 }
 
 void CardPicture::setCard(int index)
@@ -18,7 +29,7 @@ void CardPicture::setCard(int index)
     if (!cards::isCardIndex(index) || index == m_index)
         return;
     m_index = index;
-    setAccessibleName(cards::cardName(index));
+    nameCard();
     update();
 }
 

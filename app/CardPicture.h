@@ -18,6 +18,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void nameCard();
+
     int m_index = 1;
 };
 

@@ -2,9 +2,11 @@
 
 #include "app/CardPicture.h"
 #include "app/DisplaySchedule.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
+#include "ui/ListPopup.h"
 #include "ui/PushButton.h"
 #include "ui/Typeface.h"
 
@@ -21,10 +23,22 @@ namespace app {
 
 namespace {
 
+// The time lists stand this far apart, in twips.
+constexpr int kListColumn = 1050;
+
+// Named by its own caption; a frame inside a frame would otherwise be read by the outer caption.
+QGroupBox *newFrame(const QString &caption, QWidget *parent)
+{
+    auto *frame = new QGroupBox(caption, parent);
+    frame->setAccessibleName(caption);
+    return frame;
+}
+
 void addOutline(QWidget *parent, const QRect &geometry)
 {
     auto *outline = new QFrame(parent);
     outline->setFrameShape(QFrame::Box);
+    ui::readAs(outline, QAccessible::Client);
     outline->setGeometry(geometry);
 }
 
@@ -32,13 +46,16 @@ void addOutline(QWidget *parent, const QRect &geometry)
 QComboBox *addNumberList(QWidget *parent, int entries, QPoint at, const QString &name)
 {
     auto *list = new QComboBox(parent);
-    list->setFont(ui::programFont(8.25));
     for (int n = 0; n < entries; ++n)
         list->addItem(QString::number(n));
     list->setCurrentIndex(-1);
-    list->setMaxVisibleItems(12);
+    ui::limitPopupRows(list, 12);
     list->setAccessibleName(name);
     const QRect room = ui::twipsRect(at.x(), at.y(), 615, 315);
+    // Wider than its box where the font needs it, as far as the next column; lower at most to
+    // the frame's edge.
+    const QSize most(ui::fromTwips(kListColumn) - 6, parent->height() - room.top() - 4);
+    ui::fitWidgetFont(list, ui::programFont(8.25), most);
     list->setGeometry(
         QRect(room.topLeft(), QSize(std::max(room.width(), list->sizeHint().width()),
                                     std::max(room.height(), list->sizeHint().height()))));
@@ -47,10 +64,11 @@ QComboBox *addNumberList(QWidget *parent, int entries, QPoint at, const QString 
 
 void addListHeading(QWidget *parent, const QString &text, QPoint twipsAt, QWidget *buddy)
 {
-    auto *heading = new QLabel(text, parent);
-    heading->setFont(ui::programFont(8.25, false, true));
-    heading->move(ui::fromTwips(twipsAt.x()), ui::fromTwips(twipsAt.y()) - 2);
-    heading->adjustSize();
+    auto *heading = new ui::FittedLabel(ui::programFont(8.25, false, true), false, parent);
+    const QPoint at(ui::fromTwips(twipsAt.x()), ui::fromTwips(twipsAt.y()) - 2);
+    const int width = std::min(ui::fromTwips(kListColumn) - 7, parent->width() - 3 - at.x());
+    heading->setGeometry(QRect(at, QSize(width, buddy->y() - 1 - at.y())));
+    heading->setFittedText(text);
     heading->setBuddy(buddy);
 }
 
@@ -58,8 +76,11 @@ template <typename Button>
 Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
 {
     auto *button = new Button(caption, parent);
-    button->setFont(ui::programFont(8.25, true));
     const QRect room = twips;
+    // Across to the frame's edge; down to the next choice or the frame's edge.
+    ui::fitWidgetFont(button, ui::programFont(8.25, true),
+                      QSize(parent->width() - room.left() - 3,
+                            std::min(room.height() + 8, parent->height() - room.top() - 3)));
     button->setGeometry(
         QRect(room.topLeft(), QSize(std::max(room.width(), button->sizeHint().width()),
                                     std::max(room.height(), button->sizeHint().height()))));
@@ -70,7 +91,8 @@ Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
 
 SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Settings"_s, parent)
 {
-    setFont(ui::programFont(9.0, true));
+    resize(ui::twipsRect(0, 0, 7005, 5355).size());
+    setAccessibleName(title());
     ui::setColour(this, QPalette::Window, Qt::white);
 
     auto *label1 = new ui::FittedLabel(ui::programFont(9.0, true), true, this);
@@ -87,9 +109,9 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
 
     addOutline(this, ui::twipsRect(2760, 1560, 3765, 2655));
 
-    auto *timeFrame = new QGroupBox(u"Choose Display Time"_s, this);
-    timeFrame->setFont(ui::programFont(8.25, true));
+    auto *timeFrame = newFrame(u"Choose Display Time"_s, this);
     timeFrame->setGeometry(ui::twipsRect(2950, 1800, 3360, 1095));
+    ui::fitFrameTitle(timeFrame, ui::programFont(8.25, true), ui::fromTwips(360) - 2);
     cboHour = addNumberList(timeFrame, schedule::kHourEntries, {285, 600}, u"Hour"_s);
     cboMinute = addNumberList(timeFrame, schedule::kMinuteEntries, {1335, 600}, u"Minute"_s);
     cboSecond = addNumberList(timeFrame, schedule::kSecondEntries, {2400, 600}, u"Second"_s);
@@ -97,9 +119,9 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     addListHeading(timeFrame, u"Minute"_s, {1320, 360}, cboMinute);
     addListHeading(timeFrame, u"Second"_s, {2400, 360}, cboSecond);
 
-    auto *modeFrame = new QGroupBox(u"Choose Display Mode"_s, this);
-    modeFrame->setFont(ui::programFont(8.25, true));
+    auto *modeFrame = newFrame(u"Choose Display Mode"_s, this);
     modeFrame->setGeometry(ui::twipsRect(2950, 3000, 3360, 1095));
+    ui::fitFrameTitle(modeFrame, ui::programFont(8.25, true), ui::fromTwips(240));
     optRun = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s,
                                      ui::twipsRect(480, 240, 2325, 225));
     chkSysTray = addChoice<QCheckBox>(modeFrame, u"Start at system tray"_s,
@@ -110,8 +132,11 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     chkSysTray->setEnabled(false);
 
     cmdCalculateMoonPhase = ui::newPushButton(u"Show &Cartomancy Card"_s, this);
-    cmdCalculateMoonPhase->setFont(ui::programFont(9.0, true));
     cmdCalculateMoonPhase->setGeometry(ui::twipsRect(480, 4440, 6015, 495));
+    ui::fitWidgetFont(cmdCalculateMoonPhase, ui::programFont(9.0, true),
+                      cmdCalculateMoonPhase->size());
+
+    ui::fitFrameTitle(this, ui::programFont(9.0, true), label1->y());
 
     setTabOrder(cboHour, cboMinute);
     setTabOrder(cboMinute, cboSecond);

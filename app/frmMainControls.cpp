@@ -1,5 +1,6 @@
 #include "app/frmMain.h"
 #include "services/TrayIcon.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -76,12 +77,13 @@ void frmMain::buildFormLevel(QWidget *client)
 
     auto *cmdExit = ui::newPushButton(u"&Exit"_s, client);
     cmdExit->setObjectName(u"cmdExit"_s);
-    cmdExit->setFont(ui::programFont(9.0, true));
     cmdExit->setGeometry(ui::twipsRect(60, 6000, 7005, 495));
+    ui::fitWidgetFont(cmdExit, ui::programFont(9.0, true), cmdExit->size());
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 
     auto *frame5 = new QFrame(client);
     frame5->setFrameShape(QFrame::Box);
+    ui::readAs(frame5, QAccessible::Client);
     ui::setColour(frame5, QPalette::Window, Qt::white);
     frame5->setGeometry(ui::twipsRect(-120, 6480, 7245, 855));
     const QRect promotion = ui::twipsRect(240, 120, 6945, 615);

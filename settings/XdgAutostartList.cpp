@@ -151,6 +151,8 @@ QString autostartEntryText(const QString &executablePath)
     return "[Desktop Entry]\n"
            "Type=Application\n"
            "Name=Tarvelle\n"
+           "Comment=Shows the card for the day at its time\n"
+           "Icon=com.quellmoor.Tarvelle\n"
            "Exec="_L1
            + quotedExecArgument(executablePath)
            + " /STARTUP\n"

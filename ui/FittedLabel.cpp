@@ -1,6 +1,10 @@
 #include "ui/FittedLabel.h"
 
 #include <QFontMetrics>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
 
 #include <limits>
 
@@ -8,13 +12,30 @@ namespace ui {
 
 namespace {
 
-constexpr qreal kSmallestPointSize = 6.0;
+// The smallest text still read comfortably, in pixels: six points at 96 dots to the inch.
+constexpr qreal kSmallestPixels = 8.0;
 constexpr qreal kStep = 0.25;
+
+qreal smallestPointSize(const QWidget *widget)
+{
+    return kSmallestPixels * 72.0 / widget->logicalDpiY();
+}
+
+template <typename Fits> void shrinkUntil(QWidget *widget, const QFont &preferred, Fits fits)
+{
+    QFont candidate = preferred;
+    const qreal smallest = smallestPointSize(widget);
+    widget->setFont(candidate);
+    while (!fits(candidate) && candidate.pointSizeF() - kStep >= smallest) {
+        candidate.setPointSizeF(candidate.pointSizeF() - kStep);
+        widget->setFont(candidate);
+    }
+}
 
 bool fitsWith(const QLabel *label, const QFont &font)
 {
     const QRect room = label->contentsRect();
-    const QFontMetrics metrics(font);
+    const QFontMetrics metrics(QFont(font, label));
     int flags = static_cast<int>(label->alignment());
     if (label->wordWrap())
         flags |= Qt::TextWordWrap;
@@ -27,10 +48,57 @@ bool fitsWith(const QLabel *label, const QFont &font)
 
 void fitLabelFont(QLabel *label, const QFont &preferred)
 {
-    QFont candidate = preferred;
-    while (!fitsWith(label, candidate) && candidate.pointSizeF() - kStep >= kSmallestPointSize)
-        candidate.setPointSizeF(candidate.pointSizeF() - kStep);
-    label->setFont(candidate);
+    shrinkUntil(label, preferred, [label](const QFont &font) { return fitsWith(label, font); });
+}
+
+bool buttonTextFits(const QPushButton *button, const QFont &font)
+{
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.rect = button->rect();
+    const QRect room =
+        button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+    const QSize needed =
+        QFontMetrics(QFont(font, button)).size(Qt::TextShowMnemonic, button->text());
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
+void fitWidgetFont(QWidget *widget, const QFont &preferred, QSize room)
+{
+    // A push button of fixed size: its text must fit inside its bevel, whatever the style's
+    // preferred margins.
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        shrinkUntil(button, preferred,
+                    [button](const QFont &font) { return buttonTextFits(button, font); });
+        return;
+    }
+    shrinkUntil(widget, preferred, [widget, room](const QFont &) {
+        const QSize needed = widget->sizeHint();
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    });
+}
+
+void fitFrameTitle(QGroupBox *frame, const QFont &preferred, int titleHeight)
+{
+    // The title's side margins, as the styles draw them.
+    constexpr int kTitleMargins = 16;
+    shrinkUntil(frame, preferred, [frame, titleHeight](const QFont &font) {
+        QStyleOptionGroupBox option;
+        option.initFrom(frame);
+        option.text = frame->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        option.rect = frame->rect();
+        const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
+                                                             QStyle::SC_GroupBoxLabel, frame);
+        return caption.bottom() < titleHeight
+               && QFontMetrics(QFont(font, frame)).horizontalAdvance(frame->title()) + kTitleMargins
+                      <= frame->width();
+    });
+}
+
+bool pushButtonTextFits(const QPushButton *button)
+{
+    return buttonTextFits(button, button->font());
 }
 
 bool labelTextFits(const QLabel *label)

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QGroupBox>
 #include <QLabel>
+
+class QPushButton;
 
 namespace ui {
 
@@ -8,6 +11,14 @@ namespace ui {
 // text fits its fixed box. Fonts differ between desktops, and a clipped word is never right.
 void fitLabelFont(QLabel *label, const QFont &preferred);
 bool labelTextFits(const QLabel *label);
+bool pushButtonTextFits(const QPushButton *button);
+
+// The same for a control sized by its style (a check box, a list, a text box): the largest font
+// at which the control needs no more than `room`. A push button's text fits inside its bevel.
+void fitWidgetFont(QWidget *widget, const QFont &preferred, QSize room);
+
+// The same for a frame's caption, which must stay above what the frame holds.
+void fitFrameTitle(QGroupBox *frame, const QFont &preferred, int titleHeight);
 
 // A label of fixed size whose text never clips: when the text does not fit at the preferred
 // point size, the font steps down until it does. The card texts vary several-fold in length.

@@ -1,5 +1,6 @@
 #include "ui/LinkLabel.h"
 
+#include "ui/Accessibility.h"
 #include "ui/HandCursor.h"
 
 #include <QKeyEvent>
@@ -13,6 +14,7 @@ LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
 {
     setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
+    installKitAccessibility();
 }
 
 bool LinkLabel::event(QEvent *event)

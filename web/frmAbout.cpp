@@ -1,5 +1,6 @@
 #include "web/frmAbout.h"
 
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -80,13 +81,14 @@ frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent
 
     auto *line2 = new QFrame(this);
     line2->setFrameShape(QFrame::HLine);
+    ui::readAs(line2, QAccessible::Client);
     line2->setFrameShadow(QFrame::Plain);
     line2->setGeometry(QRect(QPoint(ui::fromTwips(-60), ui::fromTwips(3240)),
                              QPoint(ui::fromTwips(6090), ui::fromTwips(3240))));
 
     cmdOK = new QPushButton(u"&OK"_s, this);
-    cmdOK->setFont(ui::programFont(8.25, true));
     cmdOK->setGeometry(ui::twipsRect(4710, 3360, 1260, 345));
+    ui::fitWidgetFont(cmdOK, ui::programFont(8.25, true), cmdOK->size());
     // Enter and Esc both close: the one button is default and cancel at once.
     cmdOK->setDefault(true);
     cmdOK->setAutoDefault(true);

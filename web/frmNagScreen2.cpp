@@ -3,6 +3,7 @@
 #include "services/Clock.h"
 #include "services/MessageBoxes.h"
 #include "services/RandomGenerator.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -57,19 +58,26 @@ constexpr std::array<const char *, 4> kPromotions = {
 QGroupBox *addNavyFrame(QWidget *parent, const QString &caption, const QRect &geometry)
 {
     auto *frame = new QGroupBox(caption, parent);
-    frame->setFont(ui::programFont(9.75, true));
+    frame->setAccessibleName(caption);
     ui::setColour(frame, QPalette::Window, ui::colours::Navy);
     ui::setColour(frame, QPalette::WindowText, Qt::white);
     frame->setGeometry(geometry);
+    // Above the first row of what the frame holds.
+    ui::fitFrameTitle(frame, ui::programFont(9.75, true), ui::fromTwips(360) - 1);
     return frame;
 }
 
-// Never shorter than the desktop's font needs, so typed text is never cut.
-void placeBox(QWidget *box, const QRect &geometry)
+// Never shorter than the font needs, so typed text is never cut; the font shrinks where the
+// rows would otherwise run into each other.
+void placeBox(QWidget *box, const QFont &font, const QRect &geometry)
 {
+    constexpr int kRowGap = 2;
+    const int tallest = ui::fromTwips(360) - kRowGap;
+    ui::fitWidgetFont(box, font, QSize(geometry.width(), tallest + 2));
     box->setGeometry(
         QRect(geometry.topLeft(),
-              QSize(geometry.width(), std::max(geometry.height(), box->sizeHint().height() - 2))));
+              QSize(geometry.width(), std::clamp(box->sizeHint().height() - 2, geometry.height(),
+                                                 std::max(geometry.height(), tallest)))));
 }
 
 } // namespace
@@ -83,6 +91,8 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(services)
 {
     ui::giveCloseBoxOnly(this);
+    // A plain widget would be read as a part of something, not as a window of its own.
+    ui::readAs(this, QAccessible::Window);
     setWindowRole(u"exit-screen"_s);
     setFixedSize(ui::twipsRect(0, 0, 11115, 4725).size());
     ui::setColour(this, QPalette::Window, Qt::white);
@@ -96,7 +106,8 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
     QFont captionFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     captionFont.setPointSizeF(18.0);
     lblNagScreen2Caption->setFont(captionFont);
-    lblNagScreen2Caption->move(ui::twipsRect(1080, 240, 0, 0).topLeft() - QPoint(0, 4));
+    // Sized to its text, within the room left of the software frame and above the promotion.
+    lblNagScreen2Caption->setGeometry(ui::twipsRect(1080, 240, 6000, 560).translated(0, -4));
 
     Label2 = new QLabel(this);
     Label2->setWordWrap(true);
@@ -105,19 +116,14 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
     Label2->setGeometry(ui::twipsRect(120, 840, 6975, 1095));
 
     Check1 = new QCheckBox(u"Click Here To Visit "_s + SiteHostName() + u" Now"_s, this);
-    Check1->setFont(ui::programFont(14.25));
     ui::setColour(Check1, QPalette::WindowText, ui::colours::DarkBlue);
     Check1->setCursor(ui::pointingHandCursor());
     Check1->setGeometry(ui::twipsRect(30, 2040, 7185, 555));
-    // The caption must fit in any desktop font.
-    QFont checkFont = Check1->font();
-    while (Check1->sizeHint().width() > Check1->width() && checkFont.pointSizeF() > 8.0) {
-        checkFont.setPointSizeF(checkFont.pointSizeF() - 0.25);
-        Check1->setFont(checkFont);
-    }
+    ui::fitWidgetFont(Check1, ui::programFont(14.25), Check1->size());
 
     cmdClose = ui::newPushButton(u"E&xit"_s, this);
     cmdClose->setGeometry(ui::twipsRect(6000, 2760, 1245, 375));
+    ui::fitWidgetFont(cmdClose, ui::programFont(8.25), cmdClose->size());
 
     buildReferralFrame();
     buildSoftwareFrame();
@@ -144,10 +150,9 @@ void frmNagScreen2::buildReferralFrame()
     const auto addBox = [this](const QString &placeholder, const QRect &geometry, int length) {
         auto *box = new QLineEdit(placeholder, Frame2);
         box->setMaxLength(length);
-        box->setFont(ui::programFont(8.25));
         box->setAccessibleName(placeholder);
         box->setProperty("placeholder", placeholder);
-        placeBox(box, geometry);
+        placeBox(box, ui::programFont(8.25), geometry);
         box->installEventFilter(this);
         return box;
     };
@@ -158,12 +163,14 @@ void frmNagScreen2::buildReferralFrame()
         addBox(u"Friend's Email Address"_s, ui::twipsRect(3600, 720, 3375, 285), kEmailLength);
 
     cmdSubmit = ui::newPushButton(u"Refer A Friend &Now"_s, Frame2);
-    cmdSubmit->setFont(ui::programFont(8.25, true));
-    placeBox(cmdSubmit, ui::twipsRect(1920, 1080, 3375, 285));
+    placeBox(cmdSubmit, ui::programFont(8.25, true), ui::twipsRect(1920, 1080, 3375, 285));
     ui::setColour(cmdSubmit, QPalette::WindowText, Qt::black);
 
     // Lies outside the frame's visible part; it still carries a message with every referral.
-    txtMessage = new QPlainTextEdit(u"Your Message\n"_s, Frame2);
+    txtMessage = new QPlainTextEdit(Frame2);
+    // Before any text: the text's own change makes Qt describe the box to a listening reader.
+    ui::readAsUnseen(txtMessage, QAccessible::EditableText);
+    txtMessage->setPlainText(u"Your Message\n"_s);
     txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtMessage->setTabChangesFocus(true);
     txtMessage->setProperty("placeholder", u"Your Message"_s);
@@ -210,7 +217,7 @@ void frmNagScreen2::Form_Load()
 {
     setWindowTitle(ui::programCaption());
     lblNagScreen2Caption->setText(ui::programCaption());
-    lblNagScreen2Caption->adjustSize();
+    ui::fitLabelFont(lblNagScreen2Caption, lblNagScreen2Caption->font());
     setWindowIcon(ui::programIcon());
     m_picIcon->setPixmap(windowIcon().pixmap(m_picIcon->size()));
 

@@ -1051,3 +1051,37 @@ a11y_press() {
 e2e_press() {
     wait_for 20 "'$3' ($2) to take its action" a11y_press "$@"
 }
+
+# The accessibility tree with what a screen reader decides by: whether an object is showing and
+# what it can be asked to do
+
+a11y_walk_states() {
+    local bus=$1 path=$2 depth=$3 role number name states low showing=0 actions child
+    role=$(a11y_call --dest "$bus" --object-path "$path" --method org.a11y.atspi.Accessible.GetRoleName |
+        sed -n "s/^('\(.*\)',)$/\1/p")
+    name=$(a11y_call --dest "$bus" --object-path "$path" --method org.freedesktop.DBus.Properties.Get \
+        org.a11y.atspi.Accessible Name | sed -n "s/^(<[\"']\(.*\)[\"']>,)$/\1/p")
+    number=$(a11y_call --dest "$bus" --object-path "$path" --method org.a11y.atspi.Accessible.GetRole |
+        grep -o '[0-9]\+' | tail -n 1)
+    states=$(a11y_call --dest "$bus" --object-path "$path" --method org.a11y.atspi.Accessible.GetState)
+    states=${states//uint32 /}
+    low=$(grep -o '[0-9]\+' <<<"${states#*[}" | head -n 1)
+    # Bit 25 of the first word is "showing".
+    [[ -n $low ]] && ((low >> 25 & 1)) && showing=1
+    actions=$(a11y_call --dest "$bus" --object-path "$path" --method org.a11y.atspi.Action.GetActions |
+        grep -o "('[^']*'" | tr -d "('" | paste -sd , -)
+    printf '%s|%s|%s|%s|%s|%s\n' "$depth" "$role" "$name" "$showing" "$actions" "$number"
+    [[ $role == list ]] && return 0
+    for child in $(a11y_call --dest "$bus" --object-path "$path" --method org.a11y.atspi.Accessible.GetChildren |
+        grep -o "'/org/a11y/atspi/accessible/[^']*'" | tr -d "'"); do
+        a11y_walk_states "$bus" "$child" $((depth + 1))
+    done
+}
+
+# a11y_states PID: "depth|role|name|showing (1 or 0)|actions|AT-SPI role number" for each
+# accessible object of the program. Call e2e_wait_accessible first.
+a11y_states() {
+    local bus
+    bus=$(a11y_application "$1")
+    a11y_walk_states "$bus" /org/a11y/atspi/accessible/root 0
+}

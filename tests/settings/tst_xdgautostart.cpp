@@ -4,6 +4,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,10 +59,20 @@ void TestXdgAutostart::entryForAPathWithSpaces()
              u"[Desktop Entry]\n"
              u"Type=Application\n"
              u"Name=Tarvelle\n"
+             u"Comment=Shows the card for the day at its time\n"
+             u"Icon=com.quellmoor.Tarvelle\n"
              u"Exec=\"/home/ann/My Programs/Tarvelle\" /STARTUP\n"
              u"X-GNOME-Autostart-enabled=true\n"
              u"X-KDE-autostart-after=panel\n"
              u"X-LXQt-Need-Tray=true\n"_s);
+    // Desktops' start-up settings list only entries that validate.
+    const QString validator = QStandardPaths::findExecutable(u"desktop-file-validate"_s);
+    if (!validator.isEmpty()) {
+        QProcess validate;
+        validate.start(validator, {m_folder + u"/Tarvelle.desktop"_s});
+        QVERIFY(validate.waitForFinished());
+        QVERIFY2(validate.exitCode() == 0, validate.readAll().constData());
+    }
     // Written again with a new place, not appended to.
     QCOMPARE(list.write(u"Tarvelle"_s, u"/opt/Tarvelle"_s), std::nullopt);
     QVERIFY(
