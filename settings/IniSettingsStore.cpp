@@ -51,8 +51,10 @@ void removeLeftoverTemporaries(const QString &iniPath)
     const QFileInfo ini(iniPath);
     const QString prefix = ini.fileName() + u'.';
     const QDir folder = ini.dir();
-    for (const QString &name :
-         folder.entryList({prefix + u"??????"_s}, QDir::Files | QDir::Hidden)) {
+    // Matched by hand: a name filter would compile a regular expression at every start.
+    for (const QString &name : folder.entryList(QDir::Files | QDir::Hidden)) {
+        if (name.size() != prefix.size() + 6 || !name.startsWith(prefix))
+            continue;
         const QStringView tail = QStringView(name).mid(prefix.size());
         if (std::all_of(tail.begin(), tail.end(), [](QChar c) { return c.isLetterOrNumber(); }))
             QFile::remove(folder.filePath(name));

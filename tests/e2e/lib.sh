@@ -703,6 +703,18 @@ assert_nothing_mapped() {
     done <<<"$(root_mapped_windows <<<"$text")"
 }
 
+# ask_file_exit PID MAIN: File > Exit by the keyboard in the main window MAIN; returns once the
+# quit question is up and has the keyboard.
+ask_file_exit() {
+    local pid=$1 main=$2
+    e2e_activate "$main"
+    xdotool key alt+f
+    wait_for 10 "the File menu" popup_shown "$pid"
+    xdotool key x
+    wait_for 10 "the question" message_box_shown "$pid"
+    wait_for 10 "the question to have the keyboard" active_window_is "$(message_box "$pid")"
+}
+
 # choose_tray_exit PID [SHOT]: right-clicks the tray icon and picks the menu's lower item, Exit;
 # with SHOT, keeps a screenshot of the open menu under that name.
 choose_tray_exit() {

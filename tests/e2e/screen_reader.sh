@@ -78,12 +78,7 @@ tree_lacks() {
 }
 wait_for 10 "the about window to close" tree_lacks '^1\|dialog\|'
 
-e2e_activate "$main"
-xdotool key alt+f
-wait_for 10 "the File menu" popup_shown "$E2E_PID"
-xdotool key x
-wait_for 10 "the question" message_box_shown "$E2E_PID"
-wait_for 10 "the question to have the keyboard" active_window_is "$(message_box "$E2E_PID")"
+ask_file_exit "$E2E_PID" "$main"
 xdotool key Return
 wait_for 15 "the exit screen" exit_screen_shown "$E2E_PID"
 wait_for 15 "the exit screen on the accessibility bus" tree_has '\|panel\|Refer A Friend\|1\|'

@@ -46,12 +46,7 @@ assert_eq 'Exec="/usr/bin/Tarvelle" /STARTUP' "$(grep '^Exec=' "$E2E_AUTOSTART")
 assert_autostart_entry_for_program
 desktop-file-validate "$E2E_AUTOSTART" || e2e_fail "the start-up entry does not validate"
 
-e2e_activate "$main"
-xdotool key alt+f
-wait_for 10 "the File menu" popup_shown "$E2E_PID"
-xdotool key x
-wait_for 10 "the question" message_box_shown "$E2E_PID"
-wait_for 10 "the question to have the keyboard" active_window_is "$(message_box "$E2E_PID")"
+ask_file_exit "$E2E_PID" "$main"
 xdotool key Return
 e2e_expect_exit_path "$E2E_PID"
 assert_setting AutorunStartUp True
