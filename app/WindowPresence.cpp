@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLayout>
-#include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
@@ -102,9 +101,9 @@ void WindowPresence::showFromTray()
     const bool firstTime = !m_everPainted;
     prepareShowing();
     showNormally();
-    centreOnScreen();
+    ui::centreOnScreen(&m_window);
     if (firstTime)
-        afterFirstPaint([this] { centreOnScreen(); });
+        afterFirstPaint([this] { ui::centreOnScreen(&m_window); });
     removeTrayIcon();
     m_inTray = false;
     activate();
@@ -162,9 +161,9 @@ void WindowPresence::placeForFirstShowing()
     // Sized first, so that it maps in the middle and does not jump there after its first paint.
     if (QLayout *layout = m_window.layout())
         layout->activate();
-    centreOnScreen();
+    ui::centreOnScreen(&m_window);
     // The window manager's frame is known only once the window is on screen.
-    afterFirstPaint([this] { centreOnScreen(); });
+    afterFirstPaint([this] { ui::centreOnScreen(&m_window); });
 }
 
 void WindowPresence::minimiseToTaskBar()
@@ -177,7 +176,7 @@ void WindowPresence::minimiseToTaskBar()
     placeForFirstShowing();
     m_window.show();
     afterFirstPaint([this] {
-        centreOnScreen();
+        ui::centreOnScreen(&m_window);
         m_window.showMinimized();
     });
 }
@@ -200,11 +199,6 @@ bool WindowPresence::eventFilter(QObject *watched, QEvent *event)
             QTimer::singleShot(0, this, std::exchange(m_afterFirstPaint, nullptr));
     }
     return QObject::eventFilter(watched, event);
-}
-
-void WindowPresence::centreOnScreen()
-{
-    ui::centreOnScreen(&m_window);
 }
 
 } // namespace app

@@ -45,7 +45,6 @@ public:
 
     bool isInTray() const { return m_inTray; }
     bool isWaitingForTray() const;
-    void centreOnScreen();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -42,7 +42,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTimer>
@@ -284,11 +283,6 @@ bool frmMain::isWaitingForTray() const
 void frmMain::showCentred()
 {
     m_presence->showCentred();
-}
-
-void frmMain::centreOnScreen()
-{
-    m_presence->centreOnScreen();
 }
 
 void frmMain::SendToTray()

@@ -49,7 +49,6 @@ public:
     bool isCardPanelInFront() const;
     // Which of the two promotional texts lies on top.
     void bringPromotionToFront(bool coBrand);
-    void centreOnScreen();
     // Shows the window in the middle of the screen, frame included.
     void showCentred();
 
