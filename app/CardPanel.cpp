@@ -1,6 +1,7 @@
 #include "app/CardPanel.h"
 
 #include "app/CardPicture.h"
+#include "cards/Deck.h"
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
@@ -50,36 +51,59 @@ ui::FittedLabel *addText(QWidget *parent, const QRect &geometry, bool wrap)
 
 CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"_s, parent)
 {
+    setObjectName(u"cardPanel"_s);
     setAccessibleName(title());
 
     addOutline(this, ui::twipsRect(120, 1080, 1845, 2010));
     const QRect textOutline = ui::twipsRect(2040, 240, 4845, 4530);
     addOutline(this, textOutline);
 
-    picCard = new CardPicture(this);
-    picCard->move(ui::twipsRect(480, 1320, 1065, 1440).topLeft());
+    m_picture = new CardPicture(this);
+    m_picture->setObjectName(u"cardPicture"_s);
+    m_picture->move(ui::twipsRect(480, 1320, 1065, 1440).topLeft());
 
-    lblCardName = new ui::FittedLabel(ui::programFont(kNamePoints, true, true), false, this);
-    lblCardName->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColour(lblCardName, QPalette::WindowText, ui::colours::Purple);
-    lblCardName->setGeometry(ui::twipsRect(120, 3240, 1785, 210));
+    m_name = new ui::FittedLabel(ui::programFont(kNamePoints, true, true), false, this);
+    m_name->setObjectName(u"cardName"_s);
+    m_name->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColour(m_name, QPalette::WindowText, ui::colours::Purple);
+    m_name->setGeometry(ui::twipsRect(120, 3240, 1785, 210));
 
     addHeading(this, u"Favorable Time Period"_s, ui::twipsRect(2280, 360, 2220, 195));
     // The period and keyword boxes end where the next heading begins: a text that fills its box
     // would otherwise run into that heading.
-    lblAlternativeName = addText(this, ui::twipsRect(2280, 600, 4455, 840 - 600), false);
+    m_period = addText(this, ui::twipsRect(2280, 600, 4455, 840 - 600), false);
+    m_period->setObjectName(u"favourablePeriod"_s);
     addHeading(this, u"Keywords"_s, ui::twipsRect(2280, 840, 945, 195));
-    lblKeywards = addText(this, ui::twipsRect(2280, 1080, 4455, 1515 - 1080), true);
+    m_keywords = addText(this, ui::twipsRect(2280, 1080, 4455, 1515 - 1080), true);
+    m_keywords->setObjectName(u"keywords"_s);
     addHeading(this, u"Characteristics"_s, ui::twipsRect(2280, 1515, 1470, 195));
-    lblCardDesc = addText(this, ui::twipsRect(2280, 1760, 4485, 2925), true);
+    m_reading = addText(this, ui::twipsRect(2280, 1760, 4485, 2925), true);
+    m_reading->setObjectName(u"reading"_s);
 
-    cmdSettings = ui::newPushButton(u"&Settings"_s, this);
-    cmdSettings->setGeometry(ui::twipsRect(2040, 4800, 4845, 495));
-    ui::fitWidgetFont(cmdSettings, ui::programFont(9.0, true), cmdSettings->size());
+    m_settingsButton = ui::newPushButton(u"&Settings"_s, this);
+    m_settingsButton->setObjectName(u"settingsButton"_s);
+    connect(m_settingsButton, &QPushButton::clicked, this, &CardPanel::settingsRequested);
+    m_settingsButton->setGeometry(ui::twipsRect(2040, 4800, 4845, 495));
+    ui::fitWidgetFont(m_settingsButton, ui::programFont(9.0, true), m_settingsButton->size());
 
     // The caption stays above the outline that it would otherwise strike through.
     resize(ui::twipsRect(0, 0, 7005, 5355).size());
     ui::fitFrameTitle(this, ui::programFont(9.0, true), textOutline.top());
+}
+
+void CardPanel::showCard(int index)
+{
+    const cards::Card shown = cards::card(index);
+    m_picture->setCard(index);
+    m_name->setFittedText(shown.name);
+    m_reading->setFittedText(shown.description);
+    m_keywords->setFittedText(shown.keywords);
+    m_period->setFittedText(shown.favourablePeriod);
+}
+
+void CardPanel::focusSettingsButton()
+{
+    m_settingsButton->setFocus();
 }
 
 } // namespace app

@@ -4,10 +4,6 @@
 
 class QPushButton;
 
-namespace cards {
-struct Card;
-}
-
 namespace ui {
 class FittedLabel;
 }
@@ -23,12 +19,20 @@ class CardPanel final : public QGroupBox {
 public:
     explicit CardPanel(QWidget *parent);
 
-    CardPicture *picCard;
-    ui::FittedLabel *lblCardName;
-    ui::FittedLabel *lblAlternativeName;
-    ui::FittedLabel *lblKeywards;
-    ui::FittedLabel *lblCardDesc;
-    QPushButton *cmdSettings;
+    // Card `index` (1 to 52) with everything the deck says of it.
+    void showCard(int index);
+    void focusSettingsButton();
+
+Q_SIGNALS:
+    void settingsRequested();
+
+private:
+    CardPicture *m_picture;
+    ui::FittedLabel *m_name;
+    ui::FittedLabel *m_period;
+    ui::FittedLabel *m_keywords;
+    ui::FittedLabel *m_reading;
+    QPushButton *m_settingsButton;
 };
 
 } // namespace app

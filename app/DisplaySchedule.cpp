@@ -22,36 +22,35 @@ std::optional<int> timeListEntry(const QString &text, int entries)
 
 bool isFirstRun(const settings::SettingsStore &store)
 {
-    return store.ReadSetting(settings::keys::Hour).isEmpty();
+    return store.read(settings::keys::Hour).isEmpty();
 }
 
 void writeFirstRunValues(settings::SettingsStore &store, QDate today)
 {
     // Half of them would make a start that is no first run and a time that never comes.
     const settings::SettingsStore::Batch together(store);
-    store.WriteSetting(settings::keys::Date, settings::dateToText(today, QLocale()));
-    store.WriteSetting(settings::keys::Hour, u"7"_s);
-    store.WriteSetting(settings::keys::Minute, u"0"_s);
-    store.WriteSetting(settings::keys::Second, u"0"_s);
-    store.WriteSetting(settings::keys::Card, u"1"_s);
+    store.write(settings::keys::Date, settings::dateToText(today, QLocale()));
+    store.write(settings::keys::Hour, u"7"_s);
+    store.write(settings::keys::Minute, u"0"_s);
+    store.write(settings::keys::Second, u"0"_s);
+    store.write(settings::keys::Card, u"1"_s);
 }
 
 bool takeDueCard(settings::SettingsStore &store, QDate today)
 {
     const std::optional<QDate> due =
-        settings::dateFromText(store.ReadSetting(settings::keys::Date), QLocale(), today);
+        settings::dateFromText(store.read(settings::keys::Date), QLocale(), today);
     // The program only ever writes tomorrow: a due date further ahead comes from a clock set
     // back or a hand-edited file, and would freeze the card for as long.
     if (due && *due > today && *due <= today.addDays(1))
         return false;
-    store.WriteSetting(settings::keys::Date, settings::dateToText(today.addDays(1), QLocale()));
+    store.write(settings::keys::Date, settings::dateToText(today.addDays(1), QLocale()));
     return true;
 }
 
 std::optional<int> storedCard(const settings::SettingsStore &store)
 {
-    const std::optional<int> index =
-        settings::integerFromText(store.ReadSetting(settings::keys::Card));
+    const std::optional<int> index = settings::integerFromText(store.read(settings::keys::Card));
     if (!index || !cards::isCardIndex(*index))
         return std::nullopt;
     return index;
@@ -60,9 +59,9 @@ std::optional<int> storedCard(const settings::SettingsStore &store)
 std::optional<QDateTime> nextDisplayAfter(const settings::SettingsStore &store,
                                           const QDateTime &now)
 {
-    const auto hour = timeListEntry(store.ReadSetting(settings::keys::Hour), kHourEntries);
-    const auto minute = timeListEntry(store.ReadSetting(settings::keys::Minute), kMinuteEntries);
-    const auto second = timeListEntry(store.ReadSetting(settings::keys::Second), kSecondEntries);
+    const auto hour = timeListEntry(store.read(settings::keys::Hour), kHourEntries);
+    const auto minute = timeListEntry(store.read(settings::keys::Minute), kMinuteEntries);
+    const auto second = timeListEntry(store.read(settings::keys::Second), kSecondEntries);
     if (!hour || !minute || !second)
         return std::nullopt;
     const QTime at(*hour, *minute, *second);
@@ -87,9 +86,9 @@ std::optional<QDateTime> nextDisplayAfter(const settings::SettingsStore &store,
 
 bool isDisplayTime(const settings::SettingsStore &store, QTime now)
 {
-    const auto hour = timeListEntry(store.ReadSetting(settings::keys::Hour), kHourEntries);
-    const auto minute = timeListEntry(store.ReadSetting(settings::keys::Minute), kMinuteEntries);
-    const auto second = timeListEntry(store.ReadSetting(settings::keys::Second), kSecondEntries);
+    const auto hour = timeListEntry(store.read(settings::keys::Hour), kHourEntries);
+    const auto minute = timeListEntry(store.read(settings::keys::Minute), kMinuteEntries);
+    const auto second = timeListEntry(store.read(settings::keys::Second), kSecondEntries);
     return hour && minute && second && *hour == now.hour() && *minute == now.minute()
            && *second == now.second();
 }
@@ -107,7 +106,7 @@ CardForTheDay cardForTheDay(settings::SettingsStore &store, QDate today)
     return {false, stored};
 }
 
-Tick tickAt(settings::SettingsStore &store, const QDateTime &now)
+DisplayDecision decideAt(settings::SettingsStore &store, const QDateTime &now)
 {
     if (!isDisplayTime(store, now.time()))
         return {};

@@ -48,13 +48,13 @@ struct CardForTheDay {
 };
 CardForTheDay cardForTheDay(settings::SettingsStore &store, QDate today);
 
-// What a tick does: nothing, or bring the window up, drawing a new card first when one is due
-// (the due date then moves on).
-struct Tick {
+// What the display second brings: nothing, or bring the window up, drawing a new card first when
+// one is due (the due date then moves on).
+struct DisplayDecision {
     bool show = false;
     bool draw = false;
 };
-Tick tickAt(settings::SettingsStore &store, const QDateTime &now);
+DisplayDecision decideAt(settings::SettingsStore &store, const QDateTime &now);
 
 // The hidden date lists' check, by list positions (month 0 = January, day 0 = the 1st):
 // refuses the 30th and 31st of February and the 31st of a thirty-day month.

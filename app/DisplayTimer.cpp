@@ -51,7 +51,7 @@ void DisplayTimer::rang()
     }
     // Within the second it rings; woken any later, that day's display is missed.
     if (now == due)
-        Q_EMIT tick();
+        Q_EMIT displayTimeReached();
     reschedule();
 }
 

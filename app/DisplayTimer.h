@@ -35,7 +35,7 @@ public:
     std::optional<QDateTime> next() const { return m_next; }
 
 Q_SIGNALS:
-    void tick();
+    void displayTimeReached();
 
 private:
     void rang();

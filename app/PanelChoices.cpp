@@ -6,7 +6,7 @@
 #include "settings/SettingValues.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupList.h"
-#include "settings/modMoonPhase.h"
+#include "settings/StoredChoices.h"
 
 using namespace Qt::StringLiterals;
 
@@ -36,9 +36,9 @@ void PanelChoices::selectOption(bool runAtStartUp)
     m_runAtStartUp = runAtStartUp;
     Q_EMIT changed();
     if (runAtStartUp)
-        optRun_Click();
+        chooseRunAtStartUp();
     else
-        optDontRun_Click();
+        chooseNoRunAtStartUp();
 }
 
 void PanelChoices::setTrayTicked(bool ticked)
@@ -47,7 +47,7 @@ void PanelChoices::setTrayTicked(bool ticked)
         return;
     m_trayTicked = ticked;
     Q_EMIT changed();
-    chkSysTray_Click(ticked);
+    onTrayBoxChanged(ticked);
 }
 
 void PanelChoices::setTrayEnabled(bool enabled)
@@ -62,7 +62,7 @@ void PanelChoices::pickTime(TimeList list, int entry)
         return;
     m_entries[static_cast<std::size_t>(list)] = entry;
     // The lists' entries are the plain numbers from 0, the same texts the store holds.
-    m_outside.store.WriteSetting(timeKey(list), settings::integerText(entry));
+    m_outside.store.write(timeKey(list), settings::integerText(entry));
     Q_EMIT displayTimeChanged();
 }
 
@@ -72,30 +72,30 @@ void PanelChoices::showFirstEntries()
     Q_EMIT changed();
 }
 
-void PanelChoices::optRun_Click()
+void PanelChoices::chooseRunAtStartUp()
 {
-    UpdateStartupEntry(true);
+    updateStartupEntry(true);
     setTrayEnabled(true);
 }
 
-void PanelChoices::optDontRun_Click()
+void PanelChoices::chooseNoRunAtStartUp()
 {
-    UpdateStartupEntry(false);
+    updateStartupEntry(false);
     setTrayEnabled(false);
     setTrayTicked(false);
 }
 
-void PanelChoices::chkSysTray_Click(bool ticked)
+void PanelChoices::onTrayBoxChanged(bool ticked)
 {
-    m_outside.store.WriteSetting(settings::keys::RunAtSysTray, settings::booleanText(ticked));
+    m_outside.store.write(settings::keys::RunAtSysTray, settings::booleanText(ticked));
 }
 
-bool PanelChoices::HasStartupEntry()
+bool PanelChoices::hasStartupEntry()
 {
     return m_outside.startupList.contains(m_outside.appName);
 }
 
-void PanelChoices::UpdateStartupEntry(bool runAtStartUp)
+void PanelChoices::updateStartupEntry(bool runAtStartUp)
 {
     using Failure = settings::StartupList::Failure;
     const std::optional<Failure> failure =
@@ -111,14 +111,14 @@ void PanelChoices::UpdateStartupEntry(bool runAtStartUp)
          services::MessageBoxes::Icon::None, services::MessageBoxes::Buttons::Ok});
 }
 
-void PanelChoices::SaveSettings()
+void PanelChoices::save()
 {
-    settings::SaveSettings(m_outside.store, {m_runAtStartUp, m_trayTicked});
+    settings::storeStartupChoices(m_outside.store, {m_runAtStartUp, m_trayTicked});
 }
 
-void PanelChoices::LoadSettings()
+void PanelChoices::load()
 {
-    const settings::StoredPanel stored = settings::LoadSettings(m_outside.store);
+    const settings::StoredChoices stored = settings::readStoredChoices(m_outside.store);
     setTrayTicked(stored.startAtSystemTray);
     selectOption(stored.runAtStartUp);
     // A time that is no entry of its list leaves the list as it is.

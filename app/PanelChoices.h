@@ -50,13 +50,14 @@ public:
     // A first run shows the first entry of each time list.
     void showFirstEntries();
 
-    void optRun_Click();
-    void optDontRun_Click();
-    void chkSysTray_Click(bool ticked);
-    bool HasStartupEntry();
-    void UpdateStartupEntry(bool runAtStartUp);
-    void SaveSettings();
-    void LoadSettings();
+    void chooseRunAtStartUp();
+    void chooseNoRunAtStartUp();
+    void onTrayBoxChanged(bool ticked);
+    bool hasStartupEntry();
+    void updateStartupEntry(bool runAtStartUp);
+    // The start-up option and the tray box into the store; everything back from it.
+    void save();
+    void load();
 
 Q_SIGNALS:
     void changed();

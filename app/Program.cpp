@@ -1,12 +1,12 @@
 #include "app/Program.h"
 
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "services/Clock.h"
 #include "services/InstanceLock.h"
 #include "services/MessageBoxes.h"
 #include "services/RandomGenerator.h"
 #include "ui/FirstPaintReport.h"
-#include "web/frmNagScreen2.h"
+#include "web/ExitScreen.h"
 
 #include <QApplication>
 
@@ -21,44 +21,45 @@ Program::Program(Services services, LaunchInfo launch, QuitFunction quit)
 
 Program::~Program() = default;
 
-bool Program::StartProgram()
+bool Program::start()
 {
     if (!m_services.instanceLock.acquire()) {
         // Nothing of the running copy's settings may be touched from here.
         m_services.messages.show({u"Application is already running"_s,
                                   services::MessageBoxes::Icon::Information,
                                   services::MessageBoxes::Buttons::Ok});
-        EndProgram();
+        end();
         return false;
     }
     m_services.random.seed(services::seedFromClock(m_services.clock));
 
-    m_main = std::make_unique<frmMain>(m_services, m_launch);
-    connect(m_main.get(), &frmMain::unloaded, this, &Program::showExitScreen);
+    m_main = std::make_unique<MainWindow>(m_services, m_launch);
+    connect(m_main.get(), &MainWindow::closedForGood, this, &Program::showExitScreen);
     ui::FirstPaintReport::watch(m_main.get());
-    m_main->Form_Load();
+    m_main->start();
     if (!m_main->isInTray()) {
         m_main->showCentred();
     }
-    CoBrand_Randomize();
+    pickPromotion();
     return true;
 }
 
-void Program::CoBrand_Randomize()
+void Program::pickPromotion()
 {
     m_coBrandPick = static_cast<int>(m_services.random.next() * 6.0F) + 1;
-    m_main->bringPromotionToFront(m_coBrandPick % 2 == 1);
+    m_main->bringPromotionToFront(m_coBrandPick % 2 == 1 ? MainWindow::Promotion::CoBrand
+                                                         : MainWindow::Promotion::FullBrand);
 }
 
 void Program::showExitScreen()
 {
-    m_exitScreen = std::make_unique<web::frmNagScreen2>(web::ExitScreenServices{
+    m_exitScreen = std::make_unique<web::ExitScreen>(web::ExitScreenServices{
         m_services.browser, m_services.messages, m_services.clock, m_services.random});
-    connect(m_exitScreen.get(), &web::frmNagScreen2::closed, this, &Program::EndProgram);
-    m_exitScreen->Form_Load();
+    connect(m_exitScreen.get(), &web::ExitScreen::closed, this, &Program::end);
+    m_exitScreen->present();
 }
 
-void Program::EndProgram()
+void Program::end()
 {
     if (m_ended)
         return;
@@ -72,7 +73,7 @@ void Program::endSession()
 {
     if (m_main)
         m_main->endSession();
-    EndProgram();
+    end();
 }
 
 } // namespace app

@@ -8,12 +8,12 @@
 #include <memory>
 
 namespace web {
-class frmNagScreen2;
+class ExitScreen;
 }
 
 namespace app {
 
-class frmMain;
+class MainWindow;
 
 // The program's life: the one-copy rule, the main window, and the end.
 class Program final : public QObject {
@@ -26,26 +26,26 @@ public:
     ~Program() override;
 
     // False when another copy runs: this one has then said so and ends.
-    bool StartProgram();
+    bool start();
     // Closes every window and ends the process's event loop.
-    void EndProgram();
+    void end();
     // Log-out, shutdown and termination signals: save and end at once, no exit screen.
     void endSession();
 
-    frmMain *mainWindow() const { return m_main.get(); }
-    web::frmNagScreen2 *exitScreen() const { return m_exitScreen.get(); }
+    MainWindow *mainWindow() const { return m_main.get(); }
+    web::ExitScreen *exitScreen() const { return m_exitScreen.get(); }
     // 1 to 6: odd puts the co-branding text on top, even the full-branding one.
     int coBrandPick() const { return m_coBrandPick; }
 
 private:
-    void CoBrand_Randomize();
+    void pickPromotion();
     void showExitScreen();
 
     Services m_services;
     LaunchInfo m_launch;
     QuitFunction m_quit;
-    std::unique_ptr<frmMain> m_main;
-    std::unique_ptr<web::frmNagScreen2> m_exitScreen;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<web::ExitScreen> m_exitScreen;
     int m_coBrandPick = 0;
     bool m_ended = false;
 };

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 using namespace Qt::StringLiterals;
 
@@ -92,58 +93,112 @@ Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
 SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Settings"_s, parent)
 {
     resize(ui::twipsRect(0, 0, 7005, 5355).size());
+    setObjectName(u"settingsPanel"_s);
     setAccessibleName(title());
     ui::setColour(this, QPalette::Window, Qt::white);
 
-    auto *label1 = new ui::FittedLabel(ui::programFont(9.0, true), true, this);
-    label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    ui::setColour(label1, QPalette::WindowText, ui::colours::Purple);
-    label1->setGeometry(ui::twipsRect(480, 600, 6120, 735));
-    label1->setFittedText(
+    auto *invitation = new ui::FittedLabel(ui::programFont(9.0, true), true, this);
+    invitation->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    ui::setColour(invitation, QPalette::WindowText, ui::colours::Purple);
+    invitation->setGeometry(ui::twipsRect(480, 600, 6120, 735));
+    invitation->setFittedText(
         u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
         u"and other display settings here."_s);
 
     addOutline(this, ui::twipsRect(480, 1560, 2205, 2655));
-    picCard2 = new CardPicture(this);
-    picCard2->move(ui::twipsRect(1080, 1920, 1065, 1440).topLeft());
+    m_picture = new CardPicture(this);
+    m_picture->setObjectName(u"settingsCardPicture"_s);
+    m_picture->move(ui::twipsRect(1080, 1920, 1065, 1440).topLeft());
 
     addOutline(this, ui::twipsRect(2760, 1560, 3765, 2655));
 
     auto *timeFrame = newFrame(u"Choose Display Time"_s, this);
     timeFrame->setGeometry(ui::twipsRect(2950, 1800, 3360, 1095));
     ui::fitFrameTitle(timeFrame, ui::programFont(8.25, true), ui::fromTwips(360) - 2);
-    cboHour = addNumberList(timeFrame, schedule::kHourEntries, {285, 600}, u"Hour"_s);
-    cboMinute = addNumberList(timeFrame, schedule::kMinuteEntries, {1335, 600}, u"Minute"_s);
-    cboSecond = addNumberList(timeFrame, schedule::kSecondEntries, {2400, 600}, u"Second"_s);
-    addListHeading(timeFrame, u"Hour"_s, {360, 360}, cboHour);
-    addListHeading(timeFrame, u"Minute"_s, {1320, 360}, cboMinute);
-    addListHeading(timeFrame, u"Second"_s, {2400, 360}, cboSecond);
+    m_hourList = addNumberList(timeFrame, schedule::kHourEntries, {285, 600}, u"Hour"_s);
+    m_minuteList = addNumberList(timeFrame, schedule::kMinuteEntries, {1335, 600}, u"Minute"_s);
+    m_secondList = addNumberList(timeFrame, schedule::kSecondEntries, {2400, 600}, u"Second"_s);
+    addListHeading(timeFrame, u"Hour"_s, {360, 360}, m_hourList);
+    addListHeading(timeFrame, u"Minute"_s, {1320, 360}, m_minuteList);
+    addListHeading(timeFrame, u"Second"_s, {2400, 360}, m_secondList);
 
     auto *modeFrame = newFrame(u"Choose Display Mode"_s, this);
     modeFrame->setGeometry(ui::twipsRect(2950, 3000, 3360, 1095));
     ui::fitFrameTitle(modeFrame, ui::programFont(8.25, true), ui::fromTwips(240));
-    optRun = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s,
-                                     ui::twipsRect(480, 240, 2325, 225));
-    chkSysTray = addChoice<QCheckBox>(modeFrame, u"Start at system tray"_s,
-                                      ui::twipsRect(720, 465, 2500, 255));
-    optDontRun = addChoice<QRadioButton>(modeFrame, u"Don't run at start-up"_s,
-                                         ui::twipsRect(480, 720, 2535, 285));
-    optDontRun->setChecked(true);
-    chkSysTray->setEnabled(false);
+    m_runAtStartUp = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s,
+                                             ui::twipsRect(480, 240, 2325, 225));
+    m_startInTray = addChoice<QCheckBox>(modeFrame, u"Start at system tray"_s,
+                                         ui::twipsRect(720, 465, 2500, 255));
+    m_dontRunAtStartUp = addChoice<QRadioButton>(modeFrame, u"Don't run at start-up"_s,
+                                                 ui::twipsRect(480, 720, 2535, 285));
+    m_dontRunAtStartUp->setChecked(true);
+    m_startInTray->setEnabled(false);
 
-    cmdCalculateMoonPhase = ui::newPushButton(u"Show &Cartomancy Card"_s, this);
-    cmdCalculateMoonPhase->setGeometry(ui::twipsRect(480, 4440, 6015, 495));
-    ui::fitWidgetFont(cmdCalculateMoonPhase, ui::programFont(9.0, true),
-                      cmdCalculateMoonPhase->size());
+    m_showCardButton = ui::newPushButton(u"Show &Cartomancy Card"_s, this);
+    m_showCardButton->setObjectName(u"showCardButton"_s);
+    m_showCardButton->setGeometry(ui::twipsRect(480, 4440, 6015, 495));
+    ui::fitWidgetFont(m_showCardButton, ui::programFont(9.0, true), m_showCardButton->size());
 
-    ui::fitFrameTitle(this, ui::programFont(9.0, true), label1->y());
+    ui::fitFrameTitle(this, ui::programFont(9.0, true), invitation->y());
 
-    setTabOrder(cboHour, cboMinute);
-    setTabOrder(cboMinute, cboSecond);
-    setTabOrder(cboSecond, optRun);
-    setTabOrder(optRun, chkSysTray);
-    setTabOrder(chkSysTray, optDontRun);
-    setTabOrder(optDontRun, cmdCalculateMoonPhase);
+    setTabOrder(m_hourList, m_minuteList);
+    setTabOrder(m_minuteList, m_secondList);
+    setTabOrder(m_secondList, m_runAtStartUp);
+    setTabOrder(m_runAtStartUp, m_startInTray);
+    setTabOrder(m_startInTray, m_dontRunAtStartUp);
+    setTabOrder(m_dontRunAtStartUp, m_showCardButton);
+
+    m_hourList->setObjectName(u"hourList"_s);
+    m_minuteList->setObjectName(u"minuteList"_s);
+    m_secondList->setObjectName(u"secondList"_s);
+    m_runAtStartUp->setObjectName(u"runAtStartUp"_s);
+    m_startInTray->setObjectName(u"startInTray"_s);
+    m_dontRunAtStartUp->setObjectName(u"dontRunAtStartUp"_s);
+    connectControls();
+}
+
+void SettingsPanel::connectControls()
+{
+    connect(m_showCardButton, &QPushButton::clicked, this, &SettingsPanel::showCardRequested);
+    connect(m_runAtStartUp, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Q_EMIT startUpOptionSelected(true);
+    });
+    connect(m_dontRunAtStartUp, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Q_EMIT startUpOptionSelected(false);
+    });
+    connect(m_startInTray, &QCheckBox::toggled, this, &SettingsPanel::trayBoxToggled);
+    const auto pickIn = [this](QComboBox *list, PanelChoices::TimeList which) {
+        connect(list, &QComboBox::activated, this,
+                [this, which](int entry) { Q_EMIT timePicked(which, entry); });
+    };
+    pickIn(m_hourList, PanelChoices::TimeList::Hour);
+    pickIn(m_minuteList, PanelChoices::TimeList::Minute);
+    pickIn(m_secondList, PanelChoices::TimeList::Second);
+}
+
+void SettingsPanel::showChoices(const PanelChoices &choices)
+{
+    const QSignalBlocker run(m_runAtStartUp);
+    const QSignalBlocker dontRun(m_dontRunAtStartUp);
+    const QSignalBlocker tray(m_startInTray);
+    (choices.runAtStartUp() ? m_runAtStartUp : m_dontRunAtStartUp)->setChecked(true);
+    m_startInTray->setChecked(choices.trayTicked());
+    m_startInTray->setEnabled(choices.trayEnabled());
+    m_hourList->setCurrentIndex(choices.entry(PanelChoices::TimeList::Hour));
+    m_minuteList->setCurrentIndex(choices.entry(PanelChoices::TimeList::Minute));
+    m_secondList->setCurrentIndex(choices.entry(PanelChoices::TimeList::Second));
+}
+
+void SettingsPanel::showCard(int index)
+{
+    m_picture->setCard(index);
+}
+
+void SettingsPanel::focusHourList()
+{
+    m_hourList->setFocus();
 }
 
 } // namespace app

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PanelChoices.h"
+
 #include <QGroupBox>
 
 class QCheckBox;
@@ -11,21 +13,37 @@ namespace app {
 
 class CardPicture;
 
-// The settings panel: display time, start-up choices and the card for the day.
+// The settings panel: display time, start-up choices and the card for the day. It only shows
+// the choices and reports what the user does; PanelChoices runs the handlers.
 class SettingsPanel final : public QGroupBox {
     Q_OBJECT
 
 public:
     explicit SettingsPanel(QWidget *parent);
 
-    CardPicture *picCard2;
-    QComboBox *cboHour;
-    QComboBox *cboMinute;
-    QComboBox *cboSecond;
-    QRadioButton *optRun;
-    QCheckBox *chkSysTray;
-    QRadioButton *optDontRun;
-    QPushButton *cmdCalculateMoonPhase;
+    // Mirrors `choices` without reporting anything: their handlers have already run.
+    void showChoices(const PanelChoices &choices);
+    void showCard(int index);
+    void focusHourList();
+
+Q_SIGNALS:
+    void startUpOptionSelected(bool runAtStartUp);
+    void trayBoxToggled(bool ticked);
+    // Only a pick by the user; setting the lists from the store reports nothing.
+    void timePicked(PanelChoices::TimeList list, int entry);
+    void showCardRequested();
+
+private:
+    void connectControls();
+
+    CardPicture *m_picture;
+    QComboBox *m_hourList;
+    QComboBox *m_minuteList;
+    QComboBox *m_secondList;
+    QRadioButton *m_runAtStartUp;
+    QCheckBox *m_startInTray;
+    QRadioButton *m_dontRunAtStartUp;
+    QPushButton *m_showCardButton;
 };
 
 } // namespace app

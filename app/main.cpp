@@ -103,7 +103,7 @@ int main(int argc, char *argv[])
                      endSession);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &program, endSession);
 
-    if (!program.StartProgram())
+    if (!program.start())
         return 0;
     return QApplication::exec();
 }

@@ -6,7 +6,6 @@
 #include <array>
 
 // The keys of the [Settings] section. Their spelling is part of every user's stored file.
-// Literal QStrings: reading a key every second then allocates nothing.
 namespace settings::keys {
 
 inline const QString Hour = QStringLiteral("Hour");

@@ -1,5 +1,6 @@
 #include "settings/SettingValues.h"
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -35,17 +36,13 @@ QString integerText(int value)
 
 std::optional<int> integerFromText(const QString &text)
 {
+    // Only the form the program writes is a number: digits alone, no sign, blank or leading
+    // zero, where toInt() would take "+7" and "07". Nine digits at most stay within an int.
     if (text.isEmpty() || text.size() > 9 || (text.size() > 1 && text.front() == u'0'))
         return std::nullopt;
-    // Nine digits at most, so the sum stays within an int. Read here rather than by toInt(),
-    // which goes through the locale machinery and is read at every tick.
-    int value = 0;
-    for (const QChar c : text) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    return value;
+    if (!std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return std::nullopt;
+    return text.toInt();
 }
 
 } // namespace settings

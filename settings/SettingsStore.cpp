@@ -1,19 +1,26 @@
 #include "settings/SettingsStore.h"
 
+#include "settings/SettingKeys.h"
+
 #include <algorithm>
 
 namespace settings {
 
-QString SettingsStore::ReadSetting(const QString &key, const QString &defaultValue) const
+QString SettingsStore::read(const QString &key) const
+{
+    return read(key, keys::whenAbsent(key));
+}
+
+QString SettingsStore::read(const QString &key, const QString &fallback) const
 {
     const auto held = std::find_if(m_pending.crbegin(), m_pending.crend(),
                                    [&key](const auto &entry) { return entry.first == key; });
     if (held != m_pending.crend())
         return held->second;
-    return storedValue(key).value_or(defaultValue);
+    return storedValue(key).value_or(fallback);
 }
 
-void SettingsStore::WriteSetting(const QString &key, const QString &text)
+void SettingsStore::write(const QString &key, const QString &text)
 {
     if (m_openBatches > 0)
         m_pending.append({key, text});

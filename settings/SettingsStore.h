@@ -16,12 +16,14 @@ public:
 
     virtual ~SettingsStore() = default;
 
-    // The stored text of `key`, or `defaultValue` when the key is absent. A key stored with an
-    // empty value reads as empty, not as the default.
-    QString ReadSetting(const QString &key, const QString &defaultValue = {}) const;
+    // The stored text of `key`; while the key is absent, what its entry in keys::table reads as
+    // then. A key stored with an empty value reads as empty, not as absent.
+    QString read(const QString &key) const;
+    // The same with a fallback of the caller's for an absent key.
+    QString read(const QString &key, const QString &fallback) const;
     // Stores `text` under `key`, replacing any earlier value. Failures are not reported to the
     // caller: the program carries on with what it shows.
-    void WriteSetting(const QString &key, const QString &text);
+    void write(const QString &key, const QString &text);
 
     // While one is open, writes are held (and read back) and then land in the store together,
     // in one durable write, or not at all: values that only make sense as a set.

@@ -17,4 +17,8 @@ void giveCloseBoxOnly(QWidget *window);
 // Moves `window` so that its frame, title bar included, is centred on its screen's work area.
 void centreOnScreen(QWidget *window);
 
+// Shows `window` above every ordinary window, where it is and at its size. Shown for the first
+// time, it is activated like any new window, so the keyboard goes to it.
+void makeTopmost(QWidget *window);
+
 } // namespace ui

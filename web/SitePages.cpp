@@ -14,34 +14,29 @@ constexpr QLatin1String kHost{"www.quellmoor.com"};
 
 } // namespace
 
-QString SiteBaseUrl()
+QString siteBaseUrl()
 {
     return kScheme + kHost;
 }
 
-QString SiteHostName()
+QString siteHostName()
 {
     return kHost;
 }
 
-QString ProductAddress()
+QString productAddress()
 {
-    return SiteBaseUrl() + "/tarvelle/"_L1;
+    return siteBaseUrl() + "/tarvelle/"_L1;
 }
 
-QUrl PageAddress(QLatin1String pageKey)
+QUrl pageAddress(QLatin1String pageKey)
 {
-    return QUrl(ProductAddress() + "ssd.php?page="_L1 + pageKey, QUrl::StrictMode);
+    return QUrl(productAddress() + "ssd.php?page="_L1 + pageKey, QUrl::StrictMode);
 }
 
-void OpenAddress(services::Browser &browser, const QUrl &address)
+void openSitePage(services::Browser &browser, QLatin1String pageKey)
 {
-    browser.open(address);
-}
-
-void OpenSitePage(services::Browser &browser, QLatin1String pageKey)
-{
-    OpenAddress(browser, PageAddress(pageKey));
+    browser.open(pageAddress(pageKey));
 }
 
 } // namespace web

@@ -10,11 +10,11 @@ class Browser;
 namespace web {
 
 // The maker's site root: scheme and host, no trailing slash.
-QString SiteBaseUrl();
+QString siteBaseUrl();
 // The site root without its scheme, as the program names it to the user.
-QString SiteHostName();
-// SiteBaseUrl followed by the product folder.
-QString ProductAddress();
+QString siteHostName();
+// siteBaseUrl followed by the product folder.
+QString productAddress();
 
 // The page keys of the maker's site.
 namespace pages {
@@ -28,10 +28,9 @@ inline constexpr QLatin1String QuellmoorSoftwares{"quellmoorsoftwares"};
 inline constexpr QLatin1String ReferAFriend{"qxtv-refer-a-friend"};
 } // namespace pages
 
-QUrl PageAddress(QLatin1String pageKey);
+QUrl pageAddress(QLatin1String pageKey);
 
 // The one way the program opens a web page.
-void OpenAddress(services::Browser &browser, const QUrl &address);
-void OpenSitePage(services::Browser &browser, QLatin1String pageKey);
+void openSitePage(services::Browser &browser, QLatin1String pageKey);
 
 } // namespace web

@@ -18,15 +18,15 @@ constexpr qint64 kReminderDays = 14;
 
 } // namespace
 
-void CheckUpdateReminder(settings::SettingsStore &store, QDate today,
+void checkUpdateReminder(settings::SettingsStore &store, QDate today,
                          services::MessageBoxes &messages, services::Browser &browser)
 {
     const QString todayText = settings::dateToText(today, QLocale());
     // A stamp that cannot be read counts as none, so it is simply started again.
-    const std::optional<QDate> stamp = settings::dateFromText(
-        store.ReadSetting(settings::keys::UpdateCheckStamp), QLocale(), today);
+    const std::optional<QDate> stamp =
+        settings::dateFromText(store.read(settings::keys::UpdateCheckStamp), QLocale(), today);
     if (!stamp) {
-        store.WriteSetting(settings::keys::UpdateCheckStamp, todayText);
+        store.write(settings::keys::UpdateCheckStamp, todayText);
         return;
     }
     // Both ways: a clock set back by weeks asks too.
@@ -36,9 +36,9 @@ void CheckUpdateReminder(settings::SettingsStore &store, QDate today,
     const services::MessageBoxes::Answer answer = messages.show(
         {u"There maybe an update to this software available\rDo you want to check for an update?"_s,
          services::MessageBoxes::Icon::Information, services::MessageBoxes::Buttons::YesNo});
-    store.WriteSetting(settings::keys::UpdateCheckStamp, todayText);
+    store.write(settings::keys::UpdateCheckStamp, todayText);
     if (answer == services::MessageBoxes::Answer::Yes)
-        OpenSitePage(browser, pages::DownloadWebPage);
+        openSitePage(browser, pages::DownloadWebPage);
 }
 
 } // namespace web

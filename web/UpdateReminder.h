@@ -14,7 +14,7 @@ namespace web {
 
 // Every fifteen days or more, asks whether to look for a newer version. The first run only
 // starts the count.
-void CheckUpdateReminder(settings::SettingsStore &store, QDate today,
+void checkUpdateReminder(settings::SettingsStore &store, QDate today,
                          services::MessageBoxes &messages, services::Browser &browser);
 
 } // namespace web

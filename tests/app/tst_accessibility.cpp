@@ -1,8 +1,8 @@
 #include "app/CardPicture.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
-#include "app/frmMain.h"
-#include "web/frmAbout.h"
-#include "web/frmNagScreen2.h"
+#include "web/AboutDialog.h"
+#include "web/ExitScreen.h"
 
 #include "ProgramDoubles.h"
 
@@ -55,8 +55,8 @@ void TestAccessibility::mainWindowBothPanels()
     ProgramDoubles world;
     world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
     app::Program program(world.services(), world.launch, [] {});
-    QVERIFY(program.StartProgram());
-    app::frmMain *window = program.mainWindow();
+    QVERIFY(program.start());
+    app::MainWindow *window = program.mainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(silentControls(window), QStringList());
     window->bringSettingsPanelToFront();
@@ -73,7 +73,7 @@ void TestAccessibility::mainWindowBothPanels()
 void TestAccessibility::aboutWindow()
 {
     ProgramDoubles world;
-    web::frmAbout about(world.browser);
+    web::AboutDialog about(world.browser);
     about.show();
     QCOMPARE(silentControls(&about), QStringList());
 }
@@ -81,8 +81,8 @@ void TestAccessibility::aboutWindow()
 void TestAccessibility::exitScreen()
 {
     ProgramDoubles world;
-    web::frmNagScreen2 screen({world.browser, world.messages, world.clock, world.random});
-    screen.Form_Load();
+    web::ExitScreen screen({world.browser, world.messages, world.clock, world.random});
+    screen.present();
     QCOMPARE(silentControls(&screen), QStringList());
 }
 

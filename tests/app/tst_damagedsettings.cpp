@@ -1,14 +1,15 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
-#include "app/frmMain.h"
 #include "cards/Deck.h"
 #include "settings/DateText.h"
 #include "settings/IniSettingsStore.h"
 #include "ui/FittedLabel.h"
 
 #include "ProgramDoubles.h"
+#include "WidgetNamed.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -107,26 +108,26 @@ void TestDamagedSettings::startsWithAnyFile()
                              services.instanceLock,
                              services.notifications};
     app::Program program(real, world.launch, [] {});
-    QVERIFY(program.StartProgram());
-    app::frmMain *window = program.mainWindow();
+    QVERIFY(program.start());
+    app::MainWindow *window = program.mainWindow();
     QVERIFY(window->isVisible());
-    QVERIFY(cards::isCardIndex(window->fraRune->picCard->card()));
-    QCOMPARE(window->fraRune->lblCardName->text(),
-             cards::cardName(window->fraRune->picCard->card()));
+    QVERIFY(cards::isCardIndex(widgetNamed<app::CardPicture>(window, "cardPicture")->card()));
+    QCOMPARE(widgetNamed<ui::FittedLabel>(window, "cardName")->text(),
+             cards::cardName(widgetNamed<app::CardPicture>(window, "cardPicture")->card()));
 
     // What the program wrote reads back: a card of the deck and a due date it understands.
     const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
-    const int card = reader.ReadSetting(u"Card"_s).toInt();
+    const int card = reader.read(u"Card"_s).toInt();
     QVERIFY(cards::isCardIndex(card));
-    QCOMPARE(card, window->fraRune->picCard->card());
-    const auto due = settings::dateFromText(reader.ReadSetting(u"Date"_s), QLocale(), m_today);
+    QCOMPARE(card, widgetNamed<app::CardPicture>(window, "cardPicture")->card());
+    const auto due = settings::dateFromText(reader.read(u"Date"_s), QLocale(), m_today);
     QVERIFY(due.has_value());
     QVERIFY(*due >= m_today && *due <= m_today.addDays(1));
-    QVERIFY(settings::dateFromText(reader.ReadSetting(u"UpdateCheckStamp"_s), QLocale(), m_today));
+    QVERIFY(settings::dateFromText(reader.read(u"UpdateCheckStamp"_s), QLocale(), m_today));
     // The hour the program will act on is one of its list, or no hour at all.
-    const QString hour = reader.ReadSetting(u"Hour"_s);
-    QVERIFY(window->fraSettings()->cboHour->findText(hour) >= 0
-            || window->fraSettings()->cboHour->currentIndex() == -1);
+    const QString hour = reader.read(u"Hour"_s);
+    QVERIFY(widgetNamed<QComboBox>(window->settingsPanel(), "hourList")->findText(hour) >= 0
+            || widgetNamed<QComboBox>(window->settingsPanel(), "hourList")->currentIndex() == -1);
     QVERIFY(window->close()); // leaving saves too, and must not trip over the damage
     QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).status(), QSettings::NoError);
 }
@@ -140,9 +141,9 @@ void TestDamagedSettings::aDayOfTicksAccumulatesNothing()
                           {u"Card"_s, u"3"_s},
                           {u"Date"_s, u"12/9/26"_s}};
     app::Program program(world.services(), world.launch, [] {});
-    QVERIFY(program.StartProgram());
-    app::frmMain *window = program.mainWindow();
-    window->SendToTray();
+    QVERIFY(program.start());
+    app::MainWindow *window = program.mainWindow();
+    window->sendToTray();
     world.random.values = {0.5F};
     int shown = 0;
     const auto liveADay = [&](QDate day) {
@@ -150,10 +151,10 @@ void TestDamagedSettings::aDayOfTicksAccumulatesNothing()
         for (int second = 0; second < 24 * 60 * 60; ++second, now = now.addSecs(1)) {
             world.clock.current = now;
             const bool wasVisible = window->isVisible();
-            window->Timer1_Timer();
+            window->onDisplayTime();
             if (!wasVisible && window->isVisible()) {
                 ++shown;
-                window->SendToTray();
+                window->sendToTray();
             }
         }
     };

@@ -23,7 +23,7 @@ class TestDisplayRules : public QObject {
 private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale(u"en_GB"_s)); }
     void cardForTheDayAtEachStart();
-    void ticksShowTheWindowOnlyAtTheChosenSecond();
+    void windowComesUpOnlyAtTheChosenSecond();
     void nextDisplayAcrossClockChanges();
     void hiddenDateCheck();
     void choicesKeepTheStartupEntryAndTrayBoxInStep();
@@ -71,7 +71,7 @@ void TestDisplayRules::cardForTheDayAtEachStart()
     }
 }
 
-void TestDisplayRules::ticksShowTheWindowOnlyAtTheChosenSecond()
+void TestDisplayRules::windowComesUpOnlyAtTheChosenSecond()
 {
     MemorySettingsStore store;
     store.values = {{u"Hour"_s, u"23"_s},
@@ -81,20 +81,20 @@ void TestDisplayRules::ticksShowTheWindowOnlyAtTheChosenSecond()
                     {u"Date"_s, text(m_today)}};
     const auto at = [this](int h, int m, int s) { return QDateTime(m_today, QTime(h, m, s)); };
     for (const QDateTime &near : {at(23, 59, 58), at(23, 58, 59), at(22, 59, 59), at(0, 0, 0)})
-        QVERIFY(!schedule::tickAt(store, near).show);
+        QVERIFY(!schedule::decideAt(store, near).show);
     QVERIFY(store.writes.isEmpty());
 
     // Due at 23:59:59: a new card, due again the next day, which begins a second later.
-    schedule::Tick tick = schedule::tickAt(store, at(23, 59, 59));
-    QVERIFY(tick.show && tick.draw);
+    schedule::DisplayDecision decision = schedule::decideAt(store, at(23, 59, 59));
+    QVERIFY(decision.show && decision.draw);
     QCOMPARE(store.values.value(u"Date"_s), text(m_today.addDays(1)));
     // The same second again (a clock set back) shows the window but draws nothing more.
-    tick = schedule::tickAt(store, at(23, 59, 59));
-    QVERIFY(tick.show && !tick.draw);
+    decision = schedule::decideAt(store, at(23, 59, 59));
+    QVERIFY(decision.show && !decision.draw);
 
     // A time that is no entry of its list never matches.
     store.values.insert(u"Second"_s, u"60"_s);
-    QVERIFY(!schedule::tickAt(store, at(23, 59, 59)).show);
+    QVERIFY(!schedule::decideAt(store, at(23, 59, 59)).show);
 }
 
 void TestDisplayRules::nextDisplayAcrossClockChanges()

@@ -1,6 +1,6 @@
-#include "app/frmMain.h"
-#include "web/frmAbout.h"
-#include "web/frmNagScreen2.h"
+#include "app/MainWindow.h"
+#include "web/AboutDialog.h"
+#include "web/ExitScreen.h"
 
 #include "ProgramDoubles.h"
 
@@ -60,10 +60,10 @@ using Builder = std::function<Shown()>;
 Shown mainWindow(bool settingsInFront)
 {
     Shown shown;
-    auto *window = new app::frmMain(shown.world->services(), shown.world->launch);
+    auto *window = new app::MainWindow(shown.world->services(), shown.world->launch);
     shown.window.reset(window);
     // The longest reading of the deck.
-    window->ShowCard(27);
+    window->showCard(27);
     if (settingsInFront)
         window->bringSettingsPanelToFront();
     window->show();
@@ -75,7 +75,7 @@ Shown mainWindow(bool settingsInFront)
 Shown aboutWindow()
 {
     Shown shown;
-    shown.window = std::make_unique<web::frmAbout>(shown.world->browser);
+    shown.window = std::make_unique<web::AboutDialog>(shown.world->browser);
     shown.window->show();
     shown.surface = shown.window.get();
     return shown;
@@ -84,12 +84,12 @@ Shown aboutWindow()
 Shown exitScreen()
 {
     Shown shown;
-    auto *screen = new web::frmNagScreen2(
+    auto *screen = new web::ExitScreen(
         {shown.world->browser, shown.world->messages, shown.world->clock, shown.world->random});
     shown.window.reset(screen);
     // The longest of the four promotional texts.
     shown.world->random.values = {0.0F};
-    screen->Form_Load();
+    screen->present();
     screen->show();
     shown.surface = screen;
     return shown;

@@ -1,14 +1,15 @@
 #include "app/CardPanel.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
-#include "app/frmMain.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
 #include "ui/LinkLabel.h"
-#include "ui/frmDisplay.h"
-#include "web/frmNagScreen2.h"
+#include "ui/ProgramIcon.h"
+#include "web/ExitScreen.h"
 
 #include "ProgramDoubles.h"
+#include "WidgetNamed.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,7 +35,7 @@ private Q_SLOTS:
     void fileExitAsksTheSameQuestion();
     void trayExitLeavesWithoutAQuestion();
     void closeBoxOnlyPutsTheWindowAway();
-    void ownCloseRequestUnloads();
+    void ownCloseRequestClosesForGood();
     void endSessionSavesWithoutAnyQuestion();
     void menuBarLayout();
     void pagesOpenedFromMenusAndLinks();
@@ -47,7 +48,7 @@ private Q_SLOTS:
     void keyboardPressesButtonsAndNeverRestsOnALink();
 
 private:
-    app::frmMain *window() const { return m_program->mainWindow(); }
+    app::MainWindow *window() const { return m_program->mainWindow(); }
     QAction *menuAction(const QString &menu, const QString &item) const;
     // Leaving the main window shows the exit screen; the program ends when it closes.
     void endsAtTheExitScreen();
@@ -69,7 +70,7 @@ void TestMainWindow::init()
     m_quits = 0;
     m_program =
         std::make_unique<app::Program>(m_world->services(), m_world->launch, [this] { ++m_quits; });
-    QVERIFY(m_program->StartProgram());
+    QVERIFY(m_program->start());
     m_world->store.writes.clear();
 }
 
@@ -97,11 +98,11 @@ QAction *TestMainWindow::menuAction(const QString &menu, const QString &item) co
 void TestMainWindow::endsAtTheExitScreen()
 {
     QCOMPARE(m_quits, 0);
-    web::frmNagScreen2 *exitScreen = m_program->exitScreen();
+    web::ExitScreen *exitScreen = m_program->exitScreen();
     QVERIFY(exitScreen);
     QVERIFY(exitScreen->isVisible());
     QVERIFY(!window()->isVisible());
-    QTest::mouseClick(exitScreen->cmdClose, Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QPushButton>(exitScreen, "exitButton"), Qt::LeftButton);
     QCOMPARE(m_quits, 1);
     QVERIFY(!exitScreen->isVisible());
 }
@@ -110,7 +111,7 @@ void TestMainWindow::exitAnsweredYes()
 {
     m_world->tray.added = true;
     m_world->messages.answers = {services::MessageBoxes::Answer::Yes};
-    QTest::mouseClick(window()->findChild<QPushButton *>(u"cmdExit"_s), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QPushButton>(window(), "exitButton"), Qt::LeftButton);
     QCOMPARE(m_world->messages.shown, (QList<Message>{{u"Are You Sure You Want To Quit Tarvelle?"_s,
                                                        services::MessageBoxes::Icon::Exclamation,
                                                        services::MessageBoxes::Buttons::YesNo}}));
@@ -122,9 +123,9 @@ void TestMainWindow::exitAnsweredYes()
 
 void TestMainWindow::exitAnsweredNo()
 {
-    window()->mnuSettings_Click();
+    window()->showSettingsPanel();
     m_world->messages.answers = {services::MessageBoxes::Answer::No};
-    window()->cmdExit_Click();
+    window()->confirmExit();
     QCOMPARE(m_quits, 0);
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
     QVERIFY(!window()->isVisible());
@@ -144,8 +145,8 @@ void TestMainWindow::fileExitAsksTheSameQuestion()
 
 void TestMainWindow::trayExitLeavesWithoutAQuestion()
 {
-    window()->SendToTray();
-    window()->mnuExit1->trigger();
+    window()->sendToTray();
+    widgetNamed<QAction>(window(), "trayExitAction")->trigger();
     QVERIFY(m_world->messages.shown.isEmpty());
     QVERIFY(m_world->store.values.contains(u"SystemTray"_s));
     QVERIFY(!m_world->tray.added);
@@ -154,17 +155,17 @@ void TestMainWindow::trayExitLeavesWithoutAQuestion()
 
 void TestMainWindow::closeBoxOnlyPutsTheWindowAway()
 {
-    window()->mnuSettings_Click();
-    QVERIFY(!window()->Form_QueryUnload(app::frmMain::CloseReason::WindowSystem));
+    window()->showSettingsPanel();
+    QVERIFY(!window()->queryClose(app::MainWindow::CloseReason::WindowSystem));
     QVERIFY(!window()->isVisible());
     QVERIFY(m_world->tray.added);
     QVERIFY(m_world->store.writes.isEmpty()); // nothing is saved for a close box
     QCOMPARE(m_quits, 0);
-    window()->mnuPop_Click();
+    window()->showFromTray();
     QVERIFY(window()->isCardPanelInFront());
 }
 
-void TestMainWindow::ownCloseRequestUnloads()
+void TestMainWindow::ownCloseRequestClosesForGood()
 {
     QVERIFY(window()->close());
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
@@ -176,9 +177,9 @@ void TestMainWindow::ownCloseRequestUnloads()
 
 void TestMainWindow::endSessionSavesWithoutAnyQuestion()
 {
-    window()->fraSettings()->optRun->setChecked(true);
-    window()->fraSettings()->chkSysTray->setChecked(true);
-    window()->SendToTray();
+    widgetNamed<QRadioButton>(window()->settingsPanel(), "runAtStartUp")->setChecked(true);
+    widgetNamed<QCheckBox>(window()->settingsPanel(), "startInTray")->setChecked(true);
+    window()->sendToTray();
     m_program->endSession();
     QVERIFY(m_world->messages.shown.isEmpty());
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"True"_s);
@@ -211,12 +212,12 @@ void TestMainWindow::menuBarLayout()
                           u"Check for Software &Update"_s, u"-"_s, u"&About Software"_s}));
     QVERIFY(!menuAction(u"&Donate"_s, {})->menu());
 
-    QCOMPARE(m_world->tray.menu.data(), window()->mnuPopUp);
-    const QList<QAction *> popUp = window()->mnuPopUp->actions();
+    QCOMPARE(m_world->tray.menu.data(), widgetNamed<QMenu>(window(), "trayMenu"));
+    const QList<QAction *> popUp = widgetNamed<QMenu>(window(), "trayMenu")->actions();
     QCOMPARE(popUp.size(), 2);
     QCOMPARE(popUp[0]->text(), u"Show"_s);
     QVERIFY(popUp[0]->font().bold());
-    QCOMPARE(window()->mnuPopUp->defaultAction(), popUp[0]);
+    QCOMPARE(widgetNamed<QMenu>(window(), "trayMenu")->defaultAction(), popUp[0]);
     QCOMPARE(popUp[1]->text(), u"Exit"_s);
 }
 
@@ -227,10 +228,10 @@ void TestMainWindow::pagesOpenedFromMenusAndLinks()
     menuAction(u"&Help"_s, u"&Visit Us Online"_s)->trigger();
     menuAction(u"&Help"_s, u"Check for Software &Update"_s)->trigger();
     menuAction(u"&Donate"_s, {})->trigger();
-    QTest::mouseClick(window()->Label61, Qt::LeftButton);
-    QTest::mouseClick(window()->lblCobrand, Qt::LeftButton);
-    QTest::mouseClick(window()->lblFullBrand, Qt::LeftButton);
-    QTest::keyClick(window()->lblFullBrand, Qt::Key_Return);
+    QTest::mouseClick(widgetNamed<ui::LinkLabel>(window(), "discussionLink"), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<ui::LinkLabel>(window(), "coBrandLink"), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<ui::LinkLabel>(window(), "fullBrandLink"), Qt::LeftButton);
+    QTest::keyClick(widgetNamed<ui::LinkLabel>(window(), "fullBrandLink"), Qt::Key_Return);
     QStringList opened;
     for (const QUrl &url : std::as_const(m_world->browser.opened))
         opened.append(url.toString(QUrl::FullyEncoded));
@@ -243,21 +244,16 @@ void TestMainWindow::pagesOpenedFromMenusAndLinks()
 
 void TestMainWindow::trayStates()
 {
-    window()->SendToTray();
-    window()->SendToTray();
+    window()->sendToTray();
+    window()->sendToTray();
     QVERIFY(m_world->tray.added);
     QCOMPARE(m_world->tray.toolTip, u"Recent"_s);
     QVERIFY(!window()->isVisible());
 
     window()->move(0, 0);
-    QVERIFY(!window()->iconHolder());
     m_world->tray.requestShow();
-    // The icon now comes from the holder, built on this first "Show" and never on screen.
-    const ui::frmDisplay *holder = window()->iconHolder();
-    QVERIFY(holder);
-    QCOMPARE(window()->windowIcon().cacheKey(),
-             holder->IMGIcon(ui::frmDisplay::kProgramIcon).cacheKey());
-    QVERIFY(!holder->IMGIcon(ui::frmDisplay::kProgramIcon).isNull());
+    QVERIFY(!ui::programIcon().isNull());
+    QCOMPARE(window()->windowIcon().cacheKey(), ui::programIcon().cacheKey());
     QVERIFY(window()->isVisible());
     QVERIFY(!window()->isMinimized());
     QVERIFY(!m_world->tray.added);
@@ -265,30 +261,29 @@ void TestMainWindow::trayStates()
     QVERIFY((window()->frameGeometry().center() - centre).manhattanLength() <= 2);
 
     // The daily display brings the window out and keeps the icon; hiding again keeps one icon.
-    window()->SendToTray();
+    window()->sendToTray();
     m_world->clock.current = QDateTime(QDate(2026, 12, 8), QTime(7, 0, 0));
-    window()->Timer1_Timer();
+    window()->onDisplayTime();
     QVERIFY(window()->isVisible());
     QVERIFY(m_world->tray.added);
-    window()->SendToTray();
+    window()->sendToTray();
     QVERIFY(m_world->tray.added);
-    window()->mnuPop->trigger();
+    widgetNamed<QAction>(window(), "trayShowAction")->trigger();
     QVERIFY(window()->isVisible());
     QVERIFY(!m_world->tray.added);
-    QCOMPARE(window()->iconHolder(), holder);
     for (const QWidget *shown : QApplication::topLevelWidgets())
         QVERIFY(!shown->isVisible() || shown == window());
 
     // The tray host goes away while the program waits in it: the task bar takes over, and the
     // tray takes the program back when a host returns. The window on screen stays as it is.
-    window()->SendToTray();
+    window()->sendToTray();
     m_world->tray.setAvailable(false);
     QVERIFY(window()->isVisible());
     QTRY_VERIFY(window()->isMinimized());
     m_world->tray.setAvailable(true);
     QVERIFY(!window()->isVisible());
     QVERIFY(m_world->tray.added);
-    window()->mnuPop->trigger();
+    widgetNamed<QAction>(window(), "trayShowAction")->trigger();
     m_world->tray.setAvailable(false);
     m_world->tray.setAvailable(true);
     QVERIFY(window()->isVisible());
@@ -297,16 +292,17 @@ void TestMainWindow::trayStates()
 
 void TestMainWindow::trayBoxStoresItsStateAtOnce()
 {
-    app::SettingsPanel *panel = window()->fraSettings();
-    QVERIFY(!panel->chkSysTray->isEnabled());
-    QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
-    QVERIFY(!panel->chkSysTray->isChecked()); // cannot be ticked with "Don't run at start-up"
+    app::SettingsPanel *panel = window()->settingsPanel();
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
+    QTest::mouseClick(widgetNamed<QCheckBox>(panel, "startInTray"), Qt::LeftButton);
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")
+                 ->isChecked()); // cannot be ticked with "Don't run at start-up"
 
-    QTest::mouseClick(panel->optRun, Qt::LeftButton);
-    QVERIFY(panel->chkSysTray->isEnabled());
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "runAtStartUp"), Qt::LeftButton);
+    QVERIFY(widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
     m_world->store.writes.clear();
-    QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
-    QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QCheckBox>(panel, "startInTray"), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QCheckBox>(panel, "startInTray"), Qt::LeftButton);
     QCOMPARE(m_world->store.writes,
              (QList<QPair<QString, QString>>{{u"RunAtSysTray"_s, u"True"_s},
                                              {u"RunAtSysTray"_s, u"False"_s}}));
@@ -316,35 +312,35 @@ void TestMainWindow::trayBoxStoresItsStateAtOnce()
 
 void TestMainWindow::startupOptionsWriteAndRemoveTheEntry()
 {
-    app::SettingsPanel *panel = window()->fraSettings();
-    QTest::mouseClick(panel->optRun, Qt::LeftButton);
+    app::SettingsPanel *panel = window()->settingsPanel();
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "runAtStartUp"), Qt::LeftButton);
     QCOMPARE(m_world->startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
-    QTest::mouseClick(panel->chkSysTray, Qt::LeftButton);
-    QTest::mouseClick(panel->optDontRun, Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QCheckBox>(panel, "startInTray"), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp"), Qt::LeftButton);
     QVERIFY(m_world->startupList.entries.isEmpty());
-    QVERIFY(!panel->chkSysTray->isEnabled());
-    QVERIFY(!panel->chkSysTray->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isChecked());
     QCOMPARE(m_world->store.values.value(u"RunAtSysTray"_s), u"False"_s);
     QVERIFY(m_world->messages.shown.isEmpty());
 }
 
 void TestMainWindow::startupEntryFailuresAreReported()
 {
-    app::SettingsPanel *panel = window()->fraSettings();
+    app::SettingsPanel *panel = window()->settingsPanel();
     m_world->startupList.openingFails = true;
-    QTest::mouseClick(panel->optRun, Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "runAtStartUp"), Qt::LeftButton);
     QCOMPARE(m_world->messages.shown,
              (QList<Message>{{u"Error 13 opening key\r\nPermission denied"_s,
                               services::MessageBoxes::Icon::None,
                               services::MessageBoxes::Buttons::Ok}}));
-    QVERIFY(panel->optRun->isChecked());
-    QVERIFY(panel->chkSysTray->isEnabled());
+    QVERIFY(widgetNamed<QRadioButton>(panel, "runAtStartUp")->isChecked());
+    QVERIFY(widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
     QVERIFY(m_world->startupList.entries.isEmpty());
 
     m_world->startupList.openingFails = false;
     m_world->startupList.settingFails = true;
     m_world->messages.shown.clear();
-    window()->optRun_Click();
+    window()->choices().chooseRunAtStartUp();
     QCOMPARE(m_world->messages.texts(),
              QStringList{u"Error 28 setting key\r\nNo space left on device"_s});
 
@@ -352,17 +348,17 @@ void TestMainWindow::startupEntryFailuresAreReported()
     m_world->startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
     m_world->messages.shown.clear();
     const int removals = m_world->startupList.removals;
-    QTest::mouseClick(panel->optDontRun, Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp"), Qt::LeftButton);
     QCOMPARE(m_world->startupList.removals, removals + 1);
     QVERIFY(m_world->startupList.entries.contains(u"Tarvelle"_s));
     QCOMPARE(m_world->messages.shown, QList<Message>{});
-    QVERIFY(panel->optDontRun->isChecked());
-    QVERIFY(!panel->chkSysTray->isEnabled());
+    QVERIFY(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
 
     // A folder that cannot be opened is reported, as when writing.
     m_world->startupList.settingFails = false;
     m_world->startupList.openingFails = true;
-    window()->optDontRun_Click();
+    window()->choices().chooseNoRunAtStartUp();
     QCOMPARE(m_world->startupList.removals, removals + 2);
     QCOMPARE(m_world->messages.shown, (QList<Message>{{u"Error 20 opening key\r\nNot a directory"_s,
                                                        services::MessageBoxes::Icon::None,
@@ -374,15 +370,15 @@ void TestMainWindow::selectingAnOptionFromCodeRepeatsItsActions()
     // Edited by hand: the box ticked though the program is not to run at start-up.
     m_world->store.values.insert(u"SystemTray"_s, u"True"_s);
     m_world->store.values.insert(u"AutorunStartUp"_s, u"False"_s);
-    window()->LoadSettings();
-    QVERIFY(window()->fraSettings()->optDontRun->isChecked());
-    QVERIFY(!window()->fraSettings()->chkSysTray->isChecked());
-    QVERIFY(!window()->fraSettings()->chkSysTray->isEnabled());
+    window()->choices().load();
+    QVERIFY(widgetNamed<QRadioButton>(window()->settingsPanel(), "dontRunAtStartUp")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(window()->settingsPanel(), "startInTray")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(window()->settingsPanel(), "startInTray")->isEnabled());
 
     m_world->store.values.insert(u"AutorunStartUp"_s, u"True"_s);
-    window()->LoadSettings();
+    window()->choices().load();
     const int writes = m_world->startupList.writes;
-    window()->LoadSettings(); // already selected: the entry is written again all the same
+    window()->choices().load(); // already selected: the entry is written again all the same
     QCOMPARE(m_world->startupList.writes, writes + 1);
 }
 
@@ -394,10 +390,10 @@ void TestMainWindow::settingsPanelFromMenuAndButton()
     menuAction(u"&File"_s, u"Show &Cartomancy Card"_s)->trigger();
     QVERIFY(window()->isCardPanelInFront());
     QVERIFY(window()->isInTray());
-    window()->mnuPop_Click();
-    QTest::mouseClick(window()->fraRune->cmdSettings, Qt::LeftButton);
+    window()->showFromTray();
+    QTest::mouseClick(widgetNamed<QPushButton>(window(), "settingsButton"), Qt::LeftButton);
     QVERIFY(!window()->isCardPanelInFront());
-    QCOMPARE(window()->fraRune->lblCardName->text(), u"Four Of Hearts"_s);
+    QCOMPARE(widgetNamed<ui::FittedLabel>(window(), "cardName")->text(), u"Four Of Hearts"_s);
     QVERIFY(!m_world->store.writes.contains({u"Card"_s, u"30"_s}));
 }
 
@@ -409,31 +405,33 @@ void TestMainWindow::keyboardPressesButtonsAndNeverRestsOnALink()
     window()->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window()));
     // The window opens with the keyboard on a button, where a stray Space opens nothing.
-    QCOMPARE(QApplication::focusWidget(), window()->fraRune->cmdSettings);
+    QCOMPARE(QApplication::focusWidget(), widgetNamed<QPushButton>(window(), "settingsButton"));
 
     // A link reached with Tab shows that it has the keyboard, and still opens its page.
-    const QImage unfocused = window()->Label61->grab().toImage();
-    window()->Label61->setFocus(Qt::TabFocusReason);
-    QVERIFY(window()->Label61->hasFocus());
-    QVERIFY(window()->Label61->grab().toImage() != unfocused);
-    QTest::keyClick(window()->Label61, Qt::Key_Space);
+    const QImage unfocused =
+        widgetNamed<ui::LinkLabel>(window(), "discussionLink")->grab().toImage();
+    widgetNamed<ui::LinkLabel>(window(), "discussionLink")->setFocus(Qt::TabFocusReason);
+    QVERIFY(widgetNamed<ui::LinkLabel>(window(), "discussionLink")->hasFocus());
+    QVERIFY(widgetNamed<ui::LinkLabel>(window(), "discussionLink")->grab().toImage() != unfocused);
+    QTest::keyClick(widgetNamed<ui::LinkLabel>(window(), "discussionLink"), Qt::Key_Space);
     QCOMPARE(m_world->browser.opened.size(), 1);
 
     // Brought up by the display time, the window takes the keyboard off the link.
-    window()->cmdCalculateMoonPhase_Click();
+    window()->saveAndSendToTray();
     QVERIFY(!window()->isVisible());
     m_world->clock.current = QDateTime(QDate(2026, 12, 8), QTime(7, 0, 0));
-    window()->Timer1_Timer();
+    window()->onDisplayTime();
     QVERIFY(window()->isVisible());
-    QCOMPARE(window()->focusWidget(), window()->fraRune->cmdSettings);
+    QCOMPARE(window()->focusWidget(), widgetNamed<QPushButton>(window(), "settingsButton"));
 
     // Enter presses the focused push button in the main window, on both panels.
-    QTest::keyClick(window()->fraRune->cmdSettings, Qt::Key_Return);
+    QTest::keyClick(widgetNamed<QPushButton>(window(), "settingsButton"), Qt::Key_Return);
     QVERIFY(!window()->isCardPanelInFront());
-    QTest::keyClick(window()->fraSettings()->cmdCalculateMoonPhase, Qt::Key_Enter);
+    QTest::keyClick(widgetNamed<QPushButton>(window()->settingsPanel(), "showCardButton"),
+                    Qt::Key_Enter);
     QVERIFY(window()->isCardPanelInFront());
     QVERIFY(!window()->isVisible());
     m_world->messages.answers = {services::MessageBoxes::Answer::No};
-    QTest::keyClick(window()->findChild<QPushButton *>(u"cmdExit"_s), Qt::Key_Return);
+    QTest::keyClick(widgetNamed<QPushButton>(window(), "exitButton"), Qt::Key_Return);
     QCOMPARE(m_world->messages.texts(), QStringList{u"Are You Sure You Want To Quit Tarvelle?"_s});
 }

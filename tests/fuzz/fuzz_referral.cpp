@@ -1,7 +1,7 @@
 // Any five typed values: the referral address keeps the maker's host, page and exactly the six
 // parameters, and reading it back as the site does gives the typed values.
 
-#include "web/modTellAFriend.h"
+#include "web/Referral.h"
 
 #include <QByteArray>
 #include <QUrl>

@@ -1,5 +1,5 @@
 // Writes rounds of settings until it is killed, announcing each finished round on stdout.
-// Round r stores r under every key, one WriteSetting at a time.
+// Round r stores r under every key, one write at a time.
 
 #include "settings/IniSettingsStore.h"
 
@@ -18,7 +18,7 @@ int main(int argc, char *argv[])
     const int first = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 1;
     for (int round = first;; ++round) {
         for (const QString &key : keys)
-            store.WriteSetting(key, QString::number(round));
+            store.write(key, QString::number(round));
         std::printf("%d\n", round);
         std::fflush(stdout);
     }

@@ -56,17 +56,17 @@ void TestIniSettingsStore::init()
 
 void TestIniSettingsStore::absentEmptyAndDefault()
 {
-    QCOMPARE(m_store.ReadSetting(u"Hour"_s), QString());
-    QCOMPARE(m_store.ReadSetting(u"RunAtSysTray"_s, u"False"_s), u"False"_s);
+    QCOMPARE(m_store.read(u"Hour"_s), QString());
+    QCOMPARE(m_store.read(u"RunAtSysTray"_s, u"False"_s), u"False"_s);
     QVERIFY(!m_store.storedValue(u"Hour"_s).has_value());
 
-    m_store.WriteSetting(u"Hour"_s, QString());
+    m_store.write(u"Hour"_s, QString());
     QCOMPARE(m_store.storedValue(u"Hour"_s), std::optional<QString>(QString()));
-    QCOMPARE(m_store.ReadSetting(u"Hour"_s, u"7"_s), QString()); // empty is not absent
+    QCOMPARE(m_store.read(u"Hour"_s, u"7"_s), QString()); // empty is not absent
 
-    m_store.WriteSetting(u"Hour"_s, u"13"_s);
-    m_store.WriteSetting(u"Hour"_s, u"14"_s);
-    QCOMPARE(m_store.ReadSetting(u"Hour"_s, u"7"_s), u"14"_s);
+    m_store.write(u"Hour"_s, u"13"_s);
+    m_store.write(u"Hour"_s, u"14"_s);
+    QCOMPARE(m_store.read(u"Hour"_s, u"7"_s), u"14"_s);
 }
 
 void TestIniSettingsStore::fileLayout()
@@ -89,7 +89,7 @@ void TestIniSettingsStore::textSurvivesUnchanged()
         QVERIFY(m_store.store(u"Date"_s, value));
         // A fresh reader, as at the next start.
         const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
-        QCOMPARE(reader.ReadSetting(u"Date"_s), value);
+        QCOMPARE(reader.read(u"Date"_s), value);
     }
 }
 
@@ -100,11 +100,11 @@ void TestIniSettingsStore::eachAppNameHasItsOwnFile()
         ++asked;
         return u"Tarvelle-copy"_s;
     });
-    m_store.WriteSetting(u"Hour"_s, u"9"_s);
-    QCOMPARE(copy.ReadSetting(u"Hour"_s), QString());
-    copy.WriteSetting(u"Hour"_s, u"5"_s);
-    QCOMPARE(m_store.ReadSetting(u"Hour"_s), u"9"_s);
-    QCOMPARE(copy.ReadSetting(u"Hour"_s), u"5"_s);
+    m_store.write(u"Hour"_s, u"9"_s);
+    QCOMPARE(copy.read(u"Hour"_s), QString());
+    copy.write(u"Hour"_s, u"5"_s);
+    QCOMPARE(m_store.read(u"Hour"_s), u"9"_s);
+    QCOMPARE(copy.read(u"Hour"_s), u"5"_s);
     QVERIFY(QFile::exists(m_config.path() + u"/Tarvelle-copy/Tarvelle-copy.ini"_s));
     // Asking at every read cost more than the rest of the read.
     QCOMPARE(asked, 1);
@@ -130,7 +130,7 @@ void TestIniSettingsStore::handEditedListReadsWhole()
     file.write("[Settings]\nDate=8, Dec 2026\n");
     file.close();
     const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
-    QCOMPARE(reader.ReadSetting(u"Date"_s), u"8, Dec 2026"_s);
+    QCOMPARE(reader.read(u"Date"_s), u"8, Dec 2026"_s);
 }
 
 void TestIniSettingsStore::sameValueIsNotRewrittenButAnEditedOneIs()
@@ -160,7 +160,7 @@ void TestIniSettingsStore::sameValueIsNotRewrittenButAnEditedOneIs()
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write("[Settings]\nHour=9\n");
     file.close();
-    QTRY_COMPARE(m_store.ReadSetting(u"Hour"_s), u"9"_s);
+    QTRY_COMPARE(m_store.read(u"Hour"_s), u"9"_s);
 }
 
 void TestIniSettingsStore::changesOnDiskAreSeenByTheNextRead()
@@ -172,26 +172,26 @@ void TestIniSettingsStore::changesOnDiskAreSeenByTheNextRead()
     };
     const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
     // First run: no folder to watch yet.
-    QCOMPARE(reader.ReadSetting(u"Hour"_s, u"none"_s), u"none"_s);
+    QCOMPARE(reader.read(u"Hour"_s, u"none"_s), u"none"_s);
     QVERIFY(QDir().mkpath(m_config.path() + u"/Tarvelle"_s));
     QVERIFY(writeInPlace("[Settings]\nHour=7\n"));
-    QTRY_COMPARE(reader.ReadSetting(u"Hour"_s), u"7"_s);
+    QTRY_COMPARE(reader.read(u"Hour"_s), u"7"_s);
     QVERIFY(writeInPlace("[Settings]\nHour=10\n"));
-    QTRY_COMPARE(reader.ReadSetting(u"Hour"_s), u"10"_s);
+    QTRY_COMPARE(reader.read(u"Hour"_s), u"10"_s);
 
     // Replaced by rename, as another writer does; later edits go to the new file.
     QSaveFile replacement(iniPath());
     QVERIFY(replacement.open(QIODevice::WriteOnly));
     replacement.write("[Settings]\nHour=8\nMinute=5\n");
     QVERIFY(replacement.commit());
-    QTRY_COMPARE(reader.ReadSetting(u"Minute"_s), u"5"_s);
+    QTRY_COMPARE(reader.read(u"Minute"_s), u"5"_s);
     QVERIFY(writeInPlace("[Settings]\nHour=11\n"));
-    QTRY_COMPARE(reader.ReadSetting(u"Hour"_s), u"11"_s);
+    QTRY_COMPARE(reader.read(u"Hour"_s), u"11"_s);
 
     QVERIFY(QFile::remove(iniPath()));
     QTRY_VERIFY(!reader.storedValue(u"Hour"_s).has_value());
     QVERIFY(writeInPlace("[Settings]\nHour=6\n"));
-    QTRY_COMPARE(reader.ReadSetting(u"Hour"_s), u"6"_s);
+    QTRY_COMPARE(reader.read(u"Hour"_s), u"6"_s);
 }
 
 void TestIniSettingsStore::unwritableFolderReportsFailure()
@@ -201,7 +201,7 @@ void TestIniSettingsStore::unwritableFolderReportsFailure()
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     QVERIFY(!m_store.store(u"Hour"_s, u"7"_s));
-    QCOMPARE(m_store.ReadSetting(u"Hour"_s, u"none"_s), u"none"_s);
+    QCOMPARE(m_store.read(u"Hour"_s, u"none"_s), u"none"_s);
 }
 
 void TestIniSettingsStore::emptyLockOfAKilledWriterIsCleared()
@@ -216,7 +216,7 @@ void TestIniSettingsStore::emptyLockOfAKilledWriterIsCleared()
     settings::IniSettingsStore nextStart([] { return u"Tarvelle"_s; });
     QVERIFY(nextStart.store(u"Hour"_s, u"8"_s));
     QVERIFY(!QFile::exists(iniPath() + u".lock"_s));
-    QCOMPARE(nextStart.ReadSetting(u"Hour"_s), u"8"_s);
+    QCOMPARE(nextStart.read(u"Hour"_s), u"8"_s);
 }
 
 void TestIniSettingsStore::killedWriterNeverLeavesAnUnreadableFile()

@@ -1,7 +1,8 @@
 #include "ui/LinkLabel.h"
-#include "web/frmAbout.h"
+#include "web/AboutDialog.h"
 
 #include "RecordingBrowser.h"
+#include "WidgetNamed.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -23,7 +24,7 @@ private Q_SLOTS:
 void TestAbout::fixedTexts()
 {
     RecordingBrowser browser;
-    web::frmAbout about(browser);
+    web::AboutDialog about(browser);
     QCOMPARE(about.windowTitle(), u"Tarvelle v1.20"_s);
     QCOMPARE(about.size(), QSize(407, 252));
     QVERIFY(!about.windowIcon().isNull());
@@ -35,13 +36,16 @@ void TestAbout::fixedTexts()
         u"Tarvelle is a daily divination technique based on playing cards. This software displays "
         u"a card for the day and explains the keywords and meaning. This software can be used as a "
         u"reference point to start your day."_s));
-    QCOMPARE(about.lblHomePage->text(), u"Click here to visit https://www.quellmoor.com"_s);
-    QCOMPARE(about.Label5->text(), u"Click here for more details"_s);
+    QCOMPARE(widgetNamed<ui::LinkLabel>(&about, "homePageLink")->text(),
+             u"Click here to visit https://www.quellmoor.com"_s);
+    QCOMPARE(widgetNamed<ui::LinkLabel>(&about, "detailsLink")->text(),
+             u"Click here for more details"_s);
     QEvent pointerComes(QEvent::Enter);
-    QApplication::sendEvent(about.lblHomePage, &pointerComes);
-    QCOMPARE(about.lblHomePage->cursor().shape(), Qt::BitmapCursor); // our own hand
-    QCOMPARE(about.cmdOK->text(), u"&OK"_s);
-    QVERIFY(about.cmdOK->isDefault());
+    QApplication::sendEvent(widgetNamed<ui::LinkLabel>(&about, "homePageLink"), &pointerComes);
+    QCOMPARE(widgetNamed<ui::LinkLabel>(&about, "homePageLink")->cursor().shape(),
+             Qt::BitmapCursor); // our own hand
+    QCOMPARE(widgetNamed<QPushButton>(&about, "okButton")->text(), u"&OK"_s);
+    QVERIFY(widgetNamed<QPushButton>(&about, "okButton")->isDefault());
     for (const QLabel *label : about.findChildren<QLabel *>())
         QVERIFY2(about.rect().contains(label->geometry()), qPrintable(label->text()));
 }
@@ -57,7 +61,7 @@ void TestAbout::closesOnEnterAndOnEsc()
 {
     QFETCH(int, key);
     RecordingBrowser browser;
-    web::frmAbout about(browser);
+    web::AboutDialog about(browser);
     about.open();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QVERIFY(about.isModal());
@@ -68,11 +72,11 @@ void TestAbout::closesOnEnterAndOnEsc()
 void TestAbout::linksOpenTheirPagesEveryTime()
 {
     RecordingBrowser browser;
-    web::frmAbout about(browser);
+    web::AboutDialog about(browser);
     about.show();
-    QTest::mouseClick(about.lblHomePage, Qt::LeftButton);
-    QTest::mouseClick(about.lblHomePage, Qt::LeftButton);
-    QTest::mouseClick(about.Label5, Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<ui::LinkLabel>(&about, "homePageLink"), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<ui::LinkLabel>(&about, "homePageLink"), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<ui::LinkLabel>(&about, "detailsLink"), Qt::LeftButton);
     const QString base = u"https://www.quellmoor.com/tarvelle/ssd.php?page="_s;
     QCOMPARE(browser.opened, (QList<QUrl>{QUrl(base + u"home-page"_s), QUrl(base + u"home-page"_s),
                                           QUrl(base + u"fully-branded"_s)}));

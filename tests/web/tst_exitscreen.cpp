@@ -1,11 +1,12 @@
 #include "services/RandomGenerator.h"
 #include "ui/LinkLabel.h"
-#include "web/frmNagScreen2.h"
+#include "web/ExitScreen.h"
 
 #include "FakeClock.h"
 #include "RecordingBrowser.h"
 #include "RecordingMessageBoxes.h"
 #include "ScriptedRandom.h"
+#include "WidgetNamed.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -56,15 +57,15 @@ private:
     }
 
     std::unique_ptr<ExitScreenWorld> m_world;
-    std::unique_ptr<web::frmNagScreen2> m_screen;
+    std::unique_ptr<web::ExitScreen> m_screen;
 };
 
 void TestExitScreen::init()
 {
     m_world = std::make_unique<ExitScreenWorld>();
     m_world->random.values = {0.6F};
-    m_screen = std::make_unique<web::frmNagScreen2>(m_world->services());
-    m_screen->Form_Load();
+    m_screen = std::make_unique<web::ExitScreen>(m_world->services());
+    m_screen->present();
     // It opens active by itself, with the keyboard on "E&xit".
     QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
 }
@@ -78,21 +79,28 @@ void TestExitScreen::cleanup()
 void TestExitScreen::loadShowsItAboveEverything()
 {
     QCOMPARE(m_screen->windowTitle(), u"Tarvelle v1.20"_s);
-    QCOMPARE(m_screen->lblNagScreen2Caption->text(), u"Tarvelle v1.20"_s);
+    QCOMPARE(widgetNamed<QLabel>(m_screen, "caption")->text(), u"Tarvelle v1.20"_s);
     QVERIFY(!m_screen->windowIcon().isNull());
     QVERIFY(m_screen->windowFlags() & Qt::WindowStaysOnTopHint);
-    QCOMPARE(QApplication::focusWidget(), m_screen->cmdClose);
+    QCOMPARE(QApplication::focusWidget(), widgetNamed<QPushButton>(m_screen, "exitButton"));
     QVERIFY(m_screen->isVisible());
     // Reseeded from the clock, then one draw: 0.6 picks the third text.
     QCOMPARE(m_world->random.seeds.size(), 1);
     QCOMPARE(m_screen->promotionNumber(), 2);
-    QCOMPARE(m_screen->Label2->text(), web::frmNagScreen2::promotionText(2));
-    QVERIFY(m_screen->Label2->text().startsWith(u"Quellmoor is a FREE online discussion forum"_s));
-    QCOMPARE(m_screen->Check1->text(), u"Click Here To Visit www.quellmoor.com Now"_s);
-    QCOMPARE(m_screen->focusWidget(), m_screen->cmdClose);
-    QCOMPARE(m_screen->txtMessage->toPlainText(), u"Your Message\n"_s);
-    QVERIFY(!m_screen->Frame2->rect().intersects(m_screen->txtMessage->geometry()));
-    QVERIFY(m_screen->rect().contains(m_screen->Frame2->geometry()));
+    QCOMPARE(widgetNamed<QLabel>(m_screen, "promotionText")->text(),
+             web::ExitScreen::promotionText(2));
+    QVERIFY(widgetNamed<QLabel>(m_screen, "promotionText")
+                ->text()
+                .startsWith(u"Quellmoor is a FREE online discussion forum"_s));
+    QCOMPARE(widgetNamed<QCheckBox>(m_screen, "visitSiteBox")->text(),
+             u"Click Here To Visit www.quellmoor.com Now"_s);
+    QCOMPARE(m_screen->focusWidget(), widgetNamed<QPushButton>(m_screen, "exitButton"));
+    QCOMPARE(widgetNamed<QPlainTextEdit>(m_screen, "message")->toPlainText(), u"Your Message\n"_s);
+    QVERIFY(!widgetNamed<QGroupBox>(m_screen, "referralFrame")
+                 ->rect()
+                 .intersects(widgetNamed<QPlainTextEdit>(m_screen, "message")->geometry()));
+    QVERIFY(
+        m_screen->rect().contains(widgetNamed<QGroupBox>(m_screen, "referralFrame")->geometry()));
 }
 
 void TestExitScreen::allFourTextsOverManyRuns()
@@ -102,47 +110,48 @@ void TestExitScreen::allFourTextsOverManyRuns()
     QSet<int> seen;
     for (int run = 0; run < 60; ++run) {
         m_world->clock.current = m_world->clock.current.addMSecs(1237);
-        web::frmNagScreen2 screen(real);
-        screen.Form_Load();
+        web::ExitScreen screen(real);
+        screen.present();
         seen.insert(screen.promotionNumber());
-        QCOMPARE(screen.Label2->text(),
-                 web::frmNagScreen2::promotionText(screen.promotionNumber()));
+        QCOMPARE(widgetNamed<QLabel>(&screen, "promotionText")->text(),
+                 web::ExitScreen::promotionText(screen.promotionNumber()));
     }
     QCOMPARE(seen, (QSet<int>{0, 1, 2, 3}));
-    QVERIFY(!web::frmNagScreen2::promotionText(1).endsWith(u'.'));
+    QVERIFY(!web::ExitScreen::promotionText(1).endsWith(u'.'));
 }
 
 void TestExitScreen::placeholdersComeAndGo()
 {
-    QLineEdit *name = m_screen->txtName;
+    QLineEdit *name = widgetNamed<QLineEdit>(m_screen, "yourName");
     QCOMPARE(name->text(), u"Your Name"_s);
     name->setFocus();
     QCOMPARE(name->text(), QString());
-    m_screen->txtFriendName->setFocus();
+    widgetNamed<QLineEdit>(m_screen, "friendName")->setFocus();
     QCOMPARE(name->text(), u"Your Name"_s);
-    QCOMPARE(m_screen->txtFriendName->text(), QString());
+    QCOMPARE(widgetNamed<QLineEdit>(m_screen, "friendName")->text(), QString());
 
     name->setText(u"  Your Name  "_s);
     name->setFocus();
     QCOMPARE(name->text(), QString()); // blanks around the placeholder still count as it
     name->setText(u"   "_s);
-    m_screen->cmdClose->setFocus();
+    widgetNamed<QPushButton>(m_screen, "exitButton")->setFocus();
     QCOMPARE(name->text(), u"Your Name"_s);
     name->setText(u"your name"_s);
     name->setFocus();
     QCOMPARE(name->text(), u"your name"_s); // letter case matters
 
     // The unseen message keeps its first text: it is not the bare placeholder.
-    m_screen->txtMessage->setFocus();
-    QCOMPARE(m_screen->txtMessage->toPlainText(), u"Your Message\n"_s);
-    m_screen->txtMessage->setPlainText(QString());
-    m_screen->cmdClose->setFocus();
-    QCOMPARE(m_screen->txtMessage->toPlainText(), u"Your Message"_s);
+    widgetNamed<QPlainTextEdit>(m_screen, "message")->setFocus();
+    QCOMPARE(widgetNamed<QPlainTextEdit>(m_screen, "message")->toPlainText(), u"Your Message\n"_s);
+    widgetNamed<QPlainTextEdit>(m_screen, "message")->setPlainText(QString());
+    widgetNamed<QPushButton>(m_screen, "exitButton")->setFocus();
+    QCOMPARE(widgetNamed<QPlainTextEdit>(m_screen, "message")->toPlainText(), u"Your Message"_s);
 }
 
 void TestExitScreen::spaceIsRefusedInAddresses()
 {
-    for (QLineEdit *box : {m_screen->txtEmail, m_screen->txtFriendEmail}) {
+    for (QLineEdit *box : {widgetNamed<QLineEdit>(m_screen, "yourEmail"),
+                           widgetNamed<QLineEdit>(m_screen, "friendEmail")}) {
         m_world->messages.shown.clear();
         box->setFocus();
         QTest::keyClicks(box, u"ab c"_s);
@@ -157,19 +166,23 @@ void TestExitScreen::spaceIsRefusedInAddresses()
         QCOMPARE(box->text(), u"pasted text"_s);
     }
     m_world->messages.shown.clear();
-    m_screen->txtName->setFocus();
-    QTest::keyClicks(m_screen->txtName, u"Ann Lee"_s);
-    QCOMPARE(m_screen->txtName->text(), u"Ann Lee"_s);
+    widgetNamed<QLineEdit>(m_screen, "yourName")->setFocus();
+    QTest::keyClicks(widgetNamed<QLineEdit>(m_screen, "yourName"), u"Ann Lee"_s);
+    QCOMPARE(widgetNamed<QLineEdit>(m_screen, "yourName")->text(), u"Ann Lee"_s);
     QVERIFY(m_world->messages.shown.isEmpty());
 }
 
 void TestExitScreen::tabOrderLeadsIntoTheUnseenMessage()
 {
-    const QList<QWidget *> expected = {m_screen->cmdClose,      m_screen->Check1,
-                                       m_screen->txtName,       m_screen->cmdSubmit,
-                                       m_screen->txtEmail,      m_screen->txtFriendEmail,
-                                       m_screen->txtFriendName, m_screen->txtMessage};
-    m_screen->cmdClose->setFocus();
+    const QList<QWidget *> expected = {widgetNamed<QPushButton>(m_screen, "exitButton"),
+                                       widgetNamed<QCheckBox>(m_screen, "visitSiteBox"),
+                                       widgetNamed<QLineEdit>(m_screen, "yourName"),
+                                       widgetNamed<QPushButton>(m_screen, "referButton"),
+                                       widgetNamed<QLineEdit>(m_screen, "yourEmail"),
+                                       widgetNamed<QLineEdit>(m_screen, "friendEmail"),
+                                       widgetNamed<QLineEdit>(m_screen, "friendName"),
+                                       widgetNamed<QPlainTextEdit>(m_screen, "message")};
+    widgetNamed<QPushButton>(m_screen, "exitButton")->setFocus();
     for (qsizetype i = 1; i < expected.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), expected[i]);
@@ -178,10 +191,10 @@ void TestExitScreen::tabOrderLeadsIntoTheUnseenMessage()
 
 void TestExitScreen::check1OpensThePageOncePerClick()
 {
-    QTest::mouseClick(m_screen->Check1, Qt::LeftButton);
-    QVERIFY(!m_screen->Check1->isChecked());
-    QTest::mouseClick(m_screen->Check1, Qt::LeftButton);
-    QVERIFY(!m_screen->Check1->isChecked());
+    QTest::mouseClick(widgetNamed<QCheckBox>(m_screen, "visitSiteBox"), Qt::LeftButton);
+    QVERIFY(!widgetNamed<QCheckBox>(m_screen, "visitSiteBox")->isChecked());
+    QTest::mouseClick(widgetNamed<QCheckBox>(m_screen, "visitSiteBox"), Qt::LeftButton);
+    QVERIFY(!widgetNamed<QCheckBox>(m_screen, "visitSiteBox")->isChecked());
     QCOMPARE(
         m_world->browser.opened,
         (QList<QUrl>(2, QUrl(u"https://www.quellmoor.com/tarvelle/ssd.php?page=home-page"_s))));
@@ -189,7 +202,7 @@ void TestExitScreen::check1OpensThePageOncePerClick()
 
 void TestExitScreen::softwareLinkOpensItsPage()
 {
-    QTest::mouseClick(m_screen->lblGoToHome, Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<ui::LinkLabel>(m_screen, "homeLink"), Qt::LeftButton);
     QCOMPARE(
         m_world->browser.opened,
         QList<QUrl>{QUrl(u"https://www.quellmoor.com/tarvelle/ssd.php?page=quellmoorsoftwares"_s)});
@@ -200,32 +213,33 @@ void TestExitScreen::submissionRefusalsInOrder()
 {
     const auto submit = [this] {
         m_world->messages.shown.clear();
-        QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+        QTest::mouseClick(widgetNamed<QPushButton>(m_screen, "referButton"), Qt::LeftButton);
         return m_world->messages.texts();
     };
     QCOMPARE(submit(), QStringList{u"Please Enter Proper Email Address"_s});
-    m_screen->txtEmail->clear();
-    m_screen->txtFriendEmail->clear();
+    widgetNamed<QLineEdit>(m_screen, "yourEmail")->clear();
+    widgetNamed<QLineEdit>(m_screen, "friendEmail")->clear();
     QCOMPARE(submit(), QStringList{u"Please Enter Distinct Email Addresses"_s});
-    m_screen->txtEmail->setText(u"Ann@Example.org"_s);
-    m_screen->txtFriendEmail->setText(u"ann@example.org"_s);
+    widgetNamed<QLineEdit>(m_screen, "yourEmail")->setText(u"Ann@Example.org"_s);
+    widgetNamed<QLineEdit>(m_screen, "friendEmail")->setText(u"ann@example.org"_s);
     QCOMPARE(submit(), QStringList{u"Please Enter Your Name"_s});
-    m_screen->txtFriendEmail->setText(u"bo@example"_s);
+    widgetNamed<QLineEdit>(m_screen, "friendEmail")->setText(u"bo@example"_s);
     QCOMPARE(submit(), QStringList{u"Please Enter Proper Email Address"_s});
-    m_screen->txtFriendEmail->setText(u"bo@example.org"_s);
-    m_screen->txtName->setText(u"Ann"_s);
+    widgetNamed<QLineEdit>(m_screen, "friendEmail")->setText(u"bo@example.org"_s);
+    widgetNamed<QLineEdit>(m_screen, "yourName")->setText(u"Ann"_s);
     QCOMPARE(submit(), QStringList{u"Please Enter Your Friend's Name"_s});
     QVERIFY(m_world->browser.opened.isEmpty());
-    QCOMPARE(m_screen->txtName->text(), u"Ann"_s); // texts stay as they are
+    QCOMPARE(widgetNamed<QLineEdit>(m_screen, "yourName")->text(),
+             u"Ann"_s); // texts stay as they are
 }
 
 void TestExitScreen::validReferralSendsExactlyWhatWasTyped()
 {
-    m_screen->txtName->setText(u"  Ann & Co #1 "_s);
-    m_screen->txtEmail->setText(u"ann+cards@example.org"_s);
-    m_screen->txtFriendName->setText(u"Zoë 50%"_s);
-    m_screen->txtFriendEmail->setText(u"zoe@example.org"_s);
-    QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+    widgetNamed<QLineEdit>(m_screen, "yourName")->setText(u"  Ann & Co #1 "_s);
+    widgetNamed<QLineEdit>(m_screen, "yourEmail")->setText(u"ann+cards@example.org"_s);
+    widgetNamed<QLineEdit>(m_screen, "friendName")->setText(u"Zoë 50%"_s);
+    widgetNamed<QLineEdit>(m_screen, "friendEmail")->setText(u"zoe@example.org"_s);
+    QTest::mouseClick(widgetNamed<QPushButton>(m_screen, "referButton"), Qt::LeftButton);
     QVERIFY(m_world->messages.shown.isEmpty());
     QCOMPARE(m_world->browser.opened.size(), 1);
     const QUrlQuery query(m_world->browser.opened.first());
@@ -235,7 +249,7 @@ void TestExitScreen::validReferralSendsExactlyWhatWasTyped()
     QCOMPARE(query.queryItemValue(u"taf4"_s, QUrl::FullyDecoded), u"Zoë 50%"_s);
     QCOMPARE(m_screen->storedReferral().name, u"Ann & Co #1"_s);
     // A second submission sends the same request again; the screen stays.
-    QTest::mouseClick(m_screen->cmdSubmit, Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QPushButton>(m_screen, "referButton"), Qt::LeftButton);
     QCOMPARE(m_world->browser.opened.size(), 2);
     QCOMPARE(m_world->browser.opened[0], m_world->browser.opened[1]);
     QVERIFY(m_screen->isVisible());
@@ -244,13 +258,13 @@ void TestExitScreen::validReferralSendsExactlyWhatWasTyped()
 void TestExitScreen::bothWaysOfClosingEndTheProgram()
 {
     int closed = 0;
-    connect(m_screen.get(), &web::frmNagScreen2::closed, this, [&closed] { ++closed; });
-    QTest::mouseClick(m_screen->cmdClose, Qt::LeftButton);
+    connect(m_screen.get(), &web::ExitScreen::closed, this, [&closed] { ++closed; });
+    QTest::mouseClick(widgetNamed<QPushButton>(m_screen, "exitButton"), Qt::LeftButton);
     QCOMPARE(closed, 1);
     QVERIFY(m_screen->close());
     QCOMPARE(closed, 2);
     // Enter on the focused "E&xit" presses it, as it does on every desktop.
-    QTest::keyClick(m_screen->cmdClose, Qt::Key_Return);
+    QTest::keyClick(widgetNamed<QPushButton>(m_screen, "exitButton"), Qt::Key_Return);
     QCOMPARE(closed, 3);
 }
 
@@ -258,12 +272,13 @@ void TestExitScreen::longestValuesStillMakeAnAddressABrowserTakes()
 {
     // Pasted walls of text, in characters that take the most room once encoded.
     const QString wall(100000, QChar(0x20AC));
-    for (QLineEdit *box : {m_screen->txtName, m_screen->txtFriendName})
+    for (QLineEdit *box : {widgetNamed<QLineEdit>(m_screen, "yourName"),
+                           widgetNamed<QLineEdit>(m_screen, "friendName")})
         box->setText(wall);
-    m_screen->txtEmail->setText(u"a@b."_s + wall);
-    m_screen->txtFriendEmail->setText(u"c@d."_s + wall);
-    m_screen->txtMessage->setPlainText(wall);
-    QTest::keyClick(m_screen->cmdSubmit, Qt::Key_Return);
+    widgetNamed<QLineEdit>(m_screen, "yourEmail")->setText(u"a@b."_s + wall);
+    widgetNamed<QLineEdit>(m_screen, "friendEmail")->setText(u"c@d."_s + wall);
+    widgetNamed<QPlainTextEdit>(m_screen, "message")->setPlainText(wall);
+    QTest::keyClick(widgetNamed<QPushButton>(m_screen, "referButton"), Qt::Key_Return);
     QCOMPARE(m_world->browser.opened.size(), 1);
     // A single argument of a started program may hold 128 KiB; a quarter of it is plenty.
     const QByteArray address = m_world->browser.opened.first().toEncoded();

@@ -1,4 +1,4 @@
-#include "web/modTellAFriend.h"
+#include "web/Referral.h"
 
 #include "RecordingBrowser.h"
 #include "RecordingMessageBoxes.h"
@@ -181,7 +181,7 @@ void TestReferral::completeReferralOpensOnce()
 {
     RecordingMessageBoxes messages;
     RecordingBrowser browser;
-    web::SendReferral(valid(), messages, browser);
+    web::sendReferral(valid(), messages, browser);
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(browser.opened.size(), 1);
     QCOMPARE(browser.opened.first().toString(QUrl::FullyEncoded),
@@ -191,7 +191,7 @@ void TestReferral::completeReferralOpensOnce()
 
     web::Referral incomplete = valid();
     incomplete.friendName = u"Friend's Name"_s;
-    web::SendReferral(incomplete, messages, browser);
+    web::sendReferral(incomplete, messages, browser);
     QCOMPARE(messages.shown,
              (QList<services::MessageBoxes::Message>{{u"Please Enter Your Friend's Name"_s,
                                                       services::MessageBoxes::Icon::Critical,

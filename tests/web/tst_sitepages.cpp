@@ -16,28 +16,28 @@ private Q_SLOTS:
 
 void TestSitePages::everyPageAddress()
 {
-    QCOMPARE(web::SiteBaseUrl(), u"https://www.quellmoor.com"_s);
-    QCOMPARE(web::ProductAddress(), u"https://www.quellmoor.com/tarvelle/"_s);
+    QCOMPARE(web::siteBaseUrl(), u"https://www.quellmoor.com"_s);
+    QCOMPARE(web::productAddress(), u"https://www.quellmoor.com/tarvelle/"_s);
     const QString base = u"https://www.quellmoor.com/tarvelle/ssd.php?page="_s;
     for (const QLatin1String key :
          {web::pages::HomePage, web::pages::HelpWebPage, web::pages::DownloadWebPage,
           web::pages::Donate, web::pages::CoBrand, web::pages::FullyBranded,
           web::pages::QuellmoorSoftwares, web::pages::ReferAFriend}) {
-        const QUrl address = web::PageAddress(key);
+        const QUrl address = web::pageAddress(key);
         QVERIFY(address.isValid());
         QCOMPARE(address.toString(QUrl::FullyEncoded), base + key);
         QCOMPARE(address.host(), u"www.quellmoor.com"_s);
         QVERIFY(address.fragment().isNull());
     }
-    QCOMPARE(web::PageAddress(web::pages::Donate).toString(QUrl::FullyEncoded),
+    QCOMPARE(web::pageAddress(web::pages::Donate).toString(QUrl::FullyEncoded),
              u"https://www.quellmoor.com/tarvelle/ssd.php?page=donate"_s);
 }
 
 void TestSitePages::sameLinkTwiceOpensTwice()
 {
     RecordingBrowser browser;
-    web::OpenSitePage(browser, web::pages::QuellmoorSoftwares);
-    web::OpenSitePage(browser, web::pages::QuellmoorSoftwares);
+    web::openSitePage(browser, web::pages::QuellmoorSoftwares);
+    web::openSitePage(browser, web::pages::QuellmoorSoftwares);
     QCOMPARE(browser.opened.size(), 2);
     QCOMPARE(browser.opened[0], browser.opened[1]);
 }

@@ -24,7 +24,7 @@ private Q_SLOTS:
     void answerNoOpensNothing();
 
 private:
-    void check() { web::CheckUpdateReminder(m_store, m_today, m_messages, m_browser); }
+    void check() { web::checkUpdateReminder(m_store, m_today, m_messages, m_browser); }
     QString text(QDate date) const { return settings::dateToText(date, QLocale()); }
 
     const QDate m_today{2026, 12, 8};

@@ -1,4 +1,4 @@
-#include "web/frmAbout.h"
+#include "web/AboutDialog.h"
 
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
@@ -43,7 +43,7 @@ ui::LinkLabel *addLink(QWidget *parent, const QString &text, const QRect &geomet
 
 } // namespace
 
-frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent)
+AboutDialog::AboutDialog(services::Browser &browser, QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(ui::programCaption());
     setWindowRole(u"about"_s);
@@ -52,53 +52,57 @@ frmAbout::frmAbout(services::Browser &browser, QWidget *parent) : QDialog(parent
     setFixedSize(ui::twipsRect(0, 0, 6105, 3780).size());
     ui::setColour(this, QPalette::Window, Qt::white);
 
-    auto *picIcon = new QLabel(this);
-    picIcon->setPixmap(windowIcon().pixmap(32, 32));
-    picIcon->setGeometry(ui::twipsRect(120, 150, 480, 480));
-    picIcon->setAccessibleName(QStringLiteral(TARVELLE_NAME));
+    auto *icon = new QLabel(this);
+    icon->setPixmap(windowIcon().pixmap(32, 32));
+    icon->setGeometry(ui::twipsRect(120, 150, 480, 480));
+    icon->setAccessibleName(QStringLiteral(TARVELLE_NAME));
 
-    QLabel *label2 = addText(this, ui::programCaption(), ui::programFont(9.75, true),
-                             ui::twipsRect(720, 240, 3000, 240));
-    label2->setWordWrap(false);
-    ui::setColour(label2, QPalette::Window, QColor(255, 192, 192));
+    QLabel *caption = addText(this, ui::programCaption(), ui::programFont(9.75, true),
+                              ui::twipsRect(720, 240, 3000, 240));
+    caption->setWordWrap(false);
+    ui::setColour(caption, QPalette::Window, QColor(255, 192, 192));
 
-    QLabel *label1 =
+    QLabel *summary =
         addText(this,
                 u"Tarvelle is a daily divination technique based on playing cards. "
                 u"This software displays a card for the day and explains the keywords "
                 u"and meaning. This software can be used as a reference point to start "
                 u"your day."_s,
                 ui::programFont(8.25), ui::twipsRect(210, 840, 5745, 1095));
-    ui::setColour(label1, QPalette::Window, QColor(255, 255, 128));
+    ui::setColour(summary, QPalette::Window, QColor(255, 255, 128));
 
-    lblHomePage = addLink(this, u"Click here to visit "_s + SiteBaseUrl(),
-                          ui::twipsRect(1320, 2040, 4650, 195));
+    auto *homePageLink = addLink(this, u"Click here to visit "_s + siteBaseUrl(),
+                                 ui::twipsRect(1320, 2040, 4650, 195));
     addText(this,
             u"Home Business Opportunity. Start your own Internet business and make money online. "
             u"Get this software fully branded for your website."_s,
             ui::programFont(8.25, true), ui::twipsRect(240, 2400, 5655, 615));
-    Label5 = addLink(this, u"Click here for more details"_s, ui::twipsRect(3360, 3000, 2610, 195));
+    auto *detailsLink =
+        addLink(this, u"Click here for more details"_s, ui::twipsRect(3360, 3000, 2610, 195));
 
-    auto *line2 = new QFrame(this);
-    line2->setFrameShape(QFrame::HLine);
-    ui::readAs(line2, QAccessible::Client);
-    line2->setFrameShadow(QFrame::Plain);
-    line2->setGeometry(QRect(QPoint(ui::fromTwips(-60), ui::fromTwips(3240)),
-                             QPoint(ui::fromTwips(6090), ui::fromTwips(3240))));
+    auto *rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    ui::readAs(rule, QAccessible::Client);
+    rule->setFrameShadow(QFrame::Plain);
+    rule->setGeometry(QRect(QPoint(ui::fromTwips(-60), ui::fromTwips(3240)),
+                            QPoint(ui::fromTwips(6090), ui::fromTwips(3240))));
 
-    cmdOK = new QPushButton(u"&OK"_s, this);
-    cmdOK->setGeometry(ui::twipsRect(4710, 3360, 1260, 345));
-    ui::fitWidgetFont(cmdOK, ui::programFont(8.25, true), cmdOK->size());
+    auto *okButton = new QPushButton(u"&OK"_s, this);
+    okButton->setGeometry(ui::twipsRect(4710, 3360, 1260, 345));
+    ui::fitWidgetFont(okButton, ui::programFont(8.25, true), okButton->size());
     // Enter and Esc both close: the one button is default and cancel at once.
-    cmdOK->setDefault(true);
-    cmdOK->setAutoDefault(true);
-    cmdOK->setFocus();
+    okButton->setDefault(true);
+    okButton->setAutoDefault(true);
+    okButton->setFocus();
 
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lblHomePage, &ui::LinkLabel::clicked, this,
-            [&browser] { OpenSitePage(browser, pages::HomePage); });
-    connect(Label5, &ui::LinkLabel::clicked, this,
-            [&browser] { OpenSitePage(browser, pages::FullyBranded); });
+    homePageLink->setObjectName(u"homePageLink"_s);
+    detailsLink->setObjectName(u"detailsLink"_s);
+    okButton->setObjectName(u"okButton"_s);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(homePageLink, &ui::LinkLabel::clicked, this,
+            [&browser] { openSitePage(browser, pages::HomePage); });
+    connect(detailsLink, &ui::LinkLabel::clicked, this,
+            [&browser] { openSitePage(browser, pages::FullyBranded); });
 }
 
 } // namespace web

@@ -7,13 +7,13 @@ namespace settings {
 class SettingsStore;
 
 // The settings panel's start-up choices, as the store sees them.
-struct PanelChoices {
+struct StartupChoices {
     bool runAtStartUp = false;
     bool startAtSystemTray = false;
 };
 
 // What the store says the settings panel should show.
-struct StoredPanel {
+struct StoredChoices {
     bool startAtSystemTray = false;
     bool runAtStartUp = false;
     QString hour;
@@ -21,7 +21,7 @@ struct StoredPanel {
     QString second;
 };
 
-void SaveSettings(SettingsStore &store, const PanelChoices &choices);
-StoredPanel LoadSettings(const SettingsStore &store);
+void storeStartupChoices(SettingsStore &store, const StartupChoices &choices);
+StoredChoices readStoredChoices(const SettingsStore &store);
 
 } // namespace settings

@@ -1,5 +1,6 @@
-#include "web/modTellAFriend.h"
+#include "web/Referral.h"
 
+#include "services/Browser.h"
 #include "services/MessageBoxes.h"
 #include "web/SitePages.h"
 
@@ -64,14 +65,14 @@ std::optional<QString> referralRefusal(const Referral &referral)
 QUrl referralAddress(const Referral &referral)
 {
     const QString address =
-        PageAddress(pages::ReferAFriend).toString(QUrl::FullyEncoded) + "&taf1="_L1
+        pageAddress(pages::ReferAFriend).toString(QUrl::FullyEncoded) + "&taf1="_L1
         + queryValue(referral.name) + "&taf2="_L1 + queryValue(referral.email) + "&taf3="_L1
         + queryValue(referral.message) + "&taf4="_L1 + queryValue(referral.friendName) + "&taf5="_L1
-        + queryValue(referral.friendEmail) + "&taf6="_L1 + ProductAddress();
+        + queryValue(referral.friendEmail) + "&taf6="_L1 + productAddress();
     return QUrl(address, QUrl::StrictMode);
 }
 
-void SendReferral(const Referral &referral, services::MessageBoxes &messages,
+void sendReferral(const Referral &referral, services::MessageBoxes &messages,
                   services::Browser &browser)
 {
     if (const std::optional<QString> refusal = referralRefusal(referral)) {
@@ -79,7 +80,7 @@ void SendReferral(const Referral &referral, services::MessageBoxes &messages,
                        services::MessageBoxes::Buttons::Ok});
         return;
     }
-    OpenAddress(browser, referralAddress(referral));
+    browser.open(referralAddress(referral));
 }
 
 } // namespace web

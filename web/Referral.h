@@ -35,7 +35,7 @@ std::optional<QString> referralRefusal(const Referral &referral);
 QUrl referralAddress(const Referral &referral);
 
 // Checks the stored values and, when they are complete, opens the referral address.
-void SendReferral(const Referral &referral, services::MessageBoxes &messages,
+void sendReferral(const Referral &referral, services::MessageBoxes &messages,
                   services::Browser &browser);
 
 } // namespace web

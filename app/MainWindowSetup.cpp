@@ -1,4 +1,4 @@
-#include "app/frmMain.h"
+#include "app/MainWindow.h"
 #include "services/TrayIcon.h"
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
@@ -67,53 +67,61 @@ QStringList monthNames()
 
 } // namespace
 
-void frmMain::buildFormLevel(QWidget *client)
+void MainWindow::setupControls(QWidget *client)
 {
-    Label61 =
+    m_discussionLink =
         addPromotion(client,
                      u"Talk about your cards with friends on the Quellmoor discussion board: "
                      u"click here to visit us!"_s,
                      ui::colours::DarkRed, ui::twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
+    m_discussionLink->setObjectName(u"discussionLink"_s);
 
-    auto *cmdExit = ui::newPushButton(u"&Exit"_s, client);
-    cmdExit->setObjectName(u"cmdExit"_s);
-    cmdExit->setGeometry(ui::twipsRect(60, 6000, 7005, 495));
-    ui::fitWidgetFont(cmdExit, ui::programFont(9.0, true), cmdExit->size());
-    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    auto *exitButton = ui::newPushButton(u"&Exit"_s, client);
+    exitButton->setObjectName(u"exitButton"_s);
+    exitButton->setGeometry(ui::twipsRect(60, 6000, 7005, 495));
+    ui::fitWidgetFont(exitButton, ui::programFont(9.0, true), exitButton->size());
+    connect(exitButton, &QPushButton::clicked, this, &MainWindow::confirmExit);
 
-    auto *frame5 = new QFrame(client);
-    frame5->setFrameShape(QFrame::Box);
-    ui::readAs(frame5, QAccessible::Client);
-    ui::setColour(frame5, QPalette::Window, Qt::white);
-    frame5->setGeometry(ui::twipsRect(-120, 6480, 7245, 855));
+    auto *promotionFrame = new QFrame(client);
+    promotionFrame->setFrameShape(QFrame::Box);
+    ui::readAs(promotionFrame, QAccessible::Client);
+    ui::setColour(promotionFrame, QPalette::Window, Qt::white);
+    promotionFrame->setGeometry(ui::twipsRect(-120, 6480, 7245, 855));
     const QRect promotion = ui::twipsRect(240, 120, 6945, 615);
-    lblCobrand = addPromotion(
-        frame5,
+    m_coBrandLink = addPromotion(
+        promotionFrame,
         u"Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
         u"your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
         u"co-branding."_s,
         Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
-    lblFullBrand = addPromotion(
-        frame5,
+    m_coBrandLink->setObjectName(u"coBrandLink"_s);
+    m_fullBrandLink = addPromotion(
+        promotionFrame,
         u"Home Business Opportunity. Start your own Internet business and make money online. Get "
         u"this software fully branded for your website. Click here for more details."_s,
         Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
-    bringPromotionToFront(true);
+    m_fullBrandLink->setObjectName(u"fullBrandLink"_s);
+    bringPromotionToFront(Promotion::CoBrand);
 
-    cboDate = addHiddenList(client, numberTexts(1, 31), ui::twipsRect(2640, 7560, 900, 315));
-    cboMonth = addHiddenList(client, monthNames(), ui::twipsRect(3840, 7560, 1380, 315));
-    cboYear = addHiddenList(client, numberTexts(1901, 2050), ui::twipsRect(5400, 7560, 1020, 315));
+    m_hiddenDayList =
+        addHiddenList(client, numberTexts(1, 31), ui::twipsRect(2640, 7560, 900, 315));
+    m_hiddenMonthList = addHiddenList(client, monthNames(), ui::twipsRect(3840, 7560, 1380, 315));
+    m_hiddenYearList =
+        addHiddenList(client, numberTexts(1901, 2050), ui::twipsRect(5400, 7560, 1020, 315));
+    m_hiddenDayList->setObjectName(u"hiddenDayList"_s);
+    m_hiddenMonthList->setObjectName(u"hiddenMonthList"_s);
+    m_hiddenYearList->setObjectName(u"hiddenYearList"_s);
 }
 
-void frmMain::buildMenus()
+void MainWindow::setupMenus()
 {
     QMenu *file = menuBar()->addMenu(u"&File"_s);
-    file->addAction(u"Show &Cartomancy Card"_s, this, &frmMain::cmdCalculateMoonPhase_Click);
+    file->addAction(u"Show &Cartomancy Card"_s, this, &MainWindow::saveAndSendToTray);
     file->addSeparator();
-    file->addAction(u"E&xit"_s, this, &frmMain::cmdExit_Click);
+    file->addAction(u"E&xit"_s, this, &MainWindow::confirmExit);
 
     QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
-    tools->addAction(u"&Settings"_s, this, &frmMain::mnuSettings_Click);
+    tools->addAction(u"&Settings"_s, this, &MainWindow::showSettingsPanel);
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     help->addAction(u"&Online Help"_s, this, [this] { openPage(web::pages::HelpWebPage); });
@@ -122,18 +130,21 @@ void frmMain::buildMenus()
     help->addAction(u"Check for Software &Update"_s, this,
                     [this] { openPage(web::pages::DownloadWebPage); });
     help->addSeparator();
-    help->addAction(u"&About Software"_s, this, &frmMain::mnuAbout_Click);
+    help->addAction(u"&About Software"_s, this, &MainWindow::showAboutDialog);
 
     menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(web::pages::Donate); });
 
-    mnuPopUp = new QMenu(this);
-    mnuPop = mnuPopUp->addAction(u"Show"_s, this, &frmMain::mnuPop_Click);
-    QFont bold = mnuPop->font();
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->setObjectName(u"trayMenu"_s);
+    m_trayShowAction = m_trayMenu->addAction(u"Show"_s, this, &MainWindow::showFromTray);
+    QFont bold = m_trayShowAction->font();
     bold.setBold(true);
-    mnuPop->setFont(bold);
-    mnuPopUp->setDefaultAction(mnuPop);
-    mnuExit1 = mnuPopUp->addAction(u"Exit"_s, this, &frmMain::mnuExit1_Click);
-    m_services.tray.setMenu(mnuPopUp);
+    m_trayShowAction->setFont(bold);
+    m_trayShowAction->setObjectName(u"trayShowAction"_s);
+    m_trayMenu->setDefaultAction(m_trayShowAction);
+    m_trayExitAction = m_trayMenu->addAction(u"Exit"_s, this, &MainWindow::exitFromTray);
+    m_trayExitAction->setObjectName(u"trayExitAction"_s);
+    m_services.tray.setMenu(m_trayMenu);
 }
 
 } // namespace app

@@ -1,14 +1,15 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
-#include "app/frmMain.h"
 #include "services/RandomGenerator.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
 #include "ui/LinkLabel.h"
 
 #include "ProgramDoubles.h"
+#include "WidgetNamed.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -42,7 +43,7 @@ private:
     {
         auto program =
             std::make_unique<app::Program>(world.services(), world.launch, [this] { ++m_quits; });
-        m_started = program->StartProgram();
+        m_started = program->start();
         return program;
     }
     static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
@@ -75,7 +76,7 @@ void TestStartProgram::firstRun()
     world.random.values = {0.25F, 0.0F};
     const auto program = start(world);
     QVERIFY(m_started);
-    app::frmMain *window = program->mainWindow();
+    app::MainWindow *window = program->mainWindow();
 
     // The update reminder starts its count first; then the first-run values, in order.
     QCOMPARE(world.store.writes, (Writes{{u"UpdateCheckStamp"_s, dateText(m_today)},
@@ -91,13 +92,14 @@ void TestStartProgram::firstRun()
     QCOMPARE(world.store.together.first(), world.store.writes);
     QCOMPARE(world.store.values.value(u"Date"_s), u"12/8/26"_s);
     QVERIFY(!window->isCardPanelInFront());
-    QCOMPARE(window->fraSettings()->picCard2->card(), 14);
-    QCOMPARE(window->fraSettings()->cboHour->currentText(), u"7"_s);
-    QCOMPARE(window->fraSettings()->cboMinute->currentText(), u"0"_s);
-    QCOMPARE(window->fraSettings()->cboSecond->currentText(), u"0"_s);
-    QVERIFY(window->fraSettings()->optDontRun->isChecked());
-    QVERIFY(!window->fraSettings()->chkSysTray->isEnabled());
-    QVERIFY(!window->fraSettings()->chkSysTray->isChecked());
+    QCOMPARE(widgetNamed<app::CardPicture>(window->settingsPanel(), "settingsCardPicture")->card(),
+             14);
+    QCOMPARE(widgetNamed<QComboBox>(window->settingsPanel(), "hourList")->currentText(), u"7"_s);
+    QCOMPARE(widgetNamed<QComboBox>(window->settingsPanel(), "minuteList")->currentText(), u"0"_s);
+    QCOMPARE(widgetNamed<QComboBox>(window->settingsPanel(), "secondList")->currentText(), u"0"_s);
+    QVERIFY(widgetNamed<QRadioButton>(window->settingsPanel(), "dontRunAtStartUp")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(window->settingsPanel(), "startInTray")->isEnabled());
+    QVERIFY(!widgetNamed<QCheckBox>(window->settingsPanel(), "startInTray")->isChecked());
     QVERIFY(window->isVisible());
     QVERIFY(!world.tray.added);
     QVERIFY(world.messages.shown.isEmpty());
@@ -115,7 +117,8 @@ void TestStartProgram::laterStartsOnOneDay()
     world.random.values = {0.5F, 0.0F};
     world.clock.current = QDateTime(m_today, QTime(12, 0));
     const auto second = start(world);
-    QCOMPARE(second->mainWindow()->fraRune->lblCardName->text(), u"Ace Of Hearts"_s);
+    QCOMPARE(widgetNamed<ui::FittedLabel>(second->mainWindow(), "cardName")->text(),
+             u"Ace Of Hearts"_s);
     QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
     QCOMPARE(world.store.values.value(u"Card"_s), u"27"_s);
     QVERIFY(second->mainWindow()->isCardPanelInFront());
@@ -125,7 +128,8 @@ void TestStartProgram::laterStartsOnOneDay()
     world.store.writes.clear();
     world.clock.current = QDateTime(m_today, QTime(23, 59, 59));
     const auto third = start(world);
-    QCOMPARE(third->mainWindow()->fraRune->lblCardName->text(), u"Ace Of Hearts"_s);
+    QCOMPARE(widgetNamed<ui::FittedLabel>(third->mainWindow(), "cardName")->text(),
+             u"Ace Of Hearts"_s);
     QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
     // The card is written back as it was; the due date is not touched.
     QVERIFY(world.store.writes.contains({u"Card"_s, u"27"_s}));
@@ -219,7 +223,7 @@ void TestStartProgram::startsHiddenOnlyAtLogOn()
                           {u"AutorunStartUp"_s, u"True"_s},
                           {u"SystemTray"_s, runAtSysTray}};
     const auto program = start(world);
-    app::frmMain *window = program->mainWindow();
+    app::MainWindow *window = program->mainWindow();
     QCOMPARE(window->isVisible(), !hidden);
     QCOMPARE(window->isInTray(), hidden);
     QCOMPARE(world.tray.added, hidden);
@@ -237,7 +241,7 @@ void TestStartProgram::logOnWithoutTrayFallsBackToTheTaskBar()
     world.tray.available = false;
     meetEveryLogOnCondition(world);
     const auto program = start(world);
-    app::frmMain *window = program->mainWindow();
+    app::MainWindow *window = program->mainWindow();
     QVERIFY(!window->isVisible()); // never flashes while it waits
     QVERIFY(window->isWaitingForTray());
     // Mapped first, minimised once painted: the two arrive in separate turns.
@@ -252,7 +256,7 @@ void TestStartProgram::logOnTrayArrivingLateKeepsTheWindowHidden()
     world.launch.trayWait = std::chrono::minutes(5);
     meetEveryLogOnCondition(world);
     const auto program = start(world);
-    app::frmMain *window = program->mainWindow();
+    app::MainWindow *window = program->mainWindow();
     QVERIFY(window->isWaitingForTray());
     world.tray.available = true;
     QTRY_VERIFY(!window->isWaitingForTray());
@@ -273,10 +277,10 @@ void TestStartProgram::leftoverEntryIsRewrittenThenRemoved()
     QCOMPARE(world.startupList.writes, 1);
     QVERIFY(world.startupList.removals >= 1);
     QVERIFY(world.startupList.entries.isEmpty());
-    const app::SettingsPanel *panel = program->mainWindow()->fraSettings();
-    QVERIFY(panel->optDontRun->isChecked());
-    QVERIFY(!panel->chkSysTray->isEnabled());
-    QVERIFY(!panel->chkSysTray->isChecked());
+    const app::SettingsPanel *panel = program->mainWindow()->settingsPanel();
+    QVERIFY(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isChecked());
     QCOMPARE(world.store.values.value(u"RunAtSysTray"_s), u"False"_s);
     QVERIFY(world.messages.shown.isEmpty());
 }
@@ -294,13 +298,13 @@ void TestStartProgram::storedChoiceRestoresTheEntry()
     QCOMPARE(world.startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
     // Not built at start-up; built later, it shows what the start chose.
     QVERIFY(!program->mainWindow()->isSettingsPanelBuilt());
-    const app::SettingsPanel *panel = program->mainWindow()->fraSettings();
-    QCOMPARE(panel->picCard2->card(), 3);
-    QCOMPARE(panel->cboHour->currentText(), u"7"_s);
-    QCOMPARE(panel->cboMinute->currentIndex(), -1);
-    QVERIFY(panel->optRun->isChecked());
-    QVERIFY(panel->chkSysTray->isEnabled());
-    QVERIFY(panel->chkSysTray->isChecked());
+    const app::SettingsPanel *panel = program->mainWindow()->settingsPanel();
+    QCOMPARE(widgetNamed<app::CardPicture>(panel, "settingsCardPicture")->card(), 3);
+    QCOMPARE(widgetNamed<QComboBox>(panel, "hourList")->currentText(), u"7"_s);
+    QCOMPARE(widgetNamed<QComboBox>(panel, "minuteList")->currentIndex(), -1);
+    QVERIFY(widgetNamed<QRadioButton>(panel, "runAtStartUp")->isChecked());
+    QVERIFY(widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
+    QVERIFY(widgetNamed<QCheckBox>(panel, "startInTray")->isChecked());
     QCOMPARE(world.store.values.value(u"RunAtSysTray"_s), u"True"_s);
     QVERIFY(program->mainWindow()->isVisible()); // not a log-on start
 
@@ -309,8 +313,10 @@ void TestStartProgram::storedChoiceRestoresTheEntry()
     other.store.values = {
         {u"Hour"_s, u"7"_s}, {u"AutorunStartUp"_s, u"1"_s}, {u"SystemTray"_s, u"true"_s}};
     const auto second = start(other);
-    QVERIFY(second->mainWindow()->fraSettings()->optRun->isChecked());
-    QVERIFY(!second->mainWindow()->fraSettings()->chkSysTray->isChecked());
+    QVERIFY(widgetNamed<QRadioButton>(second->mainWindow()->settingsPanel(), "runAtStartUp")
+                ->isChecked());
+    QVERIFY(
+        !widgetNamed<QCheckBox>(second->mainWindow()->settingsPanel(), "startInTray")->isChecked());
 }
 
 void TestStartProgram::promotionPickIsFair()
@@ -329,13 +335,17 @@ void TestStartProgram::promotionPickIsFair()
     for (int run = 0; run < kStarts; ++run) {
         world.clock.current = world.clock.current.addMSecs(7919);
         app::Program program(realRandom, world.launch, [] {});
-        QVERIFY(program.StartProgram());
+        QVERIFY(program.start());
         const int pick = program.coBrandPick();
         picks.insert(pick);
         const bool odd = pick % 2 == 1;
         coBrand += odd ? 1 : 0;
-        QCOMPARE(program.mainWindow()->lblCobrand->isVisibleTo(program.mainWindow()), odd);
-        QCOMPARE(program.mainWindow()->lblFullBrand->isVisibleTo(program.mainWindow()), !odd);
+        QCOMPARE(widgetNamed<ui::LinkLabel>(program.mainWindow(), "coBrandLink")
+                     ->isVisibleTo(program.mainWindow()),
+                 odd);
+        QCOMPARE(widgetNamed<ui::LinkLabel>(program.mainWindow(), "fullBrandLink")
+                     ->isVisibleTo(program.mainWindow()),
+                 !odd);
     }
     QCOMPARE(picks, (QSet<int>{1, 2, 3, 4, 5, 6}));
     QVERIFY2(coBrand > kStarts * 35 / 100 && coBrand < kStarts * 65 / 100,
@@ -366,4 +376,4 @@ void TestStartProgram::updateQuestionComesFirstEvenAtLogOn()
 }
 
 QTEST_MAIN(TestStartProgram)
-#include "tst_startprogram.moc"
+#include "tst_program.moc"

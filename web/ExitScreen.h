@@ -1,6 +1,6 @@
 #pragma once
 
-#include "web/modTellAFriend.h"
+#include "web/Referral.h"
 
 #include <QWidget>
 
@@ -33,34 +33,21 @@ struct ExitScreenServices {
 
 // The exit screen: the program's last window, with a word from the maker and a
 // refer-a-friend form. Closing it ends the program.
-class frmNagScreen2 final : public QWidget {
+class ExitScreen final : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmNagScreen2(ExitScreenServices services, QWidget *parent = nullptr);
+    explicit ExitScreen(ExitScreenServices services, QWidget *parent = nullptr);
 
     // Caption and icon, one of the promotional texts, then shown above everything else.
-    void Form_Load();
+    void present();
     int promotionNumber() const { return m_promotion; }
 
-    void cmdSubmit_Click();
+    void submitReferral();
     // The values the last submission stored.
     const Referral &storedReferral() const { return m_referral; }
 
     static QString promotionText(int number);
-
-    QLabel *lblNagScreen2Caption;
-    QLabel *Label2;
-    QCheckBox *Check1;
-    QPushButton *cmdClose;
-    QGroupBox *Frame2;
-    QLineEdit *txtName;
-    QLineEdit *txtEmail;
-    QLineEdit *txtFriendName;
-    QLineEdit *txtFriendEmail;
-    QPlainTextEdit *txtMessage;
-    QPushButton *cmdSubmit;
-    ui::LinkLabel *lblGoToHome;
 
 Q_SIGNALS:
     // By the Exit button or the close box; the program ends.
@@ -73,7 +60,7 @@ protected:
 private:
     void buildReferralFrame();
     void buildSoftwareFrame();
-    void Check1_Click(bool ticked);
+    void onVisitSiteToggled(bool ticked);
     QString placeholderOf(QObject *box) const;
     QString textOf(QObject *box) const;
     void setTextOf(QObject *box, const QString &text);
@@ -82,7 +69,19 @@ private:
     ExitScreenServices m_services;
     Referral m_referral;
     int m_promotion = 0;
-    QLabel *m_picIcon;
+    QLabel *m_icon;
+    QLabel *m_caption;
+    QLabel *m_promotionText;
+    QCheckBox *m_visitSiteBox;
+    QPushButton *m_exitButton;
+    QGroupBox *m_referralFrame;
+    QLineEdit *m_yourName;
+    QLineEdit *m_yourEmail;
+    QLineEdit *m_friendName;
+    QLineEdit *m_friendEmail;
+    QPlainTextEdit *m_message;
+    QPushButton *m_referButton;
+    ui::LinkLabel *m_homeLink;
 };
 
 } // namespace web

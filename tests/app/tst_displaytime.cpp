@@ -1,20 +1,21 @@
 #include "app/CardPanel.h"
 #include "app/DisplayTimer.h"
+#include "app/MainWindow.h"
 #include "app/SettingsPanel.h"
-#include "app/frmMain.h"
 #include "cards/CardFace.h"
 #include "cards/Deck.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
 
 #include "ProgramDoubles.h"
+#include "WidgetNamed.h"
 
 #include <QComboBox>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-class TestSchedule : public QObject {
+class TestDisplayTime : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -35,24 +36,24 @@ private Q_SLOTS:
 
 private:
     void startOn(QDate day, QTime time = QTime(10, 0));
-    void tickAt(QDate day, QTime time)
+    void displayTimeAt(QDate day, QTime time)
     {
         m_world->clock.current = QDateTime(day, time);
-        m_window->Timer1_Timer();
+        m_window->onDisplayTime();
     }
     static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
 
     const QDate m_day{2026, 12, 8};
     std::unique_ptr<ProgramDoubles> m_world;
-    std::unique_ptr<app::frmMain> m_window;
+    std::unique_ptr<app::MainWindow> m_window;
 };
 
-void TestSchedule::initTestCase()
+void TestDisplayTime::initTestCase()
 {
     QLocale::setDefault(QLocale(u"de_DE"_s));
 }
 
-void TestSchedule::init()
+void TestDisplayTime::init()
 {
     m_world = std::make_unique<ProgramDoubles>();
     m_world->store.values = {{u"Hour"_s, u"7"_s},
@@ -62,32 +63,32 @@ void TestSchedule::init()
                              {u"Date"_s, dateText(m_day.addDays(1))}};
 }
 
-void TestSchedule::cleanup()
+void TestDisplayTime::cleanup()
 {
     m_window.reset();
     m_world.reset();
 }
 
-void TestSchedule::startOn(QDate day, QTime time)
+void TestDisplayTime::startOn(QDate day, QTime time)
 {
     m_world->clock.current = QDateTime(day, time);
-    m_window = std::make_unique<app::frmMain>(m_world->services(), m_world->launch);
-    m_window->Form_Load();
+    m_window = std::make_unique<app::MainWindow>(m_world->services(), m_world->launch);
+    m_window->start();
     m_window->show();
 }
 
-void TestSchedule::displayTimeWithTheWindowHidden()
+void TestDisplayTime::displayTimeWithTheWindowHidden()
 {
     startOn(m_day);
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"9"_s);
-    m_window->SendToTray();
+    m_window->sendToTray();
     QVERIFY(!m_window->isVisible());
     m_world->random.values = {0.5F};
 
-    tickAt(m_day.addDays(1), QTime(6, 59, 59));
+    displayTimeAt(m_day.addDays(1), QTime(6, 59, 59));
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_world->notifications.sent.isEmpty()); // nothing at start-up or before the time
-    tickAt(m_day.addDays(1), QTime(7, 0, 0));
+    displayTimeAt(m_day.addDays(1), QTime(7, 0, 0));
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->isMinimized());
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"27"_s);
@@ -106,70 +107,70 @@ void TestSchedule::displayTimeWithTheWindowHidden()
     QCOMPARE(told.defaultAction, u"Show"_s);
 
     // Its action brings the window back from the tray as "Show" does: the icon goes.
-    m_window->SendToTray();
+    m_window->sendToTray();
     m_world->notifications.chooseDefaultAction(u"token-1"_s);
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->isMinimized());
     QVERIFY(!m_world->tray.added);
 
     // The same second again (a clock set back): shown again, but no second card that day.
-    m_window->SendToTray();
+    m_window->sendToTray();
     m_world->random.values = {0.0F};
-    tickAt(m_day.addDays(1), QTime(7, 0, 0));
+    displayTimeAt(m_day.addDays(1), QTime(7, 0, 0));
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"27"_s);
     QCOMPARE(m_world->random.draws, 1);
     QCOMPARE(m_world->notifications.sent.size(), 2); // one per display
 }
 
-void TestSchedule::displayTimeWithTheWindowShownAndNoCardDue()
+void TestDisplayTime::displayTimeWithTheWindowShownAndNoCardDue()
 {
     startOn(m_day, QTime(6, 0));
     m_window->bringSettingsPanelToFront();
     m_world->store.writes.clear();
-    tickAt(m_day, QTime(7, 0, 0));
+    displayTimeAt(m_day, QTime(7, 0, 0));
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->isCardPanelInFront()); // the panel order is left alone
     QCOMPARE(m_world->random.draws, 0);
     QVERIFY(m_world->store.writes.isEmpty());
 }
 
-void TestSchedule::nearMissesDoNothing()
+void TestDisplayTime::nearMissesDoNothing()
 {
     startOn(m_day);
-    m_window->SendToTray();
+    m_window->sendToTray();
     for (const QTime time :
          {QTime(7, 1, 0), QTime(7, 0, 1), QTime(8, 0, 0), QTime(19, 0, 0), QTime(0, 0, 0)}) {
-        tickAt(m_day.addDays(1), time);
+        displayTimeAt(m_day.addDays(1), time);
         QVERIFY2(!m_window->isVisible(), qPrintable(time.toString()));
     }
     QCOMPARE(m_world->random.draws, 0);
     QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(1)));
 }
 
-void TestSchedule::lastSecondOfTheDay()
+void TestDisplayTime::lastSecondOfTheDay()
 {
     m_world->store.values.insert(u"Hour"_s, u"23"_s);
     m_world->store.values.insert(u"Minute"_s, u"59"_s);
     m_world->store.values.insert(u"Second"_s, u"59"_s);
     startOn(m_day);
-    m_window->SendToTray();
+    m_window->sendToTray();
     m_world->random.values = {0.0F};
-    tickAt(m_day.addDays(1), QTime(23, 59, 59));
+    displayTimeAt(m_day.addDays(1), QTime(23, 59, 59));
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"1"_s);
     QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(2)));
     // A second later the new day has begun; its card waits for its own display time or start.
-    m_window->SendToTray();
-    tickAt(m_day.addDays(2), QTime(0, 0, 0));
+    m_window->sendToTray();
+    displayTimeAt(m_day.addDays(2), QTime(0, 0, 0));
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_world->random.draws, 1);
 }
 
-void TestSchedule::listPickTakesEffectAtTheNextTick()
+void TestDisplayTime::listPickTakesEffectAtTheNextTick()
 {
     startOn(m_day);
-    QComboBox *hour = m_window->fraSettings()->cboHour;
+    QComboBox *hour = widgetNamed<QComboBox>(m_window->settingsPanel(), "hourList");
     QCOMPARE(hour->currentText(), u"7"_s);
     m_world->store.writes.clear();
     hour->setCurrentIndex(13); // moved by code: nothing stored
@@ -177,33 +178,33 @@ void TestSchedule::listPickTakesEffectAtTheNextTick()
     Q_EMIT hour->activated(13);
     QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{{u"Hour"_s, u"13"_s}}));
 
-    m_window->SendToTray();
-    tickAt(m_day, QTime(7, 0, 0));
+    m_window->sendToTray();
+    displayTimeAt(m_day, QTime(7, 0, 0));
     QVERIFY(!m_window->isVisible());
-    tickAt(m_day, QTime(13, 0, 0));
+    displayTimeAt(m_day, QTime(13, 0, 0));
     QVERIFY(m_window->isVisible());
 
-    QComboBox *second = m_window->fraSettings()->cboSecond;
+    QComboBox *second = widgetNamed<QComboBox>(m_window->settingsPanel(), "secondList");
     second->setCurrentIndex(59);
     Q_EMIT second->activated(59);
     QCOMPARE(m_world->store.values.value(u"Second"_s), u"59"_s);
 }
 
-void TestSchedule::storedTimeThatIsNoEntryNeverMatches()
+void TestDisplayTime::storedTimeThatIsNoEntryNeverMatches()
 {
     for (const QString &hour : {u"07"_s, u"24"_s, u"-1"_s, u"seven"_s, u" 7"_s, u"7.0"_s}) {
         m_world->store.values.insert(u"Hour"_s, hour);
         startOn(m_day);
-        QCOMPARE(m_window->fraSettings()->cboHour->currentIndex(), -1);
-        m_window->SendToTray();
+        QCOMPARE(widgetNamed<QComboBox>(m_window->settingsPanel(), "hourList")->currentIndex(), -1);
+        m_window->sendToTray();
         for (int h = 0; h < 24; ++h)
-            tickAt(m_day, QTime(h, 0, 0));
+            displayTimeAt(m_day, QTime(h, 0, 0));
         QVERIFY2(!m_window->isVisible(), qPrintable(hour));
         QCOMPARE(m_world->store.values.value(u"Hour"_s), hour); // left as the user wrote it
     }
 }
 
-void TestSchedule::dateCheck_data()
+void TestDisplayTime::dateCheck_data()
 {
     QTest::addColumn<int>("month");
     QTest::addColumn<int>("day");
@@ -221,22 +222,22 @@ void TestSchedule::dateCheck_data()
     QTest::newRow("31 March") << 2 << 30 << true;
 }
 
-void TestSchedule::dateCheck()
+void TestDisplayTime::dateCheck()
 {
     QFETCH(int, month);
     QFETCH(int, day);
     QFETCH(bool, accepted);
     startOn(m_day);
-    QCOMPARE(m_window->cboMonth->currentText(), u"January"_s);
-    QCOMPARE(m_window->cboMonth->itemText(3), u"April"_s);
-    QCOMPARE(m_window->cboYear->currentText(), u"1901"_s);
-    QCOMPARE(m_window->cboYear->count(), 150);
-    m_window->cboMonth->setCurrentIndex(month);
-    m_window->cboDate->setCurrentIndex(day);
+    QCOMPARE(widgetNamed<QComboBox>(m_window, "hiddenMonthList")->currentText(), u"January"_s);
+    QCOMPARE(widgetNamed<QComboBox>(m_window, "hiddenMonthList")->itemText(3), u"April"_s);
+    QCOMPARE(widgetNamed<QComboBox>(m_window, "hiddenYearList")->currentText(), u"1901"_s);
+    QCOMPARE(widgetNamed<QComboBox>(m_window, "hiddenYearList")->count(), 150);
+    widgetNamed<QComboBox>(m_window, "hiddenMonthList")->setCurrentIndex(month);
+    widgetNamed<QComboBox>(m_window, "hiddenDayList")->setCurrentIndex(day);
     m_window->bringSettingsPanelToFront();
     m_world->store.writes.clear();
 
-    m_window->cmdCalculateMoonPhase_Click();
+    m_window->saveAndSendToTray();
     QCOMPARE(m_window->isVisible(), !accepted);
     QCOMPARE(m_window->isCardPanelInFront(), accepted);
     QCOMPARE(m_world->tray.added, accepted);
@@ -254,24 +255,24 @@ void TestSchedule::dateCheck()
     }
 }
 
-void TestSchedule::showCartomancyCardPutsTheProgramAway()
+void TestDisplayTime::showCartomancyCardPutsTheProgramAway()
 {
     startOn(m_day);
-    m_window->mnuSettings_Click();
+    m_window->showSettingsPanel();
     QVERIFY(!m_window->isCardPanelInFront());
-    QCOMPARE(m_window->fraRune->lblCardName->text(), u"Nine Of Clubs"_s);
-    m_window->cmdCalculateMoonPhase_Click();
+    QCOMPARE(widgetNamed<ui::FittedLabel>(m_window, "cardName")->text(), u"Nine Of Clubs"_s);
+    m_window->saveAndSendToTray();
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_window->isInTray());
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"9"_s);
     QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(1)));
-    m_window->mnuPop_Click();
+    m_window->showFromTray();
     QVERIFY(m_window->isVisible());
     QVERIFY(m_window->isCardPanelInFront());
     QVERIFY(!m_world->tray.added);
 }
 
-void TestSchedule::timerSleepsUntilTheDisplaySecond()
+void TestDisplayTime::timerSleepsUntilTheDisplaySecond()
 {
     MemorySettingsStore store;
     store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s}};
@@ -279,7 +280,7 @@ void TestSchedule::timerSleepsUntilTheDisplaySecond()
     FakeAlarm alarm;
     app::DisplayTimer timer(clock, alarm, store, nullptr);
     int ticks = 0;
-    connect(&timer, &app::DisplayTimer::tick, this, [&ticks] { ++ticks; });
+    connect(&timer, &app::DisplayTimer::displayTimeReached, this, [&ticks] { ++ticks; });
     const auto msecsAt = [this](QDate day, QTime time) {
         return QDateTime(day, time).toMSecsSinceEpoch();
     };
@@ -322,7 +323,7 @@ void TestSchedule::timerSleepsUntilTheDisplaySecond()
     QVERIFY(!timer.isActive());
 }
 
-void TestSchedule::aPickOrAnEditReachesTheTimer()
+void TestDisplayTime::aPickOrAnEditReachesTheTimer()
 {
     startOn(m_day, QTime(6, 0));
     const auto dueAt = [this](int hour) {
@@ -330,28 +331,28 @@ void TestSchedule::aPickOrAnEditReachesTheTimer()
     };
     QCOMPARE(m_world->alarm.due, dueAt(7));
     // A pick in the hour list.
-    app::SettingsPanel *panel = m_window->fraSettings();
-    panel->cboHour->setCurrentIndex(13);
-    Q_EMIT panel->cboHour->activated(13);
+    app::SettingsPanel *panel = m_window->settingsPanel();
+    widgetNamed<QComboBox>(panel, "hourList")->setCurrentIndex(13);
+    Q_EMIT widgetNamed<QComboBox>(panel, "hourList")->activated(13);
     QCOMPARE(m_world->alarm.due, dueAt(13));
     // The file edited from outside.
     m_world->store.values.insert(u"Hour"_s, u"9"_s);
     m_world->store.editedOutside();
     QCOMPARE(m_world->alarm.due, dueAt(9));
     // While a box of the program is open the timer still rings and the window comes up.
-    m_window->SendToTray();
+    m_window->sendToTray();
     m_world->messages.whileOpen = [this](const services::MessageBoxes::Message &) {
         m_world->clock.current = QDateTime(m_day, QTime(9, 0));
         m_world->alarm.ring();
     };
-    m_window->cboMonth->setCurrentIndex(1);
-    m_window->cboDate->setCurrentIndex(30);
-    m_window->cmdCalculateMoonPhase_Click();
+    widgetNamed<QComboBox>(m_window, "hiddenMonthList")->setCurrentIndex(1);
+    widgetNamed<QComboBox>(m_window, "hiddenDayList")->setCurrentIndex(30);
+    m_window->saveAndSendToTray();
     QVERIFY(m_window->isVisible());
     // Unloaded, the window has no timer any more.
-    m_window->unload();
+    m_window->closeForGood();
     QVERIFY(!m_world->alarm.due);
 }
 
-QTEST_MAIN(TestSchedule)
-#include "tst_schedule.moc"
+QTEST_MAIN(TestDisplayTime)
+#include "tst_displaytime.moc"

@@ -1,4 +1,4 @@
-#include "web/frmNagScreen2.h"
+#include "web/ExitScreen.h"
 
 #include "services/Clock.h"
 #include "services/MessageBoxes.h"
@@ -9,7 +9,6 @@
 #include "ui/Geometry.h"
 #include "ui/HandCursor.h"
 #include "ui/LinkLabel.h"
-#include "ui/MakeTopmost.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramWindow.h"
 #include "ui/PushButton.h"
@@ -81,12 +80,12 @@ void placeBox(QWidget *box, const QFont &font, const QRect &geometry)
 
 } // namespace
 
-QString frmNagScreen2::promotionText(int number)
+QString ExitScreen::promotionText(int number)
 {
     return QString::fromLatin1(kPromotions.at(static_cast<std::size_t>(number)));
 }
 
-frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
+ExitScreen::ExitScreen(ExitScreenServices services, QWidget *parent)
     : QWidget(parent, Qt::Window), m_services(services)
 {
     ui::giveCloseBoxOnly(this);
@@ -97,57 +96,70 @@ frmNagScreen2::frmNagScreen2(ExitScreenServices services, QWidget *parent)
     ui::setColour(this, QPalette::Window, Qt::white);
     setFont(ui::programFont(8.25));
 
-    m_picIcon = new QLabel(this);
-    m_picIcon->setGeometry(ui::twipsRect(360, 120, 540, 540));
-    m_picIcon->setAccessibleName(QStringLiteral(TARVELLE_NAME));
+    m_icon = new QLabel(this);
+    m_icon->setGeometry(ui::twipsRect(360, 120, 540, 540));
+    m_icon->setAccessibleName(QStringLiteral(TARVELLE_NAME));
 
-    lblNagScreen2Caption = new QLabel(this);
+    m_caption = new QLabel(this);
     QFont captionFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
     captionFont.setPointSizeF(18.0);
-    lblNagScreen2Caption->setFont(captionFont);
+    m_caption->setFont(captionFont);
     // Sized to its text, within the room left of the software frame and above the promotion.
-    lblNagScreen2Caption->setGeometry(ui::twipsRect(1080, 240, 6000, 560).translated(0, -4));
+    m_caption->setGeometry(ui::twipsRect(1080, 240, 6000, 560).translated(0, -4));
 
-    Label2 = new QLabel(this);
-    Label2->setWordWrap(true);
-    Label2->setTextFormat(Qt::PlainText);
-    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label2->setGeometry(ui::twipsRect(120, 840, 6975, 1095));
+    m_promotionText = new QLabel(this);
+    m_promotionText->setWordWrap(true);
+    m_promotionText->setTextFormat(Qt::PlainText);
+    m_promotionText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_promotionText->setGeometry(ui::twipsRect(120, 840, 6975, 1095));
 
-    Check1 = new QCheckBox(u"Click Here To Visit "_s + SiteHostName() + u" Now"_s, this);
-    ui::setColour(Check1, QPalette::WindowText, ui::colours::DarkBlue);
-    Check1->setCursor(ui::pointingHandCursor());
-    Check1->setGeometry(ui::twipsRect(30, 2040, 7185, 555));
-    ui::fitWidgetFont(Check1, ui::programFont(14.25), Check1->size());
+    m_visitSiteBox = new QCheckBox(u"Click Here To Visit "_s + siteHostName() + u" Now"_s, this);
+    ui::setColour(m_visitSiteBox, QPalette::WindowText, ui::colours::DarkBlue);
+    m_visitSiteBox->setCursor(ui::pointingHandCursor());
+    m_visitSiteBox->setGeometry(ui::twipsRect(30, 2040, 7185, 555));
+    ui::fitWidgetFont(m_visitSiteBox, ui::programFont(14.25), m_visitSiteBox->size());
 
-    cmdClose = ui::newPushButton(u"E&xit"_s, this);
-    cmdClose->setGeometry(ui::twipsRect(6000, 2760, 1245, 375));
-    ui::fitWidgetFont(cmdClose, ui::programFont(8.25), cmdClose->size());
+    m_exitButton = ui::newPushButton(u"E&xit"_s, this);
+    m_exitButton->setGeometry(ui::twipsRect(6000, 2760, 1245, 375));
+    ui::fitWidgetFont(m_exitButton, ui::programFont(8.25), m_exitButton->size());
 
     buildReferralFrame();
     buildSoftwareFrame();
 
-    setTabOrder(cmdClose, Check1);
-    setTabOrder(Check1, txtName);
-    setTabOrder(txtName, cmdSubmit);
-    setTabOrder(cmdSubmit, txtEmail);
-    setTabOrder(txtEmail, txtFriendEmail);
-    setTabOrder(txtFriendEmail, txtFriendName);
-    setTabOrder(txtFriendName, txtMessage);
-    cmdClose->setFocus();
+    setTabOrder(m_exitButton, m_visitSiteBox);
+    setTabOrder(m_visitSiteBox, m_yourName);
+    setTabOrder(m_yourName, m_referButton);
+    setTabOrder(m_referButton, m_yourEmail);
+    setTabOrder(m_yourEmail, m_friendEmail);
+    setTabOrder(m_friendEmail, m_friendName);
+    setTabOrder(m_friendName, m_message);
+    m_exitButton->setFocus();
 
-    connect(cmdClose, &QPushButton::clicked, this, &frmNagScreen2::closed);
-    connect(cmdSubmit, &QPushButton::clicked, this, &frmNagScreen2::cmdSubmit_Click);
-    connect(Check1, &QCheckBox::toggled, this, &frmNagScreen2::Check1_Click);
-    connect(lblGoToHome, &ui::LinkLabel::clicked, this,
-            [this] { OpenSitePage(m_services.browser, pages::QuellmoorSoftwares); });
+    m_caption->setObjectName(u"caption"_s);
+    m_promotionText->setObjectName(u"promotionText"_s);
+    m_visitSiteBox->setObjectName(u"visitSiteBox"_s);
+    m_exitButton->setObjectName(u"exitButton"_s);
+    m_referralFrame->setObjectName(u"referralFrame"_s);
+    m_yourName->setObjectName(u"yourName"_s);
+    m_yourEmail->setObjectName(u"yourEmail"_s);
+    m_friendName->setObjectName(u"friendName"_s);
+    m_friendEmail->setObjectName(u"friendEmail"_s);
+    m_message->setObjectName(u"message"_s);
+    m_referButton->setObjectName(u"referButton"_s);
+    m_homeLink->setObjectName(u"homeLink"_s);
+
+    connect(m_exitButton, &QPushButton::clicked, this, &ExitScreen::closed);
+    connect(m_referButton, &QPushButton::clicked, this, &ExitScreen::submitReferral);
+    connect(m_visitSiteBox, &QCheckBox::toggled, this, &ExitScreen::onVisitSiteToggled);
+    connect(m_homeLink, &ui::LinkLabel::clicked, this,
+            [this] { openSitePage(m_services.browser, pages::QuellmoorSoftwares); });
 }
 
-void frmNagScreen2::buildReferralFrame()
+void ExitScreen::buildReferralFrame()
 {
-    Frame2 = addNavyFrame(this, u"Refer A Friend"_s, ui::twipsRect(120, 3240, 7065, 1455));
+    m_referralFrame = addNavyFrame(this, u"Refer A Friend"_s, ui::twipsRect(120, 3240, 7065, 1455));
     const auto addBox = [this](const QString &placeholder, const QRect &geometry, int length) {
-        auto *box = new QLineEdit(placeholder, Frame2);
+        auto *box = new QLineEdit(placeholder, m_referralFrame);
         box->setMaxLength(length);
         box->setAccessibleName(placeholder);
         box->setProperty("placeholder", placeholder);
@@ -155,113 +167,114 @@ void frmNagScreen2::buildReferralFrame()
         box->installEventFilter(this);
         return box;
     };
-    txtName = addBox(u"Your Name"_s, ui::twipsRect(85, 360, 3375, 285), kNameLength);
-    txtEmail = addBox(u"Your Email Address"_s, ui::twipsRect(3600, 360, 3375, 285), kEmailLength);
-    txtFriendName = addBox(u"Friend's Name"_s, ui::twipsRect(85, 720, 3375, 285), kNameLength);
-    txtFriendEmail =
+    m_yourName = addBox(u"Your Name"_s, ui::twipsRect(85, 360, 3375, 285), kNameLength);
+    m_yourEmail =
+        addBox(u"Your Email Address"_s, ui::twipsRect(3600, 360, 3375, 285), kEmailLength);
+    m_friendName = addBox(u"Friend's Name"_s, ui::twipsRect(85, 720, 3375, 285), kNameLength);
+    m_friendEmail =
         addBox(u"Friend's Email Address"_s, ui::twipsRect(3600, 720, 3375, 285), kEmailLength);
 
-    cmdSubmit = ui::newPushButton(u"Refer A Friend &Now"_s, Frame2);
-    placeBox(cmdSubmit, ui::programFont(8.25, true), ui::twipsRect(1920, 1080, 3375, 285));
-    ui::setColour(cmdSubmit, QPalette::WindowText, Qt::black);
+    m_referButton = ui::newPushButton(u"Refer A Friend &Now"_s, m_referralFrame);
+    placeBox(m_referButton, ui::programFont(8.25, true), ui::twipsRect(1920, 1080, 3375, 285));
+    ui::setColour(m_referButton, QPalette::WindowText, Qt::black);
 
     // Lies outside the frame's visible part; it still carries a message with every referral.
-    txtMessage = new QPlainTextEdit(Frame2);
+    m_message = new QPlainTextEdit(m_referralFrame);
     // Before any text: the text's own change makes Qt describe the box to a listening reader.
-    ui::readAsUnseen(txtMessage, QAccessible::EditableText);
-    txtMessage->setPlainText(u"Your Message\n"_s);
-    txtMessage->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtMessage->setTabChangesFocus(true);
-    txtMessage->setProperty("placeholder", u"Your Message"_s);
-    txtMessage->setAccessibleName(u"Your Message"_s);
-    txtMessage->setGeometry(ui::twipsRect(4800, 3600, 1815, 495));
-    txtMessage->installEventFilter(this);
+    ui::readAsUnseen(m_message, QAccessible::EditableText);
+    m_message->setPlainText(u"Your Message\n"_s);
+    m_message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_message->setTabChangesFocus(true);
+    m_message->setProperty("placeholder", u"Your Message"_s);
+    m_message->setAccessibleName(u"Your Message"_s);
+    m_message->setGeometry(ui::twipsRect(4800, 3600, 1815, 495));
+    m_message->installEventFilter(this);
     // A plain text box has no length of its own to keep to.
-    connect(txtMessage, &QPlainTextEdit::textChanged, this, [this] {
-        const QString text = txtMessage->toPlainText();
+    connect(m_message, &QPlainTextEdit::textChanged, this, [this] {
+        const QString text = m_message->toPlainText();
         if (text.size() > kMessageLength) {
-            txtMessage->setPlainText(text.left(kMessageLength));
-            txtMessage->moveCursor(QTextCursor::End);
+            m_message->setPlainText(text.left(kMessageLength));
+            m_message->moveCursor(QTextCursor::End);
         }
     });
 }
 
-void frmNagScreen2::buildSoftwareFrame()
+void ExitScreen::buildSoftwareFrame()
 {
-    QGroupBox *frame6 =
+    QGroupBox *softwareFrame =
         addNavyFrame(this, u"Download Quellmoor Softwares"_s, ui::twipsRect(7320, 120, 3735, 4575));
-    auto *label3 = new QLabel(frame6);
-    label3->setTextFormat(Qt::PlainText);
-    label3->setWordWrap(true);
-    label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label3->setText(
+    auto *softwareText = new QLabel(softwareFrame);
+    softwareText->setTextFormat(Qt::PlainText);
+    softwareText->setWordWrap(true);
+    softwareText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    softwareText->setText(
         u"If you have enjoyed this software you will surely be interested in our other Quellmoor "
         u"Softwares. We make programs for astrology and horoscopes, psychic readings, tarot "
         u"spreads, numerology and many other corners of the occult, each made to be as "
         u"welcoming as this one.\n\n"
         u"All of them are simple and easy to use, fun and informative. Try them for yourself, "
         u"and share what you discover with your friends and family."_s);
-    label3->setGeometry(ui::twipsRect(120, 360, 3495, 3855));
-    ui::setColour(label3, QPalette::WindowText, Qt::white);
-    ui::fitLabelFont(label3, ui::programFont(9.0));
+    softwareText->setGeometry(ui::twipsRect(120, 360, 3495, 3855));
+    ui::setColour(softwareText, QPalette::WindowText, Qt::white);
+    ui::fitLabelFont(softwareText, ui::programFont(9.0));
 
-    lblGoToHome = new ui::LinkLabel(frame6);
-    lblGoToHome->setText(u"Click Here To Visit Quellmoor Softwares"_s);
-    lblGoToHome->setGeometry(ui::twipsRect(75, 4250, 3585, 210));
-    ui::setColour(lblGoToHome, QPalette::WindowText, ui::colours::Yellow);
-    ui::fitLabelFont(lblGoToHome, ui::programFont(9.0, true, true));
+    m_homeLink = new ui::LinkLabel(softwareFrame);
+    m_homeLink->setText(u"Click Here To Visit Quellmoor Softwares"_s);
+    m_homeLink->setGeometry(ui::twipsRect(75, 4250, 3585, 210));
+    ui::setColour(m_homeLink, QPalette::WindowText, ui::colours::Yellow);
+    ui::fitLabelFont(m_homeLink, ui::programFont(9.0, true, true));
 }
 
-void frmNagScreen2::Form_Load()
+void ExitScreen::present()
 {
     setWindowTitle(ui::programCaption());
-    lblNagScreen2Caption->setText(ui::programCaption());
-    ui::fitLabelFont(lblNagScreen2Caption, lblNagScreen2Caption->font());
+    m_caption->setText(ui::programCaption());
+    ui::fitLabelFont(m_caption, m_caption->font());
     setWindowIcon(ui::programIcon());
-    m_picIcon->setPixmap(windowIcon().pixmap(m_picIcon->size()));
+    m_icon->setPixmap(windowIcon().pixmap(m_icon->size()));
 
     m_services.random.seed(services::seedFromClock(m_services.clock));
     m_promotion = std::min(static_cast<int>(m_services.random.next() * 4.0F), 3);
-    Label2->setText(promotionText(m_promotion));
-    ui::fitLabelFont(Label2, ui::programFont(9.75, true));
+    m_promotionText->setText(promotionText(m_promotion));
+    ui::fitLabelFont(m_promotionText, ui::programFont(9.75, true));
 
     ui::centreOnScreen(this);
-    ui::MakeTopmost(this);
+    ui::makeTopmost(this);
 }
 
-void frmNagScreen2::Check1_Click(bool ticked)
+void ExitScreen::onVisitSiteToggled(bool ticked)
 {
     if (!ticked)
         return;
     // Cleared at once, so each click opens the page once and the box never stays ticked.
-    Check1->setChecked(false);
-    OpenSitePage(m_services.browser, pages::HomePage);
+    m_visitSiteBox->setChecked(false);
+    openSitePage(m_services.browser, pages::HomePage);
 }
 
-void frmNagScreen2::refuse(const QString &message)
+void ExitScreen::refuse(const QString &message)
 {
     m_services.messages.show(
         {message, services::MessageBoxes::Icon::Critical, services::MessageBoxes::Buttons::Ok});
 }
 
-void frmNagScreen2::cmdSubmit_Click()
+void ExitScreen::submitReferral()
 {
-    m_referral = {trimSpaces(txtName->text()), trimSpaces(txtEmail->text()),
-                  trimSpaces(textOf(txtMessage)), trimSpaces(txtFriendName->text()),
-                  trimSpaces(txtFriendEmail->text())};
+    m_referral = {trimSpaces(m_yourName->text()), trimSpaces(m_yourEmail->text()),
+                  trimSpaces(textOf(m_message)), trimSpaces(m_friendName->text()),
+                  trimSpaces(m_friendEmail->text())};
     if (const std::optional<QString> refusal = emailRefusal(m_referral)) {
         refuse(*refusal);
         return;
     }
-    SendReferral(m_referral, m_services.messages, m_services.browser);
+    sendReferral(m_referral, m_services.messages, m_services.browser);
 }
 
-QString frmNagScreen2::placeholderOf(QObject *box) const
+QString ExitScreen::placeholderOf(QObject *box) const
 {
     return box->property("placeholder").toString();
 }
 
-QString frmNagScreen2::textOf(QObject *box) const
+QString ExitScreen::textOf(QObject *box) const
 {
     if (auto *line = qobject_cast<QLineEdit *>(box))
         return line->text();
@@ -269,7 +282,7 @@ QString frmNagScreen2::textOf(QObject *box) const
     return static_cast<QPlainTextEdit *>(box)->toPlainText().replace(u'\n', "\r\n"_L1);
 }
 
-void frmNagScreen2::setTextOf(QObject *box, const QString &text)
+void ExitScreen::setTextOf(QObject *box, const QString &text)
 {
     if (auto *line = qobject_cast<QLineEdit *>(box))
         line->setText(text);
@@ -277,7 +290,7 @@ void frmNagScreen2::setTextOf(QObject *box, const QString &text)
         static_cast<QPlainTextEdit *>(box)->setPlainText(text);
 }
 
-bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
+bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn:
@@ -289,7 +302,7 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
             setTextOf(watched, placeholderOf(watched));
         break;
     case QEvent::KeyPress:
-        if ((watched == txtEmail || watched == txtFriendEmail)
+        if ((watched == m_yourEmail || watched == m_friendEmail)
             && static_cast<QKeyEvent *>(event)->text() == u" "_s) {
             refuse(u"Email Address Cannot Contain Space"_s);
             static_cast<QWidget *>(watched)->setFocus();
@@ -301,7 +314,7 @@ bool frmNagScreen2::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmNagScreen2::closeEvent(QCloseEvent *event)
+void ExitScreen::closeEvent(QCloseEvent *event)
 {
     event->accept();
     Q_EMIT closed();
