@@ -344,9 +344,10 @@ void MainWindow::exitFromTray()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    // The window system's close (close box, Alt+F4, window menu) arrives spontaneously.
-    event->setAccepted(
-        queryClose(event->spontaneous() ? CloseReason::WindowSystem : CloseReason::Program));
+    // The program never closes this window itself (its ends go through closeForGood), so every
+    // close request is the window system's: the close box, Alt+F4, the window menu, or a Wayland
+    // compositor's close, which Qt delivers as an ordinary close() rather than a spontaneous one.
+    event->setAccepted(queryClose(CloseReason::WindowSystem));
 }
 
 bool MainWindow::queryClose(CloseReason reason)

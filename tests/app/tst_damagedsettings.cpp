@@ -128,7 +128,9 @@ void TestDamagedSettings::startsWithAnyFile()
     const QString hour = reader.read(u"Hour"_s);
     QVERIFY(widgetNamed<QComboBox>(window->settingsPanel(), "hourList")->findText(hour) >= 0
             || widgetNamed<QComboBox>(window->settingsPanel(), "hourList")->currentIndex() == -1);
-    QVERIFY(window->close()); // leaving saves too, and must not trip over the damage
+    QVERIFY(
+        window->queryClose(app::MainWindow::CloseReason::Program)); // leaving saves too, and must
+                                                                    // not trip over the damage
     QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).status(), QSettings::NoError);
 }
 

@@ -163,11 +163,19 @@ void TestMainWindow::closeBoxOnlyPutsTheWindowAway()
     QCOMPARE(m_quits, 0);
     window()->showFromTray();
     QVERIFY(window()->isCardPanelInFront());
+    // A compositor's close arrives as an ordinary close(), not a spontaneous one.
+    window()->sendToTray();
+    window()->showFromTray();
+    QVERIFY(!window()->close());
+    QVERIFY(!window()->isVisible());
+    QVERIFY(m_world->tray.added);
+    QVERIFY(m_world->store.writes.isEmpty());
+    QCOMPARE(m_quits, 0);
 }
 
 void TestMainWindow::ownCloseRequestClosesForGood()
 {
-    QVERIFY(window()->close());
+    QVERIFY(window()->queryClose(app::MainWindow::CloseReason::Program));
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
     QCOMPARE(m_quits, 0);
     // The exit screen's close box ends the program as its Exit button does.
