@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace app {
@@ -17,6 +19,8 @@ namespace app {
 namespace {
 
 constexpr int kTrayPollMs = 250;
+// When to look again for a frame the window manager has not reported at the first paint.
+constexpr std::array<int, 4> kFrameLooksMs{100, 250, 500, 1000};
 
 bool onWayland()
 {
@@ -103,7 +107,7 @@ void WindowPresence::showFromTray()
     showNormally();
     ui::centreOnScreen(&m_window);
     if (firstTime)
-        afterFirstPaint([this] { ui::centreOnScreen(&m_window); });
+        afterFirstPaint([this] { centreOnceFramed(0); });
     removeTrayIcon();
     m_inTray = false;
     activate();
@@ -163,7 +167,7 @@ void WindowPresence::placeForFirstShowing()
         layout->activate();
     ui::centreOnScreen(&m_window);
     // The window manager's frame is known only once the window is on screen.
-    afterFirstPaint([this] { ui::centreOnScreen(&m_window); });
+    afterFirstPaint([this] { centreOnceFramed(0); });
 }
 
 void WindowPresence::minimiseToTaskBar()
@@ -176,9 +180,20 @@ void WindowPresence::minimiseToTaskBar()
     placeForFirstShowing();
     m_window.show();
     afterFirstPaint([this] {
-        ui::centreOnScreen(&m_window);
+        centreOnceFramed(0);
         m_window.showMinimized();
     });
+}
+
+// Some window managers (xfwm4 among them) report the frame only after the window's first paint;
+// until then the window would be centred by its client area, a title bar's height too low.
+void WindowPresence::centreOnceFramed(std::size_t look)
+{
+    ui::centreOnScreen(&m_window);
+    if (onWayland() || m_window.frameGeometry() != m_window.geometry()
+        || look >= kFrameLooksMs.size())
+        return;
+    QTimer::singleShot(kFrameLooksMs[look], this, [this, look] { centreOnceFramed(look + 1); });
 }
 
 void WindowPresence::afterFirstPaint(std::function<void()> action)

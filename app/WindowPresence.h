@@ -57,6 +57,7 @@ private:
     void prepareShowing();
     void showNormally();
     void activate();
+    void centreOnceFramed(std::size_t look);
     void afterFirstPaint(std::function<void()> action);
 
     QWidget &m_window;
