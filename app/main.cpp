@@ -74,6 +74,9 @@ int main(int argc, char *argv[])
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
     // Closing the main window only hides it; the program ends through its own exit path.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A Wayland compositor finds the windows' icon and task entry through the desktop entry.
+    const QString desktopEntry = QStringLiteral("com.quellmoor.Tarvelle");
+    QGuiApplication::setDesktopFileName(desktopEntry);
 
     const QString appName = settings::IniSettingsStore::executableAppName();
     services::SystemClock clock;
@@ -85,8 +88,7 @@ int main(int argc, char *argv[])
     settings::XdgAutostartList startupList;
     services::DesktopBrowser browser;
     services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPath(appName));
-    services::DBusNotifications notifications(QStringLiteral(TARVELLE_NAME),
-                                              QStringLiteral("com.quellmoor.Tarvelle"));
+    services::DBusNotifications notifications(QStringLiteral(TARVELLE_NAME), desktopEntry);
 
     const app::Services services{store, clock,       alarm,   random,       messages,
                                  tray,  startupList, browser, instanceLock, notifications};
