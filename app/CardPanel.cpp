@@ -6,6 +6,7 @@
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
+#include "ui/Outline.h"
 #include "ui/PushButton.h"
 #include "ui/Typeface.h"
 
@@ -22,16 +23,6 @@ namespace {
 constexpr qreal kHeadingPoints = 8.25;
 constexpr qreal kTextPoints = 8.25;
 constexpr qreal kNamePoints = 9.0;
-
-void addOutline(QWidget *parent, const QRect &geometry)
-{
-    auto *outline = new QFrame(parent);
-    outline->setFrameShape(QFrame::Box);
-    ui::readAs(outline, QAccessible::Client);
-    outline->setFrameShadow(QFrame::Plain);
-    outline->setGeometry(geometry);
-    outline->lower();
-}
 
 void addHeading(QWidget *parent, const QString &text, const QRect &geometry)
 {
@@ -54,9 +45,9 @@ CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"
     setObjectName(u"cardPanel"_s);
     setAccessibleName(title());
 
-    addOutline(this, ui::twipsRect(120, 1080, 1845, 2010));
+    ui::addOutline(this, ui::twipsRect(120, 1080, 1845, 2010));
     const QRect textOutline = ui::twipsRect(2040, 240, 4845, 4530);
-    addOutline(this, textOutline);
+    ui::addOutline(this, textOutline);
 
     m_picture = new CardPicture(this);
     m_picture->setObjectName(u"cardPicture"_s);

@@ -56,15 +56,23 @@ std::optional<int> storedCard(const settings::SettingsStore &store)
     return index;
 }
 
-std::optional<QDateTime> nextDisplayAfter(const settings::SettingsStore &store,
-                                          const QDateTime &now)
+std::optional<QTime> storedDisplayTime(const settings::SettingsStore &store)
 {
     const auto hour = timeListEntry(store.read(settings::keys::Hour), kHourEntries);
     const auto minute = timeListEntry(store.read(settings::keys::Minute), kMinuteEntries);
     const auto second = timeListEntry(store.read(settings::keys::Second), kSecondEntries);
     if (!hour || !minute || !second)
         return std::nullopt;
-    const QTime at(*hour, *minute, *second);
+    return QTime(*hour, *minute, *second);
+}
+
+std::optional<QDateTime> nextDisplayAfter(const settings::SettingsStore &store,
+                                          const QDateTime &now)
+{
+    const std::optional<QTime> stored = storedDisplayTime(store);
+    if (!stored)
+        return std::nullopt;
+    const QTime at = *stored;
     const qint64 current = now.toSecsSinceEpoch();
     std::optional<QDateTime> first;
     const QDate today = now.toLocalTime().date();
@@ -86,11 +94,8 @@ std::optional<QDateTime> nextDisplayAfter(const settings::SettingsStore &store,
 
 bool isDisplayTime(const settings::SettingsStore &store, QTime now)
 {
-    const auto hour = timeListEntry(store.read(settings::keys::Hour), kHourEntries);
-    const auto minute = timeListEntry(store.read(settings::keys::Minute), kMinuteEntries);
-    const auto second = timeListEntry(store.read(settings::keys::Second), kSecondEntries);
-    return hour && minute && second && *hour == now.hour() && *minute == now.minute()
-           && *second == now.second();
+    const std::optional<QTime> stored = storedDisplayTime(store);
+    return stored && *stored == QTime(now.hour(), now.minute(), now.second());
 }
 
 CardForTheDay cardForTheDay(settings::SettingsStore &store, QDate today)

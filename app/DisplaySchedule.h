@@ -30,6 +30,9 @@ inline constexpr int kSecondEntries = 60;
 // Which entry of such a list `text` is, if any.
 std::optional<int> timeListEntry(const QString &text, int entries);
 
+// The stored display time; none while one of its parts is no entry of its list.
+std::optional<QTime> storedDisplayTime(const settings::SettingsStore &store);
+
 // The first second after the one `now` lies in whose local time is the stored display time;
 // none while that time is no entry of its lists. A time that a clock change skips on a day does
 // not come that day; one that it repeats comes twice.

@@ -31,8 +31,6 @@ public:
     bool isActive() const { return m_active; }
     // Works out the next display second again, from the store and the clock as they are now.
     void reschedule();
-    // The second it will ring in next; none while no valid display time is stored.
-    std::optional<QDateTime> next() const { return m_next; }
 
 Q_SIGNALS:
     void displayTimeReached();

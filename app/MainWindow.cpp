@@ -368,14 +368,8 @@ void MainWindow::closeForGood()
 {
     if (m_closedForGood)
         return;
-    // Saved once: the close request and this would store the same two values.
-    m_choices.save();
     bringCardPanelToFront();
-    m_closedForGood = true;
-    m_presence->removeTrayIcon();
-    m_displayTimer->stop();
-    m_presence->stop();
-    hide();
+    letGo();
     Q_EMIT closedForGood();
 }
 
@@ -383,10 +377,16 @@ void MainWindow::endSession()
 {
     if (m_closedForGood)
         return;
-    m_closedForGood = true;
-    m_choices.save();
+    letGo();
     // The process ends next, with no chance to finish a first run's values.
     m_services.store.commitPending();
+}
+
+// Saved once here: a close request before it would store the same two values.
+void MainWindow::letGo()
+{
+    m_closedForGood = true;
+    m_choices.save();
     m_presence->removeTrayIcon();
     m_displayTimer->stop();
     m_presence->stop();

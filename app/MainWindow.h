@@ -96,6 +96,8 @@ private:
     void openPage(QLatin1String pageKey);
     // The hidden date lists' check: refuses days the month does not have.
     bool isChosenDateAccepted();
+    // Saves, takes the icon away and stops the timers: the window is done.
+    void letGo();
 
     Services m_services;
     LaunchInfo m_launch;

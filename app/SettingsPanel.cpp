@@ -7,6 +7,7 @@
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
 #include "ui/ListPopup.h"
+#include "ui/Outline.h"
 #include "ui/PushButton.h"
 #include "ui/Typeface.h"
 
@@ -33,14 +34,6 @@ QGroupBox *newFrame(const QString &caption, QWidget *parent)
     auto *frame = new QGroupBox(caption, parent);
     frame->setAccessibleName(caption);
     return frame;
-}
-
-void addOutline(QWidget *parent, const QRect &geometry)
-{
-    auto *outline = new QFrame(parent);
-    outline->setFrameShape(QFrame::Box);
-    ui::readAs(outline, QAccessible::Client);
-    outline->setGeometry(geometry);
 }
 
 // A list of the numbers 0 .. entries - 1 as plain decimal text, with nothing chosen yet.
@@ -105,12 +98,12 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
         u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
         u"and other display settings here."_s);
 
-    addOutline(this, ui::twipsRect(480, 1560, 2205, 2655));
+    ui::addOutline(this, ui::twipsRect(480, 1560, 2205, 2655));
     m_picture = new CardPicture(this);
     m_picture->setObjectName(u"settingsCardPicture"_s);
     m_picture->move(ui::twipsRect(1080, 1920, 1065, 1440).topLeft());
 
-    addOutline(this, ui::twipsRect(2760, 1560, 3765, 2655));
+    ui::addOutline(this, ui::twipsRect(2760, 1560, 3765, 2655));
 
     auto *timeFrame = newFrame(u"Choose Display Time"_s, this);
     timeFrame->setGeometry(ui::twipsRect(2950, 1800, 3360, 1095));

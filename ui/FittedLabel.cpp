@@ -96,11 +96,6 @@ void fitFrameTitle(QGroupBox *frame, const QFont &preferred, int titleHeight)
     });
 }
 
-bool pushButtonTextFits(const QPushButton *button)
-{
-    return buttonTextFits(button, button->font());
-}
-
 bool labelTextFits(const QLabel *label)
 {
     return fitsWith(label, label->font());

@@ -11,7 +11,6 @@ namespace ui {
 // text fits its fixed box. Fonts differ between desktops, and a clipped word is never right.
 void fitLabelFont(QLabel *label, const QFont &preferred);
 bool labelTextFits(const QLabel *label);
-bool pushButtonTextFits(const QPushButton *button);
 
 // The same for a control sized by its style (a check box, a list, a text box): the largest font
 // at which the control needs no more than `room`. A push button's text fits inside its bevel.
