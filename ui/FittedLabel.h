@@ -3,8 +3,6 @@
 #include <QGroupBox>
 #include <QLabel>
 
-class QPushButton;
-
 namespace ui {
 
 // Gives `label` the largest font, from `preferred` down in small steps, at which its whole
