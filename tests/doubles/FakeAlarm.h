@@ -9,16 +9,11 @@ class FakeAlarm final : public services::WallClockAlarm {
     Q_OBJECT
 
 public:
-    void ringAt(qint64 msecsSinceEpoch) override
-    {
-        due = msecsSinceEpoch;
-        ++armed;
-    }
+    void ringAt(qint64 msecsSinceEpoch) override { due = msecsSinceEpoch; }
     void cancel() override { due.reset(); }
 
     void ring() { Q_EMIT rang(); }
     void clockWasChanged() { Q_EMIT clockChanged(); }
 
     std::optional<qint64> due;
-    int armed = 0;
 };

@@ -4,12 +4,7 @@
 
 class FakeInstanceLock final : public services::InstanceLock {
 public:
-    bool acquire() override
-    {
-        ++attempts;
-        return free;
-    }
+    bool acquire() override { return free; }
 
     bool free = true;
-    int attempts = 0;
 };

@@ -11,11 +11,9 @@ class FakeTray final : public services::TrayIcon {
     Q_OBJECT
 
 public:
-    void add(const QIcon &icon, const QString &tip) override
+    void add(const QIcon &, const QString &tip) override
     {
-        ++adds;
         added = true;
-        lastIcon = icon;
         toolTip = tip;
     }
     void remove() override { added = false; }
@@ -32,8 +30,6 @@ public:
 
     bool available = true;
     bool added = false;
-    int adds = 0;
-    QIcon lastIcon;
     QString toolTip;
     QPointer<QMenu> menu;
 };
