@@ -1,9 +1,9 @@
-#include "cards/CardWritings.h"
+#include "cards/CardTexts.h"
 
 namespace cards {
 
 // Each text stays on one line; the card view does its own wrapping.
-const std::array<CardWriting, 52> kCardWritings = {{
+const std::array<CardText, 52> kCardTexts = {{
     // 1 Ace Of Clubs
     {"A spark lands in your hand: the Ace of Clubs opens spring and every venture worth "
      "starting. An idea you have turned over in quiet moments is ready to be tried in the open, "
