@@ -116,10 +116,10 @@ const std::array<RankLabel, 13> &rankLabels()
     return labels;
 }
 
-void paintIndex(QPainter &painter, const QTransform &base, int rank, Suit suit,
+void paintIndex(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
                 const QColor &colour)
 {
-    const RankLabel &label = rankLabels()[static_cast<std::size_t>(rank - 1)];
+    const RankLabel &label = rankLabels()[static_cast<std::size_t>(rank) - 1];
     QTransform t = base;
     t.scale(label.xScale, 1.0);
     painter.setTransform(t);
@@ -192,7 +192,8 @@ const std::array<std::vector<QPointF>, 11> &pipLayouts()
     return layouts;
 }
 
-void paintPips(QPainter &painter, const QTransform &base, int rank, Suit suit, const QColor &colour)
+void paintPips(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
+               const QColor &colour)
 {
     for (const QPointF &pip : pipLayouts()[static_cast<std::size_t>(rank)])
         fillPip(painter, base, suit, pip, kPipSize, pip.y() > kCentre.y() + 0.01, colour);
@@ -238,7 +239,7 @@ void paintAce(QPainter &painter, const QTransform &base, Suit suit, const QColor
 constexpr QRectF kPanel{12.5, 8.5, 46.0, 79.0};
 constexpr QColor kPanelFill{255, 250, 236};
 
-void paintCourt(QPainter &painter, const QTransform &base, int rank, Suit suit,
+void paintCourt(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
                 const QColor &colour)
 {
     painter.setTransform(base);
@@ -274,10 +275,10 @@ void paintCourt(QPainter &painter, const QTransform &base, int rank, Suit suit,
 
 void paintCardFace(QPainter &painter, const QRectF &target, int index)
 {
-    if (index < 1 || index > 52 || target.isEmpty())
+    if (!isCardIndex(index) || target.isEmpty())
         return;
-    const Suit suit = static_cast<Suit>((index - 1) / 13);
-    const int rank = (index - 1) % 13 + 1;
+    const Suit suit = suitOf(index);
+    const Rank rank = rankOf(index);
     const QColor colour = suitColour(suit);
 
     painter.save();
@@ -298,9 +299,9 @@ void paintCardFace(QPainter &painter, const QRectF &target, int index)
     painter.setBrush(kPaper);
     painter.drawPath(card);
 
-    if (rank == Ace)
+    if (rank == Rank::Ace)
         paintAce(painter, base, suit, colour);
-    else if (rank <= Ten)
+    else if (rank <= Rank::Ten)
         paintPips(painter, base, rank, suit, colour);
     else
         paintCourt(painter, base, rank, suit, colour);

@@ -890,9 +890,9 @@ Figure makeJackOfSpades()
 
 } // namespace
 
-const Figure &courtFigure(Suit suit, int rank)
+const Figure &courtFigure(Suit suit, Rank rank)
 {
-    switch (static_cast<int>(suit) * 3 + (rank - King)) {
+    switch (static_cast<int>(suit) * 3 + static_cast<int>(rank) - static_cast<int>(Rank::King)) {
     case 0: {
         static const Figure f = makeKingOfClubs();
         return f;

@@ -47,6 +47,6 @@ struct Shape {
 
 using Figure = std::vector<Shape>;
 
-const Figure &courtFigure(Suit suit, int rank);
+const Figure &courtFigure(Suit suit, Rank rank);
 
 } // namespace cards
