@@ -14,7 +14,7 @@ QColor inkColour(Ink ink, const QColor &suit)
     case Ink::Skin: return {250, 220, 188};
     case Ink::SkinShade: return {196, 130, 100};
     case Ink::Hair: return {92, 56, 28};
-    case Ink::Blonde: return {226, 160, 52};
+    case Ink::Blonde: return {238, 214, 140}; // straw, well clear of the crowns' gold
     case Ink::Auburn: return {168, 72, 34};
     case Ink::Grey: return {206, 208, 214};
     case Ink::Blue: return {40, 82, 168};

@@ -148,15 +148,15 @@ void addRobe(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, 
              qreal panelTop, qreal panelHalf)
 {
     f.push_back({robe(neckHalf, shoulderY, half), Ink::Suit, Ink::Line, kOutline});
-    f.push_back({suitSigns(suit, {{23.2, 39.2}, {26.6, 43.6}, {23.2, 48.0}}, 3.0), Ink::Gold,
-                 Ink::None, 0.0});
+    // The signs stop short of the gold band across the middle: one cut by it reads as a fault.
+    f.push_back({suitSigns(suit, {{23.2, 38.8}, {26.6, 43.2}}, 3.0), Ink::Gold, Ink::None, 0.0});
     f.push_back({polygon({{kMid - panelHalf, panelTop},
                           {kMid + panelHalf, panelTop},
                           {kMid + panelHalf + 1.0, 49.0},
                           {kMid - panelHalf - 1.0, 49.0}}),
                  panelInk(suit), Ink::Gold, 0.9});
     f.push_back(
-        {suitSigns(suit, {{kMid, 41.0}, {kMid, 46.2}}, 3.2), panelSignInk(suit), Ink::None, 0.0});
+        {suitSigns(suit, {{kMid, 40.4}, {kMid, 44.8}}, 3.2), panelSignInk(suit), Ink::None, 0.0});
 }
 
 QPointF addArm(std::vector<Layer> &f, qreal shoulderY, qreal half, qreal handY, Ink cuff, bool left)

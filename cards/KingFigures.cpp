@@ -80,8 +80,8 @@ Figure makeKingOfClubs()
     return bake(f);
 }
 
-// Diamonds: clean-shaven but for a moustache, face turned aside, a crown of square
-// battlements over a red cap, a gold chain, and a long-hafted axe.
+// Diamonds: face turned aside, a short pointed beard, a crown of square battlements over a
+// red cap, a gold chain, and a long-hafted axe.
 Figure makeKingOfDiamonds()
 {
     std::vector<Layer> f;
@@ -89,14 +89,24 @@ Figure makeKingOfDiamonds()
     QPainterPath chain;
     chain.moveTo(25.0, 31.2);
     chain.cubicTo(29.0, 37.6, 42.0, 37.6, 46.0, 31.2);
+    f.push_back({polygon({{33.2, 26.0}, {38.4, 26.0}, {38.8, 31.4}, {32.8, 31.4}}), Ink::Skin,
+                 Ink::Line, 0.4});
     f.push_back({chain, Ink::None, Ink::GoldDark, 1.9});
     f.push_back({chain, Ink::None, Ink::Gold, 1.1});
     f.push_back({suitSigns(Suit::Diamonds, {{kMid, 37.2}}, 3.2), Ink::Gold, Ink::GoldDark, 0.4});
     // Hair at the nape, the side the face turns away from.
     f.push_back({ellipse(kMid + 1.4, 23.4, 5.6, 5.8), Ink::Hair, Ink::Line, kOutline});
     addFace(f, 23.0, 4.5, 5.2, -1.2);
+    QPainterPath beard;
+    beard.moveTo(31.0, 23.4);
+    beard.cubicTo(31.0, 27.6, 32.2, 30.2, 33.8, 31.6);
+    beard.cubicTo(35.8, 30.4, 38.6, 28.0, 39.8, 24.4);
+    beard.cubicTo(38.0, 26.6, 36.2, 26.6, 34.0, 26.4);
+    beard.cubicTo(32.6, 26.2, 31.6, 25.4, 31.0, 23.4);
+    beard.closeSubpath();
+    f.push_back({beard, Ink::Hair, Ink::Line, 0.45});
     addMoustache(f, kMid - 1.2, 25.6, 2.6, Ink::Hair);
-    addMouth(f, kMid - 1.2, 27.3, 1.0);
+    addMouth(f, kMid - 1.2, 27.3, 0.9);
     f.push_back({ellipse(kMid, 15.6, 5.0, 3.6), Ink::Suit, Ink::Line, kOutline});
     f.push_back({polygon({{30.2, 18.8},
                           {30.2, 13.0},
@@ -144,7 +154,11 @@ Figure makeKingOfHearts()
     const QPointF u = d / length;
     const QPointF n(-u.y(), u.x());
     const QPointF guard = hand + u * 3.4;
-    f.push_back({polygon({guard + n * 0.95, tip, guard - n * 0.95}), Ink::Steel, Ink::Line, 0.45});
+    // The blade keeps its width up past his crown and narrows only at the point.
+    const QPointF shoulder = tip - u * 2.6;
+    f.push_back(
+        {polygon({guard + n * 0.9, shoulder + n * 0.9, tip, shoulder - n * 0.9, guard - n * 0.9}),
+         Ink::Steel, Ink::Line, 0.45});
     f.push_back({polygon({guard + n * 2.8 + u * 0.45, guard - n * 2.8 + u * 0.45,
                           guard - n * 2.8 - u * 0.45, guard + n * 2.8 - u * 0.45}),
                  Ink::Gold, Ink::GoldDark, 0.4});
@@ -175,7 +189,8 @@ Figure makeKingOfHearts()
 }
 
 // Spades: old, with a long forked grey beard under a crown of slender spikes, holding a
-// harp against his side.
+// harp against his side: a heavy gold frame, open between the strings, so it reads as a harp
+// and not a box at the smallest size.
 Figure makeKingOfSpades()
 {
     std::vector<Layer> f;
@@ -199,7 +214,6 @@ Figure makeKingOfSpades()
     beard.cubicTo(33.4, 26.0, 32.0, 25.8, 31.0, 23.0);
     beard.closeSubpath();
     f.push_back({beard, Ink::Grey, Ink::Line, kOutline});
-    f.push_back({line({kMid, 28.4}, {kMid, 33.4}), Ink::None, Ink::SkinShade, 0.35});
     addMoustache(f, kMid, 25.6, 2.8, Ink::Grey);
     f.push_back({polygon({{30.6, 18.8},
                           {30.0, 10.6},
@@ -216,20 +230,25 @@ Figure makeKingOfSpades()
     f.push_back(
         {dots({{32.4, 17.7}, {kMid, 17.7}, {38.6, 17.7}}, 0.6), Ink::Purple, Ink::None, 0.0});
     const QPointF hand = addArm(f, kKingShoulder, kKingHalf, 42.0, Ink::Grey, true);
+    // Pillar on the viewer's left, the sound box slanting up to the right, and the curved neck
+    // joining their tops.
+    const QPointF foot(hand.x() - 1.0, 47.0);
+    const QPointF pillarTop(hand.x() - 4.2, 33.6);
+    const QPointF boxTop(hand.x() + 4.6, 32.0);
     QPainterPath frame;
-    frame.moveTo(hand.x() - 2.6, 47.0);
-    frame.lineTo(hand.x() - 3.0, 33.6);
-    frame.cubicTo(hand.x() - 1.0, 32.0, hand.x() + 2.0, 35.4, hand.x() + 4.6, 34.6);
-    frame.lineTo(hand.x() + 1.2, 47.0);
-    f.push_back({frame, Ink::None, Ink::GoldDark, 1.6});
-    f.push_back({frame, Ink::None, Ink::Gold, 0.9});
+    frame.moveTo(foot);
+    frame.quadTo(hand.x() - 4.6, 41.0, pillarTop.x(), pillarTop.y());
+    frame.cubicTo(hand.x() - 2.0, 31.0, hand.x() + 1.0, 35.6, boxTop.x(), boxTop.y());
+    frame.lineTo(foot);
     QPainterPath strings;
-    for (const qreal s : {-1.6, -0.4, 0.8, 2.0}) {
-        const qreal x = hand.x() + s;
-        strings.moveTo(x, 34.4 + (s + 1.6) * 0.3);
-        strings.lineTo(x, 47.0 - (s + 1.6) * 0.2);
+    for (const qreal t : {0.3, 0.55, 0.8}) {
+        const QPointF low = foot + (boxTop - foot) * t;
+        strings.moveTo(low);
+        strings.lineTo(low.x(), 35.0 - t * 1.4);
     }
-    f.push_back({strings, Ink::None, Ink::White, 0.3});
+    f.push_back({strings, Ink::None, Ink::White, 0.45});
+    f.push_back({frame, Ink::None, Ink::GoldDark, 2.0});
+    f.push_back({frame, Ink::None, Ink::Gold, 1.2});
     addHand(f, hand);
     return bake(f);
 }

@@ -68,38 +68,57 @@ Figure makeKnightOfClubs()
     return bake(f);
 }
 
-// Diamonds: ginger hair and moustache, face turned aside, a wide flat beret, and a purse
-// of money held at his side.
+// Diamonds: young and clean-shaven, looking straight out, long auburn hair under a blue
+// beret with a white feather, and a tied money pouch held up in his hand.
 Figure makeKnightOfDiamonds()
 {
     std::vector<Layer> f;
-    f.push_back({ellipse(kMid - 1.2, 23.0, 5.6, 5.6), Ink::Auburn, Ink::Line, kOutline});
+    QPainterPath hair;
+    hair.moveTo(29.8, 22.0);
+    hair.cubicTo(29.0, 15.6, 42.0, 15.6, 41.2, 22.0);
+    hair.lineTo(41.8, 28.6);
+    hair.cubicTo(39.6, 29.6, 31.4, 29.6, 29.2, 28.6);
+    hair.closeSubpath();
+    f.push_back({hair, Ink::Auburn, Ink::Line, kOutline});
     addDoublet(f, Suit::Diamonds, Ink::Gold);
-    addFace(f, 23.2, 4.3, 4.9, 1.2);
-    addMoustache(f, kMid + 1.2, 25.7, 2.2, Ink::Auburn);
-    addMouth(f, kMid + 1.2, 27.1, 0.8);
-    f.push_back({ellipse(kMid, 16.6, 8.6, 2.9), Ink::Suit, Ink::Line, kOutline});
-    f.push_back({polygon({{29.6, 17.4}, {41.4, 17.4}, {41.4, 19.2}, {29.6, 19.2}}), Ink::Gold,
+    addFace(f, 23.2, 4.2, 4.9);
+    addMouth(f, kMid, 26.4, 1.0);
+    f.push_back({ellipse(kMid + 0.8, 16.4, 7.4, 2.8), Ink::Blue, Ink::Line, kOutline});
+    f.push_back({polygon({{29.8, 17.4}, {41.2, 17.4}, {41.2, 19.2}, {29.8, 19.2}}), Ink::Gold,
                  Ink::GoldDark, 0.4});
-    f.push_back({suitSigns(Suit::Diamonds, {{kMid, 15.8}}, 2.4), Ink::Gold, Ink::None, 0.0});
+    f.push_back({suitSigns(Suit::Diamonds, {{kMid, 18.3}}, 2.0), Ink::Suit, Ink::None, 0.0});
     QPainterPath feather;
-    feather.moveTo(40.0, 15.0);
-    feather.cubicTo(43.0, 12.0, 46.0, 11.4, 48.4, 12.4);
-    feather.cubicTo(46.4, 13.8, 43.6, 15.2, 40.6, 16.2);
+    feather.moveTo(31.0, 15.6);
+    feather.cubicTo(28.0, 12.6, 25.2, 12.0, 23.0, 13.0);
+    feather.cubicTo(25.0, 14.4, 27.6, 15.8, 30.6, 16.8);
     feather.closeSubpath();
     f.push_back({feather, Ink::White, Ink::Line, 0.4});
-    const QPointF hand = addArm(f, kKnightShoulder, kKnightHalf, 39.0, Ink::Gold, true);
-    QPainterPath purse;
-    purse.moveTo(hand.x() - 1.2, hand.y() + 1.0);
-    purse.cubicTo(hand.x() - 4.6, hand.y() + 3.0, hand.x() - 4.0, hand.y() + 8.2, hand.x(),
-                  hand.y() + 8.2);
-    purse.cubicTo(hand.x() + 4.0, hand.y() + 8.2, hand.x() + 4.6, hand.y() + 3.0, hand.x() + 1.2,
-                  hand.y() + 1.0);
-    purse.closeSubpath();
-    f.push_back({purse, Ink::Wood, Ink::Line, 0.5});
-    f.push_back(
-        {suitSigns(Suit::Diamonds, {{hand.x(), hand.y() + 5.0}}, 3.0), Ink::Gold, Ink::None, 0.0});
+    const QPointF hand = addArm(f, kKnightShoulder, kKnightHalf, 36.6, Ink::Gold, true);
+    // A round pouch hanging from his fist, its neck gathered by a gold cord and its mouth
+    // flaring out above: a sack of money even where it is only a few pixels high.
+    QPainterPath mouth;
+    mouth.moveTo(hand.x() - 0.8, hand.y() - 1.2);
+    mouth.lineTo(hand.x() - 2.8, hand.y() - 3.4);
+    mouth.lineTo(hand.x() + 2.8, hand.y() - 3.4);
+    mouth.lineTo(hand.x() + 0.8, hand.y() - 1.2);
+    mouth.closeSubpath();
+    f.push_back({mouth, Ink::Wood, Ink::Line, 0.4});
+    QPainterPath pouch;
+    pouch.moveTo(hand.x() - 1.0, hand.y() + 1.4);
+    pouch.cubicTo(hand.x() - 5.0, hand.y() + 3.0, hand.x() - 4.6, hand.y() + 8.4, hand.x(),
+                  hand.y() + 8.4);
+    pouch.cubicTo(hand.x() + 4.6, hand.y() + 8.4, hand.x() + 5.0, hand.y() + 3.0, hand.x() + 1.0,
+                  hand.y() + 1.4);
+    pouch.closeSubpath();
+    f.push_back({pouch, Ink::Wood, Ink::Line, 0.5});
+    f.push_back({suitSigns(Suit::Diamonds, {{hand.x(), hand.y() + 5.2}}, 3.4), Ink::Gold,
+                 Ink::GoldDark, 0.3});
     addHand(f, hand);
+    f.push_back({polygon({{hand.x() - 1.6, hand.y() + 1.0},
+                          {hand.x() + 1.6, hand.y() + 1.0},
+                          {hand.x() + 1.3, hand.y() + 2.0},
+                          {hand.x() - 1.3, hand.y() + 2.0}}),
+                 Ink::Gold, Ink::GoldDark, 0.3});
     return bake(f);
 }
 
@@ -149,7 +168,7 @@ Figure makeKnightOfHearts()
     return bake(f);
 }
 
-// Spades: dark hair under a crested steel helmet, a spear, and a round shield before him.
+// Spades: dark hair under a crested steel helmet, a spear, and a round shield on his arm.
 Figure makeKnightOfSpades()
 {
     std::vector<Layer> f;
@@ -181,9 +200,12 @@ Figure makeKnightOfSpades()
              {{hand.x(), 10.8}, {hand.x() + 1.9, 16.6}, {hand.x(), 18.2}, {hand.x() - 1.9, 16.6}}),
          Ink::Steel, Ink::Line, 0.45});
     addHand(f, hand);
-    f.push_back({ellipse(24.0, 41.6, 5.0, 5.0), Ink::Steel, Ink::Line, 0.6});
-    f.push_back({ellipse(24.0, 41.6, 3.6, 3.6), Ink::Purple, Ink::None, 0.0});
-    f.push_back({suitSigns(Suit::Spades, {{24.0, 41.6}}, 3.6), Ink::Grey, Ink::None, 0.0});
+    // The shield hangs on his other forearm, covering the fist that holds it.
+    const QPointF shieldHand = addArm(f, kKnightShoulder, kKnightHalf, 39.6, Ink::Grey, true);
+    const QPointF boss(shieldHand.x() + 0.4, shieldHand.y() + 0.8);
+    f.push_back({ellipse(boss.x(), boss.y(), 5.0, 5.0), Ink::Steel, Ink::Line, 0.6});
+    f.push_back({ellipse(boss.x(), boss.y(), 3.6, 3.6), Ink::Purple, Ink::None, 0.0});
+    f.push_back({suitSigns(Suit::Spades, {boss}, 3.6), Ink::Grey, Ink::None, 0.0});
     return bake(f);
 }
 

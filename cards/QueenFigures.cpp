@@ -4,9 +4,6 @@
 #include <QPainterPath>
 #include <QPointF>
 
-#include <cmath>
-#include <numbers>
-
 namespace cards {
 
 using namespace kit;
@@ -113,18 +110,18 @@ Figure makeQueenOfDiamonds()
     f.push_back({suitSigns(Suit::Diamonds, {{kMid, 15.8}}, 3.2), Ink::Suit, Ink::None, 0.0});
     f.push_back({dots({{30.2, 12.4}, {40.8, 12.4}}, 0.7), Ink::White, Ink::GoldDark, 0.3});
     const QPointF hand = addArm(f, kQueenShoulder, kQueenHalf, 40.0, Ink::White);
-    QPainterPath fan;
-    fan.moveTo(hand);
-    fan.arcTo(QRectF(hand.x() - 7.0, hand.y() - 7.0, 14.0, 14.0), 55.0, 80.0);
-    fan.closeSubpath();
-    f.push_back({fan, Ink::White, Ink::Line, 0.45});
-    QPainterPath ribs;
-    for (const qreal a : {70.0, 85.0, 100.0, 115.0}) {
-        const qreal r = a * std::numbers::pi / 180.0;
-        ribs.moveTo(hand);
-        ribs.lineTo(hand.x() + 6.6 * std::cos(r), hand.y() - 6.6 * std::sin(r));
+    // Pleats of alternating white and gold, so the fan stays a fan at the smallest size.
+    constexpr qreal kFanRadius = 8.0;
+    constexpr int kPleats = 6;
+    const QRectF reach(hand.x() - kFanRadius, hand.y() - kFanRadius, 2.0 * kFanRadius,
+                       2.0 * kFanRadius);
+    for (int pleat = 0; pleat < kPleats; ++pleat) {
+        QPainterPath wedge;
+        wedge.moveTo(hand);
+        wedge.arcTo(reach, 40.0 + pleat * 100.0 / kPleats, 100.0 / kPleats);
+        wedge.closeSubpath();
+        f.push_back({wedge, pleat % 2 == 0 ? Ink::White : Ink::Gold, Ink::Line, 0.4});
     }
-    f.push_back({ribs, Ink::None, Ink::Suit, 0.45});
     addHand(f, hand);
     return bake(f);
 }
