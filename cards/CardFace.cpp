@@ -93,7 +93,7 @@ const std::array<RankLabel, 13> &rankLabels()
     static const std::array<RankLabel, 13> labels = [] {
         std::array<RankLabel, 13> out;
         const QFontMetricsF metrics(indexFont());
-        // The Knight is no Jack: "Kn" says so as plainly as its name does.
+        // The Knights are named and read as Knights, so their index says "Kn".
         static constexpr std::array<const char16_t *, 13> texts{
             u"A", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"K", u"Q", u"Kn"};
         constexpr qreal kGlyphGap = -0.4; // ink boxes include antialiasing; let them touch
