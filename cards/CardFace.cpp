@@ -55,17 +55,25 @@ void fillPip(QPainter &painter, const QTransform &base, Suit suit, QPointF centr
 // ---------------------------------------------------------------------------------------
 // Corner index.
 
-// The rank's glyphs are placed one by one so that "10" can be set tighter than the font
-// would, and squeezed a little, to fit the narrow corner column.
+// The rank's glyphs are placed one by one so that "10" and "Kn" can be set tighter than the
+// font would, and squeezed, to fit the narrow corner column.
 struct RankLabel {
     std::vector<std::pair<QString, QPointF>> glyphs; // text and its baseline start
     qreal xScale = 1.0;
 };
 
-constexpr qreal kIndexColumn = 6.5; // centre of the corner column
-constexpr qreal kIndexTop = 3.0;    // top of the rank's ink
+// The rank stands centred over the small pip, a two-glyph rank squeezed to the column's width.
+// On a court card the rank keeps to [2, 10), so two clear pixel columns stay between it and the
+// panel, and a wider one is squeezed into that box.
+constexpr qreal kIndexPipX = 6.5;
+constexpr qreal kTwoGlyphScale = 0.72;
+constexpr qreal kCourtIndexLeft = 2.0;
+constexpr qreal kCourtIndexRight = 10.0;
+constexpr qreal kIndexTop = 3.0; // top of the rank's ink
 constexpr qreal kIndexPipY = 17.5;
 constexpr qreal kIndexPipSize = 7.0;
+// A squeezed label is drawn twice, this far apart, to keep its strokes' weight.
+constexpr qreal kEmbolden = 0.35;
 
 const QFont &indexFont()
 {
@@ -85,30 +93,47 @@ const std::array<RankLabel, 13> &rankLabels()
     static const std::array<RankLabel, 13> labels = [] {
         std::array<RankLabel, 13> out;
         const QFontMetricsF metrics(indexFont());
+        // The Knights are named and read as Knights, so their index says "Kn".
         static constexpr std::array<const char16_t *, 13> texts{
-            u"A", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"K", u"Q", u"J"};
-        constexpr qreal kTenGap = -0.4; // ink boxes include antialiasing; let them touch
+            u"A", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"K", u"Q", u"Kn"};
+        constexpr qreal kGlyphGap = -0.4; // ink boxes include antialiasing; let them touch
         for (std::size_t i = 0; i < texts.size(); ++i) {
             RankLabel &label = out[i];
             const QString text = QString::fromUtf16(texts[i]);
-            label.xScale = text.size() > 1 ? 0.72 : 1.0;
-            // Lay the glyphs' ink side by side, then centre the run on the column.
+            // Lay the glyphs' ink side by side, then fit the run into the column.
             std::vector<std::pair<QString, QRectF>> inks;
             qreal width = 0.0;
             qreal top = 0.0;
             for (const QChar ch : text) {
                 const QString glyph(ch);
                 const QRectF ink = metrics.tightBoundingRect(glyph);
-                width += (inks.empty() ? 0.0 : kTenGap) + ink.width();
+                width += (inks.empty() ? 0.0 : kGlyphGap) + ink.width();
                 top = std::min(top, ink.top());
                 inks.emplace_back(glyph, ink);
             }
+            const bool court = i >= static_cast<std::size_t>(Rank::King) - 1;
+            qreal centre = kIndexPipX;
+            if (court) {
+                // Ink boxes come in whole pixels with their antialiasing, so a rank that fits
+                // this room as it is stays inside the box.
+                const qreal room = kCourtIndexRight - kCourtIndexLeft;
+                centre = (kCourtIndexLeft + kCourtIndexRight) / 2.0;
+                if (width > room) {
+                    // Squeezed strokes fall between pixels, whose antialiasing reaches a little
+                    // past the box; the second pass's shift is split between the two sides.
+                    constexpr qreal kFringe = 0.4;
+                    label.xScale = (room - kEmbolden - kFringe) / width;
+                    centre -= kEmbolden / 2.0;
+                }
+            } else if (text.size() > 1) {
+                label.xScale = kTwoGlyphScale;
+            }
             // Whole-pixel baseline keeps the digits sharp at a device pixel ratio of 1.
             const qreal baseline = std::round(kIndexTop - top);
-            qreal x = kIndexColumn / label.xScale - width / 2.0;
+            qreal x = centre / label.xScale - width / 2.0;
             for (const auto &[glyph, ink] : inks) {
                 label.glyphs.emplace_back(glyph, QPointF(x - ink.left(), baseline));
-                x += ink.width() + kTenGap;
+                x += ink.width() + kGlyphGap;
             }
         }
         return out;
@@ -116,32 +141,31 @@ const std::array<RankLabel, 13> &rankLabels()
     return labels;
 }
 
-void paintIndex(QPainter &painter, const QTransform &base, int rank, Suit suit,
+void paintIndex(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
                 const QColor &colour)
 {
-    const RankLabel &label = rankLabels()[static_cast<std::size_t>(rank - 1)];
+    const RankLabel &label = rankLabels()[static_cast<std::size_t>(rank) - 1];
     QTransform t = base;
     t.scale(label.xScale, 1.0);
     painter.setTransform(t);
     painter.setPen(colour);
     for (const auto &[glyph, origin] : label.glyphs) {
         painter.drawText(origin, glyph);
-        // Squeezing thins the strokes; a second pass a fraction to the right restores them.
         if (label.xScale < 1.0)
-            painter.drawText(origin + QPointF(0.35 / label.xScale, 0.0), glyph);
+            painter.drawText(origin + QPointF(kEmbolden / label.xScale, 0.0), glyph);
     }
-    fillPip(painter, base, suit, QPointF(kIndexColumn, kIndexPipY), kIndexPipSize, false, colour);
+    fillPip(painter, base, suit, QPointF(kIndexPipX, kIndexPipY), kIndexPipSize, false, colour);
 }
 
 // ---------------------------------------------------------------------------------------
 // Pip layouts for Ace to Ten, in face coordinates. Pips below the centre line are turned.
 
-// The pip field keeps clear of the corner index, as on printed cards: the outer columns stand
-// well in from it and the first row starts below its small pip, so the two never read as a
-// pair.
+// The pip field keeps clear of the corner index: its outer columns stand well in from it, so a
+// pip and the index's small pip never read as a pair. Its outer rows sit about a fifth of the
+// height in, as on printed cards, which leaves the nine and ten room between their rows.
 constexpr qreal kLeft = 22.5;
 constexpr qreal kRight = kWidth - kLeft;
-constexpr qreal kTop = 24.0; // with kBottom, every row of every layout on a whole pixel
+constexpr qreal kTop = 18.0; // with kBottom, every row of every layout on a whole pixel
 constexpr qreal kBottom = kHeight - kTop;
 constexpr qreal kRow = (kBottom - kTop) / 6.0; // sixths of the pip field
 constexpr qreal kPipSize = 10.5;
@@ -192,7 +216,8 @@ const std::array<std::vector<QPointF>, 11> &pipLayouts()
     return layouts;
 }
 
-void paintPips(QPainter &painter, const QTransform &base, int rank, Suit suit, const QColor &colour)
+void paintPips(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
+               const QColor &colour)
 {
     for (const QPointF &pip : pipLayouts()[static_cast<std::size_t>(rank)])
         fillPip(painter, base, suit, pip, kPipSize, pip.y() > kCentre.y() + 0.01, colour);
@@ -238,7 +263,7 @@ void paintAce(QPainter &painter, const QTransform &base, Suit suit, const QColor
 constexpr QRectF kPanel{12.5, 8.5, 46.0, 79.0};
 constexpr QColor kPanelFill{255, 250, 236};
 
-void paintCourt(QPainter &painter, const QTransform &base, int rank, Suit suit,
+void paintCourt(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
                 const QColor &colour)
 {
     painter.setTransform(base);
@@ -274,10 +299,10 @@ void paintCourt(QPainter &painter, const QTransform &base, int rank, Suit suit,
 
 void paintCardFace(QPainter &painter, const QRectF &target, int index)
 {
-    if (index < 1 || index > 52 || target.isEmpty())
+    if (!isCardIndex(index) || target.isEmpty())
         return;
-    const Suit suit = static_cast<Suit>((index - 1) / 13);
-    const int rank = (index - 1) % 13 + 1;
+    const Suit suit = suitOf(index);
+    const Rank rank = rankOf(index);
     const QColor colour = suitColour(suit);
 
     painter.save();
@@ -298,9 +323,9 @@ void paintCardFace(QPainter &painter, const QRectF &target, int index)
     painter.setBrush(kPaper);
     painter.drawPath(card);
 
-    if (rank == Ace)
+    if (rank == Rank::Ace)
         paintAce(painter, base, suit, colour);
-    else if (rank <= Ten)
+    else if (rank <= Rank::Ten)
         paintPips(painter, base, rank, suit, colour);
     else
         paintCourt(painter, base, rank, suit, colour);

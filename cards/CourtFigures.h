@@ -47,6 +47,22 @@ struct Shape {
 
 using Figure = std::vector<Shape>;
 
-const Figure &courtFigure(Suit suit, int rank);
+// The figure of a King, Queen or Knight, built the first time it is asked for.
+const Figure &courtFigure(Suit suit, Rank rank);
+
+// Each builds its figure afresh, as a list of shapes in face coordinates: the upper half of the
+// card's panel, which the face replays twice, the second time turned.
+Figure makeKingOfClubs();
+Figure makeKingOfDiamonds();
+Figure makeKingOfHearts();
+Figure makeKingOfSpades();
+Figure makeQueenOfClubs();
+Figure makeQueenOfDiamonds();
+Figure makeQueenOfHearts();
+Figure makeQueenOfSpades();
+Figure makeKnightOfClubs();
+Figure makeKnightOfDiamonds();
+Figure makeKnightOfHearts();
+Figure makeKnightOfSpades();
 
 } // namespace cards

@@ -1,6 +1,6 @@
 #include "cards/Deck.h"
 
-#include "cards/CardWritings.h"
+#include "cards/CardTexts.h"
 
 #include <array>
 
@@ -35,7 +35,7 @@ QString ordinal(int n)
     return QString::number(n) + QLatin1String(suffix);
 }
 
-QString fromWriting(std::string_view text)
+QString toQString(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -58,8 +58,8 @@ QString favourablePeriod(int index)
 
 Card card(int index)
 {
-    const CardWriting &writing = kCardWritings[static_cast<std::size_t>(index - 1)];
-    return {cardName(index), fromWriting(writing.description), fromWriting(writing.keywords),
+    const CardText &text = kCardTexts[static_cast<std::size_t>(index - 1)];
+    return {cardName(index), toQString(text.description), toQString(text.keywords),
             favourablePeriod(index)};
 }
 

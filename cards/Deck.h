@@ -13,10 +13,32 @@ constexpr bool isCardIndex(int index)
 
 enum class Suit { Clubs, Diamonds, Hearts, Spades };
 
+// Deck order within a suit; the Knight, the lowest court card, comes last.
+enum class Rank {
+    Ace = 1,
+    Two,
+    Three,
+    Four,
+    Five,
+    Six,
+    Seven,
+    Eight,
+    Nine,
+    Ten,
+    King,
+    Queen,
+    Knight
+};
+
 // Within a suit: Ace 1, Two 2 ... Ten 10, King 11, Queen 12, Knight 13.
 constexpr int rankPosition(int index)
 {
     return (index - 1) % 13 + 1;
+}
+
+constexpr Rank rankOf(int index)
+{
+    return static_cast<Rank>(rankPosition(index));
 }
 
 constexpr Suit suitOf(int index)

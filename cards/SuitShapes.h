@@ -3,6 +3,8 @@
 // The suits' shapes and colours, shared by the pip cards and the court figures. Internal to
 // the cards library.
 
+#include "cards/Deck.h"
+
 #include <QColor>
 #include <QPainterPath>
 #include <QPointF>
@@ -17,10 +19,6 @@ inline constexpr qreal kWidth = 71.0;
 inline constexpr qreal kHeight = 96.0;
 inline constexpr QPointF kCentre{kWidth / 2.0, kHeight / 2.0};
 inline constexpr qreal kMid = kWidth / 2.0;
-
-enum class Suit { Clubs, Diamonds, Hearts, Spades };
-
-enum Rank { Ace = 1, Ten = 10, King = 11, Queen = 12, Knight = 13 };
 
 inline constexpr QColor kRed{200, 16, 46};
 inline constexpr QColor kBlack{24, 24, 24};

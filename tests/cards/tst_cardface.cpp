@@ -17,7 +17,7 @@ private Q_SLOTS:
     void sizeAtEachPixelRatio();
     void roundedCornersAreTransparent();
     void cornerIndexHasTheSuitsColour();
-    void pipsKeepClearOfTheCornerIndex();
+    void cornerIndexStandsClear();
     void everyFaceIsDifferent();
 };
 
@@ -87,20 +87,30 @@ void TestCardFace::cornerIndexHasTheSuitsColour()
     }
 }
 
-void TestCardFace::pipsKeepClearOfTheCornerIndex()
+void TestCardFace::cornerIndexStandsClear()
 {
     // A bare strip beside each corner index down past its small suit sign; a pip reaching into
-    // it reads as a pair with that sign at the size the window shows.
+    // it reads as a pair with that sign at the size the window shows. On a court card the rank
+    // keeps two bare pixel columns before the panel, or it reads as touching it.
     for (int k = 1; k <= cards::kDeckSize; ++k) {
         const int rank = cards::rankPosition(k);
-        if (rank < 2 || rank > 10)
+        if (rank == 1)
             continue;
-        const QImage face = faceImage(k);
         const QByteArray name = cards::cardName(k).toUtf8();
-        for (int y = 1; y <= 26; ++y) {
-            for (int x = 12; x <= 16; ++x) {
-                QVERIFY2(face.pixel(x, y) == qRgb(255, 255, 255), name.constData());
-                QVERIFY2(face.pixel(70 - x, 95 - y) == qRgb(255, 255, 255), name.constData());
+        for (const int ratio : {1, 2}) {
+            const QImage face = faceImage(k, ratio);
+            const int right = face.width() - 1;
+            const int bottom = face.height() - 1;
+            const bool court = rank > 10;
+            const int fromX = (court ? 10 : 12) * ratio;
+            const int toX = (court ? 12 : 17) * ratio - 1;
+            const int toY = (court ? 13 : 27) * ratio - 1;
+            for (int y = ratio; y <= toY; ++y) {
+                for (int x = fromX; x <= toX; ++x) {
+                    QVERIFY2(face.pixel(x, y) == qRgb(255, 255, 255), name.constData());
+                    QVERIFY2(face.pixel(right - x, bottom - y) == qRgb(255, 255, 255),
+                             name.constData());
+                }
             }
         }
     }

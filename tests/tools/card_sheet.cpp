@@ -1,6 +1,7 @@
 // Writes a contact sheet of every card face, the court cards enlarged, and the program icon
-// to the PNG named as the first argument, for looking the artwork over by eye. Runs headless
-// with QT_QPA_PLATFORM=offscreen.
+// to the PNG named as the first argument, for looking the artwork over by eye. A device pixel
+// ratio as the second argument gives the deck alone at that ratio instead. Runs headless with
+// QT_QPA_PLATFORM=offscreen.
 
 #include "cards/CardFace.h"
 #include "ui/ProgramIcon.h"
@@ -103,16 +104,26 @@ int main(int argc, char **argv)
 {
     QGuiApplication application(argc, argv);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() < 2) {
-        std::fprintf(stderr, "usage: card_sheet OUTPUT.png\n");
+    bool ratioGiven = args.size() == 3;
+    const qreal ratio = ratioGiven ? args.at(2).toDouble(&ratioGiven) : 1.0;
+    if (args.size() < 2 || args.size() > 3 || (args.size() == 3 && (!ratioGiven || ratio <= 0.0))) {
+        std::fprintf(stderr, "usage: card_sheet OUTPUT.png [DEVICE_PIXEL_RATIO]\n");
         return 2;
     }
 
-    const int width = kMargin * 2 + kLabelWidth + 13 * (cards::kCardFaceSize.width() + kGap) * 2;
+    const auto deckWidth = [](qreal dpr) {
+        return kMargin * 2 + kLabelWidth + qRound(13 * (cards::kCardFaceSize.width() + kGap) * dpr);
+    };
+    const auto deckHeight = [](qreal dpr) {
+        return kHeading + qRound(4 * (cards::kCardFaceSize.height() + kGap) * dpr);
+    };
     constexpr qreal kCourtScale = 3.0;
-    const int height = kMargin * 2 + kHeading * 4 + 4 * (cards::kCardFaceSize.height() + kGap) * 3
-                       + qRound(3 * (cards::kCardFaceSize.height() + kGap) * kCourtScale) + 256 + 24
-                       + kGap * 6;
+    const int width = ratioGiven ? deckWidth(ratio) : deckWidth(2.0);
+    const int height = ratioGiven
+                           ? kMargin * 2 + deckHeight(ratio)
+                           : kMargin * 2 + deckHeight(1.0) + deckHeight(2.0) + kHeading * 2
+                                 + qRound(3 * (cards::kCardFaceSize.height() + kGap) * kCourtScale)
+                                 + 256 + 24 + kGap * 6;
     QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
     sheet.fill(QColor(226, 228, 232));
 
@@ -123,10 +134,14 @@ int main(int argc, char **argv)
     painter.setPen(QColor(60, 60, 66));
 
     int top = kMargin;
-    top += paintDeck(painter, top, 1.0) + kGap * 2;
-    top += paintDeck(painter, top, 2.0) + kGap * 2;
-    top += paintCourts(painter, top, kCourtScale) + kGap * 2;
-    paintIcons(painter, top);
+    if (ratioGiven) {
+        paintDeck(painter, top, ratio);
+    } else {
+        top += paintDeck(painter, top, 1.0) + kGap * 2;
+        top += paintDeck(painter, top, 2.0) + kGap * 2;
+        top += paintCourts(painter, top, kCourtScale) + kGap * 2;
+        paintIcons(painter, top);
+    }
     painter.end();
 
     if (!sheet.save(args.at(1), "PNG")) {
