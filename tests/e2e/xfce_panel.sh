@@ -34,6 +34,10 @@ assert_eq com.quellmoor.Tarvelle "$app" "the notification's desktop entry"
 assert_eq "$(card_name 17)" "$summary" "the notification's title"
 [[ $body == *[a-z]* ]] || e2e_fail "the notification carries no reading: '$body'"
 assert_eq "default=Show;" "$actions" "the notification's actions"
+# The server keeps the picture it was sent: the face at twice its size.
+picture=$(sed -n 's/^app_icon=//p' "$XDG_CACHE_HOME/xfce4/notifyd/log" | tail -n 1)
+assert_eq 142x192 "$(identify -format '%wx%h' "$XDG_CACHE_HOME/xfce4/notifyd/icons/$picture.png" 2>&1)" \
+    "the notification's picture"
 
 # The close box puts the window into the tray; the notification's action brings it back.
 wmctrl -i -c "$main"
