@@ -143,6 +143,7 @@ EOF
         # Xfce's programs read their settings through the bus.
         xfce_panel_config
         e2e_start_session_bus
+        e2e_start_xfconf
         e2e_start_display xfwm4
         ;;
     weston) e2e_start_weston ;;

@@ -32,7 +32,8 @@ exit_screen_up() {
 
 # Waiting in the tray: no window on the screen, the icon on the bar.
 in_tray() {
-    [[ -z $(sway_views "$E2E_PID") ]] && panel_icon_drawn
+    local views
+    views=$(sway_views "$E2E_PID") && [[ -z $views ]] && panel_icon_drawn
 }
 
 e2e_start /STARTUP

@@ -139,12 +139,15 @@ def walk(node):
 walk(json.load(sys.stdin))' "$1"
 }
 
-# sway_view PID main|exit-screen: the window of that kind. Both are titled with the program's
-# name and version, and sway knows no window roles: the exit screen is the wide one.
+# sway_view PID main|exit-screen: the window of that kind; status 1 when there is none, 2 when
+# sway cannot be asked. Both are titled with the program's name and version, and sway knows no
+# window roles: the exit screen is the wide one.
 sway_view() {
-    sway_views "$1" | awk -F'|' -v kind="$2" '$5 ~ /^Tarvelle v/ {
+    local views
+    views=$(sway_views "$1") || return 2
+    awk -F'|' -v kind="$2" '$5 ~ /^Tarvelle v/ {
             split($4, rect, " "); if ((rect[3] >= 600) == (kind == "exit-screen")) { print; found = 1; exit } }
-        END { exit !found }'
+        END { exit !found }' <<<"$views"
 }
 
 sway_main_view() {
@@ -156,7 +159,9 @@ sway_main_shown() {
 }
 
 sway_main_away() {
-    ! sway_main_view "$1" >/dev/null
+    local status=0
+    sway_main_view "$1" >/dev/null || status=$?
+    ((status == 1))
 }
 
 e2e_start_session_bus() {
@@ -166,6 +171,16 @@ e2e_start_session_bus() {
     wait_for 20 "the session bus" test -s "$E2E_WORK/bus-address"
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/bus-address")
+}
+
+# Xfce's settings daemon, started before any Xfce program asks for it: started by the bus on
+# demand, it can come too late for a busy machine's first asker, which then goes without its
+# settings.
+e2e_start_xfconf() {
+    local daemon
+    daemon=$(compgen -G '/usr/lib/*/xfce4/xfconf/xfconfd') || e2e_fail "xfconfd is missing"
+    e2e_start_helper xfconfd.log "$daemon"
+    wait_for 20 "Xfce's settings daemon" bus_name_owned org.xfce.Xfconf
 }
 
 bus_name_owned() {

@@ -228,10 +228,11 @@ e2e_kill_panel() {
 }
 
 # panel_icon_box: "x y width height" on the screen of what the panel draws beyond its empty
-# self, which can only be the icon in its tray; fails while there is none.
+# self, which can only be the icon in its tray; status 1 while there is none, 2 when the screen
+# cannot be pictured.
 panel_icon_box() {
     local x y w h
-    panel_picture || return 1
+    panel_picture || return 2
     read -r x y w h <<<"$(changed_box "$E2E_WORK/panel-empty.png" "$E2E_WORK/panel.png")" || return 1
     # An icon, not the whole panel redrawn.
     ((w >= 8 && h >= 8 && w <= 64)) || return 1
@@ -243,7 +244,9 @@ panel_icon_drawn() {
 }
 
 no_panel_icon() {
-    ! panel_icon_drawn
+    local status=0
+    panel_icon_box >/dev/null || status=$?
+    ((status == 1))
 }
 
 # pointer_click X Y BUTTON: a click of the desktop's pointer at a point of the screen.
