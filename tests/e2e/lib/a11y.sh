@@ -86,7 +86,8 @@ a11y_dump() {
 # a11y_find PID ROLE NAME: prints the object path of the program's first object of that role
 # and name.
 a11y_find() {
-    a11y_tree "$1" | awk -F'|' -v role="$2" -v name="$3" '$2 == role && $3 == name { print $7; found = 1; exit }
+    # Reads the whole tree: a walker cut off early would fail the pipe.
+    a11y_tree "$1" | awk -F'|' -v role="$2" -v name="$3" '!found && $2 == role && $3 == name { print $7; found = 1 }
         END { exit !found }'
 }
 
