@@ -35,14 +35,13 @@ E2E_PROGRAM_PIDS=()
 E2E_TRAYER=
 E2E_XEV_LOG=
 E2E_BARRIERS=0
-E2E_A11Y_BUS=
 E2E_STATUS=
 E2E_DISPLAY_READY=
 E2E_WAYLAND=
 E2E_PANEL=
 E2E_NOTIFICATION_SERVER=
 E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-# The Python that has the distribution's modules (pyatspi), whatever comes first on PATH.
+# The Python that has the distribution's modules (GLib's binding), whatever comes first on PATH.
 E2E_PYTHON=/usr/bin/python3
 
 # shellcheck source=lib/wait.sh
