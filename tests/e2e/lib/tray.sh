@@ -236,6 +236,9 @@ panel_icon_box() {
     read -r x y w h <<<"$(changed_box "$E2E_WORK/panel-empty.png" "$E2E_WORK/panel.png")" || return 1
     # An icon, not the whole panel redrawn.
     ((w >= 8 && h >= 8 && w <= 64)) || return 1
+    # A picture of many colours, not just a lit-up place for one.
+    (($(convert "$E2E_WORK/panel.png" -crop "${w}x$h+$x+$y" +repage -unique-colors -format '%w' info:) >= 32)) ||
+        return 1
     echo "$x $((y + 768 - E2E_PANEL_HEIGHT)) $w $h"
 }
 
