@@ -99,15 +99,11 @@ choose_tray_exit() {
 # ---------------------------------------------------------------------------------------------
 # StatusNotifierItem: the item as the panel's watcher knows it
 
-sni_watcher_call() {
-    gdbus call --timeout 5 --session --dest org.kde.StatusNotifierWatcher \
-        --object-path /StatusNotifierWatcher "$@" 2>/dev/null
-}
-
 # Prints the bus name of the first item registered with the watcher.
 sni_item() {
-    sni_watcher_call --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher \
-        RegisteredStatusNotifierItems | grep -o "'[^'/]*" | head -n 1 | tr -d "'" | grep .
+    gdbus call --timeout 5 --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
+        --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems \
+        2>/dev/null | grep -o "'[^'/]*" | head -n 1 | tr -d "'" | grep .
 }
 
 sni_item_registered() {
