@@ -103,7 +103,7 @@ choose_tray_exit() {
 sni_item() {
     gdbus call --timeout 5 --session --dest org.kde.StatusNotifierWatcher --object-path /StatusNotifierWatcher \
         --method org.freedesktop.DBus.Properties.Get org.kde.StatusNotifierWatcher RegisteredStatusNotifierItems \
-        2>/dev/null | grep -o "'[^'/]*" | head -n 1 | tr -d "'" | grep .
+        2>/dev/null | grep -o "'[^'/]*" | sed -n 1p | tr -d "'" | grep .
 }
 
 sni_item_registered() {
