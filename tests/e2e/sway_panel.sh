@@ -95,7 +95,7 @@ assert_true "sway's close must not end the program" process_alive "$E2E_PID"
 
 e2e_kill_panel
 # With no tray left and no minimised state in sway, the window falls back to the screen.
-wait_for 10 "the window to fall back to the screen" sway_main_shown "$E2E_PID"
+wait_for 20 "the window to fall back to the screen" sway_main_shown "$E2E_PID"
 e2e_start_panel
 wait_for 20 "the item to register with the new bar" sni_item_registered
 wait_for 10 "the icon on the new bar" panel_icon_drawn

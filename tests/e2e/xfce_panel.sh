@@ -77,7 +77,7 @@ write_log_on_settings Card=17
 e2e_start /STARTUP
 wait_for 20 "the icon on the panel" panel_icon_drawn
 e2e_kill_panel
-wait_for 10 "the main window minimised to the task bar" main_window_minimised "$E2E_PID"
+wait_for 20 "the main window minimised to the task bar" main_window_minimised "$E2E_PID"
 main=$(main_window "$E2E_PID")
 e2e_start_panel
 wait_for 20 "the item to register with the new panel" sni_item_registered
