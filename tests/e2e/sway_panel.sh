@@ -58,6 +58,7 @@ assert_eq "default=Show;" "$actions" "the notification's actions"
 answer_no_to_file_exit
 notification_act
 wait_for 10 "the notification's action to show the window" sway_main_shown "$E2E_PID"
+wait_for 10 "the icon to go with the notification's Show" no_panel_icon
 
 # A click on the icon is the bar's activation, which is "Show" there; the icon goes with it.
 answer_no_to_file_exit

@@ -44,6 +44,7 @@ wmctrl -i -c "$main"
 wait_for 10 "the close box to put the window into the tray" window_hidden "$main"
 notification_act
 wait_for 10 "the notification's action to show the window" window_shown_normally "$main"
+wait_for 10 "the icon to go with the notification's Show" no_panel_icon
 assert_centred "$main" 3
 
 # A click on the icon is the panel's activation, which is "Show" there; the icon goes with it.
