@@ -24,6 +24,8 @@ wait_for 30 "the main window at the display time" main_window_mapped "$E2E_PID"
 assert_came_up_after 7900 07:00:00
 main=$(main_window "$E2E_PID")
 wait_for 10 "the window to be shown normally" window_shown_normally "$main"
+# Its first showing after the log-on start, centred by its frame as every first showing is.
+assert_centred "$main" 3
 assert_true "the icon must stay when the window comes up at the display time" panel_icon_drawn
 wait_for 10 "the notification" notified_times 1
 e2e_screenshot xfce_panel
