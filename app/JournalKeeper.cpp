@@ -71,6 +71,14 @@ void JournalKeeper::showWindow()
     m_window->activateWindow();
 }
 
+void JournalKeeper::finish()
+{
+    // Its note is written as it closes.
+    if (m_window)
+        m_window->close();
+    flush();
+}
+
 void JournalKeeper::flush()
 {
     writeRecords();

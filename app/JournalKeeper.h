@@ -35,9 +35,11 @@ public:
     // Opens the journal window, or brings the open one to the front.
     void showWindow();
     JournalWindow *window() const { return m_window; }
-    // Writes now what waits: the days drawn, the note being typed. For the program's way out and
-    // for ending signals, before the process goes.
+    // Writes now what waits: the days drawn, the note being typed. For ending signals and
+    // log-out, before the process goes.
     void flush();
+    // The same, and the window closes: for the program's own way out.
+    void finish();
 
 private:
     void writeRecords();

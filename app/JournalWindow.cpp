@@ -582,7 +582,7 @@ void JournalWindow::askExport()
     auto *markdown = new QRadioButton(u"&Markdown"_s, dialog);
     markdown->setObjectName(u"markdown"_s);
     markdown->setChecked(true);
-    auto *csv = new QRadioButton(u"CS&V (spreadsheets)"_s, dialog);
+    auto *csv = new QRadioButton(u"&CSV, for spreadsheets"_s, dialog);
     csv->setObjectName(u"csv"_s);
     auto *format = new QButtonGroup(dialog);
     format->addButton(markdown);

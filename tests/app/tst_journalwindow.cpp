@@ -187,6 +187,8 @@ void TestJournalWindow::nothingTypedIsLost()
     QCOMPARE(m_store.days.value(kToday).note, u"Calm morning, then rain."_s);
     QCOMPARE(m_store.days.value(kToday.addDays(1)).card, 6);
     QVERIFY(!m_store.hasPending());
+    keeper.finish();
+    QTRY_VERIFY(!keeper.window());
 }
 
 void TestJournalWindow::copyGivesWhatIsShown()
