@@ -553,6 +553,8 @@ void JournalWindow::askExport()
     dialog->setWindowTitle(u"Export the journal - "_s + ui::programCaption());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
+    // A window of its own inherits neither, so it is given the journal's.
+    dialog->setFont(font());
     ui::setColour(dialog, QPalette::Window, Qt::white);
 
     auto *every = new QRadioButton(u"E&very day"_s, dialog);
