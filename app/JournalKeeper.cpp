@@ -71,6 +71,11 @@ void JournalKeeper::showWindow()
     m_window->activateWindow();
 }
 
+JournalWindow *JournalKeeper::window() const
+{
+    return m_window;
+}
+
 void JournalKeeper::finish()
 {
     // Its note is written as it closes.

@@ -34,7 +34,7 @@ public:
     void record(QDate day, int card);
     // Opens the journal window, or brings the open one to the front.
     void showWindow();
-    JournalWindow *window() const { return m_window; }
+    JournalWindow *window() const;
     // Writes now what waits: the days drawn, the note being typed. For ending signals and
     // log-out, before the process goes.
     void flush();

@@ -472,7 +472,7 @@ void JournalWindow::saveNote()
     m_noteTyped = false;
     journal::Entry &day = m_days[*m_noteOf];
     day.note = m_note->toPlainText();
-    m_store.setNote(day.day, day.note);
+    m_store.setNote(day.day, day.card, day.note);
     if (m_store.hasPending())
         m_retry->start();
     showStatus();

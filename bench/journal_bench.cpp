@@ -102,7 +102,7 @@ int main(int argc, char *argv[])
         recordRss = residentKib() - before;
         for (int day = 0; day < kDays; ++day) {
             store.record(today.addDays(-day), day % 52 + 1);
-            store.setNote(today.addDays(-day), noteFor(day));
+            store.setNote(today.addDays(-day), day % 52 + 1, noteFor(day));
         }
         if (!store.status().ok())
             fail(qPrintable(store.status().problem));

@@ -14,11 +14,13 @@ void JournalStore::record(QDate day, int card)
     flush();
 }
 
-void JournalStore::setNote(QDate day, const QString &note)
+void JournalStore::setNote(QDate day, int card, const QString &note)
 {
-    if (!day.isValid())
+    if (!day.isValid() || !cards::isCardIndex(card))
         return;
-    m_pending[day].note = note;
+    Change &change = m_pending[day];
+    change.note = note;
+    change.noteCard = card;
     flush();
 }
 
@@ -41,12 +43,8 @@ QList<Entry> JournalStore::entries(DayRange range)
         if (!range.contains(day))
             continue;
         auto at = std::lower_bound(days.begin(), days.end(), day, newerFirst);
-        if (at == days.end() || at->day != day) {
-            // A note alone belongs to no day until the day's card is written.
-            if (!change->card)
-                continue;
-            at = days.insert(at, Entry{day, *change->card, {}});
-        }
+        if (at == days.end() || at->day != day)
+            at = days.insert(at, Entry{day, change->card.value_or(change->noteCard), {}});
         if (change->card)
             at->card = *change->card;
         if (change->note)

@@ -50,8 +50,10 @@ public:
 
     // The card drawn for `day`. A day drawn again takes the latest card and keeps its note.
     void record(QDate day, int card);
-    // The note of a recorded day, replacing the one before; a day never drawn takes none.
-    void setNote(QDate day, const QString &note);
+    // The note of `day`, drawn with `card`, replacing the one before. The day's card stays as the
+    // journal has it; `card` only stands in where the journal has lost the day (a damaged file
+    // set aside while the note was being typed).
+    void setNote(QDate day, int card, const QString &note);
     // The days within `range`, newest first.
     QList<Entry> entries(DayRange range = {});
     // Writes what is waiting; true when nothing is left waiting.
@@ -64,6 +66,8 @@ protected:
     struct Change {
         std::optional<int> card;
         std::optional<QString> note;
+        // The card the note was written for.
+        int noteCard = 0;
     };
     using Changes = QMap<QDate, Change>;
 

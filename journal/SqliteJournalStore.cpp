@@ -359,7 +359,8 @@ SqliteJournalStore::Outcome SqliteJournalStore::writeOnce(const Changes &changes
     card.prepare(u"INSERT INTO days (day, card) VALUES (?, ?) "
                  u"ON CONFLICT (day) DO UPDATE SET card = excluded.card"_s);
     QSqlQuery note(db);
-    note.prepare(u"UPDATE days SET note = ? WHERE day = ?"_s);
+    note.prepare(u"INSERT INTO days (day, card, note) VALUES (?, ?, ?) "
+                 u"ON CONFLICT (day) DO UPDATE SET note = excluded.note"_s);
     QSqlError error;
     for (auto change = changes.cbegin(); change != changes.cend() && !error.isValid(); ++change) {
         const QString day = dayKey(change.key());
@@ -370,9 +371,10 @@ SqliteJournalStore::Outcome SqliteJournalStore::writeOnce(const Changes &changes
                 error = card.lastError();
         }
         if (change->note && !error.isValid()) {
+            note.bindValue(0, day);
+            note.bindValue(1, change->noteCard);
             // A null text would be bound as NULL, which the column refuses.
-            note.bindValue(0, change->note->isNull() ? u""_s : *change->note);
-            note.bindValue(1, day);
+            note.bindValue(2, change->note->isNull() ? u""_s : *change->note);
             if (!note.exec())
                 error = note.lastError();
         }

@@ -34,11 +34,11 @@ protected:
             day.day = change.key();
             if (change->card)
                 day.card = *change->card;
+            else if (day.card == 0)
+                day.card = change->noteCard;
             if (change->note)
                 day.note = *change->note;
         }
-        // A note for a day never drawn belongs to no day.
-        days.removeIf([](const auto &day) { return day.value().card == 0; });
         return true;
     }
 

@@ -176,7 +176,7 @@ void TestJournalStore::fillJournal(int days)
     SqliteJournalStore store(journalPath(), m_clock);
     for (int day = 0; day < days; ++day) {
         store.record(kToday.addDays(-day), day % 52 + 1);
-        store.setNote(kToday.addDays(-day), u"Day %1"_s.arg(day));
+        store.setNote(kToday.addDays(-day), day % 52 + 1, u"Day %1"_s.arg(day));
     }
     QVERIFY(store.status().ok());
 }
@@ -227,7 +227,7 @@ void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
             model[day].card = card;
         } else {
             const QString note = randomNote(random);
-            store->setNote(day, note);
+            store->setNote(day, model[day].card, note);
             model[day].note = note;
         }
         if (step % 15 == 14)
@@ -240,7 +240,7 @@ void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
     QString longNote;
     while (longNote.size() < 3'000'000)
         longNote += randomNote(random, 200);
-    store->setNote(model.firstKey(), longNote);
+    store->setNote(model.firstKey(), model.first().card, longNote);
     store.reset();
     QCOMPARE(entriesOf(journalPath(), m_clock).last().note, longNote);
     QVERIFY(!SqliteJournalStore(journalPath(), m_clock).hasPending());
@@ -254,7 +254,7 @@ void TestJournalStore::lockedFileKeepsWhatIsTyped()
     {
         OtherConnection other(journalPath());
         other.value(u"BEGIN EXCLUSIVE"_s);
-        store.setNote(kToday, u"Typed while another program held the file"_s);
+        store.setNote(kToday, 1, u"Typed while another program held the file"_s);
         store.record(kToday.addDays(1), 9);
         QVERIFY(store.hasPending());
         QVERIFY2(store.status().problem.contains(u"in use by another program"_s),
@@ -309,9 +309,14 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
     QCOMPARE(contents(aside), damaged);
     QCOMPARE(entriesOf(journalPath(), m_clock), (QList<Entry>{{kToday, 7, {}}}));
 
-    // Damaged again the same day: the first one kept aside stays as it was.
+    // Damaged again the same day while open, a note being typed: the first file kept aside stays
+    // as it was, and the note lands in the new journal with its day.
+    SqliteJournalStore store(journalPath(), m_clock);
+    QCOMPARE(store.entries().size(), 1);
     writeFile(journalPath(), "garbage again");
-    QCOMPARE(entriesOf(journalPath(), m_clock), QList<Entry>());
+    store.setNote(kToday, 7, u"Typed as it broke"_s);
+    QCOMPARE(entriesOf(journalPath(), m_clock),
+             (QList<Entry>{{kToday, 7, u"Typed as it broke"_s}}));
     QCOMPARE(contents(aside), damaged);
     QCOMPARE(contents(m_root->path() + u"/Tarvelle/journal-damaged-2026-12-08-2.sqlite"_s),
              QByteArray("garbage again"));
@@ -343,7 +348,7 @@ void TestJournalStore::newerFormatIsLeftUntouched()
     {
         SqliteJournalStore store(journalPath(), m_clock);
         store.record(kToday, 12);
-        store.setNote(kToday, u"Nowhere to go"_s);
+        store.setNote(kToday, 12, u"Nowhere to go"_s);
         QVERIFY(store.hasPending());
         const QList<Entry> days = store.entries();
         QCOMPARE(days.size(), 1 + readable);
@@ -391,7 +396,7 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
         remount(folder, true);
         {
             SqliteJournalStore store(journalPath(), m_clock);
-            store.setNote(kToday, u"While read-only"_s);
+            store.setNote(kToday, 40, u"While read-only"_s);
             seen << store.status().problem << store.entries().value(0).note;
             remount(folder, false);
             seen << yesNo(store.flush());
@@ -409,7 +414,7 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
         const QString longNote = QString(200'000, u'ж');
         {
             SqliteJournalStore store(journalPath(), m_clock);
-            store.setNote(kToday, longNote);
+            store.setNote(kToday, 40, longNote);
             seen << store.status().problem << yesNo(store.entries().value(0).note == longNote);
             QFile::remove(filler);
             seen << yesNo(store.flush());

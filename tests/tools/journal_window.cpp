@@ -30,8 +30,9 @@ int main(int argc, char *argv[])
         {}};
     for (int day = days - 1; day >= 0; --day) {
         const QDate date = clock.today().addDays(-day);
-        store.record(date, (date.dayOfYear() * 7) % 52 + 1);
-        store.setNote(date, notes.at(day % notes.size()));
+        const int card = (date.dayOfYear() * 7) % 52 + 1;
+        store.record(date, card);
+        store.setNote(date, card, notes.at(day % notes.size()));
     }
     app::JournalWindow window(store, clock.today());
     window.show();
