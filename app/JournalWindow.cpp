@@ -550,7 +550,7 @@ void JournalWindow::askExport()
     saveNote();
     auto *dialog = new QDialog(this);
     dialog->setObjectName(u"exportDialog"_s);
-    dialog->setWindowTitle(u"Export the journal - "_s + ui::programCaption());
+    dialog->setWindowTitle(u"Export - "_s + ui::programCaption());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::WindowModal);
     // A window of its own inherits neither, so it is given the journal's.
