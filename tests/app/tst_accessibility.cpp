@@ -1,12 +1,16 @@
 #include "app/CardPicture.h"
+#include "app/JournalWindow.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "web/AboutDialog.h"
 #include "web/ExitScreen.h"
 
+#include "MemoryJournalStore.h"
 #include "ProgramDoubles.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
@@ -24,6 +28,7 @@ private Q_SLOTS:
     void mainWindowBothPanels();
     void aboutWindow();
     void exitScreen();
+    void journalWindow();
 
 private:
     static QStringList silentControls(QWidget *window);
@@ -38,7 +43,9 @@ QStringList TestAccessibility::silentControls(QWidget *window)
         const bool speaks =
             qobject_cast<QLabel *>(widget) || qobject_cast<QAbstractButton *>(widget)
             || qobject_cast<QComboBox *>(widget) || qobject_cast<QLineEdit *>(widget)
-            || qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<app::CardPicture *>(widget);
+            || qobject_cast<QPlainTextEdit *>(widget) || qobject_cast<app::CardPicture *>(widget)
+            || qobject_cast<QAbstractSpinBox *>(widget)
+            || qobject_cast<QAbstractItemView *>(widget);
         if (!speaks)
             continue;
         QAccessibleInterface *node = QAccessible::queryAccessibleInterface(widget);
@@ -84,6 +91,28 @@ void TestAccessibility::exitScreen()
     web::ExitScreen screen({world.browser, world.messages, world.clock, world.random});
     screen.present();
     QCOMPARE(silentControls(&screen), QStringList());
+}
+
+void TestAccessibility::journalWindow()
+{
+    MemoryJournalStore journal;
+    const QDate today(2026, 12, 8);
+    journal.put({today, 3, u"Rain"_s});
+    journal.put({today.addDays(-1), 40, {}});
+    app::JournalWindow window(journal, today);
+    window.show();
+    QCOMPARE(silentControls(&window), QStringList());
+    // The days are read as a list of days, the note as an editable text named for its day.
+    QAccessibleInterface *days =
+        QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(u"days"_s));
+    QCOMPARE(days->role(), QAccessible::List);
+    QCOMPARE(days->childCount(), 2);
+    const QString date = QLocale::system().toString(today, QLocale::LongFormat);
+    QCOMPARE(days->child(0)->text(QAccessible::Name), date + u", Three Of Clubs"_s);
+    QAccessibleInterface *note =
+        QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(u"note"_s));
+    QCOMPARE(note->role(), QAccessible::EditableText);
+    QCOMPARE(note->text(QAccessible::Name), u"Note for "_s + date);
 }
 
 QTEST_MAIN(TestAccessibility)

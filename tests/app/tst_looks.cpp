@@ -1,7 +1,9 @@
+#include "app/JournalWindow.h"
 #include "app/MainWindow.h"
 #include "web/AboutDialog.h"
 #include "web/ExitScreen.h"
 
+#include "MemoryJournalStore.h"
 #include "ProgramDoubles.h"
 
 #include <QAbstractButton>
@@ -51,6 +53,7 @@ namespace {
 // A window on show, with the doubles it needs; `surface` is what the program paints itself.
 struct Shown {
     std::unique_ptr<ProgramDoubles> world = std::make_unique<ProgramDoubles>();
+    std::unique_ptr<MemoryJournalStore> journal = std::make_unique<MemoryJournalStore>();
     std::unique_ptr<QWidget> window;
     QWidget *surface = nullptr;
 };
@@ -92,6 +95,20 @@ Shown exitScreen()
     screen->present();
     screen->show();
     shown.surface = screen;
+    return shown;
+}
+
+Shown journalWindow()
+{
+    Shown shown;
+    const QDate today = shown.world->clock.today();
+    // The longest reading of the deck on the day shown, with a note of several lines.
+    shown.journal->put({today, 27, u"First line of the note\nand a second one"_s});
+    for (int day = 1; day < 40; ++day)
+        shown.journal->put({today.addDays(-day), day % 52 + 1, {}});
+    shown.window = std::make_unique<app::JournalWindow>(*shown.journal, today);
+    shown.window->show();
+    shown.surface = shown.window.get();
     return shown;
 }
 
@@ -226,6 +243,9 @@ QRect neededTextRect(const QWidget *widget, QSize *needed)
         int flags = static_cast<int>(label->alignment());
         if (label->wordWrap())
             flags |= Qt::TextWordWrap;
+        // A label with a buddy shows its "&" as the underline of the next letter.
+        if (label->buddy())
+            flags |= Qt::TextShowMnemonic;
         const QRect drawn = metrics.boundingRect(
             QRect(room.topLeft(), QSize(room.width(), std::numeric_limits<int>::max() / 2)), flags,
             label->text());
@@ -279,6 +299,7 @@ void TestLooks::addWindows()
     QTest::newRow("main window, settings panel") << Builder([] { return mainWindow(true); });
     QTest::newRow("about window") << Builder(aboutWindow);
     QTest::newRow("exit screen") << Builder(exitScreen);
+    QTest::newRow("journal window") << Builder(journalWindow);
 }
 
 void TestLooks::samePictureUnderLightAndDarkPalettes_data()

@@ -88,6 +88,8 @@ icons=$(grep -cE "^/usr/share/icons/hicolor/([0-9]+)x\1/apps/$icon\.png$" "$work
 ((icons >= 8)) || fail "only $icons sizes of the icon '$icon' in the hicolor theme"
 [[ -f /usr/share/icons/hicolor/48x48/apps/$icon.png ]] || fail "no 48 px icon, the size menus ask for"
 
+dpkg-deb -f "$deb" Depends | grep -qE '(^|[ ,])libqt6sql6-sqlite([ ,(]|$)' ||
+    fail "the package does not depend on Qt's SQLite driver, which the journal needs"
 version=$(dpkg-deb -f "$deb" Version)
 [[ $(env -i PATH=$std_path Tarvelle --version) == "Tarvelle ${version%%-*}" ]] ||
     fail "Tarvelle --version from the PATH does not say the package's version $version"

@@ -1,0 +1,96 @@
+#include "app/JournalKeeper.h"
+
+#include "app/JournalWindow.h"
+#include "journal/JournalStore.h"
+#include "services/Clock.h"
+#include "ui/ProgramWindow.h"
+
+namespace app {
+
+namespace {
+
+// Long enough for the window to be on the screen first: opening the journal's file may take
+// longer than the start itself.
+constexpr int kRecordDelayMs = 2000;
+// What the journal would not take is offered again this often, and only while something waits.
+constexpr int kRetryMs = 30000;
+
+} // namespace
+
+JournalKeeper::JournalKeeper(journal::JournalStore &store, const services::Clock &clock,
+                             QObject *parent)
+    : QObject(parent), m_store(store), m_clock(clock)
+{
+    m_recordDelay.setSingleShot(true);
+    m_recordDelay.setInterval(kRecordDelayMs);
+    m_retry.setInterval(kRetryMs);
+    connect(&m_recordDelay, &QTimer::timeout, this, &JournalKeeper::writeRecords);
+    connect(&m_retry, &QTimer::timeout, this, &JournalKeeper::retryWaiting);
+}
+
+JournalKeeper::~JournalKeeper()
+{
+    flush();
+    delete m_window;
+}
+
+void JournalKeeper::record(QDate day, int card)
+{
+    m_records.append({day, card});
+    if (!m_recordDelay.isActive())
+        m_recordDelay.start();
+}
+
+void JournalKeeper::writeRecords()
+{
+    m_recordDelay.stop();
+    for (const auto &[day, card] : std::as_const(m_records))
+        m_store.record(day, card);
+    m_records.clear();
+    if (m_store.hasPending() && !m_retry.isActive())
+        m_retry.start();
+}
+
+void JournalKeeper::retryWaiting()
+{
+    if (m_store.flush())
+        m_retry.stop();
+}
+
+void JournalKeeper::showWindow()
+{
+    if (!m_window) {
+        writeRecords();
+        m_window = new JournalWindow(m_store, m_clock.today());
+        m_window->setAttribute(Qt::WA_DeleteOnClose);
+        m_window->show();
+        ui::centreOnScreen(m_window);
+    }
+    m_window->showNormal();
+    m_window->raise();
+    m_window->activateWindow();
+}
+
+JournalWindow *JournalKeeper::window() const
+{
+    return m_window;
+}
+
+void JournalKeeper::finish()
+{
+    // Its note is written as it closes.
+    if (m_window)
+        m_window->close();
+    flush();
+}
+
+void JournalKeeper::flush()
+{
+    writeRecords();
+    if (m_window)
+        m_window->flush();
+    if (m_store.flush())
+        m_retry.stop();
+}
+
+} // namespace app

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <utility>
+
+namespace journal {
+class JournalStore;
+}
+namespace services {
+class Clock;
+}
+
+namespace app {
+
+class JournalWindow;
+
+// The journal as the main window uses it: records each day's card without making the start wait
+// for the journal's file, opens the journal window (one at a time) and writes whatever waits when
+// the program ends.
+class JournalKeeper final : public QObject {
+    Q_OBJECT
+
+public:
+    JournalKeeper(journal::JournalStore &store, const services::Clock &clock,
+                  QObject *parent = nullptr);
+    ~JournalKeeper() override;
+
+    // The card drawn for `day`, written a moment later, once the window has come up.
+    void record(QDate day, int card);
+    // Opens the journal window, or brings the open one to the front.
+    void showWindow();
+    JournalWindow *window() const;
+    // Writes now what waits: the days drawn, the note being typed. For ending signals and
+    // log-out, before the process goes.
+    void flush();
+    // The same, and the window closes: for the program's own way out.
+    void finish();
+
+private:
+    void writeRecords();
+    void retryWaiting();
+
+    journal::JournalStore &m_store;
+    const services::Clock &m_clock;
+    QList<std::pair<QDate, int>> m_records;
+    QTimer m_recordDelay;
+    QTimer m_retry;
+    QPointer<JournalWindow> m_window;
+};
+
+} // namespace app

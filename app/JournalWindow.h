@@ -1,0 +1,98 @@
+#pragma once
+
+#include "journal/JournalStore.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <optional>
+
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QModelIndex;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace app {
+
+class CardPicture;
+class JournalDayList;
+
+// The journal of past cards: the days newest first, the chosen day's card with its reading and
+// the note written about it, a search and a date to jump to, how often the card came up, and
+// export and copy. The note is written a moment after typing stops, when the window closes and
+// on flush().
+class JournalWindow final : public QWidget {
+    Q_OBJECT
+
+public:
+    // Asks where an export goes; an empty path when the user chose nowhere.
+    using SaveFileChooser = std::function<QString(QWidget *parent, const QString &suggestedPath,
+                                                  const QString &filter)>;
+
+    // Without a chooser, the desktop's own file dialog asks.
+    JournalWindow(journal::JournalStore &store, QDate today, SaveFileChooser chooseFile = {},
+                  QWidget *parent = nullptr);
+    ~JournalWindow() override;
+
+    // Writes the note typed so far, and whatever else waits, now: for an end that cannot wait.
+    void flush();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class Format { Markdown, Csv };
+
+    void setupControls();
+    void connectControls();
+    void load();
+    void showSearch(const QString &text);
+    void selectDay(QDate day);
+    void showDay(const QModelIndex &index);
+    void jumpTo(QDate day);
+    void noteTyped();
+    void saveNote();
+    void retryWaiting();
+    void showStatus();
+    void say(const QString &message);
+    void copyDay();
+    void askExport();
+    void exportDays(journal::DayRange range, Format format);
+
+    journal::JournalStore &m_store;
+    QDate m_today;
+    SaveFileChooser m_chooseFile;
+    // Every day of the journal, newest first; the list shows those the search finds.
+    QList<journal::Entry> m_days;
+    JournalDayList *m_dayList;
+    // The day whose note the editor holds, and whether it holds typing not yet written.
+    std::optional<qsizetype> m_noteOf;
+    bool m_noteTyped = false;
+    QString m_message;
+
+    QLineEdit *m_find;
+    QDateEdit *m_goTo;
+    QListView *m_list;
+    QLabel *m_date;
+    CardPicture *m_face;
+    QLabel *m_cardName;
+    QLabel *m_tally;
+    QLabel *m_period;
+    QLabel *m_keywords;
+    QLabel *m_reading;
+    QLabel *m_noteLabel;
+    QPlainTextEdit *m_note;
+    QLabel *m_status;
+    QPushButton *m_export;
+    QPushButton *m_copy;
+    QPushButton *m_close;
+    QTimer *m_saveDelay;
+    QTimer *m_retry;
+};
+
+} // namespace app

@@ -1,0 +1,429 @@
+#include "journal/SqliteJournalStore.h"
+
+#include "cards/Deck.h"
+#include "services/Clock.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace journal {
+
+namespace {
+
+// SQLite's primary result codes, as Qt's driver hands them on.
+constexpr int kBusy = 5;
+constexpr int kLocked = 6;
+constexpr int kReadOnly = 8;
+constexpr int kCorrupt = 11;
+constexpr int kFull = 13;
+constexpr int kNotADatabase = 26;
+
+// Another program's lock is waited for no longer than this: the window that asked must not hang.
+constexpr int kBusyTimeoutMs = 200;
+// SQLite's page cache, in KiB. Its default of 2 MiB would fill at each opening (the check reads
+// every page) and stay for the rest of the program's life; the system caches the file anyway.
+constexpr int kPageCacheKib = 256;
+
+const QString kDriver = u"QSQLITE"_s;
+
+const QString kKeptWhileWaiting =
+    u"The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal "
+    u"as soon as it takes them."_s;
+
+QString errorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// Every missing folder on the way, made 0700 as the XDG rules ask. The errno of a failure, or 0.
+int makeFolder(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info = {};
+    if (::stat(name.constData(), &info) == 0)
+        return S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
+    if (errno != ENOENT)
+        return errno;
+    const QString parent = QFileInfo(path).path();
+    if (parent != path) {
+        if (const int error = makeFolder(parent))
+            return error;
+    }
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return errno;
+    return 0;
+}
+
+int resultCode(const QSqlError &error)
+{
+    return error.nativeErrorCode().toInt() & 0xff;
+}
+
+QString dayKey(QDate day)
+{
+    return day.toString(Qt::ISODate);
+}
+
+} // namespace
+
+SqliteJournalStore::SqliteJournalStore(QString path, const services::Clock &clock)
+    : m_path(std::move(path)), m_clock(clock),
+      m_connection(u"tarvelle-journal-"_s + QString::number(reinterpret_cast<quintptr>(this), 16))
+{
+}
+
+SqliteJournalStore::~SqliteJournalStore()
+{
+    close();
+}
+
+QString SqliteJournalStore::defaultPath(const QString &appName)
+{
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    // Relative, it would put the journal wherever we happened to be started from.
+    if (data.isEmpty() || !QDir::isAbsolutePath(data))
+        data = QDir::homePath() + u"/.local/share"_s;
+    return QDir::cleanPath(data) + u'/' + appName + u"/journal.sqlite"_s;
+}
+
+Status SqliteJournalStore::status() const
+{
+    for (const Status *said : {&m_opening, &m_writing, &m_reading, &m_movedAside}) {
+        if (!said->ok())
+            return *said;
+    }
+    return {};
+}
+
+QSqlDatabase SqliteJournalStore::database() const
+{
+    return QSqlDatabase::database(m_connection, false);
+}
+
+bool SqliteJournalStore::connect(bool readOnly)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, m_connection);
+    db.setDatabaseName(m_path);
+    QString options = u"QSQLITE_BUSY_TIMEOUT="_s + QString::number(kBusyTimeoutMs);
+    if (readOnly)
+        options += u";QSQLITE_OPEN_READONLY"_s;
+    db.setConnectOptions(options);
+    if (db.open()) {
+        QSqlQuery(db).exec(u"PRAGMA cache_size = -"_s + QString::number(kPageCacheKib));
+        return true;
+    }
+    m_opening = {
+        u"The journal %1 cannot be opened: %2."_s.arg(m_path, db.lastError().databaseText()),
+        kKeptWhileWaiting};
+    return false;
+}
+
+void SqliteJournalStore::close()
+{
+    if (QSqlDatabase::contains(m_connection)) {
+        database().close();
+        QSqlDatabase::removeDatabase(m_connection);
+    }
+    m_access = Access::Closed;
+}
+
+SqliteJournalStore::Access SqliteJournalStore::open()
+{
+    if (m_access != Access::Closed)
+        return m_access;
+    // Once more after a damaged file has gone aside: the new one begins empty.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        bool damaged = false;
+        m_opening = {};
+        m_access = openFile(&damaged);
+        if (m_access != Access::Closed)
+            break;
+        close();
+        if (!damaged || !moveAside())
+            break;
+    }
+    return m_access;
+}
+
+SqliteJournalStore::Access SqliteJournalStore::openFile(bool *damaged)
+{
+    if (!QSqlDatabase::isDriverAvailable(kDriver)) {
+        m_opening = {u"The journal cannot be kept: Qt's SQLite driver (Debian package "
+                     u"libqt6sql6-sqlite) is not installed."_s,
+                     kKeptWhileWaiting};
+        return Access::Closed;
+    }
+    const QString folder = QFileInfo(m_path).path();
+    if (const int error = makeFolder(folder)) {
+        m_opening = {u"The journal's folder %1 cannot be made: %2."_s.arg(folder, errorText(error)),
+                     kKeptWhileWaiting};
+        return Access::Closed;
+    }
+    // Made here first, so that the file is private from its first byte on.
+    const int made = ::open(QFile::encodeName(m_path).constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (made >= 0) {
+        ::close(made);
+    } else if (errno != EEXIST) {
+        m_opening = {u"The journal cannot be made in %1: %2."_s.arg(folder, errorText(errno)),
+                     kKeptWhileWaiting};
+        return Access::Closed;
+    }
+    if (!connect(false))
+        return Access::Closed;
+
+    int format = 0;
+    int tables = 0;
+    {
+        QSqlQuery query(database());
+        const bool read = query.exec(u"PRAGMA user_version"_s) && query.next();
+        if (read)
+            format = query.value(0).toInt();
+        const bool counted = read
+                             && query.exec(u"SELECT count(*), count(name = 'days' OR NULL) "
+                                           u"FROM sqlite_master WHERE type = 'table'"_s)
+                             && query.next();
+        if (!counted) {
+            *damaged = failed(query.lastError(), &m_opening, false) == Outcome::Damaged;
+            return Access::Closed;
+        }
+        tables = query.value(0).toInt();
+        const bool hasDays = query.value(1).toInt() == 1;
+        if (format > kFormat) {
+            // Left to the version that knows it.
+        } else if (format == kFormat) {
+            // Damage inside a file whose header is whole shows only here, or at some later read.
+            if (!hasDays || !query.exec(u"PRAGMA quick_check"_s) || !query.next()
+                || query.value(0).toString() != "ok"_L1) {
+                *damaged = true;
+                return Access::Closed;
+            }
+        } else if (tables > 0) {
+            // Not ours: never made by the journal, which always gives its format.
+            *damaged = true;
+            return Access::Closed;
+        } else if (!query.exec(u"BEGIN IMMEDIATE"_s)
+                   || !query.exec(u"CREATE TABLE days ("
+                                  u" day TEXT PRIMARY KEY NOT NULL CHECK (date(day) IS day),"
+                                  u" card INTEGER NOT NULL CHECK (card BETWEEN 1 AND 52),"
+                                  u" note TEXT NOT NULL DEFAULT '') WITHOUT ROWID"_s)
+                   || !query.exec(u"PRAGMA user_version = "_s + QString::number(kFormat))
+                   || !query.exec(u"COMMIT"_s)) {
+            const QSqlError error = query.lastError();
+            query.exec(u"ROLLBACK"_s);
+            failed(error, &m_opening, true);
+            return Access::Closed;
+        }
+    }
+    if (format > kFormat)
+        return openNewer(format);
+    const QString why = whyNotWritable();
+    m_openedUnwritable = !why.isEmpty();
+    if (m_openedUnwritable)
+        m_opening = {u"The journal %1 cannot be written: %2."_s.arg(m_path, why),
+                     kKeptWhileWaiting};
+    return Access::Writable;
+}
+
+SqliteJournalStore::Access SqliteJournalStore::openNewer(int format)
+{
+    close();
+    const QString problem = u"The journal %1 comes from a newer version of Tarvelle (format %2; "
+                            u"this version knows format %3) and is left as it is."_s.arg(m_path)
+                                .arg(format)
+                                .arg(kFormat);
+    if (connect(true)) {
+        QSqlQuery query(database());
+        if (query.exec(u"SELECT day, card, note FROM days LIMIT 1"_s)) {
+            m_opening = {problem,
+                         u"Its days are shown, but nothing new is written to it, and notes cannot "
+                         u"be typed."_s,
+                         false};
+            return Access::ReadOnly;
+        }
+    }
+    m_opening = {problem, u"This version cannot show its days, and nothing new is written to it."_s,
+                 false};
+    return Access::Closed;
+}
+
+QString SqliteJournalStore::whyNotWritable() const
+{
+    // SQLite writes a rollback file beside the journal, so the folder must take new files too.
+    for (const QString &path : {m_path, QFileInfo(m_path).path()}) {
+        if (::access(QFile::encodeName(path).constData(), W_OK) != 0)
+            return errorText(errno);
+    }
+    return {};
+}
+
+SqliteJournalStore::Outcome SqliteJournalStore::failed(const QSqlError &error, Status *into,
+                                                       bool writing) const
+{
+    switch (resultCode(error)) {
+    case kCorrupt:
+    case kNotADatabase: return Outcome::Damaged;
+    case kBusy:
+    case kLocked:
+        *into = {u"The journal %1 is in use by another program."_s.arg(m_path), kKeptWhileWaiting};
+        break;
+    case kFull:
+        *into = {u"The disk that holds the journal %1 is full."_s.arg(m_path), kKeptWhileWaiting};
+        break;
+    case kReadOnly: {
+        QString why = whyNotWritable();
+        if (why.isEmpty())
+            why = u"it is read-only"_s;
+        *into = {u"The journal %1 cannot be written: %2."_s.arg(m_path, why), kKeptWhileWaiting};
+        break;
+    }
+    default:
+        *into = {u"The journal %1 could not be %2: %3."_s.arg(
+                     m_path, writing ? u"written"_s : u"read"_s, error.databaseText()),
+                 kKeptWhileWaiting};
+    }
+    return Outcome::Failed;
+}
+
+bool SqliteJournalStore::moveAside()
+{
+    close();
+    const QFileInfo file(m_path);
+    const QString stem =
+        file.dir().filePath(file.completeBaseName() + u"-damaged-"_s + dayKey(m_clock.today()));
+    QString aside = stem + u".sqlite"_s;
+    for (int n = 2; QFileInfo::exists(aside); ++n)
+        aside = stem + u'-' + QString::number(n) + u".sqlite"_s;
+    // QFile::rename never replaces a file that is there.
+    if (!QFile::rename(m_path, aside)) {
+        m_opening = {u"The journal %1 is damaged and cannot be moved aside: %2. It is left as it "
+                     u"is."_s.arg(m_path, QFile(m_path).errorString()),
+                     kKeptWhileWaiting};
+        return false;
+    }
+    // Its unfinished transaction, if any, belongs with it.
+    for (const QString &suffix : {u"-journal"_s, u"-wal"_s, u"-shm"_s}) {
+        if (QFileInfo::exists(m_path + suffix))
+            QFile::rename(m_path + suffix, aside + suffix);
+    }
+    m_movedAside = {u"The journal file was damaged. It has been kept, untouched, as %1, and a new "
+                    u"journal has begun."_s.arg(aside),
+                    u"Nothing of the damaged file has been deleted."_s};
+    return true;
+}
+
+bool SqliteJournalStore::write(const Changes &changes)
+{
+    // SQLite opens a file it may not write read-only, and the connection stays so when the disk
+    // takes writes again.
+    if (m_openedUnwritable)
+        close();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (open() != Access::Writable)
+            return false;
+        switch (writeOnce(changes)) {
+        case Outcome::Done:
+            // Whatever opening feared about writing, the write has proved wrong.
+            m_opening = {};
+            m_writing = {};
+            return true;
+        case Outcome::Failed: return false;
+        case Outcome::Damaged:
+            if (!moveAside())
+                return false;
+        }
+    }
+    return false;
+}
+
+SqliteJournalStore::Outcome SqliteJournalStore::writeOnce(const Changes &changes)
+{
+    const QSqlDatabase db = database();
+    QSqlQuery transaction(db);
+    // The write lock is taken at once, so that another program's lock is met before any change.
+    if (!transaction.exec(u"BEGIN IMMEDIATE"_s))
+        return failed(transaction.lastError(), &m_writing, true);
+    QSqlQuery card(db);
+    card.prepare(u"INSERT INTO days (day, card) VALUES (?, ?) "
+                 u"ON CONFLICT (day) DO UPDATE SET card = excluded.card"_s);
+    QSqlQuery note(db);
+    note.prepare(u"INSERT INTO days (day, card, note) VALUES (?, ?, ?) "
+                 u"ON CONFLICT (day) DO UPDATE SET note = excluded.note"_s);
+    QSqlError error;
+    for (auto change = changes.cbegin(); change != changes.cend() && !error.isValid(); ++change) {
+        const QString day = dayKey(change.key());
+        if (change->card) {
+            card.bindValue(0, day);
+            card.bindValue(1, *change->card);
+            if (!card.exec())
+                error = card.lastError();
+        }
+        if (change->note && !error.isValid()) {
+            note.bindValue(0, day);
+            note.bindValue(1, change->noteCard);
+            // A null text would be bound as NULL, which the column refuses.
+            note.bindValue(2, change->note->isNull() ? u""_s : *change->note);
+            if (!note.exec())
+                error = note.lastError();
+        }
+    }
+    if (!error.isValid() && transaction.exec(u"COMMIT"_s))
+        return Outcome::Done;
+    if (!error.isValid())
+        error = transaction.lastError();
+    transaction.exec(u"ROLLBACK"_s);
+    return failed(error, &m_writing, true);
+}
+
+QList<Entry> SqliteJournalStore::read(DayRange range)
+{
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (open() == Access::Closed)
+            return {};
+        QList<Entry> days;
+        switch (readOnce(range, &days)) {
+        case Outcome::Done: m_reading = {}; return days;
+        case Outcome::Failed: return {};
+        case Outcome::Damaged:
+            if (!moveAside())
+                return {};
+        }
+    }
+    return {};
+}
+
+SqliteJournalStore::Outcome SqliteJournalStore::readOnce(DayRange range, QList<Entry> *days)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT day, card, note FROM days WHERE day BETWEEN ? AND ? "
+                  u"ORDER BY day DESC"_s);
+    query.addBindValue(range.first.isNull() ? u"0000-01-01"_s : dayKey(range.first));
+    query.addBindValue(range.last.isNull() ? u"9999-12-31"_s : dayKey(range.last));
+    if (query.exec()) {
+        while (query.next()) {
+            Entry entry{QDate::fromString(query.value(0).toString(), Qt::ISODate),
+                        query.value(1).toInt(), query.value(2).toString()};
+            // A row edited by hand into something else is passed over, not shown wrong.
+            if (entry.day.isValid() && cards::isCardIndex(entry.card))
+                days->append(std::move(entry));
+        }
+    }
+    if (query.lastError().type() == QSqlError::NoError)
+        return Outcome::Done;
+    return failed(query.lastError(), &m_reading, false);
+}
+
+} // namespace journal

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "journal/JournalStore.h"
+
+#include <QMap>
+
+// Keeps the journal in memory. While `refusing` is set it takes no write and says so, as a
+// journal on a full or read-only disk does.
+class MemoryJournalStore final : public journal::JournalStore {
+public:
+    journal::Status status() const override
+    {
+        if (!refusing)
+            return {};
+        return {QStringLiteral("The journal cannot be written: the disk is full."),
+                QStringLiteral("The notes typed are kept until it can.")};
+    }
+
+    // As if written long ago, without going through the store.
+    void put(const journal::Entry &entry) { days.insert(entry.day, entry); }
+
+    QMap<QDate, journal::Entry> days;
+    bool refusing = false;
+    int writes = 0;
+
+protected:
+    bool write(const Changes &changes) override
+    {
+        if (refusing)
+            return false;
+        ++writes;
+        for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
+            journal::Entry &day = days[change.key()];
+            day.day = change.key();
+            if (change->card)
+                day.card = *change->card;
+            else if (day.card == 0)
+                day.card = change->noteCard;
+            if (change->note)
+                day.note = *change->note;
+        }
+        return true;
+    }
+
+    QList<journal::Entry> read(journal::DayRange range) override
+    {
+        QList<journal::Entry> found;
+        for (const journal::Entry &day : std::as_const(days)) {
+            if (range.contains(day.day))
+                found.prepend(day);
+        }
+        return found;
+    }
+};
