@@ -31,6 +31,7 @@ E2E_TRAYER=
 E2E_XEV_LOG=
 E2E_BARRIERS=0
 E2E_A11Y_BUS=
+E2E_BUS_PID=
 E2E_STATUS=
 E2E_DISPLAY_READY=
 E2E_WAYLAND=
@@ -276,7 +277,8 @@ e2e_start_tray() {
 e2e_start_session_bus() {
     dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$E2E_WORK/bus-address" \
         >"$E2E_WORK/dbus.log" 2>&1 &
-    E2E_HELPER_PIDS+=("$!")
+    E2E_BUS_PID=$!
+    E2E_HELPER_PIDS+=("$E2E_BUS_PID")
     wait_for 20 "the session bus" test -s "$E2E_WORK/bus-address"
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/bus-address")
@@ -315,6 +317,8 @@ e2e_stop_process() {
     local pid=$1
     if process_alive "$pid"; then
         kill -TERM "$pid" 2>/dev/null
+        # A scenario may have stopped it; stopped, it would not see the signal.
+        kill -CONT "$pid" 2>/dev/null
         local tries=0
         while process_alive "$pid" && ((tries++ < 50)); do sleep 0.1; done
         process_alive "$pid" && kill -KILL "$pid" 2>/dev/null
