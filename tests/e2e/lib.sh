@@ -32,6 +32,7 @@ E2E_XEV_LOG=
 E2E_BARRIERS=0
 E2E_A11Y_BUS=
 E2E_BUS_PID=
+E2E_SNI_WATCHER=
 E2E_STATUS=
 E2E_DISPLAY_READY=
 E2E_WAYLAND=
@@ -289,9 +290,11 @@ bus_name_owned() {
         --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null) == '(true,)' ]]
 }
 
+# e2e_start_sni_watcher [--no-host]: (again) a watcher, as a panel starting; sets E2E_SNI_WATCHER.
 e2e_start_sni_watcher() {
     E2E_SNI_ITEMS=$E2E_WORK/sni-items
-    e2e_start_helper sni-watcher.log "$E2E_PYTHON" "$E2E_LIB_DIR/sni_watcher.py" "$E2E_SNI_ITEMS"
+    e2e_start_helper sni-watcher.log "$E2E_PYTHON" "$E2E_LIB_DIR/sni_watcher.py" "$E2E_SNI_ITEMS" "$@"
+    E2E_SNI_WATCHER=${E2E_HELPER_PIDS[-1]}
     wait_for 20 "the StatusNotifierWatcher" bus_name_owned org.kde.StatusNotifierWatcher
 }
 
@@ -443,6 +446,11 @@ net_wm_state() {
 window_iconic() {
     [[ $(wm_state "$1") == Iconic ]] && return 0
     net_wm_state "$1" | grep -q _NET_WM_STATE_HIDDEN && ! window_viewable "$1"
+}
+
+# Put away by the program (in the tray), not minimised.
+window_withdrawn() {
+    window_unmapped "$1" && ! window_iconic "$1"
 }
 
 window_shown_normally() {

@@ -40,14 +40,14 @@ wait_for 10 "the close box to put the window on the task bar" window_iconic "$ma
 assert_false "no tray item while the bus is stopped" sni_item_registered
 kill -CONT "$E2E_BUS_PID"
 wait_for 15 "the tray item once the bus answers" sni_item_registered
-wait_for 10 "the window to go into the tray" window_unmapped "$main"
+wait_for 10 "the window to go into the tray" window_withdrawn "$main"
 wait_for 30 "the window at the display time" window_shown_normally "$main"
 wait_for 10 "the notification at the display time" notified_times 1
 
 # Stopped while the program runs: the close box and SIGTERM still work at once.
 kill -STOP "$E2E_BUS_PID"
 wmctrl -i -c "$main"
-wait_for 10 "the close box with the bus stopped" window_unmapped "$main"
+wait_for 10 "the close box with the bus stopped" window_withdrawn "$main"
 e2e_screenshot silent_bus
 end_and_check "with the bus stopped"
 kill -CONT "$E2E_BUS_PID"

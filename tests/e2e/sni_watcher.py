@@ -1,7 +1,9 @@
 """A StatusNotifierWatcher with a host registered, as a panel provides, on the session bus.
 
-Writes the bus name of each registered item, one a line, to the file given as the argument, and
-rewrites the file when an item's name leaves the bus. Runs until killed.
+Writes the bus name of each registered item, one a line, to the file given as the first
+argument, and rewrites the file when an item's name leaves the bus. With --no-host it starts
+without a host, as a panel's watcher does in the moment before its own host registers; a host
+then registers by calling RegisterStatusNotifierHost. Runs until killed.
 """
 
 import sys
@@ -36,11 +38,12 @@ INTROSPECTION = f"""<node>
 
 
 class Watcher(dbus.service.Object):
-    def __init__(self, bus, log_path):
+    def __init__(self, bus, log_path, hosts):
         super().__init__(bus, "/StatusNotifierWatcher")
         self.bus = bus
         self.log_path = log_path
         self.items = []
+        self.hosts = hosts
         self.write()
 
     def write(self):
@@ -50,7 +53,7 @@ class Watcher(dbus.service.Object):
     def properties(self):
         return {
             "RegisteredStatusNotifierItems": dbus.Array(self.items, signature="s"),
-            "IsStatusNotifierHostRegistered": dbus.Boolean(True),
+            "IsStatusNotifierHostRegistered": dbus.Boolean(bool(self.hosts)),
             "ProtocolVersion": dbus.Int32(0),
         }
 
@@ -77,8 +80,9 @@ class Watcher(dbus.service.Object):
         self.StatusNotifierItemRegistered(name)
 
     @dbus.service.method(WATCHER, in_signature="s")
-    def RegisterStatusNotifierHost(self, _service):
-        pass
+    def RegisterStatusNotifierHost(self, service):
+        self.hosts.append(service)
+        self.StatusNotifierHostRegistered()
 
     def owner_changed(self, name, owner):
         if owner or name not in self.items:
@@ -95,11 +99,16 @@ class Watcher(dbus.service.Object):
     def StatusNotifierItemUnregistered(self, _service):
         pass
 
+    @dbus.service.signal(WATCHER)
+    def StatusNotifierHostRegistered(self):
+        pass
+
 
 def main():
     DBusGMainLoop(set_as_default=True)
     bus = dbus.SessionBus()
-    watcher = Watcher(bus, sys.argv[1])
+    hosts = [] if "--no-host" in sys.argv[2:] else ["org.kde.StatusNotifierHost-panel"]
+    watcher = Watcher(bus, sys.argv[1], hosts)
     # The name last, so that whoever sees it finds the object ready; both live as long as the loop.
     name = dbus.service.BusName(WATCHER, bus)
     GLib.MainLoop().run()

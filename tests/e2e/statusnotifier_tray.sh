@@ -2,7 +2,9 @@
 # A StatusNotifierItem host (a panel registered with the watcher) instead of an XEmbed tray, and a
 # notification server. Started at log-on, the program goes into that tray; at the display time
 # the window comes up and the card of the day is announced. The panel's activation, its menu's
-# "Show" and the notification's action each bring the window back; the menu's "Exit" leaves.
+# "Show" and the notification's action each bring the window back. A panel that restarts takes
+# the window out of its tray and, once its host has registered again, back in; the menu's "Exit"
+# leaves.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin statusnotifier_tray "$@" --sni --notifications
 
@@ -60,6 +62,20 @@ wait_for 10 "the notification's action to show the window" window_shown_normally
 assert_centred "$main" 3
 
 wmctrl -i -c "$main"
-wait_for 10 "the item to come back before Exit" sni_item_registered
+wait_for 10 "the item to come back" sni_item_registered
+wait_for 10 "the close box to hide the window for the panel's restart" window_unmapped "$main"
+
+# The panel restarts: its watcher goes, then comes back before its host registers with it.
+kill "$E2E_SNI_WATCHER"
+wait_for 10 "the window on the task bar while the panel is away" window_iconic "$main"
+e2e_start_sni_watcher --no-host
+wait_for 10 "the item to register with the new watcher" sni_item_registered
+assert_true "the window must stay on the task bar until a host is there" window_iconic "$main"
+gdbus call --timeout 5 --session --dest org.kde.StatusNotifierWatcher \
+    --object-path /StatusNotifierWatcher \
+    --method org.kde.StatusNotifierWatcher.RegisterStatusNotifierHost \
+    org.kde.StatusNotifierHost-e2e >/dev/null || e2e_fail "the host could not register"
+wait_for 10 "the window to go back into the tray" window_withdrawn "$main"
+
 sni_menu_click Exit
 e2e_expect_exit_path "$E2E_PID" --no-question
