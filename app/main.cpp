@@ -87,7 +87,7 @@ int main(int argc, char *argv[])
     services::SystemTrayIcon tray(sessionBus);
     settings::XdgAutostartList startupList;
     services::DesktopBrowser browser;
-    services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPath(appName));
+    services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPaths(appName));
     services::DBusNotifications notifications(sessionBus, QStringLiteral(TARVELLE_NAME),
                                               QStringLiteral("com.quellmoor.Tarvelle"));
 
