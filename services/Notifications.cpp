@@ -1,5 +1,6 @@
 #include "services/Notifications.h"
 
+#include "services/ActivationToken.h"
 #include "services/SessionBus.h"
 
 #include <QDBusArgument>
@@ -114,7 +115,7 @@ void DBusNotifications::forgetLast()
 // Sent just before the action it belongs to.
 void DBusNotifications::serverActivationToken(uint id, const QString &token)
 {
-    if (id == m_lastId)
+    if (id == m_lastId && isSendableActivationToken(token))
         m_token = token;
 }
 
