@@ -110,7 +110,10 @@ void SystemTrayIcon::setHost(Host host)
     m_host = host;
     if (m_wanted && !m_icon && canMakeIcon())
         makeIcon();
-    Q_EMIT availabilityChanged();
+    // A question still open changes nothing yet: a window in the tray stays there until the
+    // watcher says its host is gone.
+    if (host != Host::Unknown)
+        Q_EMIT availabilityChanged();
 }
 
 // Qt looks for a host itself, by calls that wait, the first time it is asked about the tray or
