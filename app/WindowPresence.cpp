@@ -1,5 +1,6 @@
 #include "app/WindowPresence.h"
 
+#include "services/ActivationToken.h"
 #include "services/TrayIcon.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramWindow.h"
@@ -151,6 +152,8 @@ void WindowPresence::stop()
 
 void WindowPresence::prepareShowing()
 {
+    // Before the window maps, where Qt may already send the token.
+    services::dropUnsendableActivationToken();
     if (m_beforeShowing)
         m_beforeShowing();
 }

@@ -6,6 +6,7 @@
 #include "services/MessageBoxes.h"
 #include "services/Notifications.h"
 #include "services/RandomGenerator.h"
+#include "services/SessionBus.h"
 #include "services/SignalWatcher.h"
 #include "services/TrayIcon.h"
 #include "services/WallClockAlarm.h"
@@ -69,6 +70,8 @@ int main(int argc, char *argv[])
         return *answered;
 
     ensureHomeIsSet();
+    // Asked first, so that its answer is in while the rest starts.
+    services::SessionBus sessionBus;
     QApplication application(argc, argv);
     // Qt hands big image fills to pool threads; parked for good they never wake us again.
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
@@ -84,11 +87,12 @@ int main(int argc, char *argv[])
     services::MersenneRandomGenerator random;
     settings::IniSettingsStore store(&settings::IniSettingsStore::executableAppName);
     services::DialogMessageBoxes messages(&ui::useProgramIconForWindows);
-    services::SystemTrayIcon tray;
+    services::SystemTrayIcon tray(sessionBus);
     settings::XdgAutostartList startupList;
     services::DesktopBrowser browser;
-    services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPath(appName));
-    services::DBusNotifications notifications(QStringLiteral(TARVELLE_NAME), desktopEntry);
+    services::FileInstanceLock instanceLock(services::FileInstanceLock::defaultPaths(appName));
+    services::DBusNotifications notifications(sessionBus, QStringLiteral(TARVELLE_NAME),
+                                              desktopEntry);
 
     const app::Services services{store, clock,       alarm,   random,       messages,
                                  tray,  startupList, browser, instanceLock, notifications};
@@ -105,6 +109,7 @@ int main(int argc, char *argv[])
                      endSession);
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &program, endSession);
 
+    sessionBus.awaitBeforeWindows(std::chrono::seconds(1));
     if (!program.start())
         return 0;
     return QApplication::exec();

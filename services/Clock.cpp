@@ -29,9 +29,4 @@ QDateTime SystemClock::now() const
     return QDateTime::fromMSecsSinceEpoch(msecs, Qt::OffsetFromUTC, m_offsetSeconds);
 }
 
-qint64 SystemClock::msecsSinceEpoch() const
-{
-    return QDateTime::currentMSecsSinceEpoch();
-}
-
 } // namespace services

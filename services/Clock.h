@@ -11,8 +11,6 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual QDateTime now() const = 0;
-    // The same moment without the local-time conversion, for what only counts seconds.
-    virtual qint64 msecsSinceEpoch() const { return now().toMSecsSinceEpoch(); }
 
     QDate today() const { return now().date(); }
 };
@@ -20,7 +18,6 @@ public:
 class SystemClock final : public Clock {
 public:
     QDateTime now() const override;
-    qint64 msecsSinceEpoch() const override;
 
 private:
     // The local offset from UTC as found in one minute of the epoch.

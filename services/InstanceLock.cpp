@@ -31,58 +31,70 @@ QString absoluteFolderFrom(const char *variable)
 
 } // namespace
 
-FileInstanceLock::FileInstanceLock(QString path) : m_path(std::move(path)) {}
+FileInstanceLock::FileInstanceLock(QStringList paths) : m_paths(std::move(paths)) {}
 
 FileInstanceLock::~FileInstanceLock()
 {
-    if (m_fd >= 0)
-        ::close(m_fd);
+    for (const int fd : m_fds)
+        ::close(fd);
 }
 
-QString FileInstanceLock::defaultPath(const QString &appName)
+QStringList FileInstanceLock::defaultPaths(const QString &appName)
 {
     const QString name = appName + u".lock"_s;
+    QStringList paths;
     if (const QString runtime = absoluteFolderFrom("XDG_RUNTIME_DIR");
         !runtime.isEmpty() && isPrivateFolder(QFile::encodeName(runtime)))
-        return runtime + u'/' + name;
-    // The shared temporary folder is no place for it: anyone could take the name first.
+        paths << runtime + u'/' + name;
+    // The shared temporary folder is no place for one: anyone could take the name first.
     QString cache = absoluteFolderFrom("XDG_CACHE_HOME");
     if (cache.isEmpty())
         cache = QDir::homePath() + "/.cache"_L1;
     const QString folder = cache + u'/' + appName;
     QDir().mkpath(folder);
     ::chmod(QFile::encodeName(folder).constData(), 0700);
-    if (!isPrivateFolder(QFile::encodeName(folder)))
-        return {};
-    return folder + u'/' + name;
+    if (isPrivateFolder(QFile::encodeName(folder)))
+        paths << folder + u'/' + name;
+    return paths;
 }
 
 bool FileInstanceLock::acquire()
 {
-    // No private place for a lock: better one copy too many than none at all.
-    if (m_path.isEmpty())
-        return true;
-    const QByteArray path = QFile::encodeName(m_path);
+    // No private place for a lock, or a file system without locks: better one copy too many
+    // than none at all.
+    for (const QString &path : std::as_const(m_paths)) {
+        if (take(path) == 0) {
+            for (const int fd : m_fds)
+                ::close(fd);
+            m_fds.clear();
+            return false;
+        }
+    }
+    return true;
+}
+
+int FileInstanceLock::take(const QString &path)
+{
     // Close-on-exec, or a browser we start would hold the lock after we end.
-    m_fd = ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (m_fd < 0)
-        return true;
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0)
+        return -1;
     int result = 0;
     do {
-        result = ::flock(m_fd, LOCK_EX | LOCK_NB);
+        result = ::flock(fd, LOCK_EX | LOCK_NB);
     } while (result != 0 && errno == EINTR);
-    if (result == 0) {
-        // Only a help to people looking: the kernel's lock is what counts.
-        const QByteArray pid = QByteArray::number(::getpid()) + '\n';
-        if (::ftruncate(m_fd, 0) == 0) [[maybe_unused]]
-            const ssize_t written = ::pwrite(m_fd, pid.constData(), pid.size(), 0);
-        return true;
+    if (result != 0) {
+        const bool heldElsewhere = errno == EWOULDBLOCK;
+        ::close(fd);
+        return heldElsewhere ? 0 : -1;
     }
-    const bool heldElsewhere = errno == EWOULDBLOCK;
-    ::close(m_fd);
-    m_fd = -1;
-    // A file system without locks cannot keep a second copy out either.
-    return !heldElsewhere;
+    // Only a help to people looking: the kernel's lock is what counts.
+    const QByteArray pid = QByteArray::number(::getpid()) + '\n';
+    if (::ftruncate(fd, 0) == 0) [[maybe_unused]]
+        const ssize_t written = ::pwrite(fd, pid.constData(), pid.size(), 0);
+    m_fds.push_back(fd);
+    return 1;
 }
 
 } // namespace services

@@ -1,11 +1,15 @@
 #include "services/Notifications.h"
 
+#include "services/ActivationToken.h"
+#include "services/SessionBus.h"
+
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QVariantMap>
 
 using namespace Qt::StringLiterals;
@@ -44,8 +48,10 @@ Q_DECLARE_METATYPE(ImageData)
 
 namespace services {
 
-DBusNotifications::DBusNotifications(QString appName, QString desktopEntry, QObject *parent)
-    : Notifications(parent), m_appName(std::move(appName)), m_desktopEntry(std::move(desktopEntry))
+DBusNotifications::DBusNotifications(SessionBus &bus, QString appName, QString desktopEntry,
+                                     QObject *parent)
+    : Notifications(parent), m_bus(bus), m_appName(std::move(appName)),
+      m_desktopEntry(std::move(desktopEntry))
 {
 }
 
@@ -53,6 +59,8 @@ bool DBusNotifications::listen()
 {
     if (m_listening)
         return true;
+    if (!m_bus.isUsable())
+        return false;
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return false;
@@ -61,6 +69,13 @@ bool DBusNotifications::listen()
                 SLOT(serverActivationToken(uint, QString)));
     bus.connect(kService, kPath, kService, u"ActionInvoked"_s, this,
                 SLOT(serverActionInvoked(uint, QString)));
+    // A server that starts again numbers its notifications from the start: the last id may then
+    // name another program's notification, which a click must not take for ours, nor our next
+    // notification replace.
+    auto *server =
+        new QDBusServiceWatcher(kService, bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(server, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            &DBusNotifications::forgetLast);
     m_listening = true;
     return true;
 }
@@ -91,10 +106,16 @@ void DBusNotifications::notify(const Notification &notification)
             });
 }
 
+void DBusNotifications::forgetLast()
+{
+    m_lastId = 0;
+    m_token.clear();
+}
+
 // Sent just before the action it belongs to.
 void DBusNotifications::serverActivationToken(uint id, const QString &token)
 {
-    if (id == m_lastId)
+    if (id == m_lastId && isSendableActivationToken(token))
         m_token = token;
 }
 

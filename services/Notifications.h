@@ -30,14 +30,18 @@ Q_SIGNALS:
     void defaultActionInvoked(const QString &activationToken);
 };
 
+class SessionBus;
+
 // org.freedesktop.Notifications on the session bus, reached only when the first notification
-// is sent, so that a run that sends none never connects.
+// is sent, so that a run that sends none never connects, and never while the bus has not
+// answered.
 class DBusNotifications final : public Notifications {
     Q_OBJECT
 
 public:
     // `desktopEntry` also names the program's icon in the icon theme.
-    DBusNotifications(QString appName, QString desktopEntry, QObject *parent = nullptr);
+    DBusNotifications(SessionBus &bus, QString appName, QString desktopEntry,
+                      QObject *parent = nullptr);
 
     void notify(const Notification &notification) override;
 
@@ -48,7 +52,9 @@ private Q_SLOTS:
 
 private:
     bool listen();
+    void forgetLast();
 
+    SessionBus &m_bus;
     QString m_appName;
     QString m_desktopEntry;
     bool m_listening = false;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QIcon>
 #include <QObject>
+#include <QString>
 
-class QIcon;
+#include <optional>
+
 class QMenu;
 class QSystemTrayIcon;
 
@@ -31,11 +34,18 @@ Q_SIGNALS:
     void availabilityChanged();
 };
 
+class SessionBus;
+
+// QSystemTrayIcon: an XEmbed icon on X11, a StatusNotifierItem wherever a host has registered
+// with the watcher. Qt learns which one by blocking calls on the bus when the icon is made, and
+// would learn whether a tray is there by opening a new bus connection at each look; so the host
+// is followed here by signals and calls nobody waits on, and the icon is made only once the
+// watcher has just answered.
 class SystemTrayIcon final : public TrayIcon {
     Q_OBJECT
 
 public:
-    explicit SystemTrayIcon(QObject *parent = nullptr);
+    explicit SystemTrayIcon(SessionBus &bus, QObject *parent = nullptr);
     ~SystemTrayIcon() override;
 
     void add(const QIcon &icon, const QString &toolTip) override;
@@ -43,16 +53,34 @@ public:
     bool isAvailable() const override;
     void setMenu(QMenu *menu) override;
 
-    // Known once the first add has made the icon.
-    bool isStatusNotifierItem() const { return m_statusNotifierItem; }
+private Q_SLOTS:
+    // Reached by name: QtDBus connects bus signals only to slots.
+    void hostRegistered();
+    void hostUnregistered();
 
 private:
-    QSystemTrayIcon *icon();
-    void watchAvailability();
-    void watchStatusNotifierWatcher();
+    // Whether a StatusNotifierItem host is there, as far as the watcher has said.
+    enum class Host { Unknown, Absent, Registered };
 
+    void followHost();
+    void askForHost();
+    void setHost(Host host);
+    bool canMakeIcon() const;
+    void makeIcon();
+    void watchAvailability();
+
+    SessionBus &m_bus;
     QSystemTrayIcon *m_icon = nullptr;
     QMenu *m_menu = nullptr;
+    QIcon m_wantedIcon;
+    QString m_toolTip;
+    bool m_wanted = false;
+    bool m_following = false;
+    Host m_host = Host::Unknown;
+    // Counts the questions to the watcher, so that only the answer to the last one counts.
+    quint64 m_question = 0;
+    // What Qt chose at its one look at the bus: a StatusNotifierItem, or (false) XEmbed.
+    mutable std::optional<bool> m_qtChoice;
     bool m_statusNotifierItem = false;
 };
 

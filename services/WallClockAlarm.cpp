@@ -1,11 +1,12 @@
 #include "services/WallClockAlarm.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QSocketNotifier>
 
 #include <cerrno>
 #include <cstdint>
+#include <sys/inotify.h>
 #include <sys/timerfd.h>
 #include <unistd.h>
 
@@ -15,7 +16,6 @@ namespace services {
 
 namespace {
 
-const QString kZoneFile = u"/etc/localtime"_s;
 // With nothing to ring for, the timer still waits (till 2200) so that a clock change is heard.
 constexpr qint64 kFarAheadMs = 7'258'118'400'000;
 
@@ -29,7 +29,8 @@ timespec fromMsecs(qint64 msecs)
 
 } // namespace
 
-TimerfdAlarm::TimerfdAlarm(QObject *parent) : WallClockAlarm(parent)
+TimerfdAlarm::TimerfdAlarm(QString zoneFile, QObject *parent)
+    : WallClockAlarm(parent), m_zoneFile(std::move(zoneFile))
 {
     m_fd = ::timerfd_create(CLOCK_REALTIME, TFD_CLOEXEC | TFD_NONBLOCK);
     if (m_fd >= 0) {
@@ -44,6 +45,8 @@ TimerfdAlarm::~TimerfdAlarm()
 {
     if (m_fd >= 0)
         ::close(m_fd);
+    if (m_zoneFd >= 0)
+        ::close(m_zoneFd);
 }
 
 void TimerfdAlarm::ringAt(qint64 msecsSinceEpoch)
@@ -89,16 +92,56 @@ void TimerfdAlarm::readTimer()
 
 void TimerfdAlarm::watchZone()
 {
-    if (!QFileInfo::exists(kZoneFile))
+    const QFileInfo zone(m_zoneFile);
+    m_zoneFd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_zoneFd < 0)
         return;
-    m_zone = new QFileSystemWatcher(this);
-    connect(m_zone, &QFileSystemWatcher::fileChanged, this, [this] {
-        // A zone file replaced by a new one drops out of the watch.
-        if (!m_zone->files().contains(kZoneFile) && QFileInfo::exists(kZoneFile))
-            m_zone->addPath(kZoneFile);
+    // Only what happens to entries, so that the folder's other files, rewritten in place, wake
+    // nobody.
+    m_zoneFolderWatch =
+        ::inotify_add_watch(m_zoneFd, QFile::encodeName(zone.absolutePath()).constData(),
+                            IN_CREATE | IN_DELETE | IN_MOVED_FROM | IN_MOVED_TO | IN_ONLYDIR);
+    watchZoneFile();
+    auto *notifier = new QSocketNotifier(m_zoneFd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, &TimerfdAlarm::readZoneEvents);
+}
+
+// The file the entry leads to now (a link is followed), for a zone rewritten in place.
+void TimerfdAlarm::watchZoneFile()
+{
+    if (m_zoneFileWatch >= 0)
+        ::inotify_rm_watch(m_zoneFd, m_zoneFileWatch);
+    m_zoneFileWatch =
+        ::inotify_add_watch(m_zoneFd, QFile::encodeName(m_zoneFile).constData(),
+                            IN_MODIFY | IN_CLOSE_WRITE | IN_ATTRIB | IN_DELETE_SELF | IN_MOVE_SELF);
+}
+
+void TimerfdAlarm::readZoneEvents()
+{
+    const QByteArray name = QFile::encodeName(QFileInfo(m_zoneFile).fileName());
+    bool changed = false;
+    bool entryReplaced = false;
+    alignas(inotify_event) char buffer[4096];
+    ssize_t got = 0;
+    while ((got = ::read(m_zoneFd, buffer, sizeof buffer)) > 0) {
+        for (ssize_t at = 0; at < got;) {
+            const auto *event = reinterpret_cast<const inotify_event *>(buffer + at);
+            at += ssize_t(sizeof(inotify_event) + event->len);
+            if (event->wd == m_zoneFolderWatch) {
+                if (event->len > 0 && name == event->name)
+                    changed = entryReplaced = true;
+            } else if (event->wd == m_zoneFileWatch) {
+                changed = true;
+                // The file went with the entry, or is no longer watched.
+                if (event->mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF))
+                    entryReplaced = true;
+            }
+        }
+    }
+    if (entryReplaced)
+        watchZoneFile();
+    if (changed)
         Q_EMIT clockChanged();
-    });
-    m_zone->addPath(kZoneFile);
 }
 
 } // namespace services

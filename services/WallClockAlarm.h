@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
-class QFileSystemWatcher;
 class QSocketNotifier;
 
 namespace services {
@@ -29,12 +29,15 @@ Q_SIGNALS:
 
 // A timerfd on the real-time clock: it keeps to the wall clock across slewing and sleep, and
 // the kernel cancels it when the clock is set or the machine resumes. The zone is watched
-// through its file.
+// through its file and through the file's entry in its folder: the usual way to change the zone
+// (timedatectl, a desktop's automatic time zone) puts a new link in the entry's place, which a
+// watch on the file alone never hears of.
 class TimerfdAlarm final : public WallClockAlarm {
     Q_OBJECT
 
 public:
-    explicit TimerfdAlarm(QObject *parent = nullptr);
+    explicit TimerfdAlarm(QString zoneFile = QStringLiteral("/etc/localtime"),
+                          QObject *parent = nullptr);
     ~TimerfdAlarm() override;
 
     void ringAt(qint64 msecsSinceEpoch) override;
@@ -44,11 +47,16 @@ private:
     void arm(qint64 msecsSinceEpoch);
     void readTimer();
     void watchZone();
+    void watchZoneFile();
+    void readZoneEvents();
 
     int m_fd = -1;
     QSocketNotifier *m_notifier = nullptr;
-    QFileSystemWatcher *m_zone = nullptr;
     qint64 m_due = -1;
+    QString m_zoneFile;
+    int m_zoneFd = -1;
+    int m_zoneFolderWatch = -1;
+    int m_zoneFileWatch = -1;
 };
 
 } // namespace services

@@ -96,9 +96,15 @@ bool IniSettingsStore::watch() const
     const QStringList watched = m_watcher->files() + m_watcher->directories();
     if (!watched.isEmpty())
         m_watcher->removePaths(watched);
-    // Before the first write there may be no folder yet.
-    if (!QFileInfo(m_folder).isDir())
+    // Before the first write there may be no folder yet, and it may be removed or moved away
+    // and brought back: its coming is heard from the nearest folder above that is there.
+    if (!QFileInfo(m_folder).isDir()) {
+        QString above = QFileInfo(m_folder).absolutePath();
+        while (!QFileInfo(above).isDir() && above != QFileInfo(above).absolutePath())
+            above = QFileInfo(above).absolutePath();
+        m_watcher->addPath(above);
         return false;
+    }
     // A file not there yet leaves no gap: the folder's watch hears of its arrival.
     if (m_watcher->addPath(m_folder) && (m_watcher->addPath(m_path) || !QFileInfo::exists(m_path)))
         return true;

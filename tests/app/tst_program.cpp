@@ -19,7 +19,7 @@
 using namespace Qt::StringLiterals;
 using Writes = QList<QPair<QString, QString>>;
 
-class TestStartProgram : public QObject {
+class TestProgram : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
@@ -65,12 +65,12 @@ private:
     bool m_started = false;
 };
 
-void TestStartProgram::initTestCase()
+void TestProgram::initTestCase()
 {
     QLocale::setDefault(QLocale(u"en_US"_s));
 }
 
-void TestStartProgram::firstRun()
+void TestProgram::firstRun()
 {
     ProgramDoubles world;
     world.random.values = {0.25F, 0.0F};
@@ -107,7 +107,7 @@ void TestStartProgram::firstRun()
              (QList<quint64>{static_cast<quint64>(world.clock.now().toMSecsSinceEpoch())}));
 }
 
-void TestStartProgram::laterStartsOnOneDay()
+void TestProgram::laterStartsOnOneDay()
 {
     ProgramDoubles world;
     world.random.values = {0.0F, 0.0F};
@@ -137,7 +137,7 @@ void TestStartProgram::laterStartsOnOneDay()
         QVERIFY(write.first != u"Date"_s);
 }
 
-void TestStartProgram::dueDateDaysBack()
+void TestProgram::dueDateDaysBack()
 {
     ProgramDoubles world;
     world.store.values = {{u"Hour"_s, u"7"_s},
@@ -152,7 +152,7 @@ void TestStartProgram::dueDateDaysBack()
     QVERIFY(program->mainWindow()->isCardPanelInFront());
 }
 
-void TestStartProgram::unreadableDayOrCardDrawsAnew()
+void TestProgram::unreadableDayOrCardDrawsAnew()
 {
     for (const auto &[card, date] :
          {std::pair{u"5"_s, u"someday"_s}, std::pair{u"0"_s, u"12/9/26"_s},
@@ -169,7 +169,7 @@ void TestStartProgram::unreadableDayOrCardDrawsAnew()
     }
 }
 
-void TestStartProgram::secondCopyIsRefusedUntouched()
+void TestProgram::secondCopyIsRefusedUntouched()
 {
     ProgramDoubles world;
     world.lock.free = false;
@@ -190,7 +190,7 @@ void TestStartProgram::secondCopyIsRefusedUntouched()
     QCOMPARE(world.startupList.writes + world.startupList.removals, 0);
 }
 
-void TestStartProgram::startsHiddenOnlyAtLogOn_data()
+void TestProgram::startsHiddenOnlyAtLogOn_data()
 {
     QTest::addColumn<bool>("entry");
     QTest::addColumn<QString>("runAtSysTray");
@@ -206,7 +206,7 @@ void TestStartProgram::startsHiddenOnlyAtLogOn_data()
     QTest::newRow("no entry") << false << u"True"_s << QStringList{u"/STARTUP"_s} << false;
 }
 
-void TestStartProgram::startsHiddenOnlyAtLogOn()
+void TestProgram::startsHiddenOnlyAtLogOn()
 {
     QFETCH(bool, entry);
     QFETCH(QString, runAtSysTray);
@@ -235,7 +235,7 @@ void TestStartProgram::startsHiddenOnlyAtLogOn()
         QCOMPARE(world.startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
 }
 
-void TestStartProgram::logOnWithoutTrayFallsBackToTheTaskBar()
+void TestProgram::logOnWithoutTrayFallsBackToTheTaskBar()
 {
     ProgramDoubles world;
     world.tray.available = false;
@@ -249,7 +249,7 @@ void TestStartProgram::logOnWithoutTrayFallsBackToTheTaskBar()
     QVERIFY(!window->isWaitingForTray());
 }
 
-void TestStartProgram::logOnTrayArrivingLateKeepsTheWindowHidden()
+void TestProgram::logOnTrayArrivingLateKeepsTheWindowHidden()
 {
     ProgramDoubles world;
     world.tray.available = false;
@@ -264,7 +264,7 @@ void TestStartProgram::logOnTrayArrivingLateKeepsTheWindowHidden()
     QVERIFY(world.tray.added);
 }
 
-void TestStartProgram::leftoverEntryIsRewrittenThenRemoved()
+void TestProgram::leftoverEntryIsRewrittenThenRemoved()
 {
     ProgramDoubles world;
     world.startupList.entries.insert(u"Tarvelle"_s, u"/somewhere/else/Tarvelle"_s);
@@ -285,7 +285,7 @@ void TestStartProgram::leftoverEntryIsRewrittenThenRemoved()
     QVERIFY(world.messages.shown.isEmpty());
 }
 
-void TestStartProgram::storedChoiceRestoresTheEntry()
+void TestProgram::storedChoiceRestoresTheEntry()
 {
     // Removed by hand, written again because the stored choice says so; the Boolean is lenient.
     ProgramDoubles world;
@@ -319,7 +319,7 @@ void TestStartProgram::storedChoiceRestoresTheEntry()
         !widgetNamed<QCheckBox>(second->mainWindow()->settingsPanel(), "startInTray")->isChecked());
 }
 
-void TestStartProgram::promotionPickIsFair()
+void TestProgram::promotionPickIsFair()
 {
     ProgramDoubles world;
     world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
@@ -352,7 +352,7 @@ void TestStartProgram::promotionPickIsFair()
              QByteArray::number(coBrand).constData());
 }
 
-void TestStartProgram::updateQuestionComesFirstEvenAtLogOn()
+void TestProgram::updateQuestionComesFirstEvenAtLogOn()
 {
     ProgramDoubles world;
     meetEveryLogOnCondition(world);
@@ -375,5 +375,5 @@ void TestStartProgram::updateQuestionComesFirstEvenAtLogOn()
     QVERIFY(!program->mainWindow()->isVisible());
 }
 
-QTEST_MAIN(TestStartProgram)
+QTEST_MAIN(TestProgram)
 #include "tst_program.moc"

@@ -23,14 +23,16 @@ private Q_SLOTS:
     void copiesStartedTogetherLeaveExactlyOne();
 
 private:
-    QString holderSays(QProcess &holder, const QStringList &wrapper = {})
+    // With `wherever`, the holder takes the lock where the program would.
+    QString holderSays(QProcess &holder, const QStringList &wrapper = {}, bool wherever = false)
     {
+        const QStringList arguments = wherever ? QStringList() : QStringList{m_path};
         if (wrapper.isEmpty())
-            holder.start(QString::fromLocal8Bit(LOCK_HOLDER_PATH), {m_path});
+            holder.start(QString::fromLocal8Bit(LOCK_HOLDER_PATH), arguments);
         else
             holder.start(wrapper.first(),
-                         wrapper.mid(1)
-                             + QStringList{QString::fromLocal8Bit(LOCK_HOLDER_PATH), m_path});
+                         wrapper.mid(1) + QStringList{QString::fromLocal8Bit(LOCK_HOLDER_PATH)}
+                             + arguments);
         if (!holder.waitForStarted() || !holder.waitForReadyRead(10000))
             return {};
         return QString::fromLatin1(holder.readLine()).trimmed();
@@ -48,14 +50,14 @@ void TestInstanceLock::secondCopyIsRefusedAndAKilledOneDoesNotBlock()
     QCOMPARE(holderSays(second), u"refused"_s);
     second.kill();
     second.waitForFinished();
-    services::FileInstanceLock here(m_path);
+    services::FileInstanceLock here({m_path});
     QVERIFY(!here.acquire());
 
     first.kill(); // SIGKILL: no chance to clean up its lock
     QVERIFY(first.waitForFinished());
     QVERIFY(QFile::exists(m_path));
     // The same object asks again, as a fresh start would.
-    services::FileInstanceLock next(m_path);
+    services::FileInstanceLock next({m_path});
     QVERIFY(next.acquire());
     QProcess third;
     QCOMPARE(holderSays(third), u"refused"_s);
@@ -84,13 +86,13 @@ void TestInstanceLock::aCopyKilledInAPidNamespaceDoesNotBlock()
         second.waitForFinished();
         copy.kill(); // and the kernel kills the copy inside with it, a moment later
         QVERIFY(copy.waitForFinished());
-        QTRY_VERIFY(services::FileInstanceLock(m_path).acquire());
+        QTRY_VERIFY(services::FileInstanceLock({m_path}).acquire());
     }
 }
 
 void TestInstanceLock::lockLivesOnlyInAPrivateFolder()
 {
-    // The fallback makes its folder: it must be a temporary one, never the developer's cache.
+    // The cache's lock makes its folder: it must be a temporary one, never the developer's cache.
     ScopedEnvironment environment;
     const QString home = m_dir.path() + u"/home"_s;
     environment.set("HOME", QFile::encodeName(home));
@@ -100,26 +102,39 @@ void TestInstanceLock::lockLivesOnlyInAPrivateFolder()
     const QString privateOne = m_dir.path() + u"/private"_s;
     QVERIFY(QDir().mkpath(privateOne));
     QVERIFY(::chmod(QFile::encodeName(privateOne).constData(), 0700) == 0);
-
-    environment.set("XDG_RUNTIME_DIR", QFile::encodeName(privateOne));
-    QCOMPARE(services::FileInstanceLock::defaultPath(u"Tarvelle"_s),
-             privateOne + u"/Tarvelle.lock"_s);
-    // A folder that others may write to, or a relative one, is passed over.
     const QString cacheHome = m_dir.path() + u"/cache"_s;
     environment.set("XDG_CACHE_HOME", QFile::encodeName(cacheHome));
-    for (const QString &unusable : {shared, u"relative/runtime"_s}) {
-        environment.set("XDG_RUNTIME_DIR", QFile::encodeName(unusable));
-        const QString path = services::FileInstanceLock::defaultPath(u"Tarvelle"_s);
-        QCOMPARE(path, cacheHome + u"/Tarvelle/Tarvelle.lock"_s);
-        struct stat info = {};
-        QCOMPARE(::stat(QFile::encodeName(cacheHome + u"/Tarvelle"_s).constData(), &info), 0);
-        QCOMPARE(info.st_mode & 077, 0u);
+    const QString cacheLock = cacheHome + u"/Tarvelle/Tarvelle.lock"_s;
+
+    environment.set("XDG_RUNTIME_DIR", QFile::encodeName(privateOne));
+    QCOMPARE(services::FileInstanceLock::defaultPaths(u"Tarvelle"_s),
+             QStringList({privateOne + u"/Tarvelle.lock"_s, cacheLock}));
+    struct stat info = {};
+    QCOMPARE(::stat(QFile::encodeName(cacheHome + u"/Tarvelle"_s).constData(), &info), 0);
+    QCOMPARE(info.st_mode & 077, 0u);
+    // A runtime folder that others may write to, or a relative one, is passed over.
+    QProcess first;
+    first.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+    QCOMPARE(holderSays(first, {}, true), u"locked"_s);
+    for (const QString &unusable : {shared, u"relative/runtime"_s, QString()}) {
+        if (unusable.isEmpty())
+            environment.unset("XDG_RUNTIME_DIR");
+        else
+            environment.set("XDG_RUNTIME_DIR", QFile::encodeName(unusable));
+        QCOMPARE(services::FileInstanceLock::defaultPaths(u"Tarvelle"_s), QStringList{cacheLock});
+        // A copy started so still meets the first one.
+        QProcess second;
+        second.setProcessEnvironment(QProcessEnvironment::systemEnvironment());
+        QCOMPARE(holderSays(second, {}, true), u"refused"_s);
+        second.kill();
+        second.waitForFinished();
     }
-    // With neither, the cache inside the home.
-    environment.unset("XDG_RUNTIME_DIR");
+    first.kill();
+    first.waitForFinished();
+    // With neither variable, the cache inside the home.
     environment.unset("XDG_CACHE_HOME");
-    QCOMPARE(services::FileInstanceLock::defaultPath(u"Tarvelle"_s),
-             home + u"/.cache/Tarvelle/Tarvelle.lock"_s);
+    QCOMPARE(services::FileInstanceLock::defaultPaths(u"Tarvelle"_s),
+             QStringList{home + u"/.cache/Tarvelle/Tarvelle.lock"_s});
 }
 
 void TestInstanceLock::copiesStartedTogetherLeaveExactlyOne()

@@ -88,7 +88,7 @@ void TestIniSettingsStore::textSurvivesUnchanged()
     for (const QString &value : values) {
         QVERIFY(m_store.store(u"Date"_s, value));
         // A fresh reader, as at the next start.
-        const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
+        settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
         QCOMPARE(reader.read(u"Date"_s), value);
     }
 }
@@ -129,7 +129,7 @@ void TestIniSettingsStore::handEditedListReadsWhole()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[Settings]\nDate=8, Dec 2026\n");
     file.close();
-    const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
+    settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
     QCOMPARE(reader.read(u"Date"_s), u"8, Dec 2026"_s);
 }
 
@@ -170,7 +170,7 @@ void TestIniSettingsStore::changesOnDiskAreSeenByTheNextRead()
         return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
                && file.write(contents) == contents.size();
     };
-    const settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
+    settings::IniSettingsStore reader([] { return u"Tarvelle"_s; });
     // First run: no folder to watch yet.
     QCOMPARE(reader.read(u"Hour"_s, u"none"_s), u"none"_s);
     QVERIFY(QDir().mkpath(m_config.path() + u"/Tarvelle"_s));
@@ -192,6 +192,29 @@ void TestIniSettingsStore::changesOnDiskAreSeenByTheNextRead()
     QTRY_VERIFY(!reader.storedValue(u"Hour"_s).has_value());
     QVERIFY(writeInPlace("[Settings]\nHour=6\n"));
     QTRY_COMPARE(reader.read(u"Hour"_s), u"6"_s);
+
+    // The program reads only when told: a folder removed and made anew (as one moved to another
+    // file system and back is) must still be heard of.
+    int told = 0;
+    reader.setChangeListener([&told] { ++told; });
+    const auto readWhenTold = [&told, &reader] {
+        if (!QTest::qWaitFor([&told] { return told > 0; }))
+            return u"never told"_s;
+        told = 0;
+        return reader.read(u"Hour"_s, u"none"_s);
+    };
+    const QString folder = m_config.path() + u"/Tarvelle"_s;
+    QVERIFY(QDir(folder).removeRecursively());
+    QCOMPARE(readWhenTold(), u"none"_s);
+    QVERIFY(QDir().mkpath(folder));
+    QVERIFY(writeInPlace("[Settings]\nHour=13\n"));
+    // The folder's making and the file's may be told together or one after the other.
+    QString hour = readWhenTold();
+    if (hour == u"none"_s)
+        hour = readWhenTold();
+    QCOMPARE(hour, u"13"_s);
+    QVERIFY(writeInPlace("[Settings]\nHour=8\n"));
+    QCOMPARE(readWhenTold(), u"8"_s);
 }
 
 void TestIniSettingsStore::unwritableFolderReportsFailure()
