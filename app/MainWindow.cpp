@@ -4,11 +4,13 @@
 #include "app/CardPicture.h"
 #include "app/DisplaySchedule.h"
 #include "app/DisplayTimer.h"
+#include "app/JournalKeeper.h"
 #include "app/SettingsPanel.h"
 #include "app/WindowPresence.h"
 #include "cards/CardDraw.h"
 #include "cards/CardFace.h"
 #include "cards/Deck.h"
+#include "journal/JournalStore.h"
 #include "services/Clock.h"
 #include "services/MessageBoxes.h"
 #include "services/Notifications.h"
@@ -79,6 +81,7 @@ MainWindow::MainWindow(Services services, LaunchInfo launch, QWidget *parent)
     bringCardPanelToFront();
 
     setupControls(client);
+    m_journal = new JournalKeeper(m_services.journal, m_services.clock, this);
     setupMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -175,10 +178,14 @@ void MainWindow::showCardForTheDay()
 {
     const schedule::CardForTheDay choice =
         schedule::cardForTheDay(m_services.store, m_services.clock.today());
-    if (choice.keep)
+    if (choice.keep) {
         showCard(*choice.keep);
-    else
+        // The first start with a journal begins it with the card already drawn for today.
+        if (!m_services.journal.exists())
+            m_journal->record(m_services.clock.today(), *choice.keep);
+    } else {
         drawCard();
+    }
     if (choice.firstRun) {
         m_choices.showFirstEntries();
         bringSettingsPanelToFront();
@@ -198,7 +205,9 @@ void MainWindow::showCard(int index)
 
 void MainWindow::drawCard()
 {
-    showCard(cards::cardForRandom(m_services.random.next()));
+    const int index = cards::cardForRandom(m_services.random.next());
+    showCard(index);
+    m_journal->record(m_services.clock.today(), index);
 }
 
 void MainWindow::bringCardPanelToFront()
@@ -370,6 +379,7 @@ void MainWindow::closeForGood()
         return;
     bringCardPanelToFront();
     letGo();
+    m_journal->finish();
     Q_EMIT closedForGood();
 }
 
@@ -378,8 +388,9 @@ void MainWindow::endSession()
     if (m_closedForGood)
         return;
     letGo();
-    // The process ends next, with no chance to finish a first run's values.
+    // The process ends next, with no chance to finish a first run's values or the note typed.
     m_services.store.commitPending();
+    m_journal->flush();
 }
 
 // Saved once here: a close request before it would store the same two values.

@@ -20,6 +20,7 @@ namespace app {
 
 class CardPanel;
 class DisplayTimer;
+class JournalKeeper;
 class SettingsPanel;
 class WindowPresence;
 
@@ -109,6 +110,7 @@ private:
     std::optional<int> m_cardOnShow;
     DisplayTimer *m_displayTimer;
     WindowPresence *m_presence;
+    JournalKeeper *m_journal;
     bool m_closedForGood = false;
 
     ui::LinkLabel *m_discussionLink;

@@ -1,3 +1,4 @@
+#include "app/JournalKeeper.h"
 #include "app/MainWindow.h"
 #include "services/TrayIcon.h"
 #include "ui/Accessibility.h"
@@ -122,6 +123,8 @@ void MainWindow::setupMenus()
 
     QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
     tools->addAction(u"&Settings"_s, this, &MainWindow::showSettingsPanel);
+    QAction *journal = tools->addAction(u"&Journal"_s, m_journal, &JournalKeeper::showWindow);
+    journal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     help->addAction(u"&Online Help"_s, this, [this] { openPage(web::pages::HelpWebPage); });

@@ -10,6 +10,10 @@ class SettingsStore;
 class StartupList;
 } // namespace settings
 
+namespace journal {
+class JournalStore;
+}
+
 namespace services {
 class Browser;
 class Clock;
@@ -36,6 +40,7 @@ struct Services {
     services::Browser &browser;
     services::InstanceLock &instanceLock;
     services::Notifications &notifications;
+    journal::JournalStore &journal;
 };
 
 // How this copy was started.

@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
+#include "journal/SqliteJournalStore.h"
 #include "services/Browser.h"
 #include "services/Clock.h"
 #include "services/InstanceLock.h"
@@ -94,8 +95,10 @@ int main(int argc, char *argv[])
     services::DBusNotifications notifications(sessionBus, QStringLiteral(TARVELLE_NAME),
                                               desktopEntry);
 
-    const app::Services services{store, clock,       alarm,   random,       messages,
-                                 tray,  startupList, browser, instanceLock, notifications};
+    journal::SqliteJournalStore journal(journal::SqliteJournalStore::defaultPath(appName), clock);
+
+    const app::Services services{store,       clock,   alarm,        random,        messages, tray,
+                                 startupList, browser, instanceLock, notifications, journal};
     app::LaunchInfo launch{QApplication::arguments().mid(1), QApplication::applicationFilePath(),
                            appName};
     app::Program program(services, launch, [] { QCoreApplication::exit(0); });

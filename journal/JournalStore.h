@@ -61,6 +61,9 @@ public:
     bool hasPending() const { return !m_pending.isEmpty(); }
 
     virtual Status status() const = 0;
+    // Whether the journal has been begun. Asks nothing of the journal itself, so a start that
+    // only shows the card it already drew can tell whether there is a first entry to make.
+    virtual bool exists() const = 0;
 
 protected:
     struct Change {

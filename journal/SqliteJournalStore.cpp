@@ -98,6 +98,11 @@ QString SqliteJournalStore::defaultPath(const QString &appName)
     return QDir::cleanPath(data) + u'/' + appName + u"/journal.sqlite"_s;
 }
 
+bool SqliteJournalStore::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
 Status SqliteJournalStore::status() const
 {
     for (const Status *said : {&m_opening, &m_writing, &m_reading, &m_movedAside}) {

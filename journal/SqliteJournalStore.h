@@ -33,6 +33,7 @@ public:
     static QString defaultPath(const QString &appName);
 
     Status status() const override;
+    bool exists() const override;
 
 protected:
     bool write(const Changes &changes) override;

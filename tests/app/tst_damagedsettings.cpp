@@ -106,7 +106,8 @@ void TestDamagedSettings::startsWithAnyFile()
                              services.startupList,
                              services.browser,
                              services.instanceLock,
-                             services.notifications};
+                             services.notifications,
+                             services.journal};
     app::Program program(real, world.launch, [] {});
     QVERIFY(program.start());
     app::MainWindow *window = program.mainWindow();

@@ -121,6 +121,11 @@ void TestDisplayTime::displayTimeWithTheWindowHidden()
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"27"_s);
     QCOMPARE(m_world->random.draws, 1);
     QCOMPARE(m_world->notifications.sent.size(), 2); // one per display
+
+    // The journal begun at the start with the card kept, and the day drawn at the display time.
+    m_window->endSession();
+    QCOMPARE(m_world->journal.days.keys(), (QList<QDate>{m_day, m_day.addDays(1)}));
+    QCOMPARE(m_world->journal.days.value(m_day.addDays(1)).card, 27);
 }
 
 void TestDisplayTime::displayTimeWithTheWindowShownAndNoCardDue()

@@ -214,7 +214,7 @@ void TestMainWindow::menuBarLayout()
         return texts;
     };
     QCOMPARE(items(u"&File"_s), (QStringList{u"Show &Cartomancy Card"_s, u"-"_s, u"E&xit"_s}));
-    QCOMPARE(items(u"&Tools"_s), QStringList{u"&Settings"_s});
+    QCOMPARE(items(u"&Tools"_s), (QStringList{u"&Settings"_s, u"&Journal"_s, u"shortcut!"_s}));
     QCOMPARE(items(u"&Help"_s),
              (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s,
                           u"Check for Software &Update"_s, u"-"_s, u"&About Software"_s}));

@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
+#include "cards/Deck.h"
 #include "services/RandomGenerator.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
@@ -26,6 +27,7 @@ private Q_SLOTS:
     void initTestCase();
     void firstRun();
     void laterStartsOnOneDay();
+    void aJournalThatRefusesHoldsUpNothing();
     void dueDateDaysBack();
     void unreadableDayOrCardDrawsAnew();
     void secondCopyIsRefusedUntouched();
@@ -105,6 +107,8 @@ void TestProgram::firstRun()
     QVERIFY(world.messages.shown.isEmpty());
     QCOMPARE(world.random.seeds,
              (QList<quint64>{static_cast<quint64>(world.clock.now().toMSecsSinceEpoch())}));
+    program->endSession();
+    QCOMPARE(world.journal.days.value(m_today).card, 14);
 }
 
 void TestProgram::laterStartsOnOneDay()
@@ -135,6 +139,38 @@ void TestProgram::laterStartsOnOneDay()
     QVERIFY(world.store.writes.contains({u"Card"_s, u"27"_s}));
     for (const auto &write : std::as_const(world.store.writes))
         QVERIFY(write.first != u"Date"_s);
+
+    // A start that keeps its card leaves a begun journal alone; a day drawn twice keeps the last.
+    const int writes = world.journal.writes;
+    third->endSession();
+    QCOMPARE(world.journal.writes, writes);
+    second->endSession();
+    QCOMPARE(world.journal.days.value(m_today).card, 27);
+}
+
+void TestProgram::aJournalThatRefusesHoldsUpNothing()
+{
+    ProgramDoubles world;
+    world.store.values = {{u"Hour"_s, u"7"_s},
+                          {u"Minute"_s, u"0"_s},
+                          {u"Second"_s, u"0"_s},
+                          {u"Card"_s, u"30"_s},
+                          {u"Date"_s, dateText(m_today.addDays(1))}};
+    // As on a full disk: the card of the day and the settings go on as without a journal.
+    world.journal.refusing = true;
+    const auto program = start(world);
+    QCOMPARE(widgetNamed<ui::FittedLabel>(program->mainWindow(), "cardName")->text(),
+             cards::cardName(30));
+    QVERIFY(program->mainWindow()->isVisible());
+    program->endSession();
+    QCOMPARE(world.store.values.value(u"Card"_s), u"30"_s);
+    QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
+    QVERIFY(world.messages.shown.isEmpty());
+    // What it would not take waits: the stored card becomes the first entry once it can.
+    QVERIFY(world.journal.days.isEmpty());
+    world.journal.refusing = false;
+    QVERIFY(world.journal.flush());
+    QCOMPARE(world.journal.days.value(m_today).card, 30);
 }
 
 void TestProgram::dueDateDaysBack()
@@ -326,9 +362,9 @@ void TestProgram::promotionPickIsFair()
     services::MersenneRandomGenerator random;
     app::Services services = world.services();
     app::Services realRandom{
-        services.store,        services.clock,        services.alarm,       random,
-        services.messages,     services.tray,         services.startupList, services.browser,
-        services.instanceLock, services.notifications};
+        services.store,        services.clock,         services.alarm,       random,
+        services.messages,     services.tray,          services.startupList, services.browser,
+        services.instanceLock, services.notifications, services.journal};
     constexpr int kStarts = 200;
     int coBrand = 0;
     QSet<int> picks;

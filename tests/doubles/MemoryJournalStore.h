@@ -16,6 +16,8 @@ public:
                 QStringLiteral("The notes typed are kept until it can.")};
     }
 
+    bool exists() const override { return !days.isEmpty(); }
+
     // As if written long ago, without going through the store.
     void put(const journal::Entry &entry) { days.insert(entry.day, entry); }
 

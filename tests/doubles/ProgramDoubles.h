@@ -6,6 +6,7 @@
 #include "FakeClock.h"
 #include "FakeInstanceLock.h"
 #include "FakeTray.h"
+#include "MemoryJournalStore.h"
 #include "MemorySettingsStore.h"
 #include "MemoryStartupList.h"
 #include "RecordingBrowser.h"
@@ -17,8 +18,8 @@
 struct ProgramDoubles {
     app::Services services()
     {
-        return {store, clock,       alarm,   random, messages,
-                tray,  startupList, browser, lock,   notifications};
+        return {store,       clock,   alarm, random,        messages, tray,
+                startupList, browser, lock,  notifications, journal};
     }
 
     MemorySettingsStore store;
@@ -31,6 +32,7 @@ struct ProgramDoubles {
     RecordingBrowser browser;
     FakeInstanceLock lock;
     RecordingNotifications notifications;
+    MemoryJournalStore journal;
     app::LaunchInfo launch{{},
                            QStringLiteral("/opt/Tarvelle/Tarvelle"),
                            QStringLiteral("Tarvelle"),

@@ -6,6 +6,7 @@
                                      windows of that role
   a11y.py extents PID ROLE NAME      "x y width height" on the screen of the first such object
   a11y.py press PID ROLE NAME        runs the first action of the first such object that shows
+  a11y.py text PID ROLE NAME         the text the first such object holds, as a reader reads it
 
 Exits with 1 when the process or the object is not found. Every command walks the tree the same
 way, with the names the program itself gives its roles, as a screen reader reads them: a list's
@@ -127,6 +128,12 @@ def main():
         if node is None:
             return 1
         return 0 if node.call("org.a11y.atspi.Action", "DoAction", GLib.Variant("(i)", (0,)))[0] else 1
+    if command == "text":
+        node = find(root, role, label)
+        if node is None:
+            return 1
+        print(node.call("org.a11y.atspi.Text", "GetText", GLib.Variant("(ii)", (0, -1)))[0])
+        return 0
     print(f"a11y.py: no command {command}", file=sys.stderr)
     return 2
 

@@ -34,6 +34,11 @@ a11y_press() {
     a11y press "$@"
 }
 
+# a11y_text PID ROLE NAME: the text that the program's first object of that role and name holds.
+a11y_text() {
+    a11y text "$@"
+}
+
 e2e_press() {
     wait_for 20 "'$3' ($2) to take its action" a11y_press "$@"
 }

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# The journal by keyboard alone: Ctrl+J opens it on today's card, a note typed into it outlives
+# the program ended by SIGTERM a moment later, and the next start leaves it as it was.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_begin journal_note "$@" --a11y
+write_noon_settings Card=30
+journal=$HOME/.local/share/Tarvelle/journal.sqlite
+day=$(LC_ALL=C date -d "${E2E_FAKE_START% *}" '+%Y-%m-%d')
+note='Rain at noon; a letter from Asa'
+
+# journal_day DAY: "card|note" as the journal's file holds them, read-only.
+journal_day() {
+    "$E2E_PYTHON" - "$journal" "$1" <<'PY'
+import sqlite3, sys
+with sqlite3.connect(f"file:{sys.argv[1]}?mode=ro", uri=True) as db:
+    row = db.execute("SELECT card, note FROM days WHERE day = ?", (sys.argv[2],)).fetchone()
+print("" if row is None else f"{row[0]}|{row[1]}")
+PY
+}
+
+journal_window_shown() {
+    local window
+    window=$(role_window "$E2E_PID" journal) && window_viewable "$window"
+}
+
+# note_holds LABEL TEXT: the journal's note box, named LABEL, holds TEXT.
+note_holds() {
+    [[ $(a11y_text "$E2E_PID" text "$1") == "$2" ]]
+}
+
+open_journal() {
+    e2e_activate "$E2E_MAIN"
+    xdotool key ctrl+j
+    wait_for 10 "the journal window" journal_window_shown
+    E2E_JOURNAL=$(role_window "$E2E_PID" journal)
+    e2e_activate "$E2E_JOURNAL"
+}
+
+e2e_start_shown
+open_journal
+# The first start with a journal begins it with the card already drawn for today.
+wait_for 10 "today's card in the journal" test -s "$journal"
+assert_eq 600 "$(stat -c %a "$journal")" "the journal file's mode"
+xdotool key alt+n
+xdotool type --delay 20 "$note"
+e2e_wait_accessible "$E2E_PID"
+# The box is named for its day in the desktop's long date form.
+note_label=$(a11y_dump "$E2E_PID" | sed -n 's/^text|\(Note for .*\)$/\1/p' | head -n 1)
+[[ -n $note_label ]] || e2e_fail "no text box named 'Note for ...' in the journal"
+wait_for 10 "the note in its box" note_holds "$note_label" "$note"
+e2e_screenshot journal_note
+# Ended at once, before the note's own save is due: the ending signal writes it.
+kill -TERM "$E2E_PID"
+e2e_wait_end "$E2E_PID" 10
+assert_eq 0 "$E2E_STATUS" "the exit status after SIGTERM"
+assert_eq "30|$note" "$(journal_day "$day")" "today's entry after SIGTERM"
+
+e2e_start_shown
+open_journal
+e2e_screenshot journal_note-next-start
+ask_file_exit "$E2E_PID" "$E2E_MAIN"
+xdotool key Return
+e2e_expect_exit_path "$E2E_PID"
+assert_eq "30|$note" "$(journal_day "$day")" "today's entry after the next start"
