@@ -2,8 +2,6 @@
 
 #include <QDateTime>
 
-#include <limits>
-
 namespace services {
 
 // Local date and time of day.
@@ -18,11 +16,6 @@ public:
 class SystemClock final : public Clock {
 public:
     QDateTime now() const override;
-
-private:
-    // The local offset from UTC as found in one minute of the epoch.
-    mutable qint64 m_offsetMinute = std::numeric_limits<qint64>::min();
-    mutable int m_offsetSeconds = 0;
 };
 
 } // namespace services

@@ -116,7 +116,7 @@ bool IniSettingsStore::watch() const
 
 QSettings &IniSettingsStore::file(Use use) const
 {
-    // The idle ticks end here: nothing has changed on disk since the last look.
+    // Nothing has changed on disk since the last look: the file as read then still holds.
     if (use == Use::Reading && m_ini && !m_changed)
         return *m_ini;
     if (m_path.isEmpty()) {
@@ -127,7 +127,6 @@ QSettings &IniSettingsStore::file(Use use) const
     // Watching before looking leaves no moment in which a change goes unheard. Unwatched, every
     // read looks again.
     m_changed = !watch();
-    m_texts.clear();
     if (!m_ini) {
         // A lock or a temporary file can only have been abandoned by an earlier copy, before
         // this one wrote.
@@ -146,20 +145,13 @@ QSettings &IniSettingsStore::file(Use use) const
 std::optional<QString> IniSettingsStore::storedValue(const QString &key) const
 {
     const QSettings &ini = file(Use::Reading);
-    // The same few keys are read every second; their texts stay until the file changes.
-    if (const auto known = m_texts.constFind(key); known != m_texts.cend())
-        return *known;
     const QVariant value = ini.value(sectionKey(key));
-    std::optional<QString> text;
     if (!value.isValid())
-        text = std::nullopt;
-    else if (value.metaType().id() == QMetaType::QStringList)
-        // A hand-edited line with an unquoted comma comes back as a list; keep its text whole.
-        text = value.toStringList().join(u", "_s);
-    else
-        text = value.toString();
-    m_texts.insert(key, text);
-    return text;
+        return std::nullopt;
+    // A hand-edited line with an unquoted comma comes back as a list; keep its text whole.
+    if (value.metaType().id() == QMetaType::QStringList)
+        return value.toStringList().join(u", "_s);
+    return value.toString();
 }
 
 bool IniSettingsStore::store(const QString &key, const QString &text)
@@ -179,7 +171,6 @@ bool IniSettingsStore::storeTogether(const Entries &entries)
             && held.toString() == text)
             continue;
         ini.setValue(sectionKey(key), text);
-        m_texts.remove(key);
         changed = true;
     }
     if (!changed)

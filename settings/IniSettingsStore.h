@@ -2,7 +2,6 @@
 
 #include "settings/SettingsStore.h"
 
-#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -42,7 +41,6 @@ private:
     mutable QString m_path;
     mutable std::unique_ptr<QSettings> m_ini;
     mutable std::unique_ptr<QFileSystemWatcher> m_watcher;
-    mutable QHash<QString, std::optional<QString>> m_texts;
     mutable bool m_changed = true;
     mutable bool m_cannotWatch = false;
 };
