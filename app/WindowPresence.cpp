@@ -130,6 +130,11 @@ void WindowPresence::showNormally()
 {
     if (onWayland() && m_window.isVisible() && !m_window.isActiveWindow())
         m_window.hide();
+    // A window minimised and then hidden keeps X11's "start iconic" hint, and Qt, which has
+    // already forgotten the minimised state, would not rewrite it: xfwm4 would map the window
+    // minimised again. Stating the minimised state first makes showNormal() clear the hint.
+    if (!onWayland() && !m_window.isVisible())
+        m_window.setWindowState(Qt::WindowMinimized);
     m_window.showNormal();
 }
 

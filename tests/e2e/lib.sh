@@ -40,6 +40,7 @@ E2E_DISPLAY_READY=
 E2E_WAYLAND=
 E2E_PANEL=
 E2E_NOTIFICATION_SERVER=
+E2E_BUS_PID=
 E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The Python that has the distribution's modules (GLib's binding), whatever comes first on PATH.
 E2E_PYTHON=/usr/bin/python3

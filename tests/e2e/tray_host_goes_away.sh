@@ -21,7 +21,7 @@ assert_true "the window must be on the task bar" window_managed "$main"
 
 e2e_start_tray
 wait_for 15 "the icon to dock in the new tray host" tray_icon_shown "$E2E_PID"
-wait_for 10 "the window to go back into the tray" window_withdrawn "$main"
+wait_for 10 "the window to go back into the tray" window_hidden "$main"
 assert_true "the program must keep running in the tray" process_alive "$E2E_PID"
 
 # And from there it comes back as ever.

@@ -167,7 +167,8 @@ sway_main_away() {
 e2e_start_session_bus() {
     dbus-daemon --session --nofork --nopidfile --print-address=3 3>"$E2E_WORK/bus-address" \
         >"$E2E_WORK/dbus.log" 2>&1 &
-    E2E_HELPER_PIDS+=("$!")
+    E2E_BUS_PID=$!
+    E2E_HELPER_PIDS+=("$E2E_BUS_PID")
     wait_for 20 "the session bus" test -s "$E2E_WORK/bus-address"
     export DBUS_SESSION_BUS_ADDRESS
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_WORK/bus-address")
@@ -190,6 +191,17 @@ bus_name_owned() {
 
 bus_name_free() {
     ! bus_name_owned "$1"
+}
+
+# bus_name_process NAME: the process that owns NAME on the session bus, provided this scenario
+# started it (it carries the scenario's marker); status 1 otherwise.
+bus_name_process() {
+    local pid
+    pid=$(gdbus call --timeout 5 --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.GetConnectionUnixProcessID "$1" 2>/dev/null |
+        sed -n 's/^(uint32 \([0-9]*\),)$/\1/p')
+    [[ -n $pid ]] && grep -qzx "E2E_WORK=$E2E_WORK" "/proc/$pid/environ" 2>/dev/null || return 1
+    echo "$pid"
 }
 
 # ---------------------------------------------------------------------------------------------
