@@ -7,6 +7,7 @@
 #include "FakeClock.h"
 #include "MemoryJournalStore.h"
 #include "TestSeed.h"
+#include "WidgetNamed.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -48,17 +49,9 @@ namespace {
 
 const QDate kToday(2026, 12, 8);
 
-template <typename Widget> Widget *named(const QWidget *window, const char *name)
-{
-    auto *found = window->findChild<Widget *>(QString::fromLatin1(name));
-    if (!found)
-        qFatal("no %s named %s", Widget::staticMetaObject.className(), name);
-    return found;
-}
-
 QString textOf(const QWidget *window, const char *label)
 {
-    return named<QLabel>(window, label)->text();
+    return widgetNamed<QLabel>(window, label)->text();
 }
 
 QString longDate(QDate day)
@@ -93,7 +86,7 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
     }
     m_store.put({kToday, 27, u"Today's own words"_s});
     const auto window = openWindow();
-    auto *list = named<QListView>(window.get(), "days");
+    auto *list = widgetNamed<QListView>(window.get(), "days");
 
     const QList<Entry> days = m_store.entries();
     QCOMPARE(list->model()->rowCount(), days.size());
@@ -109,12 +102,12 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
     // The chosen day as the card panel shows its card, and its note named for it.
     const cards::Card card = cards::card(27);
     QCOMPARE(textOf(window.get(), "date"), longDate(kToday));
-    QCOMPARE(named<app::CardPicture>(window.get(), "face")->card(), 27);
+    QCOMPARE(widgetNamed<app::CardPicture>(window.get(), "face")->card(), 27);
     QCOMPARE(textOf(window.get(), "cardName"), card.name);
     QCOMPARE(textOf(window.get(), "period"), card.favourablePeriod);
     QCOMPARE(textOf(window.get(), "keywords"), card.keywords);
     QCOMPARE(textOf(window.get(), "reading"), card.description);
-    auto *note = named<QPlainTextEdit>(window.get(), "note");
+    auto *note = widgetNamed<QPlainTextEdit>(window.get(), "note");
     QCOMPARE(note->toPlainText(), u"Today's own words"_s);
     QCOMPARE(note->accessibleName(), u"Note for "_s + longDate(kToday));
     const auto times =
@@ -123,7 +116,7 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
                 .startsWith(times == 1 ? u"Came up once"_s : u"Came up %1 times"_s.arg(times)));
 
     // A search lists only the days whose card or note holds the words, in any case.
-    auto *find = named<QLineEdit>(window.get(), "find");
+    auto *find = widgetNamed<QLineEdit>(window.get(), "find");
     QTest::keyClicks(find, u"OF H"_s);
     QVERIFY(list->model()->rowCount() > 0);
     QVERIFY(list->model()->rowCount() < days.size());
@@ -136,7 +129,7 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
     qsizetype gap = 1;
     while (days.at(gap).day.addDays(1) == days.at(gap - 1).day)
         ++gap;
-    named<QDateEdit>(window.get(), "goTo")->setDate(days.at(gap - 1).day.addDays(-1));
+    widgetNamed<QDateEdit>(window.get(), "goTo")->setDate(days.at(gap - 1).day.addDays(-1));
     QCOMPARE(list->currentIndex().row(), gap);
     QCOMPARE(textOf(window.get(), "date"), longDate(days.at(gap).day));
 }
@@ -150,7 +143,7 @@ void TestJournalWindow::nothingTypedIsLost()
     keeper.showWindow();
     QCOMPARE(m_store.days.value(kToday).card, 5);
     app::JournalWindow *window = keeper.window();
-    auto *note = named<QPlainTextEdit>(window, "note");
+    auto *note = widgetNamed<QPlainTextEdit>(window, "note");
 
     // Written a moment after typing stops.
     QTest::keyClicks(note, u"Calm"_s);
@@ -164,20 +157,20 @@ void TestJournalWindow::nothingTypedIsLost()
     // A journal that takes nothing: what is typed stays shown and is written when it can.
     m_store.refusing = true;
     keeper.showWindow();
-    note = named<QPlainTextEdit>(keeper.window(), "note");
+    note = widgetNamed<QPlainTextEdit>(keeper.window(), "note");
     note->moveCursor(QTextCursor::End);
     QTest::keyClicks(note, u", then rain"_s);
     keeper.window()->close();
     QVERIFY(m_store.hasPending());
     QCOMPARE(m_store.days.value(kToday).note, u"Calm morning"_s);
     keeper.showWindow();
-    QCOMPARE(named<QPlainTextEdit>(keeper.window(), "note")->toPlainText(),
+    QCOMPARE(widgetNamed<QPlainTextEdit>(keeper.window(), "note")->toPlainText(),
              u"Calm morning, then rain"_s);
     QVERIFY(textOf(keeper.window(), "status").contains(m_store.status().problem));
     m_store.refusing = false;
 
     // The way out (and an ending signal) writes what is typed at once.
-    note = named<QPlainTextEdit>(keeper.window(), "note");
+    note = widgetNamed<QPlainTextEdit>(keeper.window(), "note");
     note->moveCursor(QTextCursor::End);
     QTest::keyClicks(note, u"."_s);
     keeper.record(kToday.addDays(1), 6);
@@ -194,9 +187,9 @@ void TestJournalWindow::copyGivesWhatIsShown()
     m_store.put({kToday.addDays(-1), 40, u"First line\nsecond line"_s});
     m_store.put({kToday, 3, {}});
     const auto window = openWindow();
-    auto *list = named<QListView>(window.get(), "days");
+    auto *list = widgetNamed<QListView>(window.get(), "days");
     list->setCurrentIndex(list->model()->index(1, 0));
-    auto *note = named<QPlainTextEdit>(window.get(), "note");
+    auto *note = widgetNamed<QPlainTextEdit>(window.get(), "note");
     const QStringList shown{textOf(window.get(), "date"),
                             textOf(window.get(), "cardName"),
                             u"Favorable Time Period: "_s + textOf(window.get(), "period"),
@@ -205,11 +198,11 @@ void TestJournalWindow::copyGivesWhatIsShown()
                             note->toPlainText()};
     QCOMPARE(shown.first(), longDate(kToday.addDays(-1)));
 
-    QTest::mouseClick(named<QPushButton>(window.get(), "copy"), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QPushButton>(window.get(), "copy"), Qt::LeftButton);
     const QMimeData *copied = QApplication::clipboard()->mimeData();
     QCOMPARE(copied->text().split(u'\n'), QStringList(shown).join(u'\n').split(u'\n'));
     const QImage face = qvariant_cast<QImage>(copied->imageData());
-    auto *picture = named<app::CardPicture>(window.get(), "face");
+    auto *picture = widgetNamed<app::CardPicture>(window.get(), "face");
     QCOMPARE(face.size(), picture->size() * window->devicePixelRatioF());
     const QImage seen = picture->grab().toImage();
     QCOMPARE(face.pixelColor(face.rect().center()), seen.pixelColor(seen.rect().center()));
@@ -232,13 +225,13 @@ void TestJournalWindow::exportWritesTheChosenDays()
         filter = asked;
         return path;
     });
-    QTest::mouseClick(named<QPushButton>(window.get(), "export"), Qt::LeftButton);
-    auto *dialog = named<QDialog>(window.get(), "exportDialog");
+    QTest::mouseClick(widgetNamed<QPushButton>(window.get(), "export"), Qt::LeftButton);
+    auto *dialog = widgetNamed<QDialog>(window.get(), "exportDialog");
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    named<QRadioButton>(dialog, "between")->setChecked(true);
-    named<QDateEdit>(dialog, "from")->setDate(kToday.addDays(-6));
-    named<QDateEdit>(dialog, "to")->setDate(kToday.addDays(-2));
-    named<QRadioButton>(dialog, "csv")->setChecked(true);
+    widgetNamed<QRadioButton>(dialog, "between")->setChecked(true);
+    widgetNamed<QDateEdit>(dialog, "from")->setDate(kToday.addDays(-6));
+    widgetNamed<QDateEdit>(dialog, "to")->setDate(kToday.addDays(-2));
+    widgetNamed<QRadioButton>(dialog, "csv")->setChecked(true);
     QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
                       Qt::LeftButton);
 
