@@ -118,8 +118,10 @@ DisplayDecision decideAt(settings::SettingsStore &store, const QDateTime &now)
     return {true, takeDueCard(store, now.date())};
 }
 
-bool isDateAccepted(int monthEntry, int dayEntry)
+bool isDateAccepted(HiddenDate date)
 {
+    const int monthEntry = date.monthEntry;
+    const int dayEntry = date.dayEntry;
     const bool february = monthEntry == 1 && (dayEntry == 29 || dayEntry == 30);
     const bool thirtyDays =
         (monthEntry == 3 || monthEntry == 5 || monthEntry == 8 || monthEntry == 10)

@@ -59,8 +59,16 @@ struct DisplayDecision {
 };
 DisplayDecision decideAt(settings::SettingsStore &store, const QDateTime &now);
 
-// The hidden date lists' check, by list positions (month 0 = January, day 0 = the 1st):
-// refuses the 30th and 31st of February and the 31st of a thirty-day month.
-bool isDateAccepted(int monthEntry, int dayEntry);
+// The date of the hidden day, month and year lists, by list positions (month 0 = January, day 0 =
+// the 1st). Nobody can reach the lists, so they hold "1 January 1901" for good; they are kept as
+// plain positions rather than widgets nobody sees.
+struct HiddenDate {
+    int monthEntry = 0;
+    int dayEntry = 0;
+};
+
+// The hidden date's check: refuses the 30th and 31st of February and the 31st of a thirty-day
+// month.
+bool isDateAccepted(HiddenDate date);
 
 } // namespace app::schedule

@@ -312,8 +312,7 @@ void MainWindow::showFromNotification(const QString &activationToken)
 
 bool MainWindow::isChosenDateAccepted()
 {
-    if (schedule::isDateAccepted(m_hiddenMonthList->currentIndex(),
-                                 m_hiddenDayList->currentIndex()))
+    if (schedule::isDateAccepted(m_hiddenDate))
         return true;
     m_services.messages.show({u"Please Enter Correct Date !"_s,
                               services::MessageBoxes::Icon::Information,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DisplaySchedule.h"
 #include "app/PanelChoices.h"
 #include "app/Services.h"
 
@@ -8,7 +9,6 @@
 #include <optional>
 
 class QAction;
-class QComboBox;
 class QMenu;
 class QStackedWidget;
 
@@ -60,6 +60,9 @@ public:
     SettingsPanel *settingsPanel();
     bool isSettingsPanelBuilt() const { return m_settingsPanel != nullptr; }
 
+    // Only a test moves the hidden date; the user cannot reach it.
+    void setHiddenDate(schedule::HiddenDate date) { m_hiddenDate = date; }
+
     void onDisplayTime();
     void saveAndSendToTray();
     void confirmExit();
@@ -95,7 +98,7 @@ private:
     void showFromNotification(const QString &activationToken);
     void keepFocusOffLinks();
     void openPage(QLatin1String pageKey);
-    // The hidden date lists' check: refuses days the month does not have.
+    // The hidden date's check: refuses days the month does not have.
     bool isChosenDateAccepted();
     // Saves, takes the icon away and stops the timers: the window is done.
     void letGo();
@@ -116,11 +119,7 @@ private:
     ui::LinkLabel *m_discussionLink;
     ui::LinkLabel *m_coBrandLink;
     ui::LinkLabel *m_fullBrandLink;
-    // A day, month and year list that nobody can reach: the settings panel's check of a chosen
-    // date still consults them, and they always hold a date it accepts.
-    QComboBox *m_hiddenDayList;
-    QComboBox *m_hiddenMonthList;
-    QComboBox *m_hiddenYearList;
+    schedule::HiddenDate m_hiddenDate;
     QMenu *m_trayMenu;
     QAction *m_trayShowAction;
     QAction *m_trayExitAction;

@@ -10,9 +10,7 @@
 #include "ui/Typeface.h"
 #include "web/SitePages.h"
 
-#include <QComboBox>
 #include <QFrame>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -35,35 +33,6 @@ ui::LinkLabel *addPromotion(QWidget *parent, const QString &text, const QColor &
     ui::fitLabelFont(label, ui::programFont(8.25, true));
     ui::setColour(label, QPalette::WindowText, colour);
     return label;
-}
-
-QComboBox *addHiddenList(QWidget *parent, const QStringList &entries, const QRect &geometry)
-{
-    auto *list = new QComboBox(parent);
-    list->addItems(entries);
-    list->setGeometry(geometry);
-    list->setCurrentIndex(0);
-    // They lie below the window's edge and nobody may reach them.
-    list->setVisible(false);
-    return list;
-}
-
-QStringList numberTexts(int first, int last)
-{
-    QStringList texts;
-    for (int n = first; n <= last; ++n)
-        texts.append(QString::number(n));
-    return texts;
-}
-
-QStringList monthNames()
-{
-    // The list's entries are fixed English names, whatever the desktop's language.
-    const QLocale english(QLocale::English, QLocale::UnitedStates);
-    QStringList names;
-    for (int month = 1; month <= 12; ++month)
-        names.append(english.standaloneMonthName(month, QLocale::LongFormat));
-    return names;
 }
 
 } // namespace
@@ -104,14 +73,6 @@ void MainWindow::setupControls(QWidget *client)
     m_fullBrandLink->setObjectName(u"fullBrandLink"_s);
     bringPromotionToFront(Promotion::CoBrand);
 
-    m_hiddenDayList =
-        addHiddenList(client, numberTexts(1, 31), ui::twipsRect(2640, 7560, 900, 315));
-    m_hiddenMonthList = addHiddenList(client, monthNames(), ui::twipsRect(3840, 7560, 1380, 315));
-    m_hiddenYearList =
-        addHiddenList(client, numberTexts(1901, 2050), ui::twipsRect(5400, 7560, 1020, 315));
-    m_hiddenDayList->setObjectName(u"hiddenDayList"_s);
-    m_hiddenMonthList->setObjectName(u"hiddenMonthList"_s);
-    m_hiddenYearList->setObjectName(u"hiddenYearList"_s);
 }
 
 void MainWindow::setupMenus()

@@ -125,15 +125,15 @@ void TestDisplayRules::nextDisplayAcrossClockChanges()
 
 void TestDisplayRules::hiddenDateCheck()
 {
-    QVERIFY(schedule::isDateAccepted(0, 0));  // 1 January
-    QVERIFY(schedule::isDateAccepted(1, 28)); // 29 February, whatever the year
-    QVERIFY(!schedule::isDateAccepted(1, 29));
-    QVERIFY(!schedule::isDateAccepted(1, 30));
+    QVERIFY(schedule::isDateAccepted({0, 0}));  // 1 January
+    QVERIFY(schedule::isDateAccepted({1, 28})); // 29 February, whatever the year
+    QVERIFY(!schedule::isDateAccepted({1, 29}));
+    QVERIFY(!schedule::isDateAccepted({1, 30}));
     for (const int thirtyDays : {3, 5, 8, 10}) {
-        QVERIFY(schedule::isDateAccepted(thirtyDays, 29));
-        QVERIFY(!schedule::isDateAccepted(thirtyDays, 30));
+        QVERIFY(schedule::isDateAccepted({thirtyDays, 29}));
+        QVERIFY(!schedule::isDateAccepted({thirtyDays, 30}));
     }
-    QVERIFY(schedule::isDateAccepted(11, 30)); // 31 December
+    QVERIFY(schedule::isDateAccepted({11, 30})); // 31 December
 }
 
 void TestDisplayRules::choicesKeepTheStartupEntryAndTrayBoxInStep()

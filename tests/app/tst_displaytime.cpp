@@ -233,12 +233,7 @@ void TestDisplayTime::dateCheck()
     QFETCH(int, day);
     QFETCH(bool, accepted);
     startOn(m_day);
-    QCOMPARE(widgetNamed<QComboBox>(m_window, "hiddenMonthList")->currentText(), u"January"_s);
-    QCOMPARE(widgetNamed<QComboBox>(m_window, "hiddenMonthList")->itemText(3), u"April"_s);
-    QCOMPARE(widgetNamed<QComboBox>(m_window, "hiddenYearList")->currentText(), u"1901"_s);
-    QCOMPARE(widgetNamed<QComboBox>(m_window, "hiddenYearList")->count(), 150);
-    widgetNamed<QComboBox>(m_window, "hiddenMonthList")->setCurrentIndex(month);
-    widgetNamed<QComboBox>(m_window, "hiddenDayList")->setCurrentIndex(day);
+    m_window->setHiddenDate({month, day});
     m_window->bringSettingsPanelToFront();
     m_world->store.writes.clear();
 
@@ -350,8 +345,7 @@ void TestDisplayTime::aPickOrAnEditReachesTheTimer()
         m_world->clock.current = QDateTime(m_day, QTime(9, 0));
         m_world->alarm.ring();
     };
-    widgetNamed<QComboBox>(m_window, "hiddenMonthList")->setCurrentIndex(1);
-    widgetNamed<QComboBox>(m_window, "hiddenDayList")->setCurrentIndex(30);
+    m_window->setHiddenDate({1, 30});
     m_window->saveAndSendToTray();
     QVERIFY(m_window->isVisible());
     // Unloaded, the window has no timer any more.
