@@ -1,5 +1,7 @@
 #include "ui/FittedLabel.h"
 
+#include "ui/LinkLabel.h"
+
 #include <QFontMetrics>
 #include <QPushButton>
 #include <QStyle>
@@ -32,16 +34,22 @@ template <typename Fits> void shrinkUntil(QWidget *widget, const QFont &preferre
     }
 }
 
+// Whether `text`, laid out by `flags`, fits `room` in `font` as `widget` resolves it.
+bool textFits(const QWidget *widget, const QFont &font, const QRect &room, int flags,
+              const QString &text)
+{
+    const QFontMetrics metrics(QFont(font, widget));
+    const QRect needed = metrics.boundingRect(
+        QRect(0, 0, room.width(), std::numeric_limits<int>::max() / 2), flags, text);
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
 bool fitsWith(const QLabel *label, const QFont &font)
 {
-    const QRect room = label->contentsRect();
-    const QFontMetrics metrics(QFont(font, label));
     int flags = static_cast<int>(label->alignment());
     if (label->wordWrap())
         flags |= Qt::TextWordWrap;
-    const QRect needed = metrics.boundingRect(
-        QRect(0, 0, room.width(), std::numeric_limits<int>::max() / 2), flags, label->text());
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    return textFits(label, font, label->contentsRect(), flags, label->text());
 }
 
 } // namespace
@@ -49,6 +57,13 @@ bool fitsWith(const QLabel *label, const QFont &font)
 void fitLabelFont(QLabel *label, const QFont &preferred)
 {
     shrinkUntil(label, preferred, [label](const QFont &font) { return fitsWith(label, font); });
+}
+
+void fitLabelFont(LinkLabel *link, const QFont &preferred)
+{
+    shrinkUntil(link, preferred, [link](const QFont &font) {
+        return textFits(link, font, link->contentsRect(), link->textFlags(), link->text());
+    });
 }
 
 bool buttonTextFits(const QPushButton *button, const QFont &font)

@@ -5,9 +5,12 @@
 
 namespace ui {
 
+class LinkLabel;
+
 // Gives `label` the largest font, from `preferred` down in small steps, at which its whole
 // text fits its fixed box. Fonts differ between desktops, and a clipped word is never right.
 void fitLabelFont(QLabel *label, const QFont &preferred);
+void fitLabelFont(LinkLabel *link, const QFont &preferred);
 bool labelTextFits(const QLabel *label);
 
 // The same for a control sized by its style (a check box, a list, a text box): the largest font

@@ -3,6 +3,7 @@
 #include "ui/Accessibility.h"
 #include "ui/HandCursor.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -10,11 +11,47 @@
 
 namespace ui {
 
-LinkLabel::LinkLabel(QWidget *parent) : QLabel(parent)
+LinkLabel::LinkLabel(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::TabFocus);
-    setTextFormat(Qt::PlainText);
     installKitAccessibility();
+}
+
+void LinkLabel::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    updateGeometry();
+    update();
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+void LinkLabel::setAlignment(Qt::Alignment alignment)
+{
+    m_alignment = alignment;
+    update();
+}
+
+void LinkLabel::setWordWrap(bool wrap)
+{
+    m_wordWrap = wrap;
+    updateGeometry();
+    update();
+}
+
+int LinkLabel::textFlags() const
+{
+    return static_cast<int>(QStyle::visualAlignment(layoutDirection(), m_alignment))
+           | (m_wordWrap ? Qt::TextWordWrap : 0);
+}
+
+QSize LinkLabel::sizeHint() const
+{
+    const int widest = m_wordWrap && width() > 0 ? width() : QWIDGETSIZE_MAX;
+    return fontMetrics().boundingRect(QRect(0, 0, widest, QWIDGETSIZE_MAX), textFlags(), m_text)
+        .size();
 }
 
 bool LinkLabel::event(QEvent *event)
@@ -24,14 +61,14 @@ bool LinkLabel::event(QEvent *event)
         m_handShown = true;
         setCursor(pointingHandCursor());
     }
-    return QLabel::event(event);
+    return QWidget::event(event);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Q_EMIT clicked();
-    QLabel::mouseReleaseEvent(event);
+    QWidget::mouseReleaseEvent(event);
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent *event)
@@ -40,20 +77,17 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space: Q_EMIT clicked(); return;
-    default: QLabel::keyPressEvent(event);
+    default: QWidget::keyPressEvent(event);
     }
 }
 
-} // namespace ui
-
-namespace ui {
-
-void LinkLabel::paintEvent(QPaintEvent *event)
+void LinkLabel::paintEvent(QPaintEvent *)
 {
-    QLabel::paintEvent(event);
+    QStylePainter painter(this);
+    painter.drawItemText(contentsRect(), textFlags(), palette(), isEnabled(), m_text,
+                         foregroundRole());
     if (!hasFocus())
         return;
-    QStylePainter painter(this);
     QStyleOptionFocusRect frame;
     frame.initFrom(this);
     // Some styles draw it only after a key moved the focus; here it shows whenever Space or
