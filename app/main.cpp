@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
-#include "journal/SqliteJournalStore.h"
+#include "journal/OnDemandJournalStore.h"
 #include "services/Browser.h"
 #include "services/Clock.h"
 #include "services/InstanceLock.h"
@@ -95,7 +95,9 @@ int main(int argc, char *argv[])
     services::DBusNotifications notifications(sessionBus, QStringLiteral(TARVELLE_NAME),
                                               desktopEntry);
 
-    journal::SqliteJournalStore journal(journal::SqliteJournalStore::defaultPath(appName), clock);
+    journal::OnDemandJournalStore journal(
+        journal::OnDemandJournalStore::defaultPath(appName), clock,
+        {QCoreApplication::applicationDirPath(), QStringLiteral(TARVELLE_MODULE_DIR)});
 
     const app::Services services{store,       clock,   alarm,        random,        messages, tray,
                                  startupList, browser, instanceLock, notifications, journal};

@@ -80,6 +80,9 @@ protected:
     virtual QList<Entry> read(DayRange range) = 0;
 
 private:
+    // Hands its changes and reads on to the journal it loads.
+    friend class OnDemandJournalStore;
+
     Changes m_pending;
 };
 

@@ -89,15 +89,6 @@ SqliteJournalStore::~SqliteJournalStore()
     close();
 }
 
-QString SqliteJournalStore::defaultPath(const QString &appName)
-{
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    // Relative, it would put the journal wherever we happened to be started from.
-    if (data.isEmpty() || !QDir::isAbsolutePath(data))
-        data = QDir::homePath() + u"/.local/share"_s;
-    return QDir::cleanPath(data) + u'/' + appName + u"/journal.sqlite"_s;
-}
-
 bool SqliteJournalStore::exists() const
 {
     return QFileInfo::exists(m_path);

@@ -28,10 +28,6 @@ public:
     SqliteJournalStore(const SqliteJournalStore &) = delete;
     SqliteJournalStore &operator=(const SqliteJournalStore &) = delete;
 
-    // $XDG_DATA_HOME/<app>/journal.sqlite, with ~/.local/share where XDG_DATA_HOME is unset or
-    // relative.
-    static QString defaultPath(const QString &appName);
-
     Status status() const override;
     bool exists() const override;
 

@@ -56,7 +56,11 @@ assert_eq 0 "$E2E_STATUS" "the exit status after SIGTERM"
 assert_eq "30|$note" "$(journal_day "$day")" "today's entry after SIGTERM"
 
 e2e_start_shown
+# A start that shows the card it drew leaves the journal alone; its window loads its module.
+maps_hold() { grep -q "$1" "/proc/$E2E_PID/maps"; }
+assert_false "Qt SQL is mapped before the journal is used" maps_hold libQt6Sql
 open_journal
+maps_hold tarvelle-sqlite-journal.so || e2e_fail "the journal window did not load its module"
 e2e_screenshot journal_note-next-start
 ask_file_exit "$E2E_PID" "$E2E_MAIN"
 xdotool key Return

@@ -10,6 +10,9 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
 [[ -x $prefix/bin/Tarvelle ]] || fail "no executable in bin/"
+# The journal's module, where the installed program looks for it.
+compgen -G "$prefix/lib*/tarvelle/tarvelle-sqlite-journal.so" >/dev/null ||
+    fail "no journal module in lib/tarvelle/"
 desktop=$prefix/share/applications/com.quellmoor.Tarvelle.desktop
 metainfo=$prefix/share/metainfo/com.quellmoor.Tarvelle.metainfo.xml
 [[ -f $desktop ]] || fail "no desktop entry"

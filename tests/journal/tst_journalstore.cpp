@@ -1,4 +1,5 @@
 #include "journal/SqliteJournalStore.h"
+#include "journal/OnDemandJournalStore.h"
 
 #include "FakeClock.h"
 #include "RandomNotes.h"
@@ -25,6 +26,7 @@
 
 using namespace Qt::StringLiterals;
 using journal::Entry;
+using journal::OnDemandJournalStore;
 using journal::SqliteJournalStore;
 
 class TestJournalStore : public QObject {
@@ -34,6 +36,7 @@ private Q_SLOTS:
     void init();
     void defaultPathFollowsXdgDataHome();
     void madeOnFirstUsePrivateAndVersioned();
+    void programsJournalIsTheModulesOrKeepsWhatItIsGiven();
     void aDayIsRecordedOnceWithItsLatestCardAndItsNote();
     void lockedFileKeepsWhatIsTyped();
     void damagedFileIsKeptAsideAndANewOneBegins_data();
@@ -186,13 +189,13 @@ void TestJournalStore::defaultPathFollowsXdgDataHome()
     ScopedEnvironment environment;
     environment.set("HOME", QFile::encodeName(m_root->path() + u"/home"_s));
     environment.set("XDG_DATA_HOME", QFile::encodeName(m_root->path()));
-    QCOMPARE(SqliteJournalStore::defaultPath(u"Tarvelle"_s), journalPath());
+    QCOMPARE(OnDemandJournalStore::defaultPath(u"Tarvelle"_s), journalPath());
     // Relative, it would follow the working folder; unset, the default applies.
     environment.set("XDG_DATA_HOME", "relative/data");
-    QCOMPARE(SqliteJournalStore::defaultPath(u"Copy"_s),
+    QCOMPARE(OnDemandJournalStore::defaultPath(u"Copy"_s),
              QDir::homePath() + u"/.local/share/Copy/journal.sqlite"_s);
     environment.unset("XDG_DATA_HOME");
-    QCOMPARE(SqliteJournalStore::defaultPath(u"Tarvelle"_s),
+    QCOMPARE(OnDemandJournalStore::defaultPath(u"Tarvelle"_s),
              m_root->path() + u"/home/.local/share/Tarvelle/journal.sqlite"_s);
 }
 
@@ -209,6 +212,30 @@ void TestJournalStore::madeOnFirstUsePrivateAndVersioned()
     OtherConnection file(journalPath());
     QCOMPARE(file.value(u"PRAGMA user_version"_s).toInt(), SqliteJournalStore::kFormat);
     QCOMPARE(file.value(u"SELECT count(*) FROM days"_s).toInt(), 0);
+}
+
+void TestJournalStore::programsJournalIsTheModulesOrKeepsWhatItIsGiven()
+{
+    const QDir nowhere(m_root->filePath(u"no-module"_s));
+    OnDemandJournalStore journal(journalPath(), m_clock,
+                                 {nowhere.path(), QStringLiteral(SQLITE_MODULE_DIR)});
+    QVERIFY(!journal.exists());
+    journal.record(kToday, 7);
+    journal.setNote(kToday, 7, u"Frost on the fence"_s);
+    QVERIFY(journal.status().ok());
+    QVERIFY(journal.exists());
+    QCOMPARE(entriesOf(journalPath(), m_clock),
+             QList<Entry>{(Entry{kToday, 7, u"Frost on the fence"_s})});
+
+    // Without its module the journal says why and what it keeps, and loses nothing meanwhile.
+    const QString elsewhere = m_root->filePath(u"other/journal.sqlite"_s);
+    OnDemandJournalStore lost(elsewhere, m_clock, {nowhere.path()});
+    lost.record(kToday, 12);
+    QVERIFY(!lost.flush());
+    QVERIFY(lost.status().problem.contains(u"tarvelle-sqlite-journal.so is not installed"_s));
+    QVERIFY(!lost.status().takesNotes);
+    QCOMPARE(lost.entries(), QList<Entry>{(Entry{kToday, 12, {}})});
+    QVERIFY(!lost.exists());
 }
 
 void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()

@@ -66,6 +66,8 @@ while IFS= read -r path; do
     /usr/share/metainfo | "$metainfo" | /usr/share/man | /usr/share/man/man1) ;;
     /usr/share/man/man1/Tarvelle.1.gz | /usr/share/doc | /usr/share/doc/tarvelle | /usr/share/doc/tarvelle/*) ;;
     /usr/share/icons | /usr/share/icons/hicolor/*/apps/com.quellmoor.Tarvelle.png) ;;
+    /usr/lib | /usr/lib/*-linux-gnu | /usr/lib/*-linux-gnu/tarvelle) ;;
+    /usr/lib/*-linux-gnu/tarvelle/tarvelle-sqlite-journal.so) ;;
     /usr/share/icons/hicolor*) [[ -d $path ]] || fail "$path is no icon of the program" ;;
     *) fail "the package ships $path, outside the places it should fill" ;;
     esac
@@ -73,6 +75,8 @@ done <"$work/files"
 for file in /usr/bin/Tarvelle "$desktop" "$metainfo"; do
     grep -qx "$file" "$work/files" || fail "the package does not hold $file"
 done
+grep -qE '^/usr/lib/[^/]+-linux-gnu/tarvelle/tarvelle-sqlite-journal\.so$' "$work/files" ||
+    fail "the package does not hold the journal's module"
 desktop-file-validate "$desktop" || fail "the installed menu entry does not validate"
 appstreamcli validate --no-net "$metainfo" >/dev/null || fail "the installed metainfo does not validate"
 grep -q "<launchable type=\"desktop-id\">${desktop##*/}</launchable>" "$metainfo" ||

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The installed program's first start: with the settings panel in front, a click chooses "Run at
-# start-up", whose entry must start the installed executable; File > Exit then leaves.
+# start-up", whose entry must start the installed executable; File > Exit then leaves, with the
+# day's card in the journal.
 # Usage: installed_run.sh PROGRAM OUT_DIR
 # shellcheck source-path=SCRIPTDIR source=../e2e/lib.sh disable=SC1091 # followed with -x
 source "$(dirname "${BASH_SOURCE[0]}")/../e2e/lib.sh"
@@ -32,3 +33,6 @@ xdotool key Return
 e2e_expect_exit_path "$E2E_PID"
 assert_setting AutorunStartUp True
 assert_true "leaving must keep the start-up entry" test -f "$E2E_AUTOSTART"
+# The first start's card went into the journal through the installed module.
+assert_true "the first start's card must be in the journal" \
+    test -s "$HOME/.local/share/Tarvelle/journal.sqlite"

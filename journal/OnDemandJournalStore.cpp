@@ -1,0 +1,84 @@
+#include "journal/OnDemandJournalStore.h"
+
+#include "journal/SqliteJournalModule.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace journal {
+
+OnDemandJournalStore::OnDemandJournalStore(QString path, const services::Clock &clock,
+                                           QStringList moduleFolders)
+    : m_path(std::move(path)), m_clock(clock), m_moduleFolders(std::move(moduleFolders))
+{
+}
+
+// The module stays loaded: Qt SQL's driver, loaded through it, lives until the program ends.
+OnDemandJournalStore::~OnDemandJournalStore() = default;
+
+QString OnDemandJournalStore::defaultPath(const QString &appName)
+{
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    // Relative, it would put the journal wherever we happened to be started from.
+    if (data.isEmpty() || !QDir::isAbsolutePath(data))
+        data = QDir::homePath() + u"/.local/share"_s;
+    return QDir::cleanPath(data) + u'/' + appName + u"/journal.sqlite"_s;
+}
+
+bool OnDemandJournalStore::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+JournalStore *OnDemandJournalStore::store()
+{
+    if (m_loadTried)
+        return m_store.get();
+    m_loadTried = true;
+    QStringList failures;
+    for (const QString &folder : std::as_const(m_moduleFolders)) {
+        const QString file = QDir(folder).filePath(QLatin1StringView(sqlite_module::FileName));
+        if (!QFileInfo::exists(file))
+            continue;
+        m_module.setFileName(file);
+        const auto open =
+            reinterpret_cast<sqlite_module::OpenFunction>(m_module.resolve(sqlite_module::OpenSymbol));
+        if (open) {
+            m_store.reset(open(m_path, m_clock));
+            return m_store.get();
+        }
+        failures.append(m_module.errorString());
+    }
+    const QString why = failures.isEmpty()
+                            ? u"%1 is not installed"_s.arg(QLatin1StringView(sqlite_module::FileName))
+                            : failures.join(u"; "_s);
+    m_missing = {u"The journal %1 cannot be opened: the part of Tarvelle that keeps it is "
+                 u"missing (%2). Installing Tarvelle again mends this."_s.arg(m_path, why),
+                 u"Today's card and the settings are unharmed. The days drawn and the notes "
+                 u"typed are kept while Tarvelle runs, but cannot be written."_s,
+                 false};
+    return nullptr;
+}
+
+Status OnDemandJournalStore::status() const
+{
+    if (m_store)
+        return m_store->status();
+    return m_missing;
+}
+
+bool OnDemandJournalStore::write(const Changes &changes)
+{
+    JournalStore *loaded = store();
+    return loaded && loaded->write(changes);
+}
+
+QList<Entry> OnDemandJournalStore::read(DayRange range)
+{
+    JournalStore *loaded = store();
+    return loaded ? loaded->read(range) : QList<Entry>{};
+}
+
+} // namespace journal

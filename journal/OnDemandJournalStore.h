@@ -1,0 +1,51 @@
+#pragma once
+
+#include "journal/JournalStore.h"
+
+#include <QLibrary>
+#include <QStringList>
+
+#include <memory>
+
+namespace services {
+class Clock;
+}
+
+namespace journal {
+
+// The program's journal: the SQLite file, whose module is loaded when the journal is first read
+// or written. A start that only shows the card it already drew asks whether the file exists and
+// loads nothing. Without the module the journal says so and keeps what it is given while the
+// program runs, as it does on a disk that takes nothing.
+class OnDemandJournalStore final : public JournalStore {
+public:
+    OnDemandJournalStore(QString path, const services::Clock &clock, QStringList moduleFolders);
+    ~OnDemandJournalStore() override;
+    OnDemandJournalStore(const OnDemandJournalStore &) = delete;
+    OnDemandJournalStore &operator=(const OnDemandJournalStore &) = delete;
+
+    // $XDG_DATA_HOME/<app>/journal.sqlite, with ~/.local/share where XDG_DATA_HOME is unset or
+    // relative.
+    static QString defaultPath(const QString &appName);
+
+    Status status() const override;
+    bool exists() const override;
+
+protected:
+    bool write(const Changes &changes) override;
+    QList<Entry> read(DayRange range) override;
+
+private:
+    // The loaded journal, or null when its module cannot be had.
+    JournalStore *store();
+
+    QString m_path;
+    const services::Clock &m_clock;
+    QStringList m_moduleFolders;
+    bool m_loadTried = false;
+    QLibrary m_module;
+    std::unique_ptr<JournalStore> m_store;
+    Status m_missing;
+};
+
+} // namespace journal
