@@ -16,6 +16,7 @@
 #include "ui/ProgramIcon.h"
 
 #include <QApplication>
+#include <QPixmapCache>
 #include <QThreadPool>
 
 #include <cstdio>
@@ -76,6 +77,9 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     // Qt hands big image fills to pool threads; parked for good they never wake us again.
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
+    // The style caches its drawn bevels in QPixmapCache, whose clean-up timer then wakes the idle
+    // program half a minute after every repaint; our few controls are drawn quickly enough anew.
+    QPixmapCache::setCacheLimit(0);
     // Closing the main window only hides it; the program ends through its own exit path.
     QApplication::setQuitOnLastWindowClosed(false);
     // A Wayland compositor finds the windows' icon and task entry through the desktop entry.
