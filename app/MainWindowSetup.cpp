@@ -72,7 +72,6 @@ void MainWindow::setupControls(QWidget *client)
         Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
     m_fullBrandLink->setObjectName(u"fullBrandLink"_s);
     bringPromotionToFront(Promotion::CoBrand);
-
 }
 
 void MainWindow::setupMenus()

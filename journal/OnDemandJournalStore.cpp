@@ -43,17 +43,18 @@ JournalStore *OnDemandJournalStore::store()
         if (!QFileInfo::exists(file))
             continue;
         m_module.setFileName(file);
-        const auto open =
-            reinterpret_cast<sqlite_module::OpenFunction>(m_module.resolve(sqlite_module::OpenSymbol));
+        const auto open = reinterpret_cast<sqlite_module::OpenFunction>(
+            m_module.resolve(sqlite_module::OpenSymbol));
         if (open) {
             m_store.reset(open(m_path, m_clock));
             return m_store.get();
         }
         failures.append(m_module.errorString());
     }
-    const QString why = failures.isEmpty()
-                            ? u"%1 is not installed"_s.arg(QLatin1StringView(sqlite_module::FileName))
-                            : failures.join(u"; "_s);
+    const QString why =
+        failures.isEmpty()
+            ? u"%1 is not installed"_s.arg(QLatin1StringView(sqlite_module::FileName))
+            : failures.join(u"; "_s);
     m_missing = {u"The journal %1 cannot be opened: the part of Tarvelle that keeps it is "
                  u"missing (%2). Installing Tarvelle again mends this."_s.arg(m_path, why),
                  u"Today's card and the settings are unharmed. The days drawn and the notes "

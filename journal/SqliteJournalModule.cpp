@@ -1,4 +1,5 @@
 #include "journal/SqliteJournalModule.h"
+
 #include "journal/SqliteJournalStore.h"
 
 extern "C" Q_DECL_EXPORT journal::JournalStore *

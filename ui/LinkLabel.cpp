@@ -50,7 +50,8 @@ int LinkLabel::textFlags() const
 QSize LinkLabel::sizeHint() const
 {
     const int widest = m_wordWrap && width() > 0 ? width() : QWIDGETSIZE_MAX;
-    return fontMetrics().boundingRect(QRect(0, 0, widest, QWIDGETSIZE_MAX), textFlags(), m_text)
+    return fontMetrics()
+        .boundingRect(QRect(0, 0, widest, QWIDGETSIZE_MAX), textFlags(), m_text)
         .size();
 }
 

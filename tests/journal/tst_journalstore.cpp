@@ -1,5 +1,5 @@
-#include "journal/SqliteJournalStore.h"
 #include "journal/OnDemandJournalStore.h"
+#include "journal/SqliteJournalStore.h"
 
 #include "FakeClock.h"
 #include "RandomNotes.h"
