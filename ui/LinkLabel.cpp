@@ -22,7 +22,6 @@ void LinkLabel::setText(const QString &text)
     if (text == m_text)
         return;
     m_text = text;
-    updateGeometry();
     update();
     QAccessibleEvent changed(this, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
@@ -37,7 +36,6 @@ void LinkLabel::setAlignment(Qt::Alignment alignment)
 void LinkLabel::setWordWrap(bool wrap)
 {
     m_wordWrap = wrap;
-    updateGeometry();
     update();
 }
 
@@ -45,14 +43,6 @@ int LinkLabel::textFlags() const
 {
     return static_cast<int>(QStyle::visualAlignment(layoutDirection(), m_alignment))
            | (m_wordWrap ? Qt::TextWordWrap : 0);
-}
-
-QSize LinkLabel::sizeHint() const
-{
-    const int widest = m_wordWrap && width() > 0 ? width() : QWIDGETSIZE_MAX;
-    return fontMetrics()
-        .boundingRect(QRect(0, 0, widest, QWIDGETSIZE_MAX), textFlags(), m_text)
-        .size();
 }
 
 bool LinkLabel::event(QEvent *event)

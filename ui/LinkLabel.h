@@ -8,7 +8,8 @@ namespace ui {
 // tabbed to it; it then shows a focus frame, so no keystroke opens a page unseen.
 //
 // It draws its plain text itself: a QLabel that takes focus keeps a whole text document behind
-// its words, which cost every start a third of a MiB for three short links.
+// its words, which cost every start half a MiB for three short links. Links sit in boxes of
+// fixed size, so it offers no size of its own.
 class LinkLabel final : public QWidget {
     Q_OBJECT
 
@@ -23,8 +24,6 @@ public:
     void setWordWrap(bool wrap);
     // How the text is laid out in its box, for QPainter::drawText and QFontMetrics.
     int textFlags() const;
-
-    QSize sizeHint() const override;
 
     // What a click does, for those who press it another way (a screen reader's action).
     void activate() { Q_EMIT clicked(); }
