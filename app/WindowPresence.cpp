@@ -81,7 +81,12 @@ void WindowPresence::waitForTray()
 // way back; the task bar takes over until a tray returns.
 void WindowPresence::trayAvailabilityChanged()
 {
-    if (!m_inTray || m_trayWait->isActive())
+    // A tray that turns up while we wait for one ends the wait at once.
+    if (m_trayWait->isActive()) {
+        waitForTray();
+        return;
+    }
+    if (!m_inTray)
         return;
     if (!m_tray.isAvailable())
         minimiseToTaskBar();
