@@ -17,6 +17,7 @@
 
 #include <QApplication>
 #include <QPixmapCache>
+#include <QScopeGuard>
 #include <QThreadPool>
 
 #include <cstdio>
@@ -75,6 +76,13 @@ int main(int argc, char *argv[])
     // Asked first, so that its answer is in while the rest starts.
     services::SessionBus sessionBus;
     QApplication application(argc, argv);
+    sessionBus.connectInBackground();
+    // Runs once all the rest of main has ended and saved: a bus that took the connection and
+    // never finished it must not keep the program from ending.
+    const auto endBusThread = qScopeGuard([&sessionBus] {
+        if (!sessionBus.finishConnecting(QDeadlineTimer(std::chrono::seconds(5))))
+            endProcessNow();
+    });
     // Qt hands big image fills to pool threads; parked for good they never wake us again.
     QThreadPool::globalInstance()->setExpiryTimeout(-1);
     // The style caches its drawn bevels in QPixmapCache, whose clean-up timer then wakes the idle

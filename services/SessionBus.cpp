@@ -1,9 +1,11 @@
 #include "services/SessionBus.h"
 
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QEventLoop>
 #include <QFileInfo>
 #include <QSocketNotifier>
+#include <QThread>
 #include <QTimer>
 
 #include <cerrno>
@@ -66,7 +68,7 @@ SessionBus::SessionBus(QObject *parent) : QObject(parent)
     sockaddr_un address = {};
     address.sun_family = AF_UNIX;
     if (path.isEmpty() || std::size_t(path.size()) >= sizeof address.sun_path) {
-        m_usable = true;
+        m_answered = true;
         return;
     }
     std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
@@ -74,14 +76,14 @@ SessionBus::SessionBus(QObject *parent) : QObject(parent)
                                   + (path.startsWith('\0') ? 0 : 1));
     m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (m_fd < 0) {
-        m_usable = true;
+        m_answered = true;
         return;
     }
     // A local connect completes at once. EAGAIN is a full backlog that nobody takes from, where
     // Qt would wait in its own connect; anything else is no bus listening, which Qt finds out
     // just as fast.
     if (::connect(m_fd, reinterpret_cast<const sockaddr *>(&address), length) != 0) {
-        m_usable = errno != EAGAIN;
+        m_answered = errno != EAGAIN;
         ::close(m_fd);
         m_fd = -1;
         return;
@@ -92,8 +94,50 @@ SessionBus::SessionBus(QObject *parent) : QObject(parent)
 
 SessionBus::~SessionBus()
 {
+    finishConnecting();
     if (m_fd >= 0)
         ::close(m_fd);
+}
+
+void SessionBus::connectInBackground()
+{
+    if (!m_answered && m_fd >= 0 && isReadable(m_fd))
+        answered();
+    if (m_answered) {
+        startConnecting();
+        return;
+    }
+    m_connectWhenAnswered = true;
+    listen();
+}
+
+void SessionBus::startConnecting()
+{
+    if (m_connector)
+        return;
+    // Qt keeps the connection it makes for whichever thread asks next.
+    m_connector = QThread::create([] { QDBusConnection::sessionBus(); });
+    connect(m_connector, &QThread::finished, this, &SessionBus::connectionMade);
+    m_connector->start();
+}
+
+void SessionBus::connectionMade()
+{
+    if (m_usable)
+        return;
+    m_usable = true;
+    Q_EMIT usable();
+}
+
+bool SessionBus::finishConnecting(QDeadlineTimer deadline)
+{
+    if (!m_connector)
+        return true;
+    if (!m_connector->wait(deadline))
+        return false;
+    delete m_connector;
+    m_connector = nullptr;
+    return true;
 }
 
 void SessionBus::listen()
@@ -107,8 +151,7 @@ void SessionBus::listen()
 
 void SessionBus::answered()
 {
-    const bool before = m_usable;
-    m_usable = true;
+    m_answered = true;
     if (m_notifier) {
         m_notifier->setEnabled(false);
         m_notifier->deleteLater();
@@ -118,22 +161,25 @@ void SessionBus::answered()
         ::close(m_fd);
         m_fd = -1;
     }
-    if (!before)
-        Q_EMIT usable();
+    if (m_connectWhenAnswered)
+        startConnecting();
 }
 
 void SessionBus::awaitBeforeWindows(std::chrono::milliseconds limit)
 {
-    if (!m_usable && m_fd >= 0 && isReadable(m_fd))
+    if (!m_answered && m_fd >= 0 && isReadable(m_fd))
         answered();
-    if (m_usable)
+    if (m_answered)
         return;
     listen();
-    QEventLoop loop;
-    QTimer::singleShot(limit, &loop, &QEventLoop::quit);
-    connect(this, &SessionBus::usable, &loop, &QEventLoop::quit);
-    loop.exec();
-    if (m_usable)
+    // Without a socket to watch (a backlog nobody takes from) no answer can come.
+    if (m_notifier) {
+        QEventLoop loop;
+        QTimer::singleShot(limit, &loop, &QEventLoop::quit);
+        connect(m_notifier, &QSocketNotifier::activated, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    if (m_answered)
         return;
     if (qEnvironmentVariableIsEmpty("AT_SPI_BUS_ADDRESS"))
         qputenv("AT_SPI_BUS_ADDRESS", kNoAccessibilityBus);

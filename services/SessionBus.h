@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QObject>
 
 #include <chrono>
 
 class QSocketNotifier;
+class QThread;
 
 namespace services {
 
@@ -23,14 +25,22 @@ public:
     SessionBus(const SessionBus &) = delete;
     SessionBus &operator=(const SessionBus &) = delete;
 
-    // True once the bus has answered, and when there is no bus to wait for (none set, none
-    // listening, or one of a kind we cannot ask, which Qt then reaches as it always did).
+    // Makes Qt's connection to the bus on a thread of its own, as soon as the bus has answered
+    // (at once where there is nothing to ask), so that the first window need not wait for it: a
+    // bus that has to be started for the program takes several milliseconds. Needs the
+    // application, and the thread must end before the application does.
+    void connectInBackground();
+    // Waits for that thread to end, until `deadline`; false if it is still connecting then.
+    bool finishConnecting(QDeadlineTimer deadline = QDeadlineTimer::Forever);
+
+    // True once Qt's connection is made or has failed: from then on, asking Qt for the session
+    // bus waits on nothing. Never true for a bus that has not answered.
     bool isUsable() const { return m_usable; }
 
     // Runs the event loop until the bus answers, at most `limit`. If it has not answered by
     // then, the parts of Qt that would reach the bus on their own as the first windows are made
     // (the screen-reader bridge, the menu bar's look for a global menu) do without it for this
-    // run. Later answers still reach usable().
+    // run. A later answer still leads to usable().
     void awaitBeforeWindows(std::chrono::milliseconds limit);
 
     // The address whose bus is asked, as libdbus would choose it; empty when there is none that
@@ -38,15 +48,20 @@ public:
     static QByteArray socketPathFor(const QByteArray &busAddress, const QByteArray &runtimeFolder);
 
 Q_SIGNALS:
-    // The bus answered after all.
+    // Qt's connection is made, or has failed.
     void usable();
 
 private:
     void listen();
     void answered();
+    void startConnecting();
+    void connectionMade();
 
     int m_fd = -1;
     QSocketNotifier *m_notifier = nullptr;
+    bool m_answered = false;
+    bool m_connectWhenAnswered = false;
+    QThread *m_connector = nullptr;
     bool m_usable = false;
 };
 

@@ -115,8 +115,10 @@ void TestNotifications::busAddresses()
 void TestNotifications::aRestartedServerIsNotTakenForTheOldOne()
 {
     services::SessionBus bus;
+    bus.connectInBackground();
     bus.awaitBeforeWindows(std::chrono::seconds(10));
-    QVERIFY(bus.isUsable());
+    QTRY_VERIFY(bus.isUsable());
+    QVERIFY(QDBusConnection::sessionBus().isConnected());
     services::DBusNotifications notifications(bus, u"Tarvelle"_s, u"com.quellmoor.Tarvelle"_s);
     QSignalSpy chosen(&notifications, &services::Notifications::defaultActionInvoked);
     QDBusServiceWatcher owner(kService, QDBusConnection::sessionBus(),
