@@ -37,6 +37,8 @@ struct Status {
     QString kept;
     // False when a note typed now could never be written, not even later.
     bool takesNotes = true;
+    // False when the last read could not read the days: only those waiting to be written show.
+    bool daysRead = true;
 
     bool ok() const { return problem.isEmpty(); }
 };

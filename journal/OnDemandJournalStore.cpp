@@ -59,7 +59,7 @@ JournalStore *OnDemandJournalStore::store()
                  u"missing (%2). Installing Tarvelle again mends this."_s.arg(m_path, why),
                  u"Today's card and the settings are unharmed. The days drawn and the notes "
                  u"typed are kept while Tarvelle runs, but cannot be written."_s,
-                 false};
+                 false, false};
     return nullptr;
 }
 

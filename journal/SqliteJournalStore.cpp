@@ -96,11 +96,15 @@ bool SqliteJournalStore::exists() const
 
 Status SqliteJournalStore::status() const
 {
+    Status standing;
     for (const Status *said : {&m_opening, &m_writing, &m_reading, &m_movedAside}) {
-        if (!said->ok())
-            return *said;
+        if (!said->ok()) {
+            standing = *said;
+            break;
+        }
     }
-    return {};
+    standing.daysRead = m_daysRead;
+    return standing;
 }
 
 QSqlDatabase SqliteJournalStore::database() const
@@ -385,12 +389,16 @@ SqliteJournalStore::Outcome SqliteJournalStore::writeOnce(const Changes &changes
 
 QList<Entry> SqliteJournalStore::read(DayRange range)
 {
+    m_daysRead = false;
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (open() == Access::Closed)
             return {};
         QList<Entry> days;
         switch (readOnce(range, &days)) {
-        case Outcome::Done: m_reading = {}; return days;
+        case Outcome::Done:
+            m_reading = {};
+            m_daysRead = true;
+            return days;
         case Outcome::Failed: return {};
         case Outcome::Damaged:
             if (!moveAside())

@@ -56,6 +56,7 @@ private:
     QString m_connection;
     Access m_access = Access::Closed;
     bool m_openedUnwritable = false;
+    bool m_daysRead = true;
     // What opening found (no folder, a newer file, a read-only one), what the last write and the
     // last read met, and a damaged file moved aside, worth saying for as long as we run.
     Status m_opening;

@@ -287,10 +287,15 @@ void TestJournalStore::lockedFileKeepsWhatIsTyped()
         QVERIFY2(store.status().problem.contains(u"in use by another program"_s),
                  qPrintable(store.status().problem));
         QVERIFY(!store.status().kept.isEmpty());
+        // Read meanwhile, only what waits shows, and the window is told the days are unread.
+        QCOMPARE(store.entries().size(), 2);
+        QVERIFY(!store.status().daysRead);
         other.value(u"COMMIT"_s);
     }
     QVERIFY(store.flush());
+    QCOMPARE(store.entries().size(), 4);
     QVERIFY(store.status().ok());
+    QVERIFY(store.status().daysRead);
     const QList<Entry> days = entriesOf(journalPath(), m_clock);
     QCOMPARE(days.size(), 4);
     QCOMPARE(days.at(0), (Entry{kToday.addDays(1), 9, {}}));
