@@ -12,18 +12,16 @@ namespace {
 // Long enough for the window to be on the screen first: opening the journal's file may take
 // longer than the start itself.
 constexpr int kRecordDelayMs = 2000;
-// What the journal would not take is offered again this often, and only while something waits.
-constexpr int kRetryMs = 30000;
 
 } // namespace
 
 JournalKeeper::JournalKeeper(journal::JournalStore &store, const services::Clock &clock,
-                             QObject *parent)
+                             QObject *parent, std::chrono::milliseconds retryEvery)
     : QObject(parent), m_store(store), m_clock(clock)
 {
     m_recordDelay.setSingleShot(true);
     m_recordDelay.setInterval(kRecordDelayMs);
-    m_retry.setInterval(kRetryMs);
+    m_retry.setInterval(retryEvery);
     connect(&m_recordDelay, &QTimer::timeout, this, &JournalKeeper::writeRecords);
     connect(&m_retry, &QTimer::timeout, this, &JournalKeeper::retryWaiting);
 }
@@ -47,13 +45,22 @@ void JournalKeeper::writeRecords()
     for (const auto &[day, card] : std::as_const(m_records))
         m_store.record(day, card);
     m_records.clear();
-    if (m_store.hasPending() && !m_retry.isActive())
+    if (m_store.hasPending())
+        retryLater();
+}
+
+void JournalKeeper::retryLater()
+{
+    if (!m_retry.isActive())
         m_retry.start();
 }
 
+// The window, while open, has its typing written first and its days read again if need be.
 void JournalKeeper::retryWaiting()
 {
-    if (m_store.flush())
+    const bool done = m_window ? m_window->retry() : m_store.flush();
+    // What could never be written is kept to the end, not offered again and again.
+    if (done || !m_store.status().takesNotes)
         m_retry.stop();
 }
 
@@ -63,6 +70,9 @@ void JournalKeeper::showWindow()
         writeRecords();
         m_window = new JournalWindow(m_store, m_clock.today());
         m_window->setAttribute(Qt::WA_DeleteOnClose);
+        connect(m_window, &JournalWindow::waiting, this, &JournalKeeper::retryLater);
+        if (m_window->isWaiting())
+            retryLater();
         m_window->show();
         ui::centreOnScreen(m_window);
     }

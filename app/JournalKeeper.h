@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <chrono>
 #include <utility>
 
 namespace journal {
@@ -26,8 +27,11 @@ class JournalKeeper final : public QObject {
     Q_OBJECT
 
 public:
+    // What the journal would not take is offered again every `retryEvery`, only while something
+    // waits, window open or not.
     JournalKeeper(journal::JournalStore &store, const services::Clock &clock,
-                  QObject *parent = nullptr);
+                  QObject *parent = nullptr,
+                  std::chrono::milliseconds retryEvery = std::chrono::seconds(10));
     ~JournalKeeper() override;
 
     // The card drawn for `day`, written a moment later, once the window has come up.
@@ -43,6 +47,7 @@ public:
 
 private:
     void writeRecords();
+    void retryLater();
     void retryWaiting();
 
     journal::JournalStore &m_store;

@@ -51,7 +51,6 @@ namespace {
 // Typing is written once it has paused this long.
 constexpr int kSaveDelayMs = 800;
 // While the journal will not take what waits, it is offered again this often.
-constexpr int kRetryMs = 5000;
 // The faces in the list: a card of 71 x 96 at three eighths.
 constexpr QSizeF kSmallFace{71 * 0.375, 96 * 0.375};
 
@@ -206,7 +205,7 @@ JournalWindow::JournalWindow(journal::JournalStore &store, QDate today, SaveFile
     ui::setColour(this, QPalette::Window, Qt::white);
     setupControls();
     connectControls();
-    load();
+    load(m_today);
 }
 
 JournalWindow::~JournalWindow()
@@ -351,8 +350,6 @@ void JournalWindow::connectControls()
     m_saveDelay = new QTimer(this);
     m_saveDelay->setSingleShot(true);
     m_saveDelay->setInterval(kSaveDelayMs);
-    m_retry = new QTimer(this);
-    m_retry->setInterval(kRetryMs);
 
     connect(m_find, &QLineEdit::textChanged, this, &JournalWindow::showSearch);
     connect(m_goTo, &QDateEdit::dateChanged, this, &JournalWindow::jumpTo);
@@ -360,7 +357,6 @@ void JournalWindow::connectControls()
             [this](const QModelIndex &current) { showDay(current); });
     connect(m_note, &QPlainTextEdit::textChanged, this, &JournalWindow::noteTyped);
     connect(m_saveDelay, &QTimer::timeout, this, &JournalWindow::saveNote);
-    connect(m_retry, &QTimer::timeout, this, &JournalWindow::retryWaiting);
     connect(m_copy, &QPushButton::clicked, this, &JournalWindow::copyDay);
     connect(m_export, &QPushButton::clicked, this, &JournalWindow::askExport);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
@@ -368,9 +364,12 @@ void JournalWindow::connectControls()
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
-void JournalWindow::load()
+void JournalWindow::load(QDate chosen)
 {
     m_days = m_store.entries();
+    // A journal that can never be written will not be read later either.
+    const journal::Status standing = m_store.status();
+    m_unread = !standing.daysRead && standing.takesNotes;
     m_dayList->setFaceRatio(devicePixelRatioF());
     if (!m_days.isEmpty()) {
         const QSignalBlocker quiet(m_goTo);
@@ -378,8 +377,19 @@ void JournalWindow::load()
     }
     m_goTo->setEnabled(!m_days.isEmpty());
     showSearch(m_find->text());
-    selectDay(m_today);
+    selectDay(chosen);
     showStatus();
+    if (m_unread)
+        Q_EMIT waiting();
+}
+
+// Read again, the days may be others: the day chosen is found by its date.
+void JournalWindow::readAgain()
+{
+    saveNote();
+    const QDate chosen = m_noteOf ? m_days.at(*m_noteOf).day : m_today;
+    m_noteOf.reset();
+    load(chosen);
 }
 
 void JournalWindow::showSearch(const QString &text)
@@ -473,16 +483,24 @@ void JournalWindow::saveNote()
     journal::Entry &day = m_days[*m_noteOf];
     day.note = m_note->toPlainText();
     m_store.setNote(day.day, day.card, day.note);
-    if (m_store.hasPending())
-        m_retry->start();
     showStatus();
+    if (m_store.hasPending())
+        Q_EMIT waiting();
 }
 
-void JournalWindow::retryWaiting()
+bool JournalWindow::isWaiting() const
 {
-    if (m_store.flush())
-        m_retry->stop();
+    return m_unread || m_store.hasPending();
+}
+
+bool JournalWindow::retry()
+{
+    saveNote();
+    m_store.flush();
+    if (m_unread)
+        readAgain();
     showStatus();
+    return !isWaiting();
 }
 
 void JournalWindow::flush()
@@ -494,7 +512,6 @@ void JournalWindow::flush()
 void JournalWindow::closeEvent(QCloseEvent *event)
 {
     saveNote();
-    m_retry->stop();
     event->accept();
 }
 

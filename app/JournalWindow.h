@@ -40,6 +40,16 @@ public:
 
     // Writes the note typed so far, and whatever else waits, now: for an end that cannot wait.
     void flush();
+    // Whether something waits for the journal: a note or day not yet written, or the days of a
+    // journal that could not be read when the window opened.
+    bool isWaiting() const;
+    // Writes what waits and reads a journal that could not be read again, then says how the
+    // journal stands; true when nothing waits any more.
+    bool retry();
+
+Q_SIGNALS:
+    // Something is left waiting that a later retry() may see to.
+    void waiting();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -50,14 +60,14 @@ private:
 
     void setupControls();
     void connectControls();
-    void load();
+    void load(QDate chosen);
+    void readAgain();
     void showSearch(const QString &text);
     void selectDay(QDate day);
     void showDay(const QModelIndex &index);
     void jumpTo(QDate day);
     void noteTyped();
     void saveNote();
-    void retryWaiting();
     void showStatus();
     void say(const QString &message);
     void copyDay();
@@ -73,6 +83,8 @@ private:
     // The day whose note the editor holds, and whether it holds typing not yet written.
     std::optional<qsizetype> m_noteOf;
     bool m_noteTyped = false;
+    // The journal could not be read when the days were last read.
+    bool m_unread = false;
     QString m_message;
 
     QLineEdit *m_find;
@@ -92,7 +104,6 @@ private:
     QPushButton *m_copy;
     QPushButton *m_close;
     QTimer *m_saveDelay;
-    QTimer *m_retry;
 };
 
 } // namespace app

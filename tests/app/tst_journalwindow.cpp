@@ -137,7 +137,7 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
 void TestJournalWindow::nothingTypedIsLost()
 {
     // The day drawn waits for its moment, unless the window asks for the journal first.
-    app::JournalKeeper keeper(m_store, m_clock);
+    app::JournalKeeper keeper(m_store, m_clock, nullptr, std::chrono::milliseconds(20));
     keeper.record(kToday, 5);
     QVERIFY(m_store.days.isEmpty());
     keeper.showWindow();
@@ -167,7 +167,23 @@ void TestJournalWindow::nothingTypedIsLost()
     QCOMPARE(widgetNamed<QPlainTextEdit>(keeper.window(), "note")->toPlainText(),
              u"Calm morning, then rain"_s);
     QVERIFY(textOf(keeper.window(), "status").contains(m_store.status().problem));
+    // Closed, the window leaves its note to be written as soon as the journal takes it.
+    keeper.window()->close();
     m_store.refusing = false;
+    QTRY_COMPARE(m_store.days.value(kToday).note, u"Calm morning, then rain"_s);
+
+    // Opened on a journal another program holds, the window shows the days once it is free.
+    m_store.locked = true;
+    const QString lockedProblem = m_store.status().problem;
+    keeper.showWindow();
+    auto *days = widgetNamed<QListView>(keeper.window(), "days");
+    QCOMPARE(days->model()->rowCount(), 0);
+    QVERIFY(textOf(keeper.window(), "status").contains(lockedProblem));
+    m_store.locked = false;
+    QTRY_COMPARE(days->model()->rowCount(), 1);
+    QCOMPARE(widgetNamed<QPlainTextEdit>(keeper.window(), "note")->toPlainText(),
+             u"Calm morning, then rain"_s);
+    QVERIFY(!textOf(keeper.window(), "status").contains(lockedProblem));
 
     // The way out (and an ending signal) writes what is typed at once.
     note = widgetNamed<QPlainTextEdit>(keeper.window(), "note");

@@ -5,11 +5,15 @@
 #include <QMap>
 
 // Keeps the journal in memory. While `refusing` is set it takes no write and says so, as a
-// journal on a full or read-only disk does.
+// journal on a full or read-only disk does; while `locked`, as one another program holds, it
+// neither reads nor writes.
 class MemoryJournalStore final : public journal::JournalStore {
 public:
     journal::Status status() const override
     {
+        if (locked)
+            return {QStringLiteral("The journal is in use by another program."),
+                    QStringLiteral("The notes typed are kept until it is free."), true, false};
         if (!refusing)
             return {};
         return {QStringLiteral("The journal cannot be written: the disk is full."),
@@ -23,12 +27,13 @@ public:
 
     QMap<QDate, journal::Entry> days;
     bool refusing = false;
+    bool locked = false;
     int writes = 0;
 
 protected:
     bool write(const Changes &changes) override
     {
-        if (refusing)
+        if (refusing || locked)
             return false;
         ++writes;
         for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
@@ -47,6 +52,8 @@ protected:
     QList<journal::Entry> read(journal::DayRange range) override
     {
         QList<journal::Entry> found;
+        if (locked)
+            return found;
         for (const journal::Entry &day : std::as_const(days)) {
             if (range.contains(day.day))
                 found.prepend(day);
