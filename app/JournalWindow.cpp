@@ -50,7 +50,6 @@ namespace {
 
 // Typing is written once it has paused this long.
 constexpr int kSaveDelayMs = 800;
-// While the journal will not take what waits, it is offered again this often.
 // The faces in the list: a card of 71 x 96 at three eighths.
 constexpr QSizeF kSmallFace{71 * 0.375, 96 * 0.375};
 
