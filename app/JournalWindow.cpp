@@ -494,8 +494,7 @@ bool JournalWindow::isWaiting() const
 
 bool JournalWindow::retry()
 {
-    saveNote();
-    m_store.flush();
+    flush();
     if (m_unread)
         readAgain();
     showStatus();

@@ -123,8 +123,6 @@ void SessionBus::startConnecting()
 
 void SessionBus::connectionMade()
 {
-    if (m_usable)
-        return;
     m_usable = true;
     Q_EMIT usable();
 }
