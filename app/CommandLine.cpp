@@ -4,16 +4,23 @@ using namespace Qt::StringLiterals;
 
 namespace app {
 
-CommandLineAction parseCommandLine(const QStringList &arguments)
+CommandLine parseCommandLine(const QStringList &arguments)
 {
-    // Anything else is left to Qt, which takes options of its own (-platform, -session ...).
+    // Read by hand: QCommandLineParser would refuse the options Qt takes for itself (-platform,
+    // -session ...), which are still here before QApplication removes them.
+    CommandLine line;
     for (const QString &argument : arguments) {
-        if (argument == "--help"_L1 || argument == "-h"_L1)
-            return CommandLineAction::Help;
-        if (argument == "--version"_L1 || argument == "-v"_L1)
-            return CommandLineAction::Version;
+        // The first of --help and --version is the one answered.
+        if (line.action == CommandLine::Action::Run) {
+            if (argument == "--help"_L1 || argument == "-h"_L1)
+                line.action = CommandLine::Action::Help;
+            else if (argument == "--version"_L1 || argument == "-v"_L1)
+                line.action = CommandLine::Action::Version;
+        }
+        if (argument == "/STARTUP"_L1)
+            line.startedAtLogOn = true;
     }
-    return CommandLineAction::Run;
+    return line;
 }
 
 QString helpText(const QString &programName)

@@ -5,11 +5,17 @@
 
 namespace app {
 
-// What the command line asks for. "/STARTUP" anywhere in it marks a start at log-on (the
-// main window looks for it); --help and --version are answered before any window exists.
-enum class CommandLineAction { Run, Help, Version };
+// What the command line asks for, read once. --help and --version are answered before any
+// window exists.
+struct CommandLine {
+    enum class Action { Run, Help, Version };
+    Action action = Action::Run;
+    // The start-up entry's own switch, given as an argument of its own.
+    bool startedAtLogOn = false;
+};
 
-CommandLineAction parseCommandLine(const QStringList &arguments);
+// `arguments` without the program itself; options of Qt's own (-platform ...) are let through.
+CommandLine parseCommandLine(const QStringList &arguments);
 QString helpText(const QString &programName);
 QString versionText();
 

@@ -99,7 +99,8 @@ MainWindow::~MainWindow()
 
 void MainWindow::connectHandlers()
 {
-    connect(m_cardPanel, &CardPanel::settingsRequested, this, &MainWindow::showSettingsPanel);
+    connect(m_cardPanel, &CardPanel::settingsRequested, this,
+            &MainWindow::bringSettingsPanelToFront);
     connect(m_discussionLink, &ui::LinkLabel::clicked, this,
             [this] { openPage(web::pages::HomePage); });
     connect(m_coBrandLink, &ui::LinkLabel::clicked, this,
@@ -164,8 +165,7 @@ void MainWindow::start()
     }
     // Otherwise "Don't run at start-up" is already selected, as it is from the start.
 
-    const bool startedAtLogOn = m_launch.arguments.join(u' ').contains("/STARTUP"_L1);
-    if (m_choices.trayTicked() && startedAtLogOn)
+    if (m_choices.trayTicked() && m_launch.startedAtLogOn)
         m_presence->sendToTray(true);
 
     showCardForTheDay();
@@ -256,11 +256,6 @@ bool MainWindow::isInTray() const
     return m_presence->isInTray();
 }
 
-bool MainWindow::isWaitingForTray() const
-{
-    return m_presence->isWaitingForTray();
-}
-
 void MainWindow::showCentred()
 {
     m_presence->showCentred();
@@ -329,11 +324,6 @@ void MainWindow::saveAndSendToTray()
     bringCardPanelToFront();
 }
 
-void MainWindow::showSettingsPanel()
-{
-    bringSettingsPanelToFront();
-}
-
 void MainWindow::confirmExit()
 {
     const services::MessageBoxes::Answer answer = m_services.messages.show(
@@ -345,31 +335,17 @@ void MainWindow::confirmExit()
         saveAndSendToTray();
 }
 
-void MainWindow::exitFromTray()
-{
-    closeForGood();
-}
-
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     // The program never closes this window itself (its ends go through closeForGood), so every
     // close request is the window system's: the close box, Alt+F4, the window menu, or a Wayland
     // compositor's close, which Qt delivers as an ordinary close() rather than a spontaneous one.
-    event->setAccepted(queryClose(CloseReason::WindowSystem));
-}
-
-bool MainWindow::queryClose(CloseReason reason)
-{
+    // It only puts the program away.
     if (m_closedForGood)
-        return true;
-    if (reason == CloseReason::WindowSystem) {
-        // The close box only puts the program away.
-        sendToTray();
-        bringCardPanelToFront();
-        return false;
-    }
-    closeForGood();
-    return true;
+        return;
+    event->ignore();
+    sendToTray();
+    bringCardPanelToFront();
 }
 
 void MainWindow::closeForGood()

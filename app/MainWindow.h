@@ -36,47 +36,13 @@ public:
     void start();
     // Whether the start left the program waiting in the notification area.
     bool isInTray() const;
-    // A start at log-on without a tray yet gives the panel a few seconds to appear.
-    bool isWaitingForTray() const;
+    // Shows the window in the middle of the screen, frame included.
+    void showCentred();
 
-    // The only two ways the card on show changes; both remember it as the card for the day.
-    void showCard(int index);
-    void drawCard();
-
-    void bringCardPanelToFront();
-    void bringSettingsPanelToFront();
-    bool isCardPanelInFront() const;
     enum class Promotion { CoBrand, FullBrand };
     // Which of the two promotional texts lies on top.
     void bringPromotionToFront(Promotion promotion);
-    // Shows the window in the middle of the screen, frame included.
-    void showCentred();
-    void sendToTray();
 
-    // The start-up option, the tray box and the display time, with the handlers they run.
-    PanelChoices &choices() { return m_choices; }
-    // The settings panel, built the first time it is needed; until then its choices are kept
-    // as plain values.
-    SettingsPanel *settingsPanel();
-    bool isSettingsPanelBuilt() const { return m_settingsPanel != nullptr; }
-
-    // Only a test moves the hidden date; the user cannot reach it.
-    void setHiddenDate(schedule::HiddenDate date) { m_hiddenDate = date; }
-
-    void onDisplayTime();
-    void saveAndSendToTray();
-    void confirmExit();
-    void exitFromTray();
-    void showFromTray();
-    void showSettingsPanel();
-    void showAboutDialog();
-
-    enum class CloseReason { WindowSystem, Program };
-    // Whether a close request goes ahead; the window system's close is always refused.
-    bool queryClose(CloseReason reason);
-
-    // Ends the main window's life: saves, removes the icon and reports closedForGood().
-    void closeForGood();
     // For log-out and termination signals: save and let go without any question.
     void endSession();
 
@@ -88,6 +54,26 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The only two ways the card on show changes; both remember it as the card for the day.
+    void showCard(int index);
+    void drawCard();
+
+    void bringCardPanelToFront();
+    void bringSettingsPanelToFront();
+    bool isCardPanelInFront() const;
+    void sendToTray();
+    // The settings panel, built the first time it is needed; until then its choices are kept
+    // as plain values.
+    SettingsPanel *settingsPanel();
+
+    void onDisplayTime();
+    void saveAndSendToTray();
+    void confirmExit();
+    void showFromTray();
+    void showAboutDialog();
+    // Ends the main window's life: saves, removes the icon and reports closedForGood().
+    void closeForGood();
+
     void setupMenus();
     void setupControls(QWidget *client);
     void connectHandlers();

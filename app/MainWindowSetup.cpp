@@ -76,26 +76,35 @@ void MainWindow::setupControls(QWidget *client)
 
 void MainWindow::setupMenus()
 {
+    // Object names let tests and scripts find an entry whatever its words.
+    const auto add = [this](QMenu *menu, const QString &text, const char *name, auto handler) {
+        QAction *action = menu->addAction(text, this, handler);
+        action->setObjectName(QLatin1String(name));
+        return action;
+    };
     QMenu *file = menuBar()->addMenu(u"&File"_s);
-    file->addAction(u"Show &Cartomancy Card"_s, this, &MainWindow::saveAndSendToTray);
+    add(file, u"Show &Cartomancy Card"_s, "showCardAction", [this] { saveAndSendToTray(); });
     file->addSeparator();
-    file->addAction(u"E&xit"_s, this, &MainWindow::confirmExit);
+    add(file, u"E&xit"_s, "exitAction", [this] { confirmExit(); });
 
     QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
-    tools->addAction(u"&Settings"_s, this, &MainWindow::showSettingsPanel);
-    QAction *journal = tools->addAction(u"&Journal"_s, m_journal, &JournalKeeper::showWindow);
-    journal->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    add(tools, u"&Settings"_s, "settingsAction", [this] { bringSettingsPanelToFront(); });
+    add(tools, u"&Journal"_s, "journalAction", [this] {
+        m_journal->showWindow();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
-    help->addAction(u"&Online Help"_s, this, [this] { openPage(web::pages::HelpWebPage); });
-    help->addAction(u"&Visit Us Online"_s, this, [this] { openPage(web::pages::HomePage); });
+    add(help, u"&Online Help"_s, "onlineHelpAction", [this] { openPage(web::pages::HelpWebPage); });
+    add(help, u"&Visit Us Online"_s, "visitUsAction", [this] { openPage(web::pages::HomePage); });
     help->addSeparator();
-    help->addAction(u"Check for Software &Update"_s, this,
-                    [this] { openPage(web::pages::DownloadWebPage); });
+    add(help, u"Check for Software &Update"_s, "updateAction",
+        [this] { openPage(web::pages::DownloadWebPage); });
     help->addSeparator();
-    help->addAction(u"&About Software"_s, this, &MainWindow::showAboutDialog);
+    add(help, u"&About Software"_s, "aboutAction", [this] { showAboutDialog(); });
 
-    menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(web::pages::Donate); });
+    QAction *donate =
+        menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(web::pages::Donate); });
+    donate->setObjectName(u"donateAction"_s);
 
     m_trayMenu = new QMenu(this);
     m_trayMenu->setObjectName(u"trayMenu"_s);
@@ -105,7 +114,7 @@ void MainWindow::setupMenus()
     m_trayShowAction->setFont(bold);
     m_trayShowAction->setObjectName(u"trayShowAction"_s);
     m_trayMenu->setDefaultAction(m_trayShowAction);
-    m_trayExitAction = m_trayMenu->addAction(u"Exit"_s, this, &MainWindow::exitFromTray);
+    m_trayExitAction = m_trayMenu->addAction(u"Exit"_s, this, &MainWindow::closeForGood);
     m_trayExitAction->setObjectName(u"trayExitAction"_s);
     m_services.tray.setMenu(m_trayMenu);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <chrono>
 
@@ -45,7 +44,8 @@ struct Services {
 
 // How this copy was started.
 struct LaunchInfo {
-    QStringList arguments; // without the program itself
+    // Started by the start-up entry at log-on ("/STARTUP" on the command line).
+    bool startedAtLogOn = false;
     QString executablePath;
     // Set by the program's own name, as the store and the start-up entry are.
     QString appName;

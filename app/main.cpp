@@ -27,19 +27,24 @@
 
 namespace {
 
-// Answered before a display is needed, so they work on any terminal.
-std::optional<int> answerCommandLine(int argc, char *argv[])
+app::CommandLine readCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const QString name = QString::fromLocal8Bit(argc > 0 ? argv[0] : TARVELLE_NAME);
-    switch (app::parseCommandLine(arguments)) {
-    case app::CommandLineAction::Run: return std::nullopt;
-    case app::CommandLineAction::Help:
+    return app::parseCommandLine(arguments);
+}
+
+// Answered before a display is needed, so they work on any terminal.
+std::optional<int> answerCommandLine(const app::CommandLine &commandLine, const char *argv0)
+{
+    const QString name = QString::fromLocal8Bit(argv0 ? argv0 : TARVELLE_NAME);
+    switch (commandLine.action) {
+    case app::CommandLine::Action::Run: return std::nullopt;
+    case app::CommandLine::Action::Help:
         std::fputs(app::helpText(name).toLocal8Bit().constData(), stdout);
         return 0;
-    case app::CommandLineAction::Version:
+    case app::CommandLine::Action::Version:
         std::fputs(app::versionText().toLocal8Bit().constData(), stdout);
         return 0;
     }
@@ -69,7 +74,9 @@ void ensureHomeIsSet()
 int main(int argc, char *argv[])
 {
     services::endAtOnceOnEndingSignals();
-    if (const std::optional<int> answered = answerCommandLine(argc, argv))
+    const app::CommandLine commandLine = readCommandLine(argc, argv);
+    if (const std::optional<int> answered =
+            answerCommandLine(commandLine, argc > 0 ? argv[0] : nullptr))
         return *answered;
 
     ensureHomeIsSet();
@@ -113,7 +120,7 @@ int main(int argc, char *argv[])
 
     const app::Services services{store,       clock,   alarm,        random,        messages, tray,
                                  startupList, browser, instanceLock, notifications, journal};
-    app::LaunchInfo launch{QApplication::arguments().mid(1), QApplication::applicationFilePath(),
+    app::LaunchInfo launch{commandLine.startedAtLogOn, QApplication::applicationFilePath(),
                            appName};
     app::Program program(services, launch, [] { QCoreApplication::exit(0); });
 

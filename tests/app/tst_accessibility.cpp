@@ -5,6 +5,7 @@
 #include "web/AboutDialog.h"
 #include "web/ExitScreen.h"
 
+#include "MainWindowUser.h"
 #include "MemoryJournalStore.h"
 #include "ProgramDoubles.h"
 
@@ -60,13 +61,13 @@ void TestAccessibility::mainWindowBothPanels()
 {
     QLocale::setDefault(QLocale(u"en_US"_s));
     ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
+    world.settleDay();
     app::Program program(world.services(), world.launch, [] {});
     QVERIFY(program.start());
     app::MainWindow *window = program.mainWindow();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(silentControls(window), QStringList());
-    window->bringSettingsPanelToFront();
+    user::openSettings(window);
     QCOMPARE(silentControls(window), QStringList());
     QAccessibleInterface *picture = nullptr;
     for (app::CardPicture *card : window->findChildren<app::CardPicture *>()) {

@@ -5,6 +5,7 @@
 #include "cards/Deck.h"
 #include "ui/FittedLabel.h"
 
+#include "MainWindowUser.h"
 #include "ProgramDoubles.h"
 #include "WidgetNamed.h"
 
@@ -21,43 +22,59 @@ private Q_SLOTS:
     void cleanup();
     void picturesStartAtTheAceOfClubs();
     void showCardFillsEverything();
-    void showCardLeavesThePanelOrderAlone();
-    void showRandomCardTakesTheGeneratorsValue();
+    void drawTakesTheGeneratorsValue();
     void everyCardsTextFitsItsBox();
     void settingsButtonBringsTheSettingsPanel();
 
 private:
+    // A start on a day whose card is kept, or, without `kept`, one whose card is due.
+    void startWith(std::optional<int> kept);
+
+    const QDate m_day{2026, 12, 8};
     std::unique_ptr<ProgramDoubles> m_world;
-    app::MainWindow *m_window = nullptr;
+    std::unique_ptr<app::MainWindow> m_window;
 };
 
 void TestCardPanel::init()
 {
     m_world = std::make_unique<ProgramDoubles>();
-    m_window = new app::MainWindow(m_world->services(), m_world->launch);
+    m_world->clock.current = QDateTime(m_day, QTime(10, 0));
+    m_window = std::make_unique<app::MainWindow>(m_world->services(), m_world->launch);
 }
 
 void TestCardPanel::cleanup()
 {
-    delete m_window;
-    m_window = nullptr;
+    m_window.reset();
+    m_world.reset();
+}
+
+void TestCardPanel::startWith(std::optional<int> kept)
+{
+    m_window.reset();
+    const QDate due = kept ? m_day.addDays(1) : m_day;
+    m_world->store.values = {{u"Hour"_s, u"7"_s},
+                             {u"Card"_s, QString::number(kept.value_or(3))},
+                             {u"Date"_s, due.toString(Qt::ISODate)}};
+    m_world->store.writes.clear();
+    m_window = std::make_unique<app::MainWindow>(m_world->services(), m_world->launch);
+    m_window->start();
 }
 
 void TestCardPanel::picturesStartAtTheAceOfClubs()
 {
     QCOMPARE(widgetNamed<app::CardPicture>(m_window, "cardPicture")->card(), 1);
     QCOMPARE(
-        widgetNamed<app::CardPicture>(m_window->settingsPanel(), "settingsCardPicture")->card(), 1);
+        widgetNamed<app::CardPicture>(user::openSettings(m_window.get()), "settingsCardPicture")
+            ->card(),
+        1);
     QVERIFY(m_world->store.writes.isEmpty());
 }
 
 void TestCardPanel::showCardFillsEverything()
 {
-    m_window->showCard(7);
+    startWith(7);
     const app::CardPanel *panel = widgetNamed<app::CardPanel>(m_window, "cardPanel");
     QCOMPARE(widgetNamed<app::CardPicture>(panel, "cardPicture")->card(), 7);
-    QCOMPARE(
-        widgetNamed<app::CardPicture>(m_window->settingsPanel(), "settingsCardPicture")->card(), 7);
     QCOMPARE(widgetNamed<app::CardPicture>(panel, "cardPicture")->accessibleName(),
              u"Seven Of Clubs"_s);
     QCOMPARE(widgetNamed<ui::FittedLabel>(panel, "cardName")->text(), u"Seven Of Clubs"_s);
@@ -65,39 +82,25 @@ void TestCardPanel::showCardFillsEverything()
              u"7th week of the spring season."_s);
     QCOMPARE(widgetNamed<ui::FittedLabel>(panel, "keywords")->text(), cards::card(7).keywords);
     QCOMPARE(widgetNamed<ui::FittedLabel>(panel, "reading")->text(), cards::card(7).description);
-    QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{{u"Card"_s, u"7"_s}}));
-
-    // Showing the same card again still records it.
-    m_window->showCard(7);
-    QCOMPARE(m_world->store.writes.size(), 2);
-    m_window->showCard(52);
-    QCOMPARE(widgetNamed<ui::FittedLabel>(panel, "cardName")->text(), u"Knights Of Spades"_s);
-    QCOMPARE(m_world->store.values.value(u"Card"_s), u"52"_s);
-}
-
-void TestCardPanel::showCardLeavesThePanelOrderAlone()
-{
-    m_window->bringSettingsPanelToFront();
-    m_window->showCard(12);
-    QVERIFY(!m_window->isCardPanelInFront());
-    QCOMPARE(widgetNamed<ui::FittedLabel>(m_window, "cardName")->text(), u"Queen Of Clubs"_s);
+    // Showing the kept card again still records it.
+    QVERIFY(m_world->store.writes.contains({u"Card"_s, u"7"_s}));
+    // The settings panel, built later, shows the same card.
     QCOMPARE(
-        widgetNamed<app::CardPicture>(m_window->settingsPanel(), "settingsCardPicture")->card(),
-        12);
-
-    m_window->bringCardPanelToFront();
-    m_window->showCard(13);
-    QVERIFY(m_window->isCardPanelInFront());
+        widgetNamed<app::CardPicture>(user::openSettings(m_window.get()), "settingsCardPicture")
+            ->card(),
+        7);
 }
 
-void TestCardPanel::showRandomCardTakesTheGeneratorsValue()
+void TestCardPanel::drawTakesTheGeneratorsValue()
 {
-    m_world->random.values = {0.5F, 0.0F, 0.99999994F};
-    m_window->drawCard();
-    QCOMPARE(widgetNamed<ui::FittedLabel>(m_window, "cardName")->text(), u"Ace Of Hearts"_s);
-    m_window->drawCard();
-    QCOMPARE(m_world->store.values.value(u"Card"_s), u"1"_s);
-    m_window->drawCard();
+    const QList<std::pair<float, QString>> draws = {{0.5F, u"Ace Of Hearts"_s},
+                                                    {0.0F, u"Ace Of Clubs"_s},
+                                                    {0.99999994F, u"Knights Of Spades"_s}};
+    for (const auto &[value, name] : draws) {
+        m_world->random.values = {value};
+        startWith(std::nullopt);
+        QCOMPARE(widgetNamed<ui::FittedLabel>(m_window, "cardName")->text(), name);
+    }
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"52"_s);
     QCOMPARE(m_world->random.draws, 3);
     QVERIFY(m_world->random.seeds.isEmpty()); // seeding belongs to start-up alone
@@ -106,15 +109,15 @@ void TestCardPanel::showRandomCardTakesTheGeneratorsValue()
 void TestCardPanel::everyCardsTextFitsItsBox()
 {
     m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window));
-    const app::CardPanel *panel = widgetNamed<app::CardPanel>(m_window, "cardPanel");
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    app::CardPanel *panel = widgetNamed<app::CardPanel>(m_window, "cardPanel");
     const QList<ui::FittedLabel *> labels = {
         widgetNamed<ui::FittedLabel>(panel, "cardName"),
         widgetNamed<ui::FittedLabel>(panel, "favourablePeriod"),
         widgetNamed<ui::FittedLabel>(panel, "keywords"),
         widgetNamed<ui::FittedLabel>(panel, "reading")};
     for (int k = 1; k <= cards::kDeckSize; ++k) {
-        m_window->showCard(k);
+        panel->showCard(k);
         for (const ui::FittedLabel *label : labels) {
             QVERIFY2(label->textFits(), qPrintable(u"card %1: %2"_s.arg(k).arg(label->text())));
             // Shrinking is a last resort, not a way to hide text.
@@ -126,12 +129,12 @@ void TestCardPanel::everyCardsTextFitsItsBox()
 
 void TestCardPanel::settingsButtonBringsTheSettingsPanel()
 {
-    m_window->showCard(20);
-    QVERIFY(m_window->isCardPanelInFront());
+    startWith(20);
+    QVERIFY(user::cardPanelInFront(m_window.get()));
     QTest::mouseClick(widgetNamed<QPushButton>(m_window, "settingsButton"), Qt::LeftButton);
-    QVERIFY(!m_window->isCardPanelInFront());
+    QVERIFY(!user::cardPanelInFront(m_window.get()));
     QCOMPARE(widgetNamed<ui::FittedLabel>(m_window, "cardName")->text(), u"Seven Of Diamond"_s);
-    QCOMPARE(m_world->store.writes.size(), 1);
+    QCOMPARE(m_world->store.writes.count({u"Card"_s, u"20"_s}), 1);
 }
 
 QTEST_MAIN(TestCardPanel)

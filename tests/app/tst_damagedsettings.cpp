@@ -8,13 +8,13 @@
 #include "settings/IniSettingsStore.h"
 #include "ui/FittedLabel.h"
 
+#include "MainWindowUser.h"
 #include "ProgramDoubles.h"
 #include "WidgetNamed.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QPropertyAnimation>
 #include <QRandomGenerator>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -31,7 +31,6 @@ private Q_SLOTS:
     void initTestCase();
     void startsWithAnyFile_data();
     void startsWithAnyFile();
-    void aDayOfTicksAccumulatesNothing();
 
 private:
     QString iniPath() const { return m_config.path() + u"/Tarvelle/Tarvelle.ini"_s; }
@@ -127,51 +126,12 @@ void TestDamagedSettings::startsWithAnyFile()
     QVERIFY(settings::dateFromText(reader.read(u"UpdateCheckStamp"_s), QLocale(), m_today));
     // The hour the program will act on is one of its list, or no hour at all.
     const QString hour = reader.read(u"Hour"_s);
-    QVERIFY(widgetNamed<QComboBox>(window->settingsPanel(), "hourList")->findText(hour) >= 0
-            || widgetNamed<QComboBox>(window->settingsPanel(), "hourList")->currentIndex() == -1);
-    QVERIFY(
-        window->queryClose(app::MainWindow::CloseReason::Program)); // leaving saves too, and must
-                                                                    // not trip over the damage
+    const auto *hourList = widgetNamed<QComboBox>(user::openSettings(window), "hourList");
+    QVERIFY(hourList->findText(hour) >= 0 || hourList->currentIndex() == -1);
+    // Leaving saves too, and must not trip over the damage.
+    user::choose(window, "trayExitAction");
+    QVERIFY(program.exitScreen());
     QCOMPARE(QSettings(iniPath(), QSettings::IniFormat).status(), QSettings::NoError);
-}
-
-void TestDamagedSettings::aDayOfTicksAccumulatesNothing()
-{
-    ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s},
-                          {u"Minute"_s, u"0"_s},
-                          {u"Second"_s, u"0"_s},
-                          {u"Card"_s, u"3"_s},
-                          {u"Date"_s, u"12/9/26"_s}};
-    app::Program program(world.services(), world.launch, [] {});
-    QVERIFY(program.start());
-    app::MainWindow *window = program.mainWindow();
-    window->sendToTray();
-    world.random.values = {0.5F};
-    int shown = 0;
-    const auto liveADay = [&](QDate day) {
-        QDateTime now(day, QTime(0, 0));
-        for (int second = 0; second < 24 * 60 * 60; ++second, now = now.addSecs(1)) {
-            world.clock.current = now;
-            const bool wasVisible = window->isVisible();
-            window->onDisplayTime();
-            if (!wasVisible && window->isVisible()) {
-                ++shown;
-                window->sendToTray();
-            }
-        }
-    };
-    // The first day lets the style create what it keeps for good; the second must add nothing.
-    liveADay(m_today.addDays(1));
-    QTRY_VERIFY(window->findChildren<QPropertyAnimation *>().isEmpty());
-    const qsizetype objects = window->findChildren<QObject *>().size();
-    const qsizetype windows = QApplication::topLevelWidgets().size();
-    liveADay(m_today.addDays(2));
-    QCOMPARE(shown, 2);
-    QCOMPARE(world.random.draws, 3); // the start's promotional pick and one card a day
-    // The window's layout animates each return; its animation goes once the event loop runs.
-    QTRY_COMPARE(window->findChildren<QObject *>().size(), objects);
-    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
 }
 
 QTEST_MAIN(TestDamagedSettings)

@@ -1,16 +1,20 @@
 #include "app/CardPanel.h"
 #include "app/DisplayTimer.h"
 #include "app/MainWindow.h"
+#include "app/Program.h"
 #include "app/SettingsPanel.h"
 #include "cards/CardFace.h"
 #include "cards/Deck.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
 
+#include "MainWindowUser.h"
 #include "ProgramDoubles.h"
 #include "WidgetNamed.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QPropertyAnimation>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -28,18 +32,16 @@ private Q_SLOTS:
     void lastSecondOfTheDay();
     void listPickTakesEffectAtTheNextTick();
     void storedTimeThatIsNoEntryNeverMatches();
-    void dateCheck_data();
-    void dateCheck();
     void showCartomancyCardPutsTheProgramAway();
     void timerSleepsUntilTheDisplaySecond();
     void aPickOrAnEditReachesTheTimer();
+    void aDayOfTicksAccumulatesNothing();
 
 private:
     void startOn(QDate day, QTime time = QTime(10, 0));
     void displayTimeAt(QDate day, QTime time)
     {
-        m_world->clock.current = QDateTime(day, time);
-        m_window->onDisplayTime();
+        user::clockReaches(*m_world, QDateTime(day, time));
     }
     static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
 
@@ -81,7 +83,7 @@ void TestDisplayTime::displayTimeWithTheWindowHidden()
 {
     startOn(m_day);
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"9"_s);
-    m_window->sendToTray();
+    user::closeBox(m_window.get());
     QVERIFY(!m_window->isVisible());
     m_world->random.values = {0.5F};
 
@@ -94,7 +96,7 @@ void TestDisplayTime::displayTimeWithTheWindowHidden()
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"27"_s);
     QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(2)));
     QVERIFY(m_world->tray.added); // the icon stays until "Show"
-    QVERIFY(m_window->isCardPanelInFront());
+    QVERIFY(user::cardPanelInFront(m_window.get()));
 
     // The notification names the newly drawn card, not the one before it.
     QCOMPARE(m_world->notifications.sent.size(), 1);
@@ -107,14 +109,14 @@ void TestDisplayTime::displayTimeWithTheWindowHidden()
     QCOMPARE(told.defaultAction, u"Show"_s);
 
     // Its action brings the window back from the tray as "Show" does: the icon goes.
-    m_window->sendToTray();
+    user::closeBox(m_window.get());
     m_world->notifications.chooseDefaultAction(u"token-1"_s);
     QVERIFY(m_window->isVisible());
     QVERIFY(!m_window->isMinimized());
     QVERIFY(!m_world->tray.added);
 
     // The same second again (a clock set back): shown again, but no second card that day.
-    m_window->sendToTray();
+    user::closeBox(m_window.get());
     m_world->random.values = {0.0F};
     displayTimeAt(m_day.addDays(1), QTime(7, 0, 0));
     QVERIFY(m_window->isVisible());
@@ -131,11 +133,11 @@ void TestDisplayTime::displayTimeWithTheWindowHidden()
 void TestDisplayTime::displayTimeWithTheWindowShownAndNoCardDue()
 {
     startOn(m_day, QTime(6, 0));
-    m_window->bringSettingsPanelToFront();
+    user::openSettings(m_window.get());
     m_world->store.writes.clear();
     displayTimeAt(m_day, QTime(7, 0, 0));
     QVERIFY(m_window->isVisible());
-    QVERIFY(!m_window->isCardPanelInFront()); // the panel order is left alone
+    QVERIFY(!user::cardPanelInFront(m_window.get())); // the panel order is left alone
     QCOMPARE(m_world->random.draws, 0);
     QVERIFY(m_world->store.writes.isEmpty());
 }
@@ -143,7 +145,7 @@ void TestDisplayTime::displayTimeWithTheWindowShownAndNoCardDue()
 void TestDisplayTime::nearMissesDoNothing()
 {
     startOn(m_day);
-    m_window->sendToTray();
+    user::closeBox(m_window.get());
     for (const QTime time :
          {QTime(7, 1, 0), QTime(7, 0, 1), QTime(8, 0, 0), QTime(19, 0, 0), QTime(0, 0, 0)}) {
         displayTimeAt(m_day.addDays(1), time);
@@ -159,14 +161,14 @@ void TestDisplayTime::lastSecondOfTheDay()
     m_world->store.values.insert(u"Minute"_s, u"59"_s);
     m_world->store.values.insert(u"Second"_s, u"59"_s);
     startOn(m_day);
-    m_window->sendToTray();
+    user::closeBox(m_window.get());
     m_world->random.values = {0.0F};
     displayTimeAt(m_day.addDays(1), QTime(23, 59, 59));
     QVERIFY(m_window->isVisible());
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"1"_s);
     QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(2)));
     // A second later the new day has begun; its card waits for its own display time or start.
-    m_window->sendToTray();
+    user::closeBox(m_window.get());
     displayTimeAt(m_day.addDays(2), QTime(0, 0, 0));
     QVERIFY(!m_window->isVisible());
     QCOMPARE(m_world->random.draws, 1);
@@ -175,7 +177,7 @@ void TestDisplayTime::lastSecondOfTheDay()
 void TestDisplayTime::listPickTakesEffectAtTheNextTick()
 {
     startOn(m_day);
-    QComboBox *hour = widgetNamed<QComboBox>(m_window->settingsPanel(), "hourList");
+    QComboBox *hour = widgetNamed<QComboBox>(user::openSettings(m_window.get()), "hourList");
     QCOMPARE(hour->currentText(), u"7"_s);
     m_world->store.writes.clear();
     hour->setCurrentIndex(13); // moved by code: nothing stored
@@ -183,13 +185,13 @@ void TestDisplayTime::listPickTakesEffectAtTheNextTick()
     Q_EMIT hour->activated(13);
     QCOMPARE(m_world->store.writes, (QList<QPair<QString, QString>>{{u"Hour"_s, u"13"_s}}));
 
-    m_window->sendToTray();
+    user::closeBox(m_window.get());
     displayTimeAt(m_day, QTime(7, 0, 0));
     QVERIFY(!m_window->isVisible());
     displayTimeAt(m_day, QTime(13, 0, 0));
     QVERIFY(m_window->isVisible());
 
-    QComboBox *second = widgetNamed<QComboBox>(m_window->settingsPanel(), "secondList");
+    QComboBox *second = widgetNamed<QComboBox>(user::openSettings(m_window.get()), "secondList");
     second->setCurrentIndex(59);
     Q_EMIT second->activated(59);
     QCOMPARE(m_world->store.values.value(u"Second"_s), u"59"_s);
@@ -200,8 +202,10 @@ void TestDisplayTime::storedTimeThatIsNoEntryNeverMatches()
     for (const QString &hour : {u"07"_s, u"24"_s, u"-1"_s, u"seven"_s, u" 7"_s, u"7.0"_s}) {
         m_world->store.values.insert(u"Hour"_s, hour);
         startOn(m_day);
-        QCOMPARE(widgetNamed<QComboBox>(m_window->settingsPanel(), "hourList")->currentIndex(), -1);
-        m_window->sendToTray();
+        QCOMPARE(
+            widgetNamed<QComboBox>(user::openSettings(m_window.get()), "hourList")->currentIndex(),
+            -1);
+        user::closeBox(m_window.get());
         for (int h = 0; h < 24; ++h)
             displayTimeAt(m_day, QTime(h, 0, 0));
         QVERIFY2(!m_window->isVisible(), qPrintable(hour));
@@ -209,66 +213,20 @@ void TestDisplayTime::storedTimeThatIsNoEntryNeverMatches()
     }
 }
 
-void TestDisplayTime::dateCheck_data()
-{
-    QTest::addColumn<int>("month");
-    QTest::addColumn<int>("day");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("1 January") << 0 << 0 << true;
-    QTest::newRow("30 February") << 1 << 29 << false;
-    QTest::newRow("31 February") << 1 << 30 << false;
-    QTest::newRow("29 February") << 1 << 28 << true;
-    QTest::newRow("31 April") << 3 << 30 << false;
-    QTest::newRow("31 June") << 5 << 30 << false;
-    QTest::newRow("31 September") << 8 << 30 << false;
-    QTest::newRow("31 November") << 10 << 30 << false;
-    QTest::newRow("30 November") << 10 << 29 << true;
-    QTest::newRow("31 December") << 11 << 30 << true;
-    QTest::newRow("31 March") << 2 << 30 << true;
-}
-
-void TestDisplayTime::dateCheck()
-{
-    QFETCH(int, month);
-    QFETCH(int, day);
-    QFETCH(bool, accepted);
-    startOn(m_day);
-    m_window->setHiddenDate({month, day});
-    m_window->bringSettingsPanelToFront();
-    m_world->store.writes.clear();
-
-    m_window->saveAndSendToTray();
-    QCOMPARE(m_window->isVisible(), !accepted);
-    QCOMPARE(m_window->isCardPanelInFront(), accepted);
-    QCOMPARE(m_world->tray.added, accepted);
-    if (accepted) {
-        QVERIFY(m_world->messages.shown.isEmpty());
-        QCOMPARE(m_world->store.writes,
-                 (QList<QPair<QString, QString>>{{u"AutorunStartUp"_s, u"False"_s},
-                                                 {u"SystemTray"_s, u"False"_s}}));
-    } else {
-        QCOMPARE(m_world->messages.shown,
-                 (QList<services::MessageBoxes::Message>{{u"Please Enter Correct Date !"_s,
-                                                          services::MessageBoxes::Icon::Information,
-                                                          services::MessageBoxes::Buttons::Ok}}));
-        QVERIFY(m_world->store.writes.isEmpty());
-    }
-}
-
 void TestDisplayTime::showCartomancyCardPutsTheProgramAway()
 {
     startOn(m_day);
-    m_window->showSettingsPanel();
-    QVERIFY(!m_window->isCardPanelInFront());
+    user::openSettings(m_window.get());
+    QVERIFY(!user::cardPanelInFront(m_window.get()));
     QCOMPARE(widgetNamed<ui::FittedLabel>(m_window, "cardName")->text(), u"Nine Of Clubs"_s);
-    m_window->saveAndSendToTray();
+    user::choose(m_window.get(), "showCardAction");
     QVERIFY(!m_window->isVisible());
     QVERIFY(m_window->isInTray());
     QCOMPARE(m_world->store.values.value(u"Card"_s), u"9"_s);
     QCOMPARE(m_world->store.values.value(u"Date"_s), dateText(m_day.addDays(1)));
-    m_window->showFromTray();
+    m_world->tray.requestShow();
     QVERIFY(m_window->isVisible());
-    QVERIFY(m_window->isCardPanelInFront());
+    QVERIFY(user::cardPanelInFront(m_window.get()));
     QVERIFY(!m_world->tray.added);
 }
 
@@ -331,7 +289,7 @@ void TestDisplayTime::aPickOrAnEditReachesTheTimer()
     };
     QCOMPARE(m_world->alarm.due, dueAt(7));
     // A pick in the hour list.
-    app::SettingsPanel *panel = m_window->settingsPanel();
+    app::SettingsPanel *panel = user::openSettings(m_window.get());
     widgetNamed<QComboBox>(panel, "hourList")->setCurrentIndex(13);
     Q_EMIT widgetNamed<QComboBox>(panel, "hourList")->activated(13);
     QCOMPARE(m_world->alarm.due, dueAt(13));
@@ -340,17 +298,55 @@ void TestDisplayTime::aPickOrAnEditReachesTheTimer()
     m_world->store.editedOutside();
     QCOMPARE(m_world->alarm.due, dueAt(9));
     // While a box of the program is open the timer still rings and the window comes up.
-    m_window->sendToTray();
-    m_world->messages.whileOpen = [this](const services::MessageBoxes::Message &) {
-        m_world->clock.current = QDateTime(m_day, QTime(9, 0));
-        m_world->alarm.ring();
+    user::closeBox(m_window.get());
+    bool shownWhileAsking = false;
+    m_world->messages.answers = {services::MessageBoxes::Answer::No};
+    m_world->messages.whileOpen = [this,
+                                   &shownWhileAsking](const services::MessageBoxes::Message &) {
+        user::clockReaches(*m_world, QDateTime(m_day, QTime(9, 0)));
+        shownWhileAsking = m_window->isVisible();
     };
-    m_window->setHiddenDate({1, 30});
-    m_window->saveAndSendToTray();
-    QVERIFY(m_window->isVisible());
+    user::choose(m_window.get(), "exitAction");
+    QVERIFY(shownWhileAsking);
     // Unloaded, the window has no timer any more.
-    m_window->closeForGood();
+    m_world->messages.whileOpen = {};
+    user::choose(m_window.get(), "trayExitAction");
     QVERIFY(!m_world->alarm.due);
+}
+
+void TestDisplayTime::aDayOfTicksAccumulatesNothing()
+{
+    ProgramDoubles world;
+    world.settleDay();
+    app::Program program(world.services(), world.launch, [] {});
+    QVERIFY(program.start());
+    app::MainWindow *window = program.mainWindow();
+    user::closeBox(window);
+    world.random.values = {0.5F};
+    int shown = 0;
+    const auto liveADay = [&](QDate day) {
+        QDateTime now(day, QTime(0, 0));
+        for (int second = 0; second < 24 * 60 * 60; ++second, now = now.addSecs(1)) {
+            world.clock.current = now;
+            const bool wasVisible = window->isVisible();
+            world.alarm.ring();
+            if (!wasVisible && window->isVisible()) {
+                ++shown;
+                user::closeBox(window);
+            }
+        }
+    };
+    // The first day lets the style create what it keeps for good; the second must add nothing.
+    liveADay(m_day.addDays(1));
+    QTRY_VERIFY(window->findChildren<QPropertyAnimation *>().isEmpty());
+    const qsizetype objects = window->findChildren<QObject *>().size();
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    liveADay(m_day.addDays(2));
+    QCOMPARE(shown, 2);
+    QCOMPARE(world.random.draws, 3); // the start's promotional pick and one card a day
+    // The window's layout animates each return; its animation goes once the event loop runs.
+    QTRY_COMPARE(window->findChildren<QObject *>().size(), objects);
+    QCOMPARE(QApplication::topLevelWidgets().size(), windows);
 }
 
 QTEST_MAIN(TestDisplayTime)

@@ -3,6 +3,7 @@
 #include "web/AboutDialog.h"
 #include "web/ExitScreen.h"
 
+#include "MainWindowUser.h"
 #include "MemoryJournalStore.h"
 #include "ProgramDoubles.h"
 
@@ -63,12 +64,13 @@ using Builder = std::function<Shown()>;
 Shown mainWindow(bool settingsInFront)
 {
     Shown shown;
+    // The longest reading of the deck.
+    shown.world->settleDay(27);
     auto *window = new app::MainWindow(shown.world->services(), shown.world->launch);
     shown.window.reset(window);
-    // The longest reading of the deck.
-    window->showCard(27);
+    window->start();
     if (settingsInFront)
-        window->bringSettingsPanelToFront();
+        user::openSettings(window);
     window->show();
     // The menu bar is the desktop's own, drawn in its theme.
     shown.surface = window->centralWidget();

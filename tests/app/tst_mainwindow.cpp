@@ -8,6 +8,7 @@
 #include "ui/ProgramIcon.h"
 #include "web/ExitScreen.h"
 
+#include "MainWindowUser.h"
 #include "ProgramDoubles.h"
 #include "WidgetNamed.h"
 
@@ -35,7 +36,6 @@ private Q_SLOTS:
     void fileExitAsksTheSameQuestion();
     void trayExitLeavesWithoutAQuestion();
     void closeBoxOnlyPutsTheWindowAway();
-    void ownCloseRequestClosesForGood();
     void endSessionSavesWithoutAnyQuestion();
     void menuBarLayout();
     void pagesOpenedFromMenusAndLinks();
@@ -51,7 +51,7 @@ private:
     app::MainWindow *window() const { return m_program->mainWindow(); }
     QAction *menuAction(const QString &menu, const QString &item) const;
     // Leaving the main window shows the exit screen; the program ends when it closes.
-    void endsAtTheExitScreen();
+    void endsAtTheExitScreen(bool byCloseBox = false);
 
     std::unique_ptr<ProgramDoubles> m_world;
     std::unique_ptr<app::Program> m_program;
@@ -95,14 +95,18 @@ QAction *TestMainWindow::menuAction(const QString &menu, const QString &item) co
     return nullptr;
 }
 
-void TestMainWindow::endsAtTheExitScreen()
+void TestMainWindow::endsAtTheExitScreen(bool byCloseBox)
 {
     QCOMPARE(m_quits, 0);
     web::ExitScreen *exitScreen = m_program->exitScreen();
     QVERIFY(exitScreen);
     QVERIFY(exitScreen->isVisible());
     QVERIFY(!window()->isVisible());
-    QTest::mouseClick(widgetNamed<QPushButton>(exitScreen, "exitButton"), Qt::LeftButton);
+    // The exit screen's close box ends the program as its Exit button does.
+    if (byCloseBox)
+        QVERIFY(exitScreen->close());
+    else
+        QTest::mouseClick(widgetNamed<QPushButton>(exitScreen, "exitButton"), Qt::LeftButton);
     QCOMPARE(m_quits, 1);
     QVERIFY(!exitScreen->isVisible());
 }
@@ -123,14 +127,14 @@ void TestMainWindow::exitAnsweredYes()
 
 void TestMainWindow::exitAnsweredNo()
 {
-    window()->showSettingsPanel();
+    user::openSettings(window());
     m_world->messages.answers = {services::MessageBoxes::Answer::No};
-    window()->confirmExit();
+    user::choose(window(), "exitAction");
     QCOMPARE(m_quits, 0);
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
     QVERIFY(!window()->isVisible());
     QVERIFY(m_world->tray.added);
-    QVERIFY(window()->isCardPanelInFront());
+    QVERIFY(user::cardPanelInFront(window()));
 }
 
 void TestMainWindow::fileExitAsksTheSameQuestion()
@@ -145,27 +149,27 @@ void TestMainWindow::fileExitAsksTheSameQuestion()
 
 void TestMainWindow::trayExitLeavesWithoutAQuestion()
 {
-    window()->sendToTray();
+    user::closeBox(window());
     widgetNamed<QAction>(window(), "trayExitAction")->trigger();
     QVERIFY(m_world->messages.shown.isEmpty());
     QVERIFY(m_world->store.values.contains(u"SystemTray"_s));
     QVERIFY(!m_world->tray.added);
-    endsAtTheExitScreen();
+    endsAtTheExitScreen(true);
 }
 
 void TestMainWindow::closeBoxOnlyPutsTheWindowAway()
 {
-    window()->showSettingsPanel();
-    QVERIFY(!window()->queryClose(app::MainWindow::CloseReason::WindowSystem));
+    user::openSettings(window());
+    QVERIFY(!window()->close());
     QVERIFY(!window()->isVisible());
     QVERIFY(m_world->tray.added);
     QVERIFY(m_world->store.writes.isEmpty()); // nothing is saved for a close box
     QCOMPARE(m_quits, 0);
-    window()->showFromTray();
-    QVERIFY(window()->isCardPanelInFront());
+    m_world->tray.requestShow();
+    QVERIFY(user::cardPanelInFront(window()));
     // A compositor's close arrives as an ordinary close(), not a spontaneous one.
-    window()->sendToTray();
-    window()->showFromTray();
+    user::closeBox(window());
+    m_world->tray.requestShow();
     QVERIFY(!window()->close());
     QVERIFY(!window()->isVisible());
     QVERIFY(m_world->tray.added);
@@ -173,21 +177,12 @@ void TestMainWindow::closeBoxOnlyPutsTheWindowAway()
     QCOMPARE(m_quits, 0);
 }
 
-void TestMainWindow::ownCloseRequestClosesForGood()
-{
-    QVERIFY(window()->queryClose(app::MainWindow::CloseReason::Program));
-    QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"False"_s);
-    QCOMPARE(m_quits, 0);
-    // The exit screen's close box ends the program as its Exit button does.
-    QVERIFY(m_program->exitScreen()->close());
-    QCOMPARE(m_quits, 1);
-}
-
 void TestMainWindow::endSessionSavesWithoutAnyQuestion()
 {
-    widgetNamed<QRadioButton>(window()->settingsPanel(), "runAtStartUp")->setChecked(true);
-    widgetNamed<QCheckBox>(window()->settingsPanel(), "startInTray")->setChecked(true);
-    window()->sendToTray();
+    app::SettingsPanel *panel = user::openSettings(window());
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "runAtStartUp"), Qt::LeftButton);
+    QTest::mouseClick(widgetNamed<QCheckBox>(panel, "startInTray"), Qt::LeftButton);
+    user::closeBox(window());
     m_program->endSession();
     QVERIFY(m_world->messages.shown.isEmpty());
     QCOMPARE(m_world->store.values.value(u"AutorunStartUp"_s), u"True"_s);
@@ -252,8 +247,8 @@ void TestMainWindow::pagesOpenedFromMenusAndLinks()
 
 void TestMainWindow::trayStates()
 {
-    window()->sendToTray();
-    window()->sendToTray();
+    user::closeBox(window());
+    user::closeBox(window());
     QVERIFY(m_world->tray.added);
     QCOMPARE(m_world->tray.toolTip, u"Recent"_s);
     QVERIFY(!window()->isVisible());
@@ -269,12 +264,11 @@ void TestMainWindow::trayStates()
     QVERIFY((window()->frameGeometry().center() - centre).manhattanLength() <= 2);
 
     // The daily display brings the window out and keeps the icon; hiding again keeps one icon.
-    window()->sendToTray();
-    m_world->clock.current = QDateTime(QDate(2026, 12, 8), QTime(7, 0, 0));
-    window()->onDisplayTime();
+    user::closeBox(window());
+    user::clockReaches(*m_world, QDateTime(QDate(2026, 12, 8), QTime(7, 0, 0)));
     QVERIFY(window()->isVisible());
     QVERIFY(m_world->tray.added);
-    window()->sendToTray();
+    user::closeBox(window());
     QVERIFY(m_world->tray.added);
     widgetNamed<QAction>(window(), "trayShowAction")->trigger();
     QVERIFY(window()->isVisible());
@@ -284,7 +278,7 @@ void TestMainWindow::trayStates()
 
     // The tray host goes away while the program waits in it: the task bar takes over, and the
     // tray takes the program back when a host returns. The window on screen stays as it is.
-    window()->sendToTray();
+    user::closeBox(window());
     m_world->tray.setAvailable(false);
     QVERIFY(window()->isVisible());
     QTRY_VERIFY(window()->isMinimized());
@@ -300,7 +294,7 @@ void TestMainWindow::trayStates()
 
 void TestMainWindow::trayBoxStoresItsStateAtOnce()
 {
-    app::SettingsPanel *panel = window()->settingsPanel();
+    app::SettingsPanel *panel = user::openSettings(window());
     QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
     QTest::mouseClick(widgetNamed<QCheckBox>(panel, "startInTray"), Qt::LeftButton);
     QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")
@@ -320,7 +314,7 @@ void TestMainWindow::trayBoxStoresItsStateAtOnce()
 
 void TestMainWindow::startupOptionsWriteAndRemoveTheEntry()
 {
-    app::SettingsPanel *panel = window()->settingsPanel();
+    app::SettingsPanel *panel = user::openSettings(window());
     QTest::mouseClick(widgetNamed<QRadioButton>(panel, "runAtStartUp"), Qt::LeftButton);
     QCOMPARE(m_world->startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
     QTest::mouseClick(widgetNamed<QCheckBox>(panel, "startInTray"), Qt::LeftButton);
@@ -334,7 +328,7 @@ void TestMainWindow::startupOptionsWriteAndRemoveTheEntry()
 
 void TestMainWindow::startupEntryFailuresAreReported()
 {
-    app::SettingsPanel *panel = window()->settingsPanel();
+    app::SettingsPanel *panel = user::openSettings(window());
     m_world->startupList.openingFails = true;
     QTest::mouseClick(widgetNamed<QRadioButton>(panel, "runAtStartUp"), Qt::LeftButton);
     QCOMPARE(m_world->messages.shown,
@@ -346,9 +340,10 @@ void TestMainWindow::startupEntryFailuresAreReported()
     QVERIFY(m_world->startupList.entries.isEmpty());
 
     m_world->startupList.openingFails = false;
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp"), Qt::LeftButton);
     m_world->startupList.settingFails = true;
     m_world->messages.shown.clear();
-    window()->choices().chooseRunAtStartUp();
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "runAtStartUp"), Qt::LeftButton);
     QCOMPARE(m_world->messages.texts(),
              QStringList{u"Error 28 setting key\r\nNo space left on device"_s});
 
@@ -365,8 +360,9 @@ void TestMainWindow::startupEntryFailuresAreReported()
 
     // A folder that cannot be opened is reported, as when writing.
     m_world->startupList.settingFails = false;
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "runAtStartUp"), Qt::LeftButton);
     m_world->startupList.openingFails = true;
-    window()->choices().chooseNoRunAtStartUp();
+    QTest::mouseClick(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp"), Qt::LeftButton);
     QCOMPARE(m_world->startupList.removals, removals + 2);
     QCOMPARE(m_world->messages.shown, (QList<Message>{{u"Error 20 opening key\r\nNot a directory"_s,
                                                        services::MessageBoxes::Icon::None,
@@ -375,32 +371,42 @@ void TestMainWindow::startupEntryFailuresAreReported()
 
 void TestMainWindow::selectingAnOptionFromCodeRepeatsItsActions()
 {
+    const auto restart = [this] {
+        m_program.reset();
+        m_program = std::make_unique<app::Program>(m_world->services(), m_world->launch,
+                                                   [this] { ++m_quits; });
+        QVERIFY(m_program->start());
+    };
     // Edited by hand: the box ticked though the program is not to run at start-up.
     m_world->store.values.insert(u"SystemTray"_s, u"True"_s);
     m_world->store.values.insert(u"AutorunStartUp"_s, u"False"_s);
-    window()->choices().load();
-    QVERIFY(widgetNamed<QRadioButton>(window()->settingsPanel(), "dontRunAtStartUp")->isChecked());
-    QVERIFY(!widgetNamed<QCheckBox>(window()->settingsPanel(), "startInTray")->isChecked());
-    QVERIFY(!widgetNamed<QCheckBox>(window()->settingsPanel(), "startInTray")->isEnabled());
+    restart();
+    app::SettingsPanel *panel = user::openSettings(window());
+    QVERIFY(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
 
+    // The start selects "Run at start-up" for the entry it finds, and the stored choice selects
+    // it again: the entry is written again all the same.
     m_world->store.values.insert(u"AutorunStartUp"_s, u"True"_s);
-    window()->choices().load();
+    m_world->startupList.entries.insert(u"Tarvelle"_s, u"/old/place/Tarvelle"_s);
     const int writes = m_world->startupList.writes;
-    window()->choices().load(); // already selected: the entry is written again all the same
-    QCOMPARE(m_world->startupList.writes, writes + 1);
+    restart();
+    QCOMPARE(m_world->startupList.writes, writes + 2);
+    QCOMPARE(m_world->startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
 }
 
 void TestMainWindow::settingsPanelFromMenuAndButton()
 {
-    QVERIFY(window()->isCardPanelInFront());
+    QVERIFY(user::cardPanelInFront(window()));
     menuAction(u"&Tools"_s, u"&Settings"_s)->trigger();
-    QVERIFY(!window()->isCardPanelInFront());
+    QVERIFY(!user::cardPanelInFront(window()));
     menuAction(u"&File"_s, u"Show &Cartomancy Card"_s)->trigger();
-    QVERIFY(window()->isCardPanelInFront());
+    QVERIFY(user::cardPanelInFront(window()));
     QVERIFY(window()->isInTray());
-    window()->showFromTray();
+    m_world->tray.requestShow();
     QTest::mouseClick(widgetNamed<QPushButton>(window(), "settingsButton"), Qt::LeftButton);
-    QVERIFY(!window()->isCardPanelInFront());
+    QVERIFY(!user::cardPanelInFront(window()));
     QCOMPARE(widgetNamed<ui::FittedLabel>(window(), "cardName")->text(), u"Four Of Hearts"_s);
     QVERIFY(!m_world->store.writes.contains({u"Card"_s, u"30"_s}));
 }
@@ -425,19 +431,17 @@ void TestMainWindow::keyboardPressesButtonsAndNeverRestsOnALink()
     QCOMPARE(m_world->browser.opened.size(), 1);
 
     // Brought up by the display time, the window takes the keyboard off the link.
-    window()->saveAndSendToTray();
+    user::choose(window(), "showCardAction");
     QVERIFY(!window()->isVisible());
-    m_world->clock.current = QDateTime(QDate(2026, 12, 8), QTime(7, 0, 0));
-    window()->onDisplayTime();
+    user::clockReaches(*m_world, QDateTime(QDate(2026, 12, 8), QTime(7, 0, 0)));
     QVERIFY(window()->isVisible());
     QCOMPARE(window()->focusWidget(), widgetNamed<QPushButton>(window(), "settingsButton"));
 
     // Enter presses the focused push button in the main window, on both panels.
     QTest::keyClick(widgetNamed<QPushButton>(window(), "settingsButton"), Qt::Key_Return);
-    QVERIFY(!window()->isCardPanelInFront());
-    QTest::keyClick(widgetNamed<QPushButton>(window()->settingsPanel(), "showCardButton"),
-                    Qt::Key_Enter);
-    QVERIFY(window()->isCardPanelInFront());
+    QVERIFY(!user::cardPanelInFront(window()));
+    QTest::keyClick(widgetNamed<QPushButton>(window(), "showCardButton"), Qt::Key_Enter);
+    QVERIFY(user::cardPanelInFront(window()));
     QVERIFY(!window()->isVisible());
     m_world->messages.answers = {services::MessageBoxes::Answer::No};
     QTest::keyClick(widgetNamed<QPushButton>(window(), "exitButton"), Qt::Key_Return);

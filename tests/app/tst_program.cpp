@@ -1,5 +1,6 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
@@ -9,6 +10,7 @@
 #include "ui/FittedLabel.h"
 #include "ui/LinkLabel.h"
 
+#include "MainWindowUser.h"
 #include "ProgramDoubles.h"
 #include "WidgetNamed.h"
 
@@ -52,14 +54,11 @@ private:
     // Started by the log-on entry, with the box "Start at system tray" ticked.
     static void meetEveryLogOnCondition(ProgramDoubles &world)
     {
-        world.launch.arguments = {u"/STARTUP"_s};
+        world.launch.startedAtLogOn = true;
         world.startupList.entries.insert(u"Tarvelle"_s, u"/opt/Tarvelle/Tarvelle"_s);
-        world.store.values = {{u"Hour"_s, u"7"_s},
-                              {u"Card"_s, u"3"_s},
-                              {u"Date"_s, u"12/9/26"_s},
-                              {u"RunAtSysTray"_s, u"True"_s},
-                              {u"AutorunStartUp"_s, u"True"_s},
-                              {u"SystemTray"_s, u"True"_s}};
+        world.settleDay(3, {{u"RunAtSysTray"_s, u"True"_s},
+                            {u"AutorunStartUp"_s, u"True"_s},
+                            {u"SystemTray"_s, u"True"_s}});
     }
 
     const QDate m_today{2026, 12, 8};
@@ -93,15 +92,16 @@ void TestProgram::firstRun()
     QCOMPARE(world.store.together.size(), 1);
     QCOMPARE(world.store.together.first(), world.store.writes);
     QCOMPARE(world.store.values.value(u"Date"_s), u"12/8/26"_s);
-    QVERIFY(!window->isCardPanelInFront());
-    QCOMPARE(widgetNamed<app::CardPicture>(window->settingsPanel(), "settingsCardPicture")->card(),
-             14);
-    QCOMPARE(widgetNamed<QComboBox>(window->settingsPanel(), "hourList")->currentText(), u"7"_s);
-    QCOMPARE(widgetNamed<QComboBox>(window->settingsPanel(), "minuteList")->currentText(), u"0"_s);
-    QCOMPARE(widgetNamed<QComboBox>(window->settingsPanel(), "secondList")->currentText(), u"0"_s);
-    QVERIFY(widgetNamed<QRadioButton>(window->settingsPanel(), "dontRunAtStartUp")->isChecked());
-    QVERIFY(!widgetNamed<QCheckBox>(window->settingsPanel(), "startInTray")->isEnabled());
-    QVERIFY(!widgetNamed<QCheckBox>(window->settingsPanel(), "startInTray")->isChecked());
+    QVERIFY(!user::cardPanelInFront(window));
+    const auto *panel = widgetNamed<app::SettingsPanel>(window, "settingsPanel");
+    QVERIFY(panel->isVisibleTo(window));
+    QCOMPARE(widgetNamed<app::CardPicture>(panel, "settingsCardPicture")->card(), 14);
+    QCOMPARE(widgetNamed<QComboBox>(panel, "hourList")->currentText(), u"7"_s);
+    QCOMPARE(widgetNamed<QComboBox>(panel, "minuteList")->currentText(), u"0"_s);
+    QCOMPARE(widgetNamed<QComboBox>(panel, "secondList")->currentText(), u"0"_s);
+    QVERIFY(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
+    QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isChecked());
     QVERIFY(window->isVisible());
     QVERIFY(!world.tray.added);
     QVERIFY(world.messages.shown.isEmpty());
@@ -125,7 +125,7 @@ void TestProgram::laterStartsOnOneDay()
              u"Ace Of Hearts"_s);
     QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
     QCOMPARE(world.store.values.value(u"Card"_s), u"27"_s);
-    QVERIFY(second->mainWindow()->isCardPanelInFront());
+    QVERIFY(user::cardPanelInFront(second->mainWindow()));
     QCOMPARE(world.store.values.value(u"Hour"_s), u"7"_s);
 
     world.random.values = {0.9F, 0.0F};
@@ -185,7 +185,7 @@ void TestProgram::dueDateDaysBack()
     const auto program = start(world);
     QCOMPARE(world.store.values.value(u"Card"_s), u"52"_s);
     QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
-    QVERIFY(program->mainWindow()->isCardPanelInFront());
+    QVERIFY(user::cardPanelInFront(program->mainWindow()));
 }
 
 void TestProgram::unreadableDayOrCardDrawsAnew()
@@ -233,8 +233,12 @@ void TestProgram::startsHiddenOnlyAtLogOn_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<bool>("hidden");
     QTest::newRow("every condition") << true << u"True"_s << QStringList{u"/STARTUP"_s} << true;
-    QTest::newRow("switch inside text")
-        << true << u"True"_s << QStringList{u"x/STARTUPy"_s} << true;
+    QTest::newRow("among Qt's options")
+        << true << u"True"_s << QStringList{u"-platform"_s, u"xcb"_s, u"/STARTUP"_s} << true;
+    QTest::newRow("switch inside an argument")
+        << true << u"True"_s << QStringList{u"x/STARTUPy"_s} << false;
+    QTest::newRow("switch inside a path")
+        << true << u"True"_s << QStringList{u"/STARTUP/notes.txt"_s} << false;
     QTest::newRow("lower case switch") << true << u"True"_s << QStringList{u"/startup"_s} << false;
     QTest::newRow("no switch") << true << u"True"_s << QStringList{} << false;
     QTest::newRow("box not ticked") << true << u"False"_s << QStringList{u"/STARTUP"_s} << false;
@@ -249,15 +253,12 @@ void TestProgram::startsHiddenOnlyAtLogOn()
     QFETCH(QStringList, arguments);
     QFETCH(bool, hidden);
     ProgramDoubles world;
-    world.launch.arguments = arguments;
+    world.launch.startedAtLogOn = app::parseCommandLine(arguments).startedAtLogOn;
     if (entry)
         world.startupList.entries.insert(u"Tarvelle"_s, u"/old/place/Tarvelle"_s);
-    world.store.values = {{u"Hour"_s, u"7"_s},
-                          {u"Card"_s, u"3"_s},
-                          {u"Date"_s, u"12/9/26"_s},
-                          {u"RunAtSysTray"_s, runAtSysTray},
-                          {u"AutorunStartUp"_s, u"True"_s},
-                          {u"SystemTray"_s, runAtSysTray}};
+    world.settleDay(3, {{u"RunAtSysTray"_s, runAtSysTray},
+                        {u"AutorunStartUp"_s, u"True"_s},
+                        {u"SystemTray"_s, runAtSysTray}});
     const auto program = start(world);
     app::MainWindow *window = program->mainWindow();
     QCOMPARE(window->isVisible(), !hidden);
@@ -265,7 +266,7 @@ void TestProgram::startsHiddenOnlyAtLogOn()
     QCOMPARE(world.tray.added, hidden);
     if (hidden) {
         QCOMPARE(world.tray.toolTip, u"Recent"_s);
-        QVERIFY(window->isCardPanelInFront());
+        QVERIFY(user::cardPanelInFront(window));
     }
     if (entry) // rewritten with where the program is now
         QCOMPARE(world.startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
@@ -279,10 +280,8 @@ void TestProgram::logOnWithoutTrayFallsBackToTheTaskBar()
     const auto program = start(world);
     app::MainWindow *window = program->mainWindow();
     QVERIFY(!window->isVisible()); // never flashes while it waits
-    QVERIFY(window->isWaitingForTray());
     // Mapped first, minimised once painted: the two arrive in separate turns.
     QTRY_VERIFY(window->isVisible() && window->isMinimized());
-    QVERIFY(!window->isWaitingForTray());
 }
 
 void TestProgram::logOnTrayArrivingLateKeepsTheWindowHidden()
@@ -293,11 +292,10 @@ void TestProgram::logOnTrayArrivingLateKeepsTheWindowHidden()
     meetEveryLogOnCondition(world);
     const auto program = start(world);
     app::MainWindow *window = program->mainWindow();
-    QVERIFY(window->isWaitingForTray());
+    QVERIFY(!window->isVisible());
     // Announced, the tray ends the wait at once; a panel that then goes away again is not
     // waited for a second time.
     world.tray.setAvailable(true);
-    QVERIFY(!window->isWaitingForTray());
     QVERIFY(!window->isVisible());
     QVERIFY(world.tray.added);
     world.tray.setAvailable(false);
@@ -308,16 +306,12 @@ void TestProgram::leftoverEntryIsRewrittenThenRemoved()
 {
     ProgramDoubles world;
     world.startupList.entries.insert(u"Tarvelle"_s, u"/somewhere/else/Tarvelle"_s);
-    world.store.values = {{u"Hour"_s, u"7"_s},
-                          {u"Card"_s, u"3"_s},
-                          {u"Date"_s, u"12/9/26"_s},
-                          {u"RunAtSysTray"_s, u"True"_s},
-                          {u"AutorunStartUp"_s, u"False"_s}};
+    world.settleDay(3, {{u"RunAtSysTray"_s, u"True"_s}, {u"AutorunStartUp"_s, u"False"_s}});
     const auto program = start(world);
     QCOMPARE(world.startupList.writes, 1);
     QVERIFY(world.startupList.removals >= 1);
     QVERIFY(world.startupList.entries.isEmpty());
-    const app::SettingsPanel *panel = program->mainWindow()->settingsPanel();
+    const app::SettingsPanel *panel = user::openSettings(program->mainWindow());
     QVERIFY(widgetNamed<QRadioButton>(panel, "dontRunAtStartUp")->isChecked());
     QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isEnabled());
     QVERIFY(!widgetNamed<QCheckBox>(panel, "startInTray")->isChecked());
@@ -329,16 +323,13 @@ void TestProgram::storedChoiceRestoresTheEntry()
 {
     // Removed by hand, written again because the stored choice says so; the Boolean is lenient.
     ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s},
-                          {u"Card"_s, u"3"_s},
-                          {u"Date"_s, u"12/9/26"_s},
-                          {u"AutorunStartUp"_s, u"true"_s},
-                          {u"SystemTray"_s, u"True"_s}};
+    world.settleDay(3, {{u"AutorunStartUp"_s, u"true"_s}, {u"SystemTray"_s, u"True"_s}});
+    world.store.values.remove(u"Minute"_s); // the minute list then shows no entry
     const auto program = start(world);
     QCOMPARE(world.startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle/Tarvelle"_s);
     // Not built at start-up; built later, it shows what the start chose.
-    QVERIFY(!program->mainWindow()->isSettingsPanelBuilt());
-    const app::SettingsPanel *panel = program->mainWindow()->settingsPanel();
+    QVERIFY(!program->mainWindow()->findChild<app::SettingsPanel *>());
+    const app::SettingsPanel *panel = user::openSettings(program->mainWindow());
     QCOMPARE(widgetNamed<app::CardPicture>(panel, "settingsCardPicture")->card(), 3);
     QCOMPARE(widgetNamed<QComboBox>(panel, "hourList")->currentText(), u"7"_s);
     QCOMPARE(widgetNamed<QComboBox>(panel, "minuteList")->currentIndex(), -1);
@@ -353,16 +344,15 @@ void TestProgram::storedChoiceRestoresTheEntry()
     other.store.values = {
         {u"Hour"_s, u"7"_s}, {u"AutorunStartUp"_s, u"1"_s}, {u"SystemTray"_s, u"true"_s}};
     const auto second = start(other);
-    QVERIFY(widgetNamed<QRadioButton>(second->mainWindow()->settingsPanel(), "runAtStartUp")
-                ->isChecked());
-    QVERIFY(
-        !widgetNamed<QCheckBox>(second->mainWindow()->settingsPanel(), "startInTray")->isChecked());
+    const app::SettingsPanel *secondPanel = user::openSettings(second->mainWindow());
+    QVERIFY(widgetNamed<QRadioButton>(secondPanel, "runAtStartUp")->isChecked());
+    QVERIFY(!widgetNamed<QCheckBox>(secondPanel, "startInTray")->isChecked());
 }
 
 void TestProgram::promotionPickIsFair()
 {
     ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s}, {u"Card"_s, u"3"_s}, {u"Date"_s, u"12/9/26"_s}};
+    world.settleDay();
     services::MersenneRandomGenerator random;
     app::Services services = world.services();
     app::Services realRandom{

@@ -22,6 +22,18 @@ struct ProgramDoubles {
                 startupList, browser, lock,  notifications, journal};
     }
 
+    // A program that has run before on this day: its display time at 7:00:00 and `card` kept
+    // until tomorrow, with `more` settings beside them.
+    void settleDay(int card = 3, const QMap<QString, QString> &more = {})
+    {
+        store.values = {{QStringLiteral("Hour"), QStringLiteral("7")},
+                        {QStringLiteral("Minute"), QStringLiteral("0")},
+                        {QStringLiteral("Second"), QStringLiteral("0")},
+                        {QStringLiteral("Card"), QString::number(card)},
+                        {QStringLiteral("Date"), clock.today().addDays(1).toString(Qt::ISODate)}};
+        store.values.insert(more);
+    }
+
     MemorySettingsStore store;
     FakeClock clock;
     FakeAlarm alarm;
