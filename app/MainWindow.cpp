@@ -2,15 +2,16 @@
 
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "app/DisplaySchedule.h"
-#include "app/DisplayTimer.h"
 #include "app/JournalKeeper.h"
 #include "app/SettingsPanel.h"
 #include "app/WindowPresence.h"
 #include "cards/CardDraw.h"
 #include "cards/CardFace.h"
 #include "cards/Deck.h"
+#include "dialogs/AboutDialog.h"
 #include "journal/JournalStore.h"
+#include "rules/DisplaySchedule.h"
+#include "rules/DisplayTimer.h"
 #include "services/Clock.h"
 #include "services/MessageBoxes.h"
 #include "services/Notifications.h"
@@ -21,6 +22,8 @@
 #include "settings/SettingsStore.h"
 #include "settings/StartupList.h"
 #include "settings/StoredChoices.h"
+#include "site/SitePages.h"
+#include "site/UpdateReminder.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
 #include "ui/Geometry.h"
@@ -29,9 +32,6 @@
 #include "ui/ProgramWindow.h"
 #include "ui/PushButton.h"
 #include "ui/Typeface.h"
-#include "web/AboutDialog.h"
-#include "web/SitePages.h"
-#include "web/UpdateReminder.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -60,8 +60,9 @@ constexpr QSize kClientSize{474, 480};
 
 MainWindow::MainWindow(Services services, LaunchInfo launch, QWidget *parent)
     : QMainWindow(parent), m_services(services), m_launch(std::move(launch)),
-      m_choices(PanelChoices::Outside{m_services.store, m_services.startupList, m_services.messages,
-                                      m_launch.appName, m_launch.executablePath},
+      m_choices(rules::PanelChoices::Outside{m_services.settings, m_services.startupList,
+                                             m_services.messages, m_launch.appName,
+                                             m_launch.executablePath},
                 this)
 {
     setWindowTitle(ui::programCaption());
@@ -85,7 +86,8 @@ MainWindow::MainWindow(Services services, LaunchInfo launch, QWidget *parent)
     setupMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    m_displayTimer = new DisplayTimer(m_services.clock, m_services.alarm, m_services.store, this);
+    m_displayTimer =
+        new rules::DisplayTimer(m_services.clock, m_services.alarm, m_services.settings, this);
     m_presence = new WindowPresence(*this, m_services.tray, m_launch.trayWait);
     m_presence->setBeforeShowing([this] { keepFocusOffLinks(); });
     connectHandlers();
@@ -93,7 +95,7 @@ MainWindow::MainWindow(Services services, LaunchInfo launch, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    m_services.store.setChangeListener({});
+    m_services.settings.setChangeListener({});
     m_services.tray.setMenu(nullptr);
 }
 
@@ -102,20 +104,21 @@ void MainWindow::connectHandlers()
     connect(m_cardPanel, &CardPanel::settingsRequested, this,
             &MainWindow::bringSettingsPanelToFront);
     connect(m_discussionLink, &ui::LinkLabel::clicked, this,
-            [this] { openPage(web::pages::HomePage); });
+            [this] { openPage(site::pages::HomePage); });
     connect(m_coBrandLink, &ui::LinkLabel::clicked, this,
-            [this] { openPage(web::pages::CoBrand); });
+            [this] { openPage(site::pages::CoBrand); });
     connect(m_fullBrandLink, &ui::LinkLabel::clicked, this,
-            [this] { openPage(web::pages::FullyBranded); });
+            [this] { openPage(site::pages::FullyBranded); });
     connect(&m_services.tray, &services::TrayIcon::showRequested, this, &MainWindow::showFromTray);
-    connect(m_displayTimer, &DisplayTimer::displayTimeReached, this, &MainWindow::onDisplayTime);
+    connect(m_displayTimer, &rules::DisplayTimer::displayTimeReached, this,
+            &MainWindow::onDisplayTime);
     connect(&m_services.notifications, &services::Notifications::defaultActionInvoked, this,
             &MainWindow::showFromNotification);
-    connect(&m_choices, &PanelChoices::displayTimeChanged, m_displayTimer,
-            &DisplayTimer::reschedule);
+    connect(&m_choices, &rules::PanelChoices::displayTimeChanged, m_displayTimer,
+            &rules::DisplayTimer::reschedule);
     // A hand edit of the file can move the display time as a pick can.
-    m_services.store.setChangeListener([this] { m_displayTimer->reschedule(); });
-    connect(&m_choices, &PanelChoices::changed, this, &MainWindow::showChoicesOnPanel);
+    m_services.settings.setChangeListener([this] { m_displayTimer->reschedule(); });
+    connect(&m_choices, &rules::PanelChoices::changed, this, &MainWindow::showChoicesOnPanel);
 }
 
 SettingsPanel *MainWindow::settingsPanel()
@@ -134,9 +137,10 @@ void MainWindow::connectSettingsPanel()
 {
     SettingsPanel *panel = m_settingsPanel;
     connect(panel, &SettingsPanel::showCardRequested, this, &MainWindow::saveAndSendToTray);
-    connect(panel, &SettingsPanel::startUpOptionSelected, &m_choices, &PanelChoices::selectOption);
-    connect(panel, &SettingsPanel::trayBoxToggled, &m_choices, &PanelChoices::setTrayTicked);
-    connect(panel, &SettingsPanel::timePicked, &m_choices, &PanelChoices::pickTime);
+    connect(panel, &SettingsPanel::startUpOptionSelected, &m_choices,
+            &rules::PanelChoices::selectOption);
+    connect(panel, &SettingsPanel::trayBoxToggled, &m_choices, &rules::PanelChoices::setTrayTicked);
+    connect(panel, &SettingsPanel::timePicked, &m_choices, &rules::PanelChoices::pickTime);
 }
 
 void MainWindow::showChoicesOnPanel()
@@ -152,16 +156,16 @@ void MainWindow::start()
 {
     // A first run's values, the reminder's first stamp among them, land together or not at all.
     std::optional<settings::SettingsStore::Batch> firstRun;
-    if (schedule::isFirstRun(m_services.store))
-        firstRun.emplace(m_services.store);
+    if (rules::schedule::isFirstRun(m_services.settings))
+        firstRun.emplace(m_services.settings);
     // Asked before anything of the window is shown, on every start.
-    web::checkUpdateReminder(m_services.store, m_services.clock.today(), m_services.messages,
-                             m_services.browser);
+    site::checkUpdateReminder(m_services.settings, m_services.clock.today(), m_services.messages,
+                              m_services.browser);
 
     if (m_choices.hasStartupEntry()) {
         m_choices.selectOption(true);
         m_choices.setTrayTicked(
-            settings::isExactlyTrue(m_services.store.read(settings::keys::RunAtSysTray)));
+            settings::isExactlyTrue(m_services.settings.read(settings::keys::RunAtSysTray)));
     }
     // Otherwise "Don't run at start-up" is already selected, as it is from the start.
 
@@ -176,8 +180,8 @@ void MainWindow::start()
 
 void MainWindow::showCardForTheDay()
 {
-    const schedule::CardForTheDay choice =
-        schedule::cardForTheDay(m_services.store, m_services.clock.today());
+    const rules::schedule::CardForTheDay choice =
+        rules::schedule::cardForTheDay(m_services.settings, m_services.clock.today());
     if (choice.keep) {
         showCard(*choice.keep);
         // The first start with a journal begins it with the card already drawn for today.
@@ -200,7 +204,7 @@ void MainWindow::showCard(int index)
     m_cardOnShow = index;
     if (m_settingsPanel)
         m_settingsPanel->showCard(index);
-    m_services.store.write(settings::keys::Card, settings::integerText(index));
+    m_services.settings.write(settings::keys::Card, settings::integerText(index));
 }
 
 void MainWindow::drawCard()
@@ -274,8 +278,8 @@ void MainWindow::showFromTray()
 
 void MainWindow::onDisplayTime()
 {
-    const schedule::DisplayDecision decision =
-        schedule::decideAt(m_services.store, m_services.clock.now());
+    const rules::schedule::DisplayDecision decision =
+        rules::schedule::decideAt(m_services.settings, m_services.clock.now());
     if (!decision.show)
         return;
     if (decision.draw)
@@ -307,7 +311,7 @@ void MainWindow::showFromNotification(const QString &activationToken)
 
 bool MainWindow::isChosenDateAccepted()
 {
-    if (schedule::isDateAccepted(m_hiddenDate))
+    if (rules::schedule::isDateAccepted(m_hiddenDate))
         return true;
     m_services.messages.show({u"Please Enter Correct Date !"_s,
                               services::MessageBoxes::Icon::Information,
@@ -364,7 +368,7 @@ void MainWindow::endSession()
         return;
     letGo();
     // The process ends next, with no chance to finish a first run's values or the note typed.
-    m_services.store.commitPending();
+    m_services.settings.commitPending();
     m_journal->flush();
 }
 
@@ -381,13 +385,13 @@ void MainWindow::letGo()
 
 void MainWindow::showAboutDialog()
 {
-    web::AboutDialog about(m_services.browser);
+    dialogs::AboutDialog about(m_services.browser);
     about.exec();
 }
 
 void MainWindow::openPage(QLatin1String pageKey)
 {
-    web::openSitePage(m_services.browser, pageKey);
+    site::openSitePage(m_services.browser, pageKey);
 }
 
 } // namespace app

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DisplaySchedule.h"
-#include "app/PanelChoices.h"
 #include "app/Services.h"
+#include "rules/DisplaySchedule.h"
+#include "rules/PanelChoices.h"
 
 #include <QMainWindow>
 
@@ -12,6 +12,10 @@ class QAction;
 class QMenu;
 class QStackedWidget;
 
+namespace rules {
+class DisplayTimer;
+}
+
 namespace ui {
 class LinkLabel;
 }
@@ -19,7 +23,6 @@ class LinkLabel;
 namespace app {
 
 class CardPanel;
-class DisplayTimer;
 class JournalKeeper;
 class SettingsPanel;
 class WindowPresence;
@@ -91,13 +94,13 @@ private:
 
     Services m_services;
     LaunchInfo m_launch;
-    PanelChoices m_choices;
+    rules::PanelChoices m_choices;
     QStackedWidget *m_panels;
     CardPanel *m_cardPanel;
     SettingsPanel *m_settingsPanel = nullptr;
     // Shown on the settings panel too, once it is built.
     std::optional<int> m_cardOnShow;
-    DisplayTimer *m_displayTimer;
+    rules::DisplayTimer *m_displayTimer;
     WindowPresence *m_presence;
     JournalKeeper *m_journal;
     bool m_closedForGood = false;
@@ -105,7 +108,7 @@ private:
     ui::LinkLabel *m_discussionLink;
     ui::LinkLabel *m_coBrandLink;
     ui::LinkLabel *m_fullBrandLink;
-    schedule::HiddenDate m_hiddenDate;
+    rules::schedule::HiddenDate m_hiddenDate;
     QMenu *m_trayMenu;
     QAction *m_trayShowAction;
     QAction *m_trayExitAction;

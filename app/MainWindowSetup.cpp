@@ -1,6 +1,7 @@
 #include "app/JournalKeeper.h"
 #include "app/MainWindow.h"
 #include "services/TrayIcon.h"
+#include "site/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
@@ -8,7 +9,6 @@
 #include "ui/LinkLabel.h"
 #include "ui/PushButton.h"
 #include "ui/Typeface.h"
-#include "web/SitePages.h"
 
 #include <QFrame>
 #include <QMenu>
@@ -94,16 +94,17 @@ void MainWindow::setupMenus()
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
-    add(help, u"&Online Help"_s, "onlineHelpAction", [this] { openPage(web::pages::HelpWebPage); });
-    add(help, u"&Visit Us Online"_s, "visitUsAction", [this] { openPage(web::pages::HomePage); });
+    add(help, u"&Online Help"_s, "onlineHelpAction",
+        [this] { openPage(site::pages::HelpWebPage); });
+    add(help, u"&Visit Us Online"_s, "visitUsAction", [this] { openPage(site::pages::HomePage); });
     help->addSeparator();
     add(help, u"Check for Software &Update"_s, "updateAction",
-        [this] { openPage(web::pages::DownloadWebPage); });
+        [this] { openPage(site::pages::DownloadWebPage); });
     help->addSeparator();
     add(help, u"&About Software"_s, "aboutAction", [this] { showAboutDialog(); });
 
     QAction *donate =
-        menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(web::pages::Donate); });
+        menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(site::pages::Donate); });
     donate->setObjectName(u"donateAction"_s);
 
     m_trayMenu = new QMenu(this);

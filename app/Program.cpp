@@ -1,12 +1,12 @@
 #include "app/Program.h"
 
 #include "app/MainWindow.h"
+#include "dialogs/ExitScreen.h"
 #include "services/Clock.h"
 #include "services/InstanceLock.h"
 #include "services/MessageBoxes.h"
 #include "services/RandomGenerator.h"
 #include "ui/FirstPaintReport.h"
-#include "web/ExitScreen.h"
 
 #include <QApplication>
 
@@ -53,9 +53,9 @@ void Program::pickPromotion()
 
 void Program::showExitScreen()
 {
-    m_exitScreen = std::make_unique<web::ExitScreen>(web::ExitScreenServices{
+    m_exitScreen = std::make_unique<dialogs::ExitScreen>(dialogs::ExitScreenServices{
         m_services.browser, m_services.messages, m_services.clock, m_services.random});
-    connect(m_exitScreen.get(), &web::ExitScreen::closed, this, &Program::end);
+    connect(m_exitScreen.get(), &dialogs::ExitScreen::closed, this, &Program::end);
     m_exitScreen->present();
 }
 

@@ -7,7 +7,7 @@
 #include <functional>
 #include <memory>
 
-namespace web {
+namespace dialogs {
 class ExitScreen;
 }
 
@@ -33,7 +33,7 @@ public:
     void endSession();
 
     MainWindow *mainWindow() const { return m_main.get(); }
-    web::ExitScreen *exitScreen() const { return m_exitScreen.get(); }
+    dialogs::ExitScreen *exitScreen() const { return m_exitScreen.get(); }
     // 1 to 6: odd puts the co-branding text on top, even the full-branding one.
     int coBrandPick() const { return m_coBrandPick; }
 
@@ -45,7 +45,7 @@ private:
     LaunchInfo m_launch;
     QuitFunction m_quit;
     std::unique_ptr<MainWindow> m_main;
-    std::unique_ptr<web::ExitScreen> m_exitScreen;
+    std::unique_ptr<dialogs::ExitScreen> m_exitScreen;
     int m_coBrandPick = 0;
     bool m_ended = false;
 };

@@ -29,7 +29,7 @@ namespace app {
 // What the program asks of the outside world. main() hands down the real set; tests a set of
 // doubles.
 struct Services {
-    settings::SettingsStore &store;
+    settings::SettingsStore &settings;
     services::Clock &clock;
     services::WallClockAlarm &alarm;
     services::RandomGenerator &random;

@@ -1,7 +1,7 @@
 #include "app/SettingsPanel.h"
 
 #include "app/CardPicture.h"
-#include "app/DisplaySchedule.h"
+#include "rules/DisplaySchedule.h"
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
@@ -108,9 +108,11 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     auto *timeFrame = newFrame(u"Choose Display Time"_s, this);
     timeFrame->setGeometry(ui::twipsRect(2950, 1800, 3360, 1095));
     ui::fitFrameTitle(timeFrame, ui::programFont(8.25, true), ui::fromTwips(360) - 2);
-    m_hourList = addNumberList(timeFrame, schedule::kHourEntries, {285, 600}, u"Hour"_s);
-    m_minuteList = addNumberList(timeFrame, schedule::kMinuteEntries, {1335, 600}, u"Minute"_s);
-    m_secondList = addNumberList(timeFrame, schedule::kSecondEntries, {2400, 600}, u"Second"_s);
+    m_hourList = addNumberList(timeFrame, rules::schedule::kHourEntries, {285, 600}, u"Hour"_s);
+    m_minuteList =
+        addNumberList(timeFrame, rules::schedule::kMinuteEntries, {1335, 600}, u"Minute"_s);
+    m_secondList =
+        addNumberList(timeFrame, rules::schedule::kSecondEntries, {2400, 600}, u"Second"_s);
     addListHeading(timeFrame, u"Hour"_s, {360, 360}, m_hourList);
     addListHeading(timeFrame, u"Minute"_s, {1320, 360}, m_minuteList);
     addListHeading(timeFrame, u"Second"_s, {2400, 360}, m_secondList);
@@ -162,16 +164,16 @@ void SettingsPanel::connectControls()
             Q_EMIT startUpOptionSelected(false);
     });
     connect(m_startInTray, &QCheckBox::toggled, this, &SettingsPanel::trayBoxToggled);
-    const auto pickIn = [this](QComboBox *list, PanelChoices::TimeList which) {
+    const auto pickIn = [this](QComboBox *list, rules::PanelChoices::TimeList which) {
         connect(list, &QComboBox::activated, this,
                 [this, which](int entry) { Q_EMIT timePicked(which, entry); });
     };
-    pickIn(m_hourList, PanelChoices::TimeList::Hour);
-    pickIn(m_minuteList, PanelChoices::TimeList::Minute);
-    pickIn(m_secondList, PanelChoices::TimeList::Second);
+    pickIn(m_hourList, rules::PanelChoices::TimeList::Hour);
+    pickIn(m_minuteList, rules::PanelChoices::TimeList::Minute);
+    pickIn(m_secondList, rules::PanelChoices::TimeList::Second);
 }
 
-void SettingsPanel::showChoices(const PanelChoices &choices)
+void SettingsPanel::showChoices(const rules::PanelChoices &choices)
 {
     const QSignalBlocker run(m_runAtStartUp);
     const QSignalBlocker dontRun(m_dontRunAtStartUp);
@@ -179,9 +181,9 @@ void SettingsPanel::showChoices(const PanelChoices &choices)
     (choices.runAtStartUp() ? m_runAtStartUp : m_dontRunAtStartUp)->setChecked(true);
     m_startInTray->setChecked(choices.trayTicked());
     m_startInTray->setEnabled(choices.trayEnabled());
-    m_hourList->setCurrentIndex(choices.entry(PanelChoices::TimeList::Hour));
-    m_minuteList->setCurrentIndex(choices.entry(PanelChoices::TimeList::Minute));
-    m_secondList->setCurrentIndex(choices.entry(PanelChoices::TimeList::Second));
+    m_hourList->setCurrentIndex(choices.entry(rules::PanelChoices::TimeList::Hour));
+    m_minuteList->setCurrentIndex(choices.entry(rules::PanelChoices::TimeList::Minute));
+    m_secondList->setCurrentIndex(choices.entry(rules::PanelChoices::TimeList::Second));
 }
 
 void SettingsPanel::showCard(int index)

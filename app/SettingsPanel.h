@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PanelChoices.h"
+#include "rules/PanelChoices.h"
 
 #include <QGroupBox>
 
@@ -14,7 +14,7 @@ namespace app {
 class CardPicture;
 
 // The settings panel: display time, start-up choices and the card for the day. It only shows
-// the choices and reports what the user does; PanelChoices runs the handlers.
+// the choices and reports what the user does; rules::PanelChoices runs the handlers.
 class SettingsPanel final : public QGroupBox {
     Q_OBJECT
 
@@ -22,7 +22,7 @@ public:
     explicit SettingsPanel(QWidget *parent);
 
     // Mirrors `choices` without reporting anything: their handlers have already run.
-    void showChoices(const PanelChoices &choices);
+    void showChoices(const rules::PanelChoices &choices);
     void showCard(int index);
     void focusHourList();
 
@@ -30,7 +30,7 @@ Q_SIGNALS:
     void startUpOptionSelected(bool runAtStartUp);
     void trayBoxToggled(bool ticked);
     // Only a pick by the user; setting the lists from the store reports nothing.
-    void timePicked(PanelChoices::TimeList list, int entry);
+    void timePicked(rules::PanelChoices::TimeList list, int entry);
     void showCardRequested();
 
 private:

@@ -1,6 +1,6 @@
-#include "app/CommandLine.h"
 #include "app/Program.h"
 #include "journal/OnDemandJournalStore.h"
+#include "rules/CommandLine.h"
 #include "services/Browser.h"
 #include "services/Clock.h"
 #include "services/InstanceLock.h"
@@ -27,25 +27,25 @@
 
 namespace {
 
-app::CommandLine readCommandLine(int argc, char *argv[])
+rules::CommandLine readCommandLine(int argc, char *argv[])
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    return app::parseCommandLine(arguments);
+    return rules::parseCommandLine(arguments);
 }
 
 // Answered before a display is needed, so they work on any terminal.
-std::optional<int> answerCommandLine(const app::CommandLine &commandLine, const char *argv0)
+std::optional<int> answerCommandLine(const rules::CommandLine &commandLine, const char *argv0)
 {
     const QString name = QString::fromLocal8Bit(argv0 ? argv0 : TARVELLE_NAME);
     switch (commandLine.action) {
-    case app::CommandLine::Action::Run: return std::nullopt;
-    case app::CommandLine::Action::Help:
-        std::fputs(app::helpText(name).toLocal8Bit().constData(), stdout);
+    case rules::CommandLine::Action::Run: return std::nullopt;
+    case rules::CommandLine::Action::Help:
+        std::fputs(rules::helpText(name).toLocal8Bit().constData(), stdout);
         return 0;
-    case app::CommandLine::Action::Version:
-        std::fputs(app::versionText().toLocal8Bit().constData(), stdout);
+    case rules::CommandLine::Action::Version:
+        std::fputs(rules::versionText().toLocal8Bit().constData(), stdout);
         return 0;
     }
     return std::nullopt;
@@ -74,7 +74,7 @@ void ensureHomeIsSet()
 int main(int argc, char *argv[])
 {
     services::endAtOnceOnEndingSignals();
-    const app::CommandLine commandLine = readCommandLine(argc, argv);
+    const rules::CommandLine commandLine = readCommandLine(argc, argv);
     if (const std::optional<int> answered =
             answerCommandLine(commandLine, argc > 0 ? argv[0] : nullptr))
         return *answered;

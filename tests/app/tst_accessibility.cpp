@@ -2,8 +2,8 @@
 #include "app/JournalWindow.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
-#include "web/AboutDialog.h"
-#include "web/ExitScreen.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/ExitScreen.h"
 
 #include "MainWindowUser.h"
 #include "MemoryJournalStore.h"
@@ -81,7 +81,7 @@ void TestAccessibility::mainWindowBothPanels()
 void TestAccessibility::aboutWindow()
 {
     ProgramDoubles world;
-    web::AboutDialog about(world.browser);
+    dialogs::AboutDialog about(world.browser);
     about.show();
     QCOMPARE(silentControls(&about), QStringList());
 }
@@ -89,7 +89,7 @@ void TestAccessibility::aboutWindow()
 void TestAccessibility::exitScreen()
 {
     ProgramDoubles world;
-    web::ExitScreen screen({world.browser, world.messages, world.clock, world.random});
+    dialogs::ExitScreen screen({world.browser, world.messages, world.clock, world.random});
     screen.present();
     QCOMPARE(silentControls(&screen), QStringList());
 }

@@ -1,10 +1,10 @@
 #include "app/CardPanel.h"
-#include "app/DisplayTimer.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
 #include "cards/CardFace.h"
 #include "cards/Deck.h"
+#include "rules/DisplayTimer.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
 
@@ -236,9 +236,9 @@ void TestDisplayTime::timerSleepsUntilTheDisplaySecond()
     store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s}};
     FakeClock clock(QDateTime(m_day, QTime(6, 59, 55, 300)));
     FakeAlarm alarm;
-    app::DisplayTimer timer(clock, alarm, store, nullptr);
+    rules::DisplayTimer timer(clock, alarm, store, nullptr);
     int ticks = 0;
-    connect(&timer, &app::DisplayTimer::displayTimeReached, this, [&ticks] { ++ticks; });
+    connect(&timer, &rules::DisplayTimer::displayTimeReached, this, [&ticks] { ++ticks; });
     const auto msecsAt = [this](QDate day, QTime time) {
         return QDateTime(day, time).toMSecsSinceEpoch();
     };

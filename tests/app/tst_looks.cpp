@@ -1,7 +1,7 @@
 #include "app/JournalWindow.h"
 #include "app/MainWindow.h"
-#include "web/AboutDialog.h"
-#include "web/ExitScreen.h"
+#include "dialogs/AboutDialog.h"
+#include "dialogs/ExitScreen.h"
 
 #include "MainWindowUser.h"
 #include "MemoryJournalStore.h"
@@ -80,7 +80,7 @@ Shown mainWindow(bool settingsInFront)
 Shown aboutWindow()
 {
     Shown shown;
-    shown.window = std::make_unique<web::AboutDialog>(shown.world->browser);
+    shown.window = std::make_unique<dialogs::AboutDialog>(shown.world->browser);
     shown.window->show();
     shown.surface = shown.window.get();
     return shown;
@@ -89,7 +89,7 @@ Shown aboutWindow()
 Shown exitScreen()
 {
     Shown shown;
-    auto *screen = new web::ExitScreen(
+    auto *screen = new dialogs::ExitScreen(
         {shown.world->browser, shown.world->messages, shown.world->clock, shown.world->random});
     shown.window.reset(screen);
     // The longest of the four promotional texts.

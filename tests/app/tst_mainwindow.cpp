@@ -2,11 +2,11 @@
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
+#include "dialogs/ExitScreen.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
 #include "ui/LinkLabel.h"
 #include "ui/ProgramIcon.h"
-#include "web/ExitScreen.h"
 
 #include "MainWindowUser.h"
 #include "ProgramDoubles.h"
@@ -98,7 +98,7 @@ QAction *TestMainWindow::menuAction(const QString &menu, const QString &item) co
 void TestMainWindow::endsAtTheExitScreen(bool byCloseBox)
 {
     QCOMPARE(m_quits, 0);
-    web::ExitScreen *exitScreen = m_program->exitScreen();
+    dialogs::ExitScreen *exitScreen = m_program->exitScreen();
     QVERIFY(exitScreen);
     QVERIFY(exitScreen->isVisible());
     QVERIFY(!window()->isVisible());

@@ -1,10 +1,10 @@
 #include "app/CardPanel.h"
 #include "app/CardPicture.h"
-#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
 #include "cards/Deck.h"
+#include "rules/CommandLine.h"
 #include "services/RandomGenerator.h"
 #include "settings/DateText.h"
 #include "ui/FittedLabel.h"
@@ -253,7 +253,7 @@ void TestProgram::startsHiddenOnlyAtLogOn()
     QFETCH(QStringList, arguments);
     QFETCH(bool, hidden);
     ProgramDoubles world;
-    world.launch.startedAtLogOn = app::parseCommandLine(arguments).startedAtLogOn;
+    world.launch.startedAtLogOn = rules::parseCommandLine(arguments).startedAtLogOn;
     if (entry)
         world.startupList.entries.insert(u"Tarvelle"_s, u"/old/place/Tarvelle"_s);
     world.settleDay(3, {{u"RunAtSysTray"_s, runAtSysTray},
@@ -356,7 +356,7 @@ void TestProgram::promotionPickIsFair()
     services::MersenneRandomGenerator random;
     app::Services services = world.services();
     app::Services realRandom{
-        services.store,        services.clock,         services.alarm,       random,
+        services.settings,     services.clock,         services.alarm,       random,
         services.messages,     services.tray,          services.startupList, services.browser,
         services.instanceLock, services.notifications, services.journal};
     constexpr int kStarts = 200;

@@ -1,7 +1,7 @@
 // Any five typed values: the referral address keeps the maker's host, page and exactly the six
 // parameters, and reading it back as the site does gives the typed values.
 
-#include "web/Referral.h"
+#include "site/Referral.h"
 
 #include <QByteArray>
 #include <QUrl>
@@ -17,8 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     QStringList fields;
     for (int i = 0; i < 5; ++i)
         fields.append(i < parts.size() ? QString::fromUtf8(parts[i]) : QString());
-    const web::Referral typed{fields[0], fields[1], fields[2], fields[3], fields[4]};
-    const QUrl address = web::referralAddress(typed);
+    const site::Referral typed{fields[0], fields[1], fields[2], fields[3], fields[4]};
+    const QUrl address = site::referralAddress(typed);
     if (!address.isValid() || address.host() != QStringLiteral("www.quellmoor.com")
         || address.path() != QStringLiteral("/tarvelle/ssd.php") || address.hasFragment())
         __builtin_trap();

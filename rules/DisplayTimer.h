@@ -13,7 +13,7 @@ namespace settings {
 class SettingsStore;
 }
 
-namespace app {
+namespace rules {
 
 // Rings within the stored display second, and sleeps until then: between two moments that
 // matter the program does not wake at all. What can move that second (a pick in a time list, the
@@ -45,4 +45,4 @@ private:
     bool m_active = false;
 };
 
-} // namespace app
+} // namespace rules

@@ -1,8 +1,9 @@
-#include "web/ExitScreen.h"
+#include "dialogs/ExitScreen.h"
 
 #include "services/Clock.h"
 #include "services/MessageBoxes.h"
 #include "services/RandomGenerator.h"
+#include "site/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
@@ -13,7 +14,6 @@
 #include "ui/ProgramWindow.h"
 #include "ui/PushButton.h"
 #include "ui/Typeface.h"
-#include "web/SitePages.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -29,7 +29,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace web {
+namespace dialogs {
 
 namespace {
 
@@ -113,7 +113,8 @@ ExitScreen::ExitScreen(ExitScreenServices services, QWidget *parent)
     m_promotionText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_promotionText->setGeometry(ui::twipsRect(120, 840, 6975, 1095));
 
-    m_visitSiteBox = new QCheckBox(u"Click Here To Visit "_s + siteHostName() + u" Now"_s, this);
+    m_visitSiteBox =
+        new QCheckBox(u"Click Here To Visit "_s + site::siteHostName() + u" Now"_s, this);
     ui::setColour(m_visitSiteBox, QPalette::WindowText, ui::colours::DarkBlue);
     m_visitSiteBox->setCursor(ui::pointingHandCursor());
     m_visitSiteBox->setGeometry(ui::twipsRect(30, 2040, 7185, 555));
@@ -152,7 +153,7 @@ ExitScreen::ExitScreen(ExitScreenServices services, QWidget *parent)
     connect(m_referButton, &QPushButton::clicked, this, &ExitScreen::submitReferral);
     connect(m_visitSiteBox, &QCheckBox::toggled, this, &ExitScreen::onVisitSiteToggled);
     connect(m_homeLink, &ui::LinkLabel::clicked, this,
-            [this] { openSitePage(m_services.browser, pages::QuellmoorSoftwares); });
+            [this] { site::openSitePage(m_services.browser, site::pages::QuellmoorSoftwares); });
 }
 
 void ExitScreen::buildReferralFrame()
@@ -248,7 +249,7 @@ void ExitScreen::onVisitSiteToggled(bool ticked)
         return;
     // Cleared at once, so each click opens the page once and the box never stays ticked.
     m_visitSiteBox->setChecked(false);
-    openSitePage(m_services.browser, pages::HomePage);
+    site::openSitePage(m_services.browser, site::pages::HomePage);
 }
 
 void ExitScreen::refuse(const QString &message)
@@ -259,14 +260,14 @@ void ExitScreen::refuse(const QString &message)
 
 void ExitScreen::submitReferral()
 {
-    m_referral = {trimSpaces(m_yourName->text()), trimSpaces(m_yourEmail->text()),
-                  trimSpaces(textOf(m_message)), trimSpaces(m_friendName->text()),
-                  trimSpaces(m_friendEmail->text())};
-    if (const std::optional<QString> refusal = emailRefusal(m_referral)) {
+    m_referral = {site::trimSpaces(m_yourName->text()), site::trimSpaces(m_yourEmail->text()),
+                  site::trimSpaces(textOf(m_message)), site::trimSpaces(m_friendName->text()),
+                  site::trimSpaces(m_friendEmail->text())};
+    if (const std::optional<QString> refusal = site::emailRefusal(m_referral)) {
         refuse(*refusal);
         return;
     }
-    sendReferral(m_referral, m_services.messages, m_services.browser);
+    site::sendReferral(m_referral, m_services.messages, m_services.browser);
 }
 
 QString ExitScreen::placeholderOf(QObject *box) const
@@ -294,11 +295,11 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::FocusIn:
-        if (trimSpaces(textOf(watched)) == placeholderOf(watched))
+        if (site::trimSpaces(textOf(watched)) == placeholderOf(watched))
             setTextOf(watched, {});
         break;
     case QEvent::FocusOut:
-        if (trimSpaces(textOf(watched)).isEmpty())
+        if (site::trimSpaces(textOf(watched)).isEmpty())
             setTextOf(watched, placeholderOf(watched));
         break;
     case QEvent::KeyPress:
@@ -320,4 +321,4 @@ void ExitScreen::closeEvent(QCloseEvent *event)
     Q_EMIT closed();
 }
 
-} // namespace web
+} // namespace dialogs

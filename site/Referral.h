@@ -10,7 +10,7 @@ class Browser;
 class MessageBoxes;
 } // namespace services
 
-namespace web {
+namespace site {
 
 // What the exit screen's refer-a-friend form last submitted.
 struct Referral {
@@ -38,4 +38,4 @@ QUrl referralAddress(const Referral &referral);
 void sendReferral(const Referral &referral, services::MessageBoxes &messages,
                   services::Browser &browser);
 
-} // namespace web
+} // namespace site

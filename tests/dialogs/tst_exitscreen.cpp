@@ -1,6 +1,6 @@
+#include "dialogs/ExitScreen.h"
 #include "services/RandomGenerator.h"
 #include "ui/LinkLabel.h"
-#include "web/ExitScreen.h"
 
 #include "FakeClock.h"
 #include "RecordingBrowser.h"
@@ -23,7 +23,7 @@ using namespace Qt::StringLiterals;
 
 // The exit screen's share of the outside world.
 struct ExitScreenWorld {
-    web::ExitScreenServices services() { return {browser, messages, clock, random}; }
+    dialogs::ExitScreenServices services() { return {browser, messages, clock, random}; }
 
     FakeClock clock;
     ScriptedRandom random;
@@ -57,14 +57,14 @@ private:
     }
 
     std::unique_ptr<ExitScreenWorld> m_world;
-    std::unique_ptr<web::ExitScreen> m_screen;
+    std::unique_ptr<dialogs::ExitScreen> m_screen;
 };
 
 void TestExitScreen::init()
 {
     m_world = std::make_unique<ExitScreenWorld>();
     m_world->random.values = {0.6F};
-    m_screen = std::make_unique<web::ExitScreen>(m_world->services());
+    m_screen = std::make_unique<dialogs::ExitScreen>(m_world->services());
     m_screen->present();
     // It opens active by itself, with the keyboard on "E&xit".
     QVERIFY(QTest::qWaitForWindowActive(m_screen.get()));
@@ -88,7 +88,7 @@ void TestExitScreen::loadShowsItAboveEverything()
     QCOMPARE(m_world->random.seeds.size(), 1);
     QCOMPARE(m_screen->promotionNumber(), 2);
     QCOMPARE(widgetNamed<QLabel>(m_screen, "promotionText")->text(),
-             web::ExitScreen::promotionText(2));
+             dialogs::ExitScreen::promotionText(2));
     QVERIFY(widgetNamed<QLabel>(m_screen, "promotionText")
                 ->text()
                 .startsWith(u"Quellmoor is a FREE online discussion forum"_s));
@@ -106,18 +106,19 @@ void TestExitScreen::loadShowsItAboveEverything()
 void TestExitScreen::allFourTextsOverManyRuns()
 {
     services::MersenneRandomGenerator random;
-    const web::ExitScreenServices real{m_world->browser, m_world->messages, m_world->clock, random};
+    const dialogs::ExitScreenServices real{m_world->browser, m_world->messages, m_world->clock,
+                                           random};
     QSet<int> seen;
     for (int run = 0; run < 60; ++run) {
         m_world->clock.current = m_world->clock.current.addMSecs(1237);
-        web::ExitScreen screen(real);
+        dialogs::ExitScreen screen(real);
         screen.present();
         seen.insert(screen.promotionNumber());
         QCOMPARE(widgetNamed<QLabel>(&screen, "promotionText")->text(),
-                 web::ExitScreen::promotionText(screen.promotionNumber()));
+                 dialogs::ExitScreen::promotionText(screen.promotionNumber()));
     }
     QCOMPARE(seen, (QSet<int>{0, 1, 2, 3}));
-    QVERIFY(!web::ExitScreen::promotionText(1).endsWith(u'.'));
+    QVERIFY(!dialogs::ExitScreen::promotionText(1).endsWith(u'.'));
 }
 
 void TestExitScreen::placeholdersComeAndGo()
@@ -258,7 +259,7 @@ void TestExitScreen::validReferralSendsExactlyWhatWasTyped()
 void TestExitScreen::bothWaysOfClosingEndTheProgram()
 {
     int closed = 0;
-    connect(m_screen.get(), &web::ExitScreen::closed, this, [&closed] { ++closed; });
+    connect(m_screen.get(), &dialogs::ExitScreen::closed, this, [&closed] { ++closed; });
     QTest::mouseClick(widgetNamed<QPushButton>(m_screen, "exitButton"), Qt::LeftButton);
     QCOMPARE(closed, 1);
     QVERIFY(m_screen->close());

@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace app {
+namespace rules {
 
 // What the command line asks for, read once. --help and --version are answered before any
 // window exists.
@@ -19,4 +19,4 @@ CommandLine parseCommandLine(const QStringList &arguments);
 QString helpText(const QString &programName);
 QString versionText();
 
-} // namespace app
+} // namespace rules

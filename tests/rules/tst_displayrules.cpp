@@ -1,7 +1,7 @@
 // The daily rules and the settings panel's choices on their own, without a window.
 
-#include "app/DisplaySchedule.h"
-#include "app/PanelChoices.h"
+#include "rules/DisplaySchedule.h"
+#include "rules/PanelChoices.h"
 #include "settings/DateText.h"
 
 #include "MemorySettingsStore.h"
@@ -15,7 +15,7 @@
 
 using namespace Qt::StringLiterals;
 using Writes = QList<std::pair<QString, QString>>;
-namespace schedule = app::schedule;
+namespace schedule = rules::schedule;
 
 class TestDisplayRules : public QObject {
     Q_OBJECT
@@ -141,9 +141,9 @@ void TestDisplayRules::choicesKeepTheStartupEntryAndTrayBoxInStep()
     MemorySettingsStore store;
     MemoryStartupList startupList;
     RecordingMessageBoxes messages;
-    app::PanelChoices choices({store, startupList, messages, u"Tarvelle"_s, u"/opt/Tarvelle"_s});
+    rules::PanelChoices choices({store, startupList, messages, u"Tarvelle"_s, u"/opt/Tarvelle"_s});
     int changes = 0;
-    connect(&choices, &app::PanelChoices::changed, this, [&changes] { ++changes; });
+    connect(&choices, &rules::PanelChoices::changed, this, [&changes] { ++changes; });
 
     choices.selectOption(true);
     QCOMPARE(startupList.entries.value(u"Tarvelle"_s), u"/opt/Tarvelle"_s);
@@ -161,9 +161,9 @@ void TestDisplayRules::choicesKeepTheStartupEntryAndTrayBoxInStep()
     QVERIFY(!choices.trayEnabled());
     QVERIFY(!choices.trayTicked());
     QCOMPARE(store.values.value(u"RunAtSysTray"_s), u"False"_s);
-    choices.pickTime(app::PanelChoices::TimeList::Minute, 13);
+    choices.pickTime(rules::PanelChoices::TimeList::Minute, 13);
     QCOMPARE(store.values.value(u"Minute"_s), u"13"_s);
-    QCOMPARE(choices.entry(app::PanelChoices::TimeList::Minute), 13);
+    QCOMPARE(choices.entry(rules::PanelChoices::TimeList::Minute), 13);
     QVERIFY(changes > 0);
     QVERIFY(messages.shown.isEmpty());
 }

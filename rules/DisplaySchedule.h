@@ -9,7 +9,7 @@ class SettingsStore;
 }
 
 // When a new card is due and when the window comes up: the rules, without the window.
-namespace app::schedule {
+namespace rules::schedule {
 
 // No display hour stored (or an empty one) means the program has never run.
 bool isFirstRun(const settings::SettingsStore &store);
@@ -71,4 +71,4 @@ struct HiddenDate {
 // month.
 bool isDateAccepted(HiddenDate date);
 
-} // namespace app::schedule
+} // namespace rules::schedule

@@ -7,7 +7,7 @@ namespace services {
 class Browser;
 }
 
-namespace web {
+namespace site {
 
 // The maker's site root: scheme and host, no trailing slash.
 QString siteBaseUrl();
@@ -33,4 +33,4 @@ QUrl pageAddress(QLatin1String pageKey);
 // The one way the program opens a web page.
 void openSitePage(services::Browser &browser, QLatin1String pageKey);
 
-} // namespace web
+} // namespace site

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "web/Referral.h"
+#include "site/Referral.h"
 
 #include <QWidget>
 
@@ -21,7 +21,7 @@ namespace ui {
 class LinkLabel;
 }
 
-namespace web {
+namespace dialogs {
 
 // What the exit screen asks of the outside world.
 struct ExitScreenServices {
@@ -45,7 +45,7 @@ public:
 
     void submitReferral();
     // The values the last submission stored.
-    const Referral &storedReferral() const { return m_referral; }
+    const site::Referral &storedReferral() const { return m_referral; }
 
     static QString promotionText(int number);
 
@@ -67,7 +67,7 @@ private:
     void refuse(const QString &message);
 
     ExitScreenServices m_services;
-    Referral m_referral;
+    site::Referral m_referral;
     int m_promotion = 0;
     QLabel *m_icon;
     QLabel *m_caption;
@@ -84,4 +84,4 @@ private:
     ui::LinkLabel *m_homeLink;
 };
 
-} // namespace web
+} // namespace dialogs

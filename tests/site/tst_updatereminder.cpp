@@ -1,5 +1,5 @@
 #include "settings/DateText.h"
-#include "web/UpdateReminder.h"
+#include "site/UpdateReminder.h"
 
 #include "MemorySettingsStore.h"
 #include "RecordingBrowser.h"
@@ -24,7 +24,7 @@ private Q_SLOTS:
     void answerNoOpensNothing();
 
 private:
-    void check() { web::checkUpdateReminder(m_store, m_today, m_messages, m_browser); }
+    void check() { site::checkUpdateReminder(m_store, m_today, m_messages, m_browser); }
     QString text(QDate date) const { return settings::dateToText(date, QLocale()); }
 
     const QDate m_today{2026, 12, 8};

@@ -10,11 +10,11 @@ namespace settings {
 class SettingsStore;
 }
 
-namespace web {
+namespace site {
 
 // Every fifteen days or more, asks whether to look for a newer version. The first run only
 // starts the count.
 void checkUpdateReminder(settings::SettingsStore &store, QDate today,
                          services::MessageBoxes &messages, services::Browser &browser);
 
-} // namespace web
+} // namespace site

@@ -1,4 +1,4 @@
-#include "web/Referral.h"
+#include "site/Referral.h"
 
 #include "RecordingBrowser.h"
 #include "RecordingMessageBoxes.h"
@@ -25,19 +25,19 @@ private Q_SLOTS:
     void completeReferralOpensOnce();
 
 private:
-    static web::Referral valid()
+    static site::Referral valid()
     {
         return {u"Ann"_s, u"ann@example.org"_s, u"Your Message\r\n"_s, u"Bo"_s,
                 u"bo@example.org"_s};
     }
-    static void expectExactly(const QUrl &address, const web::Referral &typed);
+    static void expectExactly(const QUrl &address, const site::Referral &typed);
 };
 
 void TestReferral::onlyBlanksAreTrimmed()
 {
-    QCOMPARE(web::trimSpaces(u"  Ann  "_s), u"Ann"_s);
-    QCOMPARE(web::trimSpaces(u"\r\nAnn\t "_s), u"\r\nAnn\t"_s);
-    QCOMPARE(web::trimSpaces(u"   "_s), QString());
+    QCOMPARE(site::trimSpaces(u"  Ann  "_s), u"Ann"_s);
+    QCOMPARE(site::trimSpaces(u"\r\nAnn\t "_s), u"\r\nAnn\t"_s);
+    QCOMPARE(site::trimSpaces(u"   "_s), QString());
 }
 
 void TestReferral::addressChecksInTheirOrder_data()
@@ -62,10 +62,10 @@ void TestReferral::addressChecksInTheirOrder()
     QFETCH(QString, email);
     QFETCH(QString, friendEmail);
     QFETCH(QString, refusal);
-    web::Referral referral = valid();
+    site::Referral referral = valid();
     referral.email = email;
     referral.friendEmail = friendEmail;
-    QCOMPARE(web::emailRefusal(referral).value_or(QString()), refusal);
+    QCOMPARE(site::emailRefusal(referral).value_or(QString()), refusal);
 }
 
 void TestReferral::missingValuesInTheirOrder_data()
@@ -91,17 +91,17 @@ void TestReferral::missingValuesInTheirOrder()
     QFETCH(int, field);
     QFETCH(QString, value);
     QFETCH(QString, refusal);
-    web::Referral referral = valid();
+    site::Referral referral = valid();
     QString *fields[] = {&referral.name, &referral.email, &referral.message, &referral.friendName,
                          &referral.friendEmail};
     *fields[field] = value;
-    QCOMPARE(web::referralRefusal(referral).value_or(QString()), refusal);
+    QCOMPARE(site::referralRefusal(referral).value_or(QString()), refusal);
     // An earlier gap is reported first.
     referral.name = QString();
-    QCOMPARE(web::referralRefusal(referral).value_or(QString()), u"Please Enter Your Name"_s);
+    QCOMPARE(site::referralRefusal(referral).value_or(QString()), u"Please Enter Your Name"_s);
 }
 
-void TestReferral::expectExactly(const QUrl &address, const web::Referral &typed)
+void TestReferral::expectExactly(const QUrl &address, const site::Referral &typed)
 {
     QVERIFY(address.isValid());
     QCOMPARE(address.scheme(), u"https"_s);
@@ -149,8 +149,8 @@ void TestReferral::typedValuesComeBackExactly_data()
 void TestReferral::typedValuesComeBackExactly()
 {
     QFETCH(QString, text);
-    const web::Referral typed{text, text + u"@x.org"_s, text, u"<"_s + text + u">"_s, text};
-    const QUrl address = web::referralAddress(typed);
+    const site::Referral typed{text, text + u"@x.org"_s, text, u"<"_s + text + u">"_s, text};
+    const QUrl address = site::referralAddress(typed);
     expectExactly(address, typed);
     // Qt's own reader agrees.
     QCOMPARE(QUrlQuery(address).queryItemValue(u"taf1"_s, QUrl::FullyDecoded), text);
@@ -161,7 +161,7 @@ void TestReferral::randomTextNeverEscapesItsValue()
 {
     QRandomGenerator random(testSeed());
     for (int round = 0; round < 200; ++round) {
-        web::Referral typed;
+        site::Referral typed;
         QString *fields[] = {&typed.name, &typed.email, &typed.message, &typed.friendName,
                              &typed.friendEmail};
         for (QString *field : fields) {
@@ -173,7 +173,7 @@ void TestReferral::randomTextNeverEscapesItsValue()
                 field->append(QString::fromUcs4(&code, 1));
             }
         }
-        expectExactly(web::referralAddress(typed), typed);
+        expectExactly(site::referralAddress(typed), typed);
     }
 }
 
@@ -181,7 +181,7 @@ void TestReferral::completeReferralOpensOnce()
 {
     RecordingMessageBoxes messages;
     RecordingBrowser browser;
-    web::sendReferral(valid(), messages, browser);
+    site::sendReferral(valid(), messages, browser);
     QVERIFY(messages.shown.isEmpty());
     QCOMPARE(browser.opened.size(), 1);
     QCOMPARE(browser.opened.first().toString(QUrl::FullyEncoded),
@@ -189,9 +189,9 @@ void TestReferral::completeReferralOpensOnce()
              u"&taf2=ann%40example.org&taf3=Your%20Message%0D%0A&taf4=Bo&taf5=bo%40example.org"
              u"&taf6=https://www.quellmoor.com/tarvelle/"_s);
 
-    web::Referral incomplete = valid();
+    site::Referral incomplete = valid();
     incomplete.friendName = u"Friend's Name"_s;
-    web::sendReferral(incomplete, messages, browser);
+    site::sendReferral(incomplete, messages, browser);
     QCOMPARE(messages.shown,
              (QList<services::MessageBoxes::Message>{{u"Please Enter Your Friend's Name"_s,
                                                       services::MessageBoxes::Icon::Critical,

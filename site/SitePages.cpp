@@ -1,10 +1,10 @@
-#include "web/SitePages.h"
+#include "site/SitePages.h"
 
 #include "services/Browser.h"
 
 using namespace Qt::StringLiterals;
 
-namespace web {
+namespace site {
 
 namespace {
 
@@ -39,4 +39,4 @@ void openSitePage(services::Browser &browser, QLatin1String pageKey)
     browser.open(pageAddress(pageKey));
 }
 
-} // namespace web
+} // namespace site

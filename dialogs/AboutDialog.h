@@ -6,7 +6,7 @@ namespace services {
 class Browser;
 }
 
-namespace web {
+namespace dialogs {
 
 // Which program and version this is, what it does, and two links to the maker's site.
 class AboutDialog final : public QDialog {
@@ -16,4 +16,4 @@ public:
     explicit AboutDialog(services::Browser &browser, QWidget *parent = nullptr);
 };
 
-} // namespace web
+} // namespace dialogs

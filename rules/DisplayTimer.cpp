@@ -1,10 +1,10 @@
-#include "app/DisplayTimer.h"
+#include "rules/DisplayTimer.h"
 
-#include "app/DisplaySchedule.h"
+#include "rules/DisplaySchedule.h"
 #include "services/Clock.h"
 #include "services/WallClockAlarm.h"
 
-namespace app {
+namespace rules {
 
 DisplayTimer::DisplayTimer(const services::Clock &clock, services::WallClockAlarm &alarm,
                            const settings::SettingsStore &store, QObject *parent)
@@ -55,4 +55,4 @@ void DisplayTimer::rang()
     reschedule();
 }
 
-} // namespace app
+} // namespace rules

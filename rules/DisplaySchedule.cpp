@@ -1,4 +1,4 @@
-#include "app/DisplaySchedule.h"
+#include "rules/DisplaySchedule.h"
 
 #include "cards/Deck.h"
 #include "settings/DateText.h"
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace app::schedule {
+namespace rules::schedule {
 
 std::optional<int> timeListEntry(const QString &text, int entries)
 {
@@ -129,4 +129,4 @@ bool isDateAccepted(HiddenDate date)
     return !february && !thirtyDays;
 }
 
-} // namespace app::schedule
+} // namespace rules::schedule

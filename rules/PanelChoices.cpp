@@ -1,6 +1,6 @@
-#include "app/PanelChoices.h"
+#include "rules/PanelChoices.h"
 
-#include "app/DisplaySchedule.h"
+#include "rules/DisplaySchedule.h"
 #include "services/MessageBoxes.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingValues.h"
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace app {
+namespace rules {
 
 namespace {
 
@@ -132,4 +132,4 @@ void PanelChoices::load()
     Q_EMIT changed();
 }
 
-} // namespace app
+} // namespace rules

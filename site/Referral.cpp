@@ -1,12 +1,12 @@
-#include "web/Referral.h"
+#include "site/Referral.h"
 
 #include "services/Browser.h"
 #include "services/MessageBoxes.h"
-#include "web/SitePages.h"
+#include "site/SitePages.h"
 
 using namespace Qt::StringLiterals;
 
-namespace web {
+namespace site {
 
 namespace {
 
@@ -83,4 +83,4 @@ void sendReferral(const Referral &referral, services::MessageBoxes &messages,
     browser.open(referralAddress(referral));
 }
 
-} // namespace web
+} // namespace site

@@ -1,5 +1,5 @@
+#include "dialogs/AboutDialog.h"
 #include "ui/LinkLabel.h"
-#include "web/AboutDialog.h"
 
 #include "RecordingBrowser.h"
 #include "WidgetNamed.h"
@@ -24,7 +24,7 @@ private Q_SLOTS:
 void TestAbout::fixedTexts()
 {
     RecordingBrowser browser;
-    web::AboutDialog about(browser);
+    dialogs::AboutDialog about(browser);
     QCOMPARE(about.windowTitle(), u"Tarvelle v1.20"_s);
     QCOMPARE(about.size(), QSize(407, 252));
     QVERIFY(!about.windowIcon().isNull());
@@ -61,7 +61,7 @@ void TestAbout::closesOnEnterAndOnEsc()
 {
     QFETCH(int, key);
     RecordingBrowser browser;
-    web::AboutDialog about(browser);
+    dialogs::AboutDialog about(browser);
     about.open();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QVERIFY(about.isModal());
@@ -72,7 +72,7 @@ void TestAbout::closesOnEnterAndOnEsc()
 void TestAbout::linksOpenTheirPagesEveryTime()
 {
     RecordingBrowser browser;
-    web::AboutDialog about(browser);
+    dialogs::AboutDialog about(browser);
     about.show();
     QTest::mouseClick(widgetNamed<ui::LinkLabel>(&about, "homePageLink"), Qt::LeftButton);
     QTest::mouseClick(widgetNamed<ui::LinkLabel>(&about, "homePageLink"), Qt::LeftButton);

@@ -1,16 +1,16 @@
-#include "web/UpdateReminder.h"
+#include "site/UpdateReminder.h"
 
 #include "services/MessageBoxes.h"
 #include "settings/DateText.h"
 #include "settings/SettingKeys.h"
 #include "settings/SettingsStore.h"
-#include "web/SitePages.h"
+#include "site/SitePages.h"
 
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
 
-namespace web {
+namespace site {
 
 namespace {
 
@@ -41,4 +41,4 @@ void checkUpdateReminder(settings::SettingsStore &store, QDate today,
         openSitePage(browser, pages::DownloadWebPage);
 }
 
-} // namespace web
+} // namespace site

@@ -13,7 +13,7 @@ class SettingsStore;
 class StartupList;
 } // namespace settings
 
-namespace app {
+namespace rules {
 
 // What the settings panel shows, without its widgets: the start-up option with the start-up
 // entry it keeps, the tray box and the three display-time lists. The controls' handlers live
@@ -74,4 +74,4 @@ private:
     std::array<int, 3> m_entries{-1, -1, -1};
 };
 
-} // namespace app
+} // namespace rules

@@ -1,5 +1,6 @@
-#include "web/AboutDialog.h"
+#include "dialogs/AboutDialog.h"
 
+#include "site/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/FittedLabel.h"
@@ -8,7 +9,6 @@
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramWindow.h"
 #include "ui/Typeface.h"
-#include "web/SitePages.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace web {
+namespace dialogs {
 
 namespace {
 
@@ -71,7 +71,7 @@ AboutDialog::AboutDialog(services::Browser &browser, QWidget *parent) : QDialog(
                 ui::programFont(8.25), ui::twipsRect(210, 840, 5745, 1095));
     ui::setColour(summary, QPalette::Window, QColor(255, 255, 128));
 
-    auto *homePageLink = addLink(this, u"Click here to visit "_s + siteBaseUrl(),
+    auto *homePageLink = addLink(this, u"Click here to visit "_s + site::siteBaseUrl(),
                                  ui::twipsRect(1320, 2040, 4650, 195));
     addText(this,
             u"Home Business Opportunity. Start your own Internet business and make money online. "
@@ -100,9 +100,9 @@ AboutDialog::AboutDialog(services::Browser &browser, QWidget *parent) : QDialog(
     okButton->setObjectName(u"okButton"_s);
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(homePageLink, &ui::LinkLabel::clicked, this,
-            [&browser] { openSitePage(browser, pages::HomePage); });
+            [&browser] { site::openSitePage(browser, site::pages::HomePage); });
     connect(detailsLink, &ui::LinkLabel::clicked, this,
-            [&browser] { openSitePage(browser, pages::FullyBranded); });
+            [&browser] { site::openSitePage(browser, site::pages::FullyBranded); });
 }
 
-} // namespace web
+} // namespace dialogs

@@ -1,8 +1,8 @@
-#include "app/CommandLine.h"
+#include "rules/CommandLine.h"
 
 using namespace Qt::StringLiterals;
 
-namespace app {
+namespace rules {
 
 CommandLine parseCommandLine(const QStringList &arguments)
 {
@@ -38,4 +38,4 @@ QString versionText()
     return u"Tarvelle " TARVELLE_VERSION "\n"_s;
 }
 
-} // namespace app
+} // namespace rules
