@@ -41,7 +41,7 @@ public:
     // Writes the note typed so far, and whatever else waits, now: for an end that cannot wait.
     void flush();
     // Whether something waits for the journal: a note or day not yet written, or the days of a
-    // journal that could not be read when the window opened.
+    // journal whose last read failed.
     bool isWaiting() const;
     // Writes what waits and reads a journal that could not be read again, then says how the
     // journal stands; true when nothing waits any more.

@@ -59,11 +59,6 @@ void WindowPresence::sendToTray(bool atLogOn)
     }
 }
 
-bool WindowPresence::isWaitingForTray() const
-{
-    return m_trayWait->isActive();
-}
-
 void WindowPresence::waitForTray()
 {
     if (m_tray.isAvailable()) {

@@ -44,7 +44,6 @@ public:
     void stop();
 
     bool isInTray() const { return m_inTray; }
-    bool isWaitingForTray() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
