@@ -441,6 +441,8 @@ void JournalWindow::showDay(const QModelIndex &index)
         m_face->setVisible(false);
         m_noteLabel->setText(u"Note"_s);
         m_note->clear();
+        m_note->setPlaceholderText({});
+        m_note->setAccessibleDescription({});
         m_note->setEnabled(false);
         m_copy->setEnabled(false);
         return;
@@ -459,6 +461,10 @@ void JournalWindow::showDay(const QModelIndex &index)
     m_reading->setText(card.description);
     m_noteLabel->setText(u"&Note for "_s + date);
     m_note->setAccessibleName(u"Note for "_s + date);
+    // The card's question prompts an empty note; a screen reader hears it as the description.
+    const QString question = cards::cardQuestion(day.card);
+    m_note->setPlaceholderText(question);
+    m_note->setAccessibleDescription(question);
     m_note->setPlainText(day.note);
     m_note->setEnabled(true);
     m_note->setReadOnly(!m_store.status().takesNotes);

@@ -9,6 +9,8 @@ namespace cards {
 struct CardText {
     std::string_view description;
     std::string_view keywords;
+    // A prompt for the day's note in the journal: one short question of the card's own.
+    std::string_view question;
 };
 
 // Entry k - 1 belongs to card k (deck order: Clubs 1-13, Diamonds 14-26, Hearts 27-39,

@@ -63,4 +63,9 @@ Card card(int index)
             favourablePeriod(index)};
 }
 
+QString cardQuestion(int index)
+{
+    return toQString(kCardTexts[static_cast<std::size_t>(index - 1)].question);
+}
+
 } // namespace cards

@@ -57,5 +57,7 @@ struct Card {
 Card card(int index);
 QString cardName(int index);
 QString favourablePeriod(int index);
+// The journal's prompt for a note on a day of card `index` (1 to 52); not part of the card panel.
+QString cardQuestion(int index);
 
 } // namespace cards

@@ -2,6 +2,7 @@
 #include "app/JournalWindow.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
+#include "cards/Deck.h"
 #include "dialogs/AboutDialog.h"
 #include "dialogs/ExitScreen.h"
 
@@ -114,6 +115,14 @@ void TestAccessibility::journalWindow()
         QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(u"note"_s));
     QCOMPARE(note->role(), QAccessible::EditableText);
     QCOMPARE(note->text(QAccessible::Name), u"Note for "_s + date);
+    // The card's question prompts the note, for the ear as for the eye.
+    QCOMPARE(note->text(QAccessible::Description), cards::cardQuestion(3));
+    auto *list = window.findChild<QAbstractItemView *>(u"days"_s);
+    list->setCurrentIndex(list->model()->index(1, 0));
+    auto *empty = window.findChild<QPlainTextEdit *>(u"note"_s);
+    QVERIFY(empty->toPlainText().isEmpty());
+    QCOMPARE(empty->placeholderText(), cards::cardQuestion(40));
+    QCOMPARE(note->text(QAccessible::Description), cards::cardQuestion(40));
 }
 
 QTEST_MAIN(TestAccessibility)

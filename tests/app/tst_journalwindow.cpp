@@ -110,6 +110,9 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
     auto *note = widgetNamed<QPlainTextEdit>(window.get(), "note");
     QCOMPARE(note->toPlainText(), u"Today's own words"_s);
     QCOMPARE(note->accessibleName(), u"Note for "_s + longDate(kToday));
+    // The card's question, shown when the note is empty and heard with the note.
+    QCOMPARE(note->placeholderText(), cards::cardQuestion(27));
+    QCOMPARE(note->accessibleDescription(), cards::cardQuestion(27));
     const auto times =
         std::count_if(days.cbegin(), days.cend(), [](auto &e) { return e.card == 27; });
     QVERIFY(textOf(window.get(), "tally")
