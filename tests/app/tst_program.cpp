@@ -151,11 +151,8 @@ void TestProgram::laterStartsOnOneDay()
 void TestProgram::aJournalThatRefusesHoldsUpNothing()
 {
     ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s},
-                          {u"Minute"_s, u"0"_s},
-                          {u"Second"_s, u"0"_s},
-                          {u"Card"_s, u"30"_s},
-                          {u"Date"_s, dateText(m_today.addDays(1))}};
+    world.settleDay(30);
+    const QString due = world.store.values.value(u"Date"_s);
     // As on a full disk: the card of the day and the settings go on as without a journal.
     world.journal.refusing = true;
     const auto program = start(world);
@@ -164,7 +161,7 @@ void TestProgram::aJournalThatRefusesHoldsUpNothing()
     QVERIFY(program->mainWindow()->isVisible());
     program->endSession();
     QCOMPARE(world.store.values.value(u"Card"_s), u"30"_s);
-    QCOMPARE(world.store.values.value(u"Date"_s), dateText(m_today.addDays(1)));
+    QCOMPARE(world.store.values.value(u"Date"_s), due);
     QVERIFY(world.messages.shown.isEmpty());
     // What it would not take waits: the stored card becomes the first entry once it can.
     QVERIFY(world.journal.days.isEmpty());
@@ -176,11 +173,7 @@ void TestProgram::aJournalThatRefusesHoldsUpNothing()
 void TestProgram::dueDateDaysBack()
 {
     ProgramDoubles world;
-    world.store.values = {{u"Hour"_s, u"7"_s},
-                          {u"Minute"_s, u"0"_s},
-                          {u"Second"_s, u"0"_s},
-                          {u"Card"_s, u"5"_s},
-                          {u"Date"_s, dateText(m_today.addDays(-9))}};
+    world.settleDay(5, {{u"Date"_s, dateText(m_today.addDays(-9))}});
     world.random.values = {0.99F, 0.0F};
     const auto program = start(world);
     QCOMPARE(world.store.values.value(u"Card"_s), u"52"_s);
