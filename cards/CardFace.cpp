@@ -60,6 +60,7 @@ void fillPip(QPainter &painter, const QTransform &base, Suit suit, QPointF centr
 struct RankLabel {
     std::vector<std::pair<QString, QPointF>> glyphs; // text and its baseline start
     qreal xScale = 1.0;
+    QPainterPath drawn; // instead of glyphs, where no font can fit the column
 };
 
 // The rank stands centred over the small pip, a two-glyph rank squeezed to the column's width.
@@ -70,8 +71,8 @@ constexpr qreal kTwoGlyphScale = 0.72;
 constexpr qreal kCourtIndexLeft = 2.0;
 constexpr qreal kCourtIndexRight = 10.0;
 constexpr qreal kIndexTop = 3.0; // top of the rank's ink
-constexpr qreal kIndexPipY = 17.5;
-constexpr qreal kIndexPipSize = 7.0;
+constexpr qreal kIndexPipY = 16.0;
+constexpr qreal kIndexPipSize = 6.0;
 // A squeezed label is drawn twice, this far apart, to keep its strokes' weight.
 constexpr qreal kEmbolden = 0.35;
 
@@ -86,6 +87,45 @@ const QFont &indexFont()
         return f;
     }();
     return font;
+}
+
+// The Knight's "Kn" drawn on the pixel grid: no font's K and n fit the court column's eight
+// pixels unsqueezed, and squeezed they blur at 1x into something that reads "uy" when turned.
+// Both letters are of single-pixel strokes, the K four pixels wide and the n three, a clear
+// column between them, standing on the other ranks' baseline at the height of the font's K.
+QPainterPath knightRank()
+{
+    constexpr qreal top = kIndexTop;
+    constexpr qreal base = kIndexTop + 8.0;
+    constexpr qreal xTop = base - 6.0; // the n's x-height
+    const auto stroke = [](QPointF from, QPointF to, qreal width) {
+        QPainterPath line;
+        line.moveTo(from);
+        line.lineTo(to);
+        QPainterPathStroker stroker;
+        stroker.setWidth(width);
+        stroker.setCapStyle(Qt::FlatCap);
+        return stroker.createStroke(line);
+    };
+    QPainterPath k;
+    k.addRect(QRectF(2.0, top, 1.0, base - top));
+    k = k.united(stroke({2.6, top + 5.0}, {5.9, top - 0.4}, 1.25));
+    k = k.united(stroke({3.5, top + 3.6}, {5.9, base + 0.4}, 1.25));
+    QPainterPath box;
+    box.addRect(QRectF(2.0, top, 4.0, base - top));
+    QPainterPath n;
+    n.moveTo(7.0, base);
+    n.lineTo(7.0, xTop);
+    n.lineTo(9.0, xTop);
+    n.quadTo(10.0, xTop, 10.0, xTop + 1.2);
+    n.lineTo(10.0, base);
+    n.lineTo(9.0, base);
+    n.lineTo(9.0, xTop + 1.2);
+    n.quadTo(9.0, xTop + 1.0, 8.6, xTop + 1.0);
+    n.lineTo(8.0, xTop + 1.0);
+    n.lineTo(8.0, base);
+    n.closeSubpath();
+    return flattened(k.intersected(box).united(n).simplified(), 8.0);
 }
 
 const std::array<RankLabel, 13> &rankLabels()
@@ -136,6 +176,7 @@ const std::array<RankLabel, 13> &rankLabels()
                 x += ink.width() + kGlyphGap;
             }
         }
+        out.back() = RankLabel{{}, 1.0, knightRank()};
         return out;
     }();
     return labels;
@@ -145,6 +186,10 @@ void paintIndex(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
                 const QColor &colour)
 {
     const RankLabel &label = rankLabels()[static_cast<std::size_t>(rank) - 1];
+    if (!label.drawn.isEmpty()) {
+        painter.setTransform(base);
+        painter.fillPath(label.drawn, colour);
+    }
     QTransform t = base;
     t.scale(label.xScale, 1.0);
     painter.setTransform(t);
@@ -165,10 +210,10 @@ void paintIndex(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
 // height in, as on printed cards, which leaves the nine and ten room between their rows.
 constexpr qreal kLeft = 22.5;
 constexpr qreal kRight = kWidth - kLeft;
-constexpr qreal kTop = 18.0; // with kBottom, every row of every layout on a whole pixel
+constexpr qreal kTop = 24.0; // with kBottom, every row of every layout on a whole pixel
 constexpr qreal kBottom = kHeight - kTop;
 constexpr qreal kRow = (kBottom - kTop) / 6.0; // sixths of the pip field
-constexpr qreal kPipSize = 10.5;
+constexpr qreal kPipSize = 9.5;
 
 std::vector<QPointF> pipLayout(int rank)
 {
