@@ -178,6 +178,27 @@ void TestCardFace::everyFaceIsDifferent()
             QVERIFY2(differing > total / 5, pair.constData());
         }
     }
+
+    // The King, Queen and Knight of one suit differ in their dress, not only in head and hands:
+    // the body between the arms, below the collars and above the middle band.
+    for (int suit = 0; suit < 4; ++suit) {
+        for (const auto &[a, b] : {std::pair{11, 12}, std::pair{11, 13}, std::pair{12, 13}}) {
+            const QImage one = faceImage(suit * 13 + a);
+            const QImage other = faceImage(suit * 13 + b);
+            int differing = 0;
+            int total = 0;
+            for (int y = 39; y < 47; ++y) {
+                for (int x = 27; x < 45; ++x) {
+                    differing += one.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
+                    ++total;
+                }
+            }
+            const QByteArray pair =
+                (cards::cardName(suit * 13 + a) + " / "_L1 + cards::cardName(suit * 13 + b))
+                    .toUtf8();
+            QVERIFY2(differing > total / 2, pair.constData());
+        }
+    }
 }
 
 QTEST_MAIN(TestCardFace)
