@@ -60,7 +60,7 @@ void fillPip(QPainter &painter, const QTransform &base, Suit suit, QPointF centr
 struct RankLabel {
     std::vector<std::pair<QString, QPointF>> glyphs; // text and its baseline start
     qreal xScale = 1.0;
-    QPainterPath drawn; // instead of glyphs, where no font can fit the column
+    QPainterPath drawn; // instead of the glyphs at 1x, where they cannot fit the column
 };
 
 // The rank stands centred over the small pip, a two-glyph rank squeezed to the column's width.
@@ -176,7 +176,7 @@ const std::array<RankLabel, 13> &rankLabels()
                 x += ink.width() + kGlyphGap;
             }
         }
-        out.back() = RankLabel{{}, 1.0, knightRank()};
+        out.back().drawn = knightRank();
         return out;
     }();
     return labels;
@@ -186,18 +186,22 @@ void paintIndex(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
                 const QColor &colour)
 {
     const RankLabel &label = rankLabels()[static_cast<std::size_t>(rank) - 1];
-    if (!label.drawn.isEmpty()) {
-        painter.setTransform(base);
+    painter.setTransform(base);
+    // From two device pixels a logical one, the squeezed glyphs are sharp and keep the font's
+    // weight; below that only the drawn letters stay legible.
+    const QTransform device = painter.deviceTransform();
+    if (!label.drawn.isEmpty() && std::hypot(device.m11(), device.m12()) < 1.5) {
         painter.fillPath(label.drawn, colour);
-    }
-    QTransform t = base;
-    t.scale(label.xScale, 1.0);
-    painter.setTransform(t);
-    painter.setPen(colour);
-    for (const auto &[glyph, origin] : label.glyphs) {
-        painter.drawText(origin, glyph);
-        if (label.xScale < 1.0)
-            painter.drawText(origin + QPointF(kEmbolden / label.xScale, 0.0), glyph);
+    } else {
+        QTransform t = base;
+        t.scale(label.xScale, 1.0);
+        painter.setTransform(t);
+        painter.setPen(colour);
+        for (const auto &[glyph, origin] : label.glyphs) {
+            painter.drawText(origin, glyph);
+            if (label.xScale < 1.0)
+                painter.drawText(origin + QPointF(kEmbolden / label.xScale, 0.0), glyph);
+        }
     }
     fillPip(painter, base, suit, QPointF(kIndexPipX, kIndexPipY), kIndexPipSize, false, colour);
 }

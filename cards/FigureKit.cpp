@@ -257,14 +257,14 @@ void addTabard(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY
                qreal chestTop)
 {
     f.push_back({robe(neckHalf, shoulderY, half), Ink::Suit, Ink::Line, kOutline});
-    constexpr qreal kBeltTop = 42.0;
-    constexpr qreal kBeltBottom = 44.0;
+    constexpr qreal kBeltTop = 41.0;
+    constexpr qreal kBeltBottom = 43.0;
     f.push_back({polygon({{kMid - 3.4, chestTop},
                           {kMid + 3.4, chestTop},
                           {kMid + 3.4, kBeltTop},
                           {kMid - 3.4, kBeltTop}}),
                  panelInk(suit), Ink::Gold, 0.8});
-    f.push_back({suitSigns(suit, {{kMid, 37.6}}, 4.2), panelSignInk(suit), Ink::None, 0.0});
+    f.push_back({suitSigns(suit, {{kMid, 38.3}}, 3.8), panelSignInk(suit), Ink::None, 0.0});
     QPainterPath pleats;
     for (qreal x = kMid - half + 2.0; x < kMid + half - 1.0; x += 3.0)
         pleats.addRect(QRectF(x, kBeltBottom, 1.0, 49.0 - kBeltBottom));
