@@ -144,11 +144,6 @@ QPainterPath suitSigns(Suit suit, std::initializer_list<QPointF> centres, qreal 
     return out;
 }
 
-QPainterPath robeOutline(qreal neckHalf, qreal shoulderY, qreal half)
-{
-    return robe(neckHalf, shoulderY, half);
-}
-
 void addRobe(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, qreal half,
              qreal panelTop, qreal panelHalf)
 {

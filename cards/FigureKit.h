@@ -41,8 +41,6 @@ QPainterPath suitSigns(Suit suit, std::initializer_list<QPointF> centres, qreal 
 // a straight front panel in the suit's second colour carrying the sign again.
 void addRobe(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, qreal half,
              qreal panelTop, qreal panelHalf);
-// The robe's outline alone, for pieces that must keep within it.
-QPainterPath robeOutline(qreal neckHalf, qreal shoulderY, qreal half);
 // What a Queen wears instead: a gown with a laced bodice narrowing to the waist.
 void addGown(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, qreal half,
              qreal bodiceTop);

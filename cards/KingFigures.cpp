@@ -197,18 +197,16 @@ Figure makeKingOfSpades()
 {
     std::vector<Layer> f;
     addRobe(f, Suit::Spades, 6.0, kKingShoulder, kKingHalf, 33.0, 4.3);
-    // A short cape cut from the robe itself, so it lies on his shoulders and follows their
-    // slope instead of standing out past them.
-    QPainterPath below;
-    below.moveTo(10.0, 36.0);
-    below.lineTo(18.0, 36.0);
-    below.quadTo(kMid, 41.0, 53.0, 36.0);
-    below.lineTo(61.0, 36.0);
-    below.lineTo(61.0, 50.0);
-    below.lineTo(10.0, 50.0);
-    below.closeSubpath();
-    const QPainterPath cape =
-        fineDifference(robeOutline(6.0, kKingShoulder, kKingHalf), below, 8.0);
+    // A short cape over the robe's own shoulder curves, so it lies on his shoulders and follows
+    // their slope instead of standing out past them.
+    constexpr qreal neck = 6.0;
+    constexpr qreal side = kKingShoulder + 6.0;
+    QPainterPath cape;
+    cape.moveTo(kMid - neck, kKingShoulder);
+    cape.quadTo(kMid - kKingHalf, kKingShoulder + 0.3, kMid - kKingHalf, side);
+    cape.quadTo(kMid, side + 4.6, kMid + kKingHalf, side);
+    cape.quadTo(kMid + kKingHalf, kKingShoulder + 0.3, kMid + neck, kKingShoulder);
+    cape.closeSubpath();
     f.push_back({cape, Ink::Purple, Ink::Grey, 0.7});
     f.push_back({ellipse(kMid, 23.0, 6.0, 6.4), Ink::Grey, Ink::Line, kOutline});
     addFace(f, 22.4, 4.4, 5.0);
