@@ -70,8 +70,8 @@ constexpr qreal kIndexPipX = 6.5;
 constexpr qreal kTwoGlyphScale = 0.72;
 constexpr qreal kCourtIndexLeft = 2.0;
 constexpr qreal kCourtIndexRight = 10.0;
-constexpr qreal kIndexTop = 3.0; // top of the rank's ink
-constexpr qreal kIndexPipY = 16.0;
+constexpr qreal kIndexTop = 3.0;   // top of the rank's ink
+constexpr qreal kIndexPipY = 16.0; // clear of the rank's overshoot, and above the top row
 constexpr qreal kIndexPipSize = 6.0;
 // A squeezed label is drawn twice, this far apart, to keep its strokes' weight.
 constexpr qreal kEmbolden = 0.35;
@@ -210,8 +210,9 @@ void paintIndex(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
 // Pip layouts for Ace to Ten, in face coordinates. Pips below the centre line are turned.
 
 // The pip field keeps clear of the corner index: its outer columns stand well in from it, so a
-// pip and the index's small pip never read as a pair. Its outer rows sit about a fifth of the
-// height in, as on printed cards, which leaves the nine and ten room between their rows.
+// pip and the index's small pip never read as a pair, and its top row starts below that small
+// pip, which level with the row read as one more pip in it. That puts the outer rows a quarter
+// of the height in, and the pips a size smaller, to leave the nine and ten room between rows.
 constexpr qreal kLeft = 22.5;
 constexpr qreal kRight = kWidth - kLeft;
 constexpr qreal kTop = 24.0; // with kBottom, every row of every layout on a whole pixel
