@@ -60,6 +60,7 @@ void fillPip(QPainter &painter, const QTransform &base, Suit suit, QPointF centr
 struct RankLabel {
     std::vector<std::pair<QString, QPointF>> glyphs; // text and its baseline start
     qreal xScale = 1.0;
+    QPainterPath drawn; // instead of the glyphs at 1x, where they cannot fit the column
 };
 
 // The rank stands centred over the small pip, a two-glyph rank squeezed to the column's width.
@@ -69,9 +70,9 @@ constexpr qreal kIndexPipX = 6.5;
 constexpr qreal kTwoGlyphScale = 0.72;
 constexpr qreal kCourtIndexLeft = 2.0;
 constexpr qreal kCourtIndexRight = 10.0;
-constexpr qreal kIndexTop = 3.0; // top of the rank's ink
-constexpr qreal kIndexPipY = 17.5;
-constexpr qreal kIndexPipSize = 7.0;
+constexpr qreal kIndexTop = 3.0;   // top of the rank's ink
+constexpr qreal kIndexPipY = 16.0; // clear of the rank's overshoot, and above the top row
+constexpr qreal kIndexPipSize = 6.0;
 // A squeezed label is drawn twice, this far apart, to keep its strokes' weight.
 constexpr qreal kEmbolden = 0.35;
 
@@ -86,6 +87,45 @@ const QFont &indexFont()
         return f;
     }();
     return font;
+}
+
+// The Knight's "Kn" drawn on the pixel grid: no font's K and n fit the court column's eight
+// pixels unsqueezed, and squeezed they blur at 1x into something that reads "uy" when turned.
+// Both letters are of single-pixel strokes, the K four pixels wide and the n three, a clear
+// column between them, standing on the other ranks' baseline at the height of the font's K.
+QPainterPath knightRank()
+{
+    constexpr qreal top = kIndexTop;
+    constexpr qreal base = kIndexTop + 8.0;
+    constexpr qreal xTop = base - 6.0; // the n's x-height
+    const auto stroke = [](QPointF from, QPointF to, qreal width) {
+        QPainterPath line;
+        line.moveTo(from);
+        line.lineTo(to);
+        QPainterPathStroker stroker;
+        stroker.setWidth(width);
+        stroker.setCapStyle(Qt::FlatCap);
+        return stroker.createStroke(line);
+    };
+    QPainterPath k;
+    k.addRect(QRectF(2.0, top, 1.0, base - top));
+    k = k.united(stroke({2.6, top + 5.0}, {5.9, top - 0.4}, 1.25));
+    k = k.united(stroke({3.5, top + 3.6}, {5.9, base + 0.4}, 1.25));
+    QPainterPath box;
+    box.addRect(QRectF(2.0, top, 4.0, base - top));
+    QPainterPath n;
+    n.moveTo(7.0, base);
+    n.lineTo(7.0, xTop);
+    n.lineTo(9.0, xTop);
+    n.quadTo(10.0, xTop, 10.0, xTop + 1.2);
+    n.lineTo(10.0, base);
+    n.lineTo(9.0, base);
+    n.lineTo(9.0, xTop + 1.2);
+    n.quadTo(9.0, xTop + 1.0, 8.6, xTop + 1.0);
+    n.lineTo(8.0, xTop + 1.0);
+    n.lineTo(8.0, base);
+    n.closeSubpath();
+    return flattened(k.intersected(box).united(n).simplified(), 8.0);
 }
 
 const std::array<RankLabel, 13> &rankLabels()
@@ -136,6 +176,7 @@ const std::array<RankLabel, 13> &rankLabels()
                 x += ink.width() + kGlyphGap;
             }
         }
+        out.back().drawn = knightRank();
         return out;
     }();
     return labels;
@@ -145,14 +186,22 @@ void paintIndex(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
                 const QColor &colour)
 {
     const RankLabel &label = rankLabels()[static_cast<std::size_t>(rank) - 1];
-    QTransform t = base;
-    t.scale(label.xScale, 1.0);
-    painter.setTransform(t);
-    painter.setPen(colour);
-    for (const auto &[glyph, origin] : label.glyphs) {
-        painter.drawText(origin, glyph);
-        if (label.xScale < 1.0)
-            painter.drawText(origin + QPointF(kEmbolden / label.xScale, 0.0), glyph);
+    painter.setTransform(base);
+    // From two device pixels a logical one, the squeezed glyphs are sharp and keep the font's
+    // weight; below that only the drawn letters stay legible.
+    const QTransform device = painter.deviceTransform();
+    if (!label.drawn.isEmpty() && std::hypot(device.m11(), device.m12()) < 1.5) {
+        painter.fillPath(label.drawn, colour);
+    } else {
+        QTransform t = base;
+        t.scale(label.xScale, 1.0);
+        painter.setTransform(t);
+        painter.setPen(colour);
+        for (const auto &[glyph, origin] : label.glyphs) {
+            painter.drawText(origin, glyph);
+            if (label.xScale < 1.0)
+                painter.drawText(origin + QPointF(kEmbolden / label.xScale, 0.0), glyph);
+        }
     }
     fillPip(painter, base, suit, QPointF(kIndexPipX, kIndexPipY), kIndexPipSize, false, colour);
 }
@@ -161,14 +210,15 @@ void paintIndex(QPainter &painter, const QTransform &base, Rank rank, Suit suit,
 // Pip layouts for Ace to Ten, in face coordinates. Pips below the centre line are turned.
 
 // The pip field keeps clear of the corner index: its outer columns stand well in from it, so a
-// pip and the index's small pip never read as a pair. Its outer rows sit about a fifth of the
-// height in, as on printed cards, which leaves the nine and ten room between their rows.
+// pip and the index's small pip never read as a pair, and its top row starts below that small
+// pip, which level with the row read as one more pip in it. That puts the outer rows a quarter
+// of the height in, and the pips a size smaller, to leave the nine and ten room between rows.
 constexpr qreal kLeft = 22.5;
 constexpr qreal kRight = kWidth - kLeft;
-constexpr qreal kTop = 18.0; // with kBottom, every row of every layout on a whole pixel
+constexpr qreal kTop = 24.0; // with kBottom, every row of every layout on a whole pixel
 constexpr qreal kBottom = kHeight - kTop;
 constexpr qreal kRow = (kBottom - kTop) / 6.0; // sixths of the pip field
-constexpr qreal kPipSize = 10.5;
+constexpr qreal kPipSize = 9.5;
 
 std::vector<QPointF> pipLayout(int rank)
 {

@@ -220,4 +220,60 @@ void addMoustache(std::vector<Layer> &f, qreal x, qreal y, qreal span, Ink ink)
     f.push_back({m, ink, Ink::Line, 0.35});
 }
 
+// The gown's bodice narrows to a point at the waist, where the turned half meets it, and is
+// laced across in the panel sign's ink on whole pixel rows, so it stays crisp at 1x. Pearls,
+// not suit signs, dot the skirt.
+void addGown(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, qreal half,
+             qreal bodiceTop)
+{
+    f.push_back({robe(neckHalf, shoulderY, half), Ink::Suit, Ink::Line, kOutline});
+    f.push_back(
+        {dots({{23.6, 38.6}, {26.4, 41.6}, {23.6, 44.6}}, 0.75), Ink::Gold, Ink::None, 0.0});
+    constexpr qreal kWaist = 49.0;
+    constexpr qreal kTopHalf = 5.6;
+    constexpr qreal kWaistHalf = 1.4;
+    f.push_back({polygon({{kMid - kTopHalf, bodiceTop},
+                          {kMid + kTopHalf, bodiceTop},
+                          {kMid + kWaistHalf, kWaist},
+                          {kMid - kWaistHalf, kWaist}}),
+                 panelInk(suit), Ink::Gold, 0.9});
+    QPainterPath laces;
+    for (const qreal y : {39.5, 42.5, 45.5}) {
+        const qreal along = (y - bodiceTop) / (kWaist - bodiceTop);
+        const qreal w = kTopHalf + (kWaistHalf - kTopHalf) * along - 1.0;
+        laces.addRect(QRectF(kMid - w, y - 0.5, 2.0 * w, 1.0));
+    }
+    f.push_back({laces, panelSignInk(suit), Ink::None, 0.0});
+}
+
+// A short doublet: one sign on the chest, a belt with a square buckle, and the skirt below it
+// pleated in the suit's second colour.
+void addTabard(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, qreal half,
+               qreal chestTop)
+{
+    f.push_back({robe(neckHalf, shoulderY, half), Ink::Suit, Ink::Line, kOutline});
+    constexpr qreal kBeltTop = 41.0;
+    constexpr qreal kBeltBottom = 43.0;
+    f.push_back({polygon({{kMid - 3.4, chestTop},
+                          {kMid + 3.4, chestTop},
+                          {kMid + 3.4, kBeltTop},
+                          {kMid - 3.4, kBeltTop}}),
+                 panelInk(suit), Ink::Gold, 0.8});
+    f.push_back({suitSigns(suit, {{kMid, 38.3}}, 3.8), panelSignInk(suit), Ink::None, 0.0});
+    QPainterPath pleats;
+    for (qreal x = kMid - half + 2.0; x < kMid + half - 1.0; x += 3.0)
+        pleats.addRect(QRectF(x, kBeltBottom, 1.0, 49.0 - kBeltBottom));
+    f.push_back({pleats, panelInk(suit), Ink::None, 0.0});
+    f.push_back({polygon({{kMid - half - 0.5, kBeltTop},
+                          {kMid + half + 0.5, kBeltTop},
+                          {kMid + half + 0.5, kBeltBottom},
+                          {kMid - half - 0.5, kBeltBottom}}),
+                 Ink::Wood, Ink::None, 0.0});
+    f.push_back({polygon({{kMid - 1.5, kBeltTop - 0.5},
+                          {kMid + 1.5, kBeltTop - 0.5},
+                          {kMid + 1.5, kBeltBottom + 0.5},
+                          {kMid - 1.5, kBeltBottom + 0.5}}),
+                 Ink::Gold, Ink::GoldDark, 0.5});
+}
+
 } // namespace cards::kit

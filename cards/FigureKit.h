@@ -37,10 +37,16 @@ QPainterPath mirrored(const QPainterPath &path);
 // Small signs of the suit at `centres`, for garment patterns and finials.
 QPainterPath suitSigns(Suit suit, std::initializer_list<QPointF> centres, qreal size);
 
-// Robe in the suit's colour, its open side patterned with the suit's sign in gold, and a
-// front panel in the suit's second colour carrying the sign again.
+// A King's robe in the suit's colour, its open side patterned with the suit's sign in gold, and
+// a straight front panel in the suit's second colour carrying the sign again.
 void addRobe(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, qreal half,
              qreal panelTop, qreal panelHalf);
+// What a Queen wears instead: a gown with a laced bodice narrowing to the waist.
+void addGown(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, qreal half,
+             qreal bodiceTop);
+// And a Knight: a belted doublet with one sign on the chest and a pleated skirt.
+void addTabard(std::vector<Layer> &f, Suit suit, qreal neckHalf, qreal shoulderY, qreal half,
+               qreal chestTop);
 // An arm with its forearm raised so the hand, just above the cuff, can hold something
 // upright; `left` puts it on the viewer's left. Returns where the hand is.
 QPointF addArm(std::vector<Layer> &f, qreal shoulderY, qreal half, qreal handY, Ink cuff,

@@ -60,22 +60,24 @@ Figure makeKingOfClubs()
     f.push_back({dots({{32.2, 16.8}, {38.8, 16.8}}, 0.7), Ink::Green, Ink::None, 0.0});
     f.push_back({ellipse(kMid, 16.6, 1.1, 1.2), Ink::Rose, Ink::None, 0.0});
     const QPointF hand = addArm(f, kKingShoulder, kKingHalf, 41.0, Ink::White, true);
-    const QPointF orb(hand.x(), hand.y() - 3.9);
-    f.push_back({ellipse(orb.x(), orb.y(), 3.0, 3.0), Ink::Gold, Ink::GoldDark, 0.5});
-    f.push_back(
-        {line({orb.x() - 3.0, orb.y()}, {orb.x() + 3.0, orb.y()}), Ink::None, Ink::GoldDark, 0.5});
-    f.push_back(
-        {line({orb.x(), orb.y() - 3.0}, {orb.x(), orb.y()}), Ink::None, Ink::GoldDark, 0.5});
-    f.push_back({polygon({{orb.x() - 0.45, orb.y() - 6.4},
-                          {orb.x() + 0.45, orb.y() - 6.4},
-                          {orb.x() + 0.45, orb.y() - 3.0},
-                          {orb.x() - 0.45, orb.y() - 3.0}}),
-                 Ink::Gold, Ink::GoldDark, 0.35});
-    f.push_back({polygon({{orb.x() - 1.5, orb.y() - 5.4},
-                          {orb.x() + 1.5, orb.y() - 5.4},
-                          {orb.x() + 1.5, orb.y() - 4.6},
-                          {orb.x() - 1.5, orb.y() - 4.6}}),
-                 Ink::Gold, Ink::GoldDark, 0.35});
+    // The orb's band and cross lie on whole pixels, so at 1x it is a ball under a cross and not
+    // a gold smudge beside his sleeve.
+    const QPointF orb(std::floor(hand.x()) + 0.5, hand.y() - 3.5);
+    f.push_back({ellipse(orb.x(), orb.y(), 3.2, 3.2), Ink::Gold, Ink::Line, 0.6});
+    f.push_back({polygon({{orb.x() - 2.8, orb.y() - 0.5},
+                          {orb.x() + 2.8, orb.y() - 0.5},
+                          {orb.x() + 2.8, orb.y() + 0.5},
+                          {orb.x() - 2.8, orb.y() + 0.5}}),
+                 Ink::GoldDark, Ink::None, 0.0});
+    f.push_back({polygon({{orb.x() - 0.5, orb.y() - 2.8},
+                          {orb.x() + 0.5, orb.y() - 2.8},
+                          {orb.x() + 0.5, orb.y()},
+                          {orb.x() - 0.5, orb.y()}}),
+                 Ink::GoldDark, Ink::None, 0.0});
+    QPainterPath cross;
+    cross.addRect(QRectF(orb.x() - 0.5, orb.y() - 8.0, 1.0, 5.0));
+    cross.addRect(QRectF(orb.x() - 1.5, orb.y() - 7.0, 3.0, 1.0));
+    f.push_back({cross.simplified(), Ink::Gold, Ink::None, 0.0});
     addHand(f, hand);
     return bake(f);
 }
@@ -195,13 +197,17 @@ Figure makeKingOfSpades()
 {
     std::vector<Layer> f;
     addRobe(f, Suit::Spades, 6.0, kKingShoulder, kKingHalf, 33.0, 4.3);
-    QPainterPath collar;
-    collar.moveTo(27.0, 30.0);
-    collar.lineTo(44.0, 30.0);
-    collar.lineTo(46.6, 34.0);
-    collar.lineTo(24.4, 34.0);
-    collar.closeSubpath();
-    f.push_back({collar, Ink::Purple, Ink::Grey, 0.7});
+    // A short cape over the robe's own shoulder curves, so it lies on his shoulders and follows
+    // their slope instead of standing out past them.
+    constexpr qreal neck = 6.0;
+    constexpr qreal side = kKingShoulder + 6.0;
+    QPainterPath cape;
+    cape.moveTo(kMid - neck, kKingShoulder);
+    cape.quadTo(kMid - kKingHalf, kKingShoulder + 0.3, kMid - kKingHalf, side);
+    cape.quadTo(kMid, side + 4.6, kMid + kKingHalf, side);
+    cape.quadTo(kMid + kKingHalf, kKingShoulder + 0.3, kMid + neck, kKingShoulder);
+    cape.closeSubpath();
+    f.push_back({cape, Ink::Purple, Ink::Grey, 0.7});
     f.push_back({ellipse(kMid, 23.0, 6.0, 6.4), Ink::Grey, Ink::Line, kOutline});
     addFace(f, 22.4, 4.4, 5.0);
     QPainterPath beard;

@@ -15,7 +15,7 @@ constexpr qreal kKnightHalf = 15.0;
 
 void addDoublet(std::vector<Layer> &f, Suit suit, Ink collar)
 {
-    addRobe(f, suit, 5.5, kKnightShoulder, kKnightHalf, 31.0, 3.6);
+    addTabard(f, suit, 5.5, kKnightShoulder, kKnightHalf, 31.0);
     f.push_back({polygon({{33.6, 26.5}, {37.4, 26.5}, {37.4, 31.0}, {33.6, 31.0}}), Ink::Skin,
                  Ink::None, 0.0});
     f.push_back(
@@ -36,13 +36,15 @@ Figure makeKnightOfClubs()
     addDoublet(f, Suit::Clubs, Ink::White);
     addFace(f, 23.0, 4.3, 4.9);
     addMouth(f, kMid, 26.0, 1.1);
+    // A red plume, broad enough to keep its shape at 1x against the cream ground, which a
+    // white one melted into.
     QPainterPath plume;
-    plume.moveTo(33.0, 15.6);
-    plume.cubicTo(32.2, 12.4, 29.8, 10.6, 26.6, 10.2);
-    plume.cubicTo(27.2, 12.2, 27.6, 14.4, 29.4, 16.8);
+    plume.moveTo(33.4, 15.8);
+    plume.cubicTo(32.8, 12.0, 30.0, 9.6, 25.8, 9.4);
+    plume.cubicTo(26.2, 12.6, 27.4, 15.2, 29.6, 17.2);
     plume.closeSubpath();
-    f.push_back({plume, Ink::White, Ink::Line, 0.45});
-    f.push_back({line({31.4, 16.0}, {27.4, 10.8}), Ink::None, Ink::Line, 0.35});
+    f.push_back({plume, Ink::Rose, Ink::Line, 0.6});
+    f.push_back({line({31.6, 16.2}, {27.2, 10.6}), Ink::None, Ink::Line, 0.5});
     QPainterPath cap;
     cap.moveTo(28.2, 19.2);
     cap.cubicTo(27.2, 13.0, 39.0, 11.2, 44.2, 15.6);
@@ -87,37 +89,42 @@ Figure makeKnightOfDiamonds()
     f.push_back({polygon({{29.8, 17.4}, {41.2, 17.4}, {41.2, 19.2}, {29.8, 19.2}}), Ink::Gold,
                  Ink::GoldDark, 0.4});
     f.push_back({suitSigns(Suit::Diamonds, {{kMid, 18.3}}, 2.0), Ink::Suit, Ink::None, 0.0});
+    // A green feather, wide enough at 1x to read as one against the cream ground.
     QPainterPath feather;
-    feather.moveTo(31.0, 15.6);
-    feather.cubicTo(28.0, 12.6, 25.2, 12.0, 23.0, 13.0);
-    feather.cubicTo(25.0, 14.4, 27.6, 15.8, 30.6, 16.8);
+    feather.moveTo(31.4, 15.0);
+    feather.cubicTo(28.6, 11.4, 25.2, 10.8, 22.6, 12.0);
+    feather.cubicTo(24.4, 14.6, 27.4, 16.6, 30.8, 17.2);
     feather.closeSubpath();
-    f.push_back({feather, Ink::White, Ink::Line, 0.4});
+    f.push_back({feather, Ink::Green, Ink::Line, 0.6});
+    f.push_back({line({30.4, 16.0}, {23.6, 12.2}), Ink::None, Ink::Line, 0.45});
     const QPointF hand = addArm(f, kKnightShoulder, kKnightHalf, 36.6, Ink::Gold, true);
-    // A round pouch hanging from his fist, its neck gathered by a gold cord and its mouth
-    // flaring out above: a sack of money even where it is only a few pixels high.
-    QPainterPath mouth;
-    mouth.moveTo(hand.x() - 0.8, hand.y() - 1.2);
-    mouth.lineTo(hand.x() - 2.8, hand.y() - 3.4);
-    mouth.lineTo(hand.x() + 2.8, hand.y() - 3.4);
-    mouth.lineTo(hand.x() + 0.8, hand.y() - 1.2);
-    mouth.closeSubpath();
-    f.push_back({mouth, Ink::Wood, Ink::Line, 0.4});
+    // A round pouch hanging from his fist, tied at the neck with a gold cord, its mouth frilled
+    // out above in two ears, and a coin showing: a purse by its outline alone at 1x.
+    const QPointF fist = hand;
+    QPainterPath ears;
+    ears.moveTo(fist.x(), fist.y() - 0.8);
+    ears.quadTo(fist.x() - 2.2, fist.y() - 4.8, fist.x() - 3.6, fist.y() - 3.2);
+    ears.quadTo(fist.x() - 2.6, fist.y() - 1.4, fist.x(), fist.y() - 0.2);
+    ears.quadTo(fist.x() + 2.6, fist.y() - 1.4, fist.x() + 3.6, fist.y() - 3.2);
+    ears.quadTo(fist.x() + 2.2, fist.y() - 4.8, fist.x(), fist.y() - 0.8);
+    ears.closeSubpath();
+    f.push_back({ears, Ink::Wood, Ink::Line, 0.5});
+    f.push_back({ellipse(fist.x(), fist.y() - 2.9, 1.1, 1.1), Ink::Gold, Ink::GoldDark, 0.35});
     QPainterPath pouch;
-    pouch.moveTo(hand.x() - 1.0, hand.y() + 1.4);
-    pouch.cubicTo(hand.x() - 5.0, hand.y() + 3.0, hand.x() - 4.6, hand.y() + 8.4, hand.x(),
-                  hand.y() + 8.4);
-    pouch.cubicTo(hand.x() + 4.6, hand.y() + 8.4, hand.x() + 5.0, hand.y() + 3.0, hand.x() + 1.0,
-                  hand.y() + 1.4);
+    pouch.moveTo(fist.x() - 1.2, fist.y() + 1.2);
+    pouch.cubicTo(fist.x() - 5.4, fist.y() + 2.6, fist.x() - 5.0, fist.y() + 8.6, fist.x(),
+                  fist.y() + 8.6);
+    pouch.cubicTo(fist.x() + 5.0, fist.y() + 8.6, fist.x() + 5.4, fist.y() + 2.6, fist.x() + 1.2,
+                  fist.y() + 1.2);
     pouch.closeSubpath();
-    f.push_back({pouch, Ink::Wood, Ink::Line, 0.5});
-    f.push_back({suitSigns(Suit::Diamonds, {{hand.x(), hand.y() + 5.2}}, 3.4), Ink::Gold,
-                 Ink::GoldDark, 0.3});
+    f.push_back({pouch, Ink::Wood, Ink::Line, 0.6});
+    f.push_back(
+        {suitSigns(Suit::Diamonds, {{fist.x(), fist.y() + 5.4}}, 3.6), Ink::Gold, Ink::None, 0.0});
     addHand(f, hand);
-    f.push_back({polygon({{hand.x() - 1.6, hand.y() + 1.0},
-                          {hand.x() + 1.6, hand.y() + 1.0},
-                          {hand.x() + 1.3, hand.y() + 2.0},
-                          {hand.x() - 1.3, hand.y() + 2.0}}),
+    f.push_back({polygon({{fist.x() - 1.8, fist.y() + 1.0},
+                          {fist.x() + 1.8, fist.y() + 1.0},
+                          {fist.x() + 1.8, fist.y() + 2.0},
+                          {fist.x() - 1.8, fist.y() + 2.0}}),
                  Ink::Gold, Ink::GoldDark, 0.3});
     return bake(f);
 }

@@ -15,7 +15,14 @@ constexpr qreal kQueenHalf = 15.5;
 
 void addNeckline(std::vector<Layer> &f, Ink trim)
 {
-    f.push_back({polygon({{32.2, 27.5}, {38.8, 27.5}, {40.4, 31.8}, {kMid, 35.8}, {30.6, 31.8}}),
+    // A neck about half the head's width, widening only where the neckline opens.
+    f.push_back({polygon({{33.4, 27.5},
+                          {37.6, 27.5},
+                          {37.8, 30.0},
+                          {40.4, 31.8},
+                          {kMid, 35.8},
+                          {30.6, 31.8},
+                          {33.2, 30.0}}),
                  Ink::Skin, Ink::None, 0.0});
     QPainterPath neckline;
     neckline.moveTo(29.4, 31.3);
@@ -36,7 +43,7 @@ Figure makeQueenOfClubs()
     veil.cubicTo(40.0, 35.4, 31.0, 35.4, 25.4, 34.0);
     veil.closeSubpath();
     f.push_back({veil, Ink::White, Ink::Line, kOutline});
-    addRobe(f, Suit::Clubs, 6.0, kQueenShoulder, kQueenHalf, 36.8, 3.1);
+    addGown(f, Suit::Clubs, 6.0, kQueenShoulder, kQueenHalf, 36.8);
     addNeckline(f, Ink::Gold);
     f.push_back(
         {dots({{33.2, 31.6}, {kMid, 32.4}, {37.8, 31.6}}, 0.6), Ink::Green, Ink::Line, 0.25});
@@ -85,7 +92,7 @@ Figure makeQueenOfClubs()
 Figure makeQueenOfDiamonds()
 {
     std::vector<Layer> f;
-    addRobe(f, Suit::Diamonds, 6.0, kQueenShoulder, kQueenHalf, 36.8, 3.1);
+    addGown(f, Suit::Diamonds, 6.0, kQueenShoulder, kQueenHalf, 36.8);
     addNeckline(f, Ink::White);
     f.push_back({suitSigns(Suit::Diamonds, {{kMid, 33.6}}, 2.6), Ink::Suit, Ink::GoldDark, 0.3});
     f.push_back({ellipse(kMid + 1.6, 22.6, 5.4, 5.6), Ink::Auburn, Ink::Line, kOutline});
@@ -137,7 +144,7 @@ Figure makeQueenOfHearts()
     hair.cubicTo(40.0, 34.8, 31.0, 34.8, 27.4, 33.4);
     hair.closeSubpath();
     f.push_back({hair, Ink::Blonde, Ink::Line, kOutline});
-    addRobe(f, Suit::Hearts, 6.0, kQueenShoulder, kQueenHalf, 36.8, 3.1);
+    addGown(f, Suit::Hearts, 6.0, kQueenShoulder, kQueenHalf, 36.8);
     addNeckline(f, Ink::Gold);
     f.push_back({dots({{32.6, 30.6}, {34.0, 31.6}, {35.5, 32.0}, {37.0, 31.6}, {38.4, 30.6}}, 0.55),
                  Ink::White, Ink::Line, 0.25});
@@ -193,7 +200,7 @@ Figure makeQueenOfSpades()
     veil.cubicTo(40.0, 36.0, 31.0, 36.0, 24.6, 34.6);
     veil.closeSubpath();
     f.push_back({veil, Ink::Suit, Ink::Grey, 0.7});
-    addRobe(f, Suit::Spades, 6.0, kQueenShoulder, kQueenHalf, 36.8, 3.1);
+    addGown(f, Suit::Spades, 6.0, kQueenShoulder, kQueenHalf, 36.8);
     QPainterPath wimple;
     wimple.moveTo(29.6, 21.0);
     wimple.cubicTo(29.6, 15.4, 41.4, 15.4, 41.4, 21.0);
@@ -214,7 +221,6 @@ Figure makeQueenOfSpades()
                           {39.6, 17.4}}),
                  Ink::Gold, Ink::GoldDark, kOutline});
     f.push_back({suitSigns(Suit::Spades, {{kMid, 11.4}}, 2.4), Ink::Gold, Ink::GoldDark, 0.3});
-    f.push_back({dots({{kMid, 37.6}, {kMid, 40.0}}, 0.6), Ink::White, Ink::Line, 0.25});
     const QPointF hand = addArm(f, kQueenShoulder, kQueenHalf, 40.6, Ink::Grey);
     QPainterPath rod;
     rod.addRect(QRectF(hand.x() - 0.55, 15.0, 1.1, 34.0));

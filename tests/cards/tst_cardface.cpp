@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <utility>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +19,7 @@ private Q_SLOTS:
     void roundedCornersAreTransparent();
     void cornerIndexHasTheSuitsColour();
     void cornerIndexStandsClear();
+    void indexSignStandsAboveThePips();
     void everyFaceIsDifferent();
 };
 
@@ -116,6 +118,36 @@ void TestCardFace::cornerIndexStandsClear()
     }
 }
 
+void TestCardFace::indexSignStandsAboveThePips()
+{
+    // At 1x a corner sign level with the top row of pips reads as one more pip in that row, so
+    // on the cards with pips in the outer columns it keeps wholly above that row.
+    const auto inkRuns = [](const QImage &face, int fromX, int toX) {
+        std::vector<std::pair<int, int>> runs; // first and last row of each run of inked rows
+        for (int y = 2; y < face.height() / 2; ++y) {
+            bool ink = false;
+            for (int x = fromX; x <= toX && !ink; ++x)
+                ink = face.pixel(x, y) != qRgb(255, 255, 255);
+            if (ink && (runs.empty() || runs.back().second != y - 1))
+                runs.emplace_back(y, y);
+            else if (ink)
+                runs.back().second = y;
+        }
+        return runs;
+    };
+    for (int k = 1; k <= cards::kDeckSize; ++k) {
+        const int rank = cards::rankPosition(k);
+        if (rank < 4 || rank > 10)
+            continue;
+        const QByteArray name = cards::cardName(k).toUtf8();
+        const QImage face = faceImage(k);
+        const auto index = inkRuns(face, 2, 11); // the rank, then its sign
+        const auto pips = inkRuns(face, 17, 30); // the top left pip first
+        QVERIFY2(index.size() >= 2 && !pips.empty(), name.constData());
+        QVERIFY2(index.at(1).second < pips.front().first, name.constData());
+    }
+}
+
 void TestCardFace::everyFaceIsDifferent()
 {
     QSet<QByteArray> seen;
@@ -144,6 +176,27 @@ void TestCardFace::everyFaceIsDifferent()
                 (cards::cardName(a * 13 + rank) + " / "_L1 + cards::cardName(b * 13 + rank))
                     .toUtf8();
             QVERIFY2(differing > total / 5, pair.constData());
+        }
+    }
+
+    // The King, Queen and Knight of one suit differ in their dress, not only in head and hands:
+    // the body between the arms, below the collars and above the middle band.
+    for (int suit = 0; suit < 4; ++suit) {
+        for (const auto &[a, b] : {std::pair{11, 12}, std::pair{11, 13}, std::pair{12, 13}}) {
+            const QImage one = faceImage(suit * 13 + a);
+            const QImage other = faceImage(suit * 13 + b);
+            int differing = 0;
+            int total = 0;
+            for (int y = 39; y < 47; ++y) {
+                for (int x = 27; x < 45; ++x) {
+                    differing += one.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
+                    ++total;
+                }
+            }
+            const QByteArray pair =
+                (cards::cardName(suit * 13 + a) + " / "_L1 + cards::cardName(suit * 13 + b))
+                    .toUtf8();
+            QVERIFY2(differing > total / 2, pair.constData());
         }
     }
 }

@@ -1,7 +1,9 @@
 // Writes a contact sheet of every card face, the court cards enlarged, and the program icon
 // to the PNG named as the first argument, for looking the artwork over by eye. A device pixel
 // ratio as the second argument gives the deck alone at that ratio instead. Runs headless with
-// QT_QPA_PLATFORM=offscreen.
+// QT_QPA_PLATFORM=offscreen. The sheet takes the application palette's window and text colours,
+// so the faces can be judged against a dark desktop too (a platform theme such as qt6ct with a
+// dark colour scheme).
 
 #include "cards/CardFace.h"
 #include "ui/ProgramIcon.h"
@@ -11,6 +13,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QRectF>
 #include <QString>
@@ -125,13 +128,14 @@ int main(int argc, char **argv)
                                  + qRound(3 * (cards::kCardFaceSize.height() + kGap) * kCourtScale)
                                  + 256 + 24 + kGap * 6;
     QImage sheet(width, height, QImage::Format_ARGB32_Premultiplied);
-    sheet.fill(QColor(226, 228, 232));
+    const QPalette palette = QGuiApplication::palette();
+    sheet.fill(palette.color(QPalette::Window));
 
     QPainter painter(&sheet);
     QFont labelFont = painter.font();
     labelFont.setPixelSize(13);
     painter.setFont(labelFont);
-    painter.setPen(QColor(60, 60, 66));
+    painter.setPen(palette.color(QPalette::WindowText));
 
     int top = kMargin;
     if (ratioGiven) {
