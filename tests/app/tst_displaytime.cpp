@@ -41,7 +41,7 @@ private:
         m_world->clock.current = QDateTime(day, time);
         m_window->onDisplayTime();
     }
-    static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
+    static QString dateText(QDate date) { return settings::dateToText(date); }
 
     const QDate m_day{2026, 12, 8};
     std::unique_ptr<ProgramDoubles> m_world;
