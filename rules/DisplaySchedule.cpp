@@ -29,7 +29,7 @@ void writeFirstRunValues(settings::SettingsStore &store, QDate today)
 {
     // Half of them would make a start that is no first run and a time that never comes.
     const settings::SettingsStore::Batch together(store);
-    store.write(settings::keys::Date, settings::dateToText(today, QLocale()));
+    store.write(settings::keys::Date, settings::dateToText(today));
     store.write(settings::keys::Hour, u"7"_s);
     store.write(settings::keys::Minute, u"0"_s);
     store.write(settings::keys::Second, u"0"_s);
@@ -44,7 +44,7 @@ bool takeDueCard(settings::SettingsStore &store, QDate today)
     // back or a hand-edited file, and would freeze the card for as long.
     if (due && *due > today && *due <= today.addDays(1))
         return false;
-    store.write(settings::keys::Date, settings::dateToText(today.addDays(1), QLocale()));
+    store.write(settings::keys::Date, settings::dateToText(today.addDays(1)));
     return true;
 }
 

@@ -6,9 +6,12 @@ using namespace Qt::StringLiterals;
 
 namespace settings {
 
-QString dateToText(QDate date, const QLocale &locale);
-
 namespace {
+
+QString shortForm(QDate date, const QLocale &locale)
+{
+    return locale.toString(date, QLocale::ShortFormat);
+}
 
 bool hasTwoDigitYear(const QString &format)
 {
@@ -40,7 +43,7 @@ std::optional<QDate> leapDayOfTwoDigitYear(const QString &text, const QLocale &l
         if (!parsed.isValid() || parsed.month() != 2 || parsed.day() != 28)
             continue;
         const QDate candidate = intoNearestCentury(parsed, reference).addDays(1);
-        if (candidate.day() == 29 && dateToText(candidate, locale) == text)
+        if (candidate.day() == 29 && shortForm(candidate, locale) == text)
             return candidate;
     }
     return std::nullopt;
@@ -48,9 +51,9 @@ std::optional<QDate> leapDayOfTwoDigitYear(const QString &text, const QLocale &l
 
 } // namespace
 
-QString dateToText(QDate date, const QLocale &locale)
+QString dateToText(QDate date)
 {
-    return locale.toString(date, QLocale::ShortFormat);
+    return date.toString(Qt::ISODate);
 }
 
 std::optional<QDate> dateFromText(const QString &text, const QLocale &locale, QDate reference)
@@ -58,6 +61,9 @@ std::optional<QDate> dateFromText(const QString &text, const QLocale &locale, QD
     const QString trimmed = text.trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
+    // No locale's short form writes a date that reads as another in ISO.
+    if (const QDate date = QDate::fromString(trimmed, Qt::ISODate); date.isValid())
+        return date;
 
     const QString shortFormat = locale.dateFormat(QLocale::ShortFormat);
     if (const QDate date = locale.toDate(trimmed, shortFormat); date.isValid()) {
@@ -74,8 +80,6 @@ std::optional<QDate> dateFromText(const QString &text, const QLocale &locale, QD
         if (const QDate date = locale.toDate(trimmed, longYear); date.isValid())
             return date;
     }
-    if (const QDate date = QDate::fromString(trimmed, Qt::ISODate); date.isValid())
-        return date;
     return std::nullopt;
 }
 

@@ -21,7 +21,7 @@ constexpr qint64 kReminderDays = 14;
 void checkUpdateReminder(settings::SettingsStore &store, QDate today,
                          services::MessageBoxes &messages, services::Browser &browser)
 {
-    const QString todayText = settings::dateToText(today, QLocale());
+    const QString todayText = settings::dateToText(today);
     // A stamp that cannot be read counts as none, so it is simply started again.
     const std::optional<QDate> stamp =
         settings::dateFromText(store.read(settings::keys::UpdateCheckStamp), QLocale(), today);

@@ -43,7 +43,7 @@ private:
     {
         user::clockReaches(*m_world, QDateTime(day, time));
     }
-    static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
+    static QString dateText(QDate date) { return settings::dateToText(date); }
 
     const QDate m_day{2026, 12, 8};
     std::unique_ptr<ProgramDoubles> m_world;

@@ -301,22 +301,53 @@ void TestProcess::noHomeNoRuntimeFolder()
 
 void TestProcess::localeChangesBetweenStarts()
 {
-    QProcessEnvironment env = environment();
-    env.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
-    QVERIFY(start(env));
-    QTRY_VERIFY_WITH_TIMEOUT(setting(u"Date"_s).contains(u'.'), 20000);
-    ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
-    QVERIFY(m_program.waitForFinished(20000));
+    // Each start shows its card, then ends as at a log-out.
+    const auto showAndEnd = [this](const char *lang) {
+        QProcessEnvironment env = environment();
+        env.insert(u"LANG"_s, QString::fromLatin1(lang));
+        env.insert(u"TARVELLE_REPORT_FIRST_PAINT"_s, u"1"_s);
+        m_program.setProcessEnvironment(env);
+        m_program.setProcessChannelMode(QProcess::SeparateChannels);
+        m_program.start(QString::fromLocal8Bit(TARVELLE_PATH), {});
+        QVERIFY(m_program.waitForStarted());
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT(
+            (said += m_program.readAllStandardError()).contains("first-paint-ns"), 20000);
+        ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
+        QVERIFY(m_program.waitForFinished(20000));
+        QCOMPARE(m_program.exitCode(), 0);
+    };
+    const QDate today = QDate::currentDate();
+    const QLocale german(u"de_DE"_s);
+    const auto settingsLeftBefore = [this, today](const QString &date) {
+        writeIni("[Settings]\nHour=7\nMinute=0\nSecond=0\nCard=17\nDate=" + date.toUtf8()
+                 + "\nUpdateCheckStamp=" + today.toString(Qt::ISODate).toLatin1() + "\n");
+    };
 
-    env.insert(u"LANG"_s, u"en_US.UTF-8"_s);
-    QVERIFY(start(env));
-    // The German date cannot be read as an American one: a new card, and the date rewritten.
-    QTRY_VERIFY_WITH_TIMEOUT(setting(u"Date"_s).contains(u'/'), 20000);
-    ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
-    QVERIFY(m_program.waitForFinished(20000));
-    QCOMPARE(m_program.exitCode(), 0);
-    const int card = setting(u"Card"_s).toInt();
-    QVERIFY(card >= 1 && card <= 52);
+    // An earlier version wrote the due date in the German short form: still tomorrow.
+    const QString earlierTomorrow = german.toString(today.addDays(1), QLocale::ShortFormat);
+    settingsLeftBefore(earlierTomorrow);
+    showAndEnd("de_DE.UTF-8");
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(setting(u"Card"_s), u"17"_s);
+    QCOMPARE(setting(u"Date"_s), earlierTomorrow);
+
+    // Still today: a new card, due tomorrow in a form any language reads.
+    settingsLeftBefore(german.toString(today, QLocale::ShortFormat));
+    showAndEnd("de_DE.UTF-8");
+    if (QTest::currentTestFailed())
+        return;
+    const QString tomorrow = today.addDays(1).toString(Qt::ISODate);
+    QCOMPARE(setting(u"Date"_s), tomorrow);
+    const QString card = setting(u"Card"_s);
+
+    // In English now, the same card for the day.
+    showAndEnd("en_US.UTF-8");
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(setting(u"Card"_s), card);
+    QCOMPARE(setting(u"Date"_s), tomorrow);
 }
 
 void TestProcess::configFolderThatCannotBeWritten()

@@ -50,7 +50,7 @@ private:
         m_started = program->start();
         return program;
     }
-    static QString dateText(QDate date) { return settings::dateToText(date, QLocale()); }
+    static QString dateText(QDate date) { return settings::dateToText(date); }
     // Started by the log-on entry, with the box "Start at system tray" ticked.
     static void meetEveryLogOnCondition(ProgramDoubles &world)
     {
@@ -91,7 +91,7 @@ void TestProgram::firstRun()
     // holds no display time.
     QCOMPARE(world.store.together.size(), 1);
     QCOMPARE(world.store.together.first(), world.store.writes);
-    QCOMPARE(world.store.values.value(u"Date"_s), u"12/8/26"_s);
+    QCOMPARE(world.store.values.value(u"Date"_s), u"2026-12-08"_s);
     QVERIFY(!user::cardPanelInFront(window));
     const auto *panel = widgetNamed<app::SettingsPanel>(window, "settingsPanel");
     QVERIFY(panel->isVisibleTo(window));

@@ -123,8 +123,8 @@ e2e_begin() {
     E2E_INI=$XDG_CONFIG_HOME/Tarvelle/Tarvelle.ini
     E2E_AUTOSTART=$XDG_CONFIG_HOME/autostart/Tarvelle.desktop
     E2E_OPENED=$E2E_WORK/opened-addresses
-    E2E_TODAY=$(LC_ALL=C date -d "${E2E_FAKE_START% *}" '+%-d %b %Y')
-    E2E_TOMORROW=$(LC_ALL=C date -d "${E2E_FAKE_START% *} +1 day" '+%-d %b %Y')
+    E2E_TODAY=$(LC_ALL=C date -d "${E2E_FAKE_START% *}" '+%F')
+    E2E_TOMORROW=$(LC_ALL=C date -d "${E2E_FAKE_START% *} +1 day" '+%F')
 
     cat >"$E2E_WORK/bin/xdg-open" <<EOF
 #!/bin/sh

@@ -12,6 +12,7 @@ end_with() {
     e2e_expect_end "$E2E_PID" "exit status after SIG$signal with $state"
 }
 
+# In the regional short form an earlier version wrote: it still counts, so the question comes.
 stale_stamp=$(LC_ALL=C date -d "${E2E_FAKE_START% *} -30 days" '+%-d %b %Y')
 
 for signal in TERM HUP INT; do

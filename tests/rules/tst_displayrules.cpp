@@ -29,7 +29,7 @@ private Q_SLOTS:
     void choicesKeepTheStartupEntryAndTrayBoxInStep();
 
 private:
-    static QString text(QDate date) { return settings::dateToText(date, QLocale()); }
+    static QString text(QDate date) { return settings::dateToText(date); }
     const QDate m_today{2026, 12, 8};
 };
 
@@ -54,11 +54,16 @@ void TestDisplayRules::cardForTheDayAtEachStart()
     QVERIFY(!start.keep);
     QCOMPARE(store.writes, (Writes{{u"Date"_s, text(m_today.addDays(1))}}));
 
-    // Until then the stored card stays, and nothing is written.
+    // Until then the stored card stays, and nothing is written, even after the user changed
+    // language and region; so does a due date in the short form earlier versions wrote.
     store.values.insert(u"Card"_s, u"30"_s);
     store.writes.clear();
+    QLocale::setDefault(QLocale(u"de_DE"_s));
     start = schedule::cardForTheDay(store, m_today);
+    QLocale::setDefault(QLocale(u"en_GB"_s));
     QCOMPARE(start.keep, std::optional<int>(30));
+    store.values.insert(u"Date"_s, u"09/12/2026"_s);
+    QCOMPARE(schedule::cardForTheDay(store, m_today).keep, std::optional<int>(30));
     QVERIFY(store.writes.isEmpty());
 
     // A card that is none of the deck, or a due date beyond tomorrow, draws anew.

@@ -25,7 +25,7 @@ private Q_SLOTS:
 
 private:
     void check() { site::checkUpdateReminder(m_store, m_today, m_messages, m_browser); }
-    QString text(QDate date) const { return settings::dateToText(date, QLocale()); }
+    QString text(QDate date) const { return settings::dateToText(date); }
 
     const QDate m_today{2026, 12, 8};
     MemorySettingsStore m_store;
@@ -50,7 +50,7 @@ void TestUpdateReminder::firstRunOnlyStartsTheCount()
     check();
     QVERIFY(m_messages.shown.isEmpty());
     QCOMPARE(m_store.writes,
-             (QList<QPair<QString, QString>>{{u"UpdateCheckStamp"_s, u"12/8/26"_s}}));
+             (QList<QPair<QString, QString>>{{u"UpdateCheckStamp"_s, u"2026-12-08"_s}}));
     QVERIFY(m_browser.opened.isEmpty());
 }
 
