@@ -1,5 +1,6 @@
 #include "cards/Deck.h"
 #include "journal/JournalExport.h"
+#include "journal/JournalImport.h"
 
 #include "RandomNotes.h"
 #include "TestSeed.h"
@@ -20,6 +21,9 @@ class TestJournalExport : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void csvReadsBackAsTheJournal();
+    void importRefusesWhatIsNotOurs_data();
+    void importRefusesWhatIsNotOurs();
+    void importKeepsTheJournalsCardAndBothNotes();
     void markdownReadsAsTheJournal_data();
     void markdownReadsAsTheJournal();
 
@@ -102,6 +106,9 @@ void TestJournalExport::csvReadsBackAsTheJournal()
                  (QStringList{day.day.toString(Qt::ISODate), cards::cardName(day.card), day.note}));
     }
 
+    // Imported again, it is the same days.
+    QCOMPARE(journal::fromCsv(csv), std::optional<QList<Entry>>(m_days));
+
     // Written whole or not at all.
     QTemporaryDir folder;
     QCOMPARE(journal::writeExportFile(folder.filePath(u"journal.csv"_s), csv), std::nullopt);
@@ -110,6 +117,52 @@ void TestJournalExport::csvReadsBackAsTheJournal()
     QCOMPARE(written.readAll(), csv);
     QVERIFY(journal::writeExportFile(folder.filePath(u"no/such/folder.csv"_s), csv).has_value());
     QVERIFY(!QFile::exists(folder.filePath(u"no"_s)));
+}
+
+void TestJournalExport::importRefusesWhatIsNotOurs_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    const QByteArray header = "Date,Card,Note\r\n";
+    QTest::newRow("other header") << QByteArray("Day,Card,Note\r\n2026-12-08,Ace Of Clubs,\r\n");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("date not ISO") << header + "12/8/26,Ace Of Clubs,x\r\n";
+    QTest::newRow("look-alike date") << header + "2026-12-08 ,Ace Of Clubs,x\r\n";
+    QTest::newRow("card the deck does not name") << header + "2026-12-08,Jack Of Clubs,x\r\n";
+    QTest::newRow("quote left open") << header + "2026-12-08,Ace Of Clubs,\"x\r\n";
+    QTest::newRow("quote mid-field") << header + "2026-12-08,Ace Of Clubs,a\"b\r\n";
+    QTest::newRow("fields missing") << header + "2026-12-08,Ace Of Clubs\r\n";
+    QTest::newRow("a day twice")
+        << header + "2026-12-08,Ace Of Clubs,a\r\n2026-12-08,Two Of Clubs,b\r\n";
+    QTest::newRow("a database") << QByteArray("SQLite format 3\0\x10\0", 20);
+}
+
+void TestJournalExport::importRefusesWhatIsNotOurs()
+{
+    QFETCH(QByteArray, text);
+    QCOMPARE(journal::fromCsv(text), std::nullopt);
+}
+
+void TestJournalExport::importKeepsTheJournalsCardAndBothNotes()
+{
+    const QDate d(2026, 12, 1);
+    const QList<Entry> held = {
+        {d, 3, u"mine"_s}, {d.addDays(1), 4, {}}, {d.addDays(2), 5, u"same"_s}};
+    const QList<Entry> imported = {{d, 9, u"theirs"_s},
+                                   {d.addDays(1), 10, u"only theirs"_s},
+                                   {d.addDays(2), 11, u"same"_s},
+                                   {d.addDays(3), 12, u"new day"_s},
+                                   {d.addDays(4), 13, {}}};
+    const QList<Entry> writes = journal::mergeImport(held, imported);
+    QCOMPARE(writes, (QList<Entry>{{d, 3, u"mine\n\ntheirs"_s},
+                                   {d.addDays(1), 4, u"only theirs"_s},
+                                   {d.addDays(3), 12, u"new day"_s},
+                                   {d.addDays(4), 13, {}}}));
+    // Importing the same file again changes nothing more.
+    QList<Entry> after = held;
+    after[0].note = writes[0].note;
+    after[1].note = writes[1].note;
+    after << writes[2] << writes[3];
+    QVERIFY(journal::mergeImport(after, imported).isEmpty());
 }
 
 void TestJournalExport::markdownReadsAsTheJournal_data()
