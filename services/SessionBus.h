@@ -18,6 +18,7 @@ namespace services {
 // asks: a bus that accepts but never answers (a wedged or stopped daemon) would hold that thread,
 // the user-interface thread included, for good. So the bus is first asked a question of our own,
 // on a socket nobody waits on, and nothing of the program touches it before it has answered.
+// A bus that answers and then stalls is watched for where Qt would wait on it from that thread.
 class SessionBus final : public QObject {
     Q_OBJECT
 

@@ -201,10 +201,11 @@ bool SystemTrayIcon::isAvailable() const
     // Qt would open a new bus connection at each look at a StatusNotifierItem host.
     if (m_qtChoice.value_or(m_host != Host::Absent || !onX11()))
         return m_host == Host::Registered;
-    // An XEmbed tray is a window on the X server; but Qt asks the bus first, once, by calls
-    // that wait.
+    // An XEmbed tray is a window on the X server; but Qt asks the bus first, at its first look
+    // only, by calls that wait.
+    if (!m_qtChoice)
+        m_bus.guardUntilIdle();
     m_qtChoice = false;
-    m_bus.guardUntilIdle();
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
 
