@@ -32,10 +32,10 @@ start_and_end() {
         sleep "$delay"
         kill -STOP "$E2E_BUS_PID"
     fi
-    wait_for 4 "the main window with $what" main_window_shown "$E2E_PID"
+    wait_for 5 "the main window with $what" main_window_shown "$E2E_PID"
     e2e_log "main window up $(elapsed_ms) ms after the start with $what"
     kill -TERM "$E2E_PID"
-    e2e_wait_end "$E2E_PID" 4
+    e2e_wait_end "$E2E_PID" 5
     assert_eq 0 "$E2E_STATUS" "the exit status after SIGTERM with $what"
     # What the start had not stored yet is stored on the way out.
     assert_setting AutorunStartUp False
