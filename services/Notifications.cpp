@@ -65,9 +65,11 @@ bool DBusNotifications::listen()
     if (!bus.isConnected())
         return false;
     qDBusRegisterMetaType<ImageData>();
-    bus.connect(kService, kPath, kService, u"ActivationToken"_s, this,
+    // From any sender: for a named one Qt would ask the bus for its owner, and wait for the
+    // answer on this thread. The id tells ours apart.
+    bus.connect(QString(), kPath, kService, u"ActivationToken"_s, this,
                 SLOT(serverActivationToken(uint, QString)));
-    bus.connect(kService, kPath, kService, u"ActionInvoked"_s, this,
+    bus.connect(QString(), kPath, kService, u"ActionInvoked"_s, this,
                 SLOT(serverActionInvoked(uint, QString)));
     // A server that starts again numbers its notifications from the start: the last id may then
     // name another program's notification, which a click must not take for ours, nor our next

@@ -62,10 +62,12 @@ void SystemTrayIcon::followHost()
                     askForHost();
                 }
             });
-    bus.connect(kWatcherService, kWatcherPath, kWatcherService, u"StatusNotifierHostRegistered"_s,
-                this, SLOT(hostRegistered()));
-    bus.connect(kWatcherService, kWatcherPath, kWatcherService, u"StatusNotifierHostUnregistered"_s,
-                this, SLOT(hostUnregistered()));
+    // From any sender: for a named one Qt would ask the bus for its owner, and wait for the
+    // answer on this thread.
+    bus.connect(QString(), kWatcherPath, kWatcherService, u"StatusNotifierHostRegistered"_s, this,
+                SLOT(hostRegistered()));
+    bus.connect(QString(), kWatcherPath, kWatcherService, u"StatusNotifierHostUnregistered"_s, this,
+                SLOT(hostUnregistered()));
     askForHost();
 }
 
@@ -133,6 +135,8 @@ void SystemTrayIcon::makeIcon()
 {
     m_statusNotifierItem = m_qtChoice.value_or(m_host == Host::Registered || !onX11());
     m_qtChoice = m_statusNotifierItem;
+    // Qt registers a StatusNotifierItem by calls that wait.
+    m_bus.guardUntilIdle();
     m_icon = new QSystemTrayIcon(this);
     if (!m_statusNotifierItem)
         watchAvailability();
@@ -197,7 +201,10 @@ bool SystemTrayIcon::isAvailable() const
     // Qt would open a new bus connection at each look at a StatusNotifierItem host.
     if (m_qtChoice.value_or(m_host != Host::Absent || !onX11()))
         return m_host == Host::Registered;
-    // An XEmbed tray is a window on the X server.
+    // An XEmbed tray is a window on the X server; but Qt asks the bus first, at its first look
+    // only, by calls that wait.
+    if (!m_qtChoice)
+        m_bus.guardUntilIdle();
     m_qtChoice = false;
     return QSystemTrayIcon::isSystemTrayAvailable();
 }
