@@ -45,6 +45,8 @@ E2E_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # The Python that has the distribution's modules (GLib's binding), whatever comes first on PATH.
 E2E_PYTHON=/usr/bin/python3
 
+# shellcheck source=../../scripts/lib/xdesktop.sh
+source "$E2E_LIB_DIR/../../scripts/lib/xdesktop.sh"
 # shellcheck source=lib/wait.sh
 source "$E2E_LIB_DIR/lib/wait.sh"
 # shellcheck source=lib/desktop.sh
@@ -179,6 +181,7 @@ e2e_cleanup() {
     for ((i = ${#E2E_HELPER_PIDS[@]} - 1; i >= 0; i--)); do
         e2e_stop_process "${E2E_HELPER_PIDS[i]}"
     done
+    xdesktop_stop
     # What our helpers started in turn (the accessibility bus, an opener) carries our marker.
     if [[ -n $E2E_WORK ]]; then
         local entry

@@ -1,5 +1,6 @@
-# The scenario's desktop: an X server with a window manager, or a Wayland compositor, a private
-# session bus, and pictures of the screen. Sourced by lib.sh.
+# The scenario's desktop: an X server with a window manager (started as the scripts start
+# theirs, by scripts/lib/xdesktop.sh), or a Wayland compositor, a private session bus, and
+# pictures of the screen. Sourced by lib.sh.
 # shellcheck shell=bash
 
 e2e_start_helper() {
@@ -9,23 +10,9 @@ e2e_start_helper() {
     E2E_HELPER_PIDS+=("$!")
 }
 
-display_number_written() {
-    grep -qE '^[0-9]+$' "$E2E_WORK/display-number" 2>/dev/null
-}
-
-window_manager_running() {
-    wmctrl -m >/dev/null 2>&1
-}
-
 # e2e_start_display [xfwm4]: Xvfb with openbox, or with Xfce's window manager.
 e2e_start_display() {
-    # -displayfd lets the server take a free display, so scenarios can run side by side.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -noreset -nolisten tcp \
-        3>"$E2E_WORK/display-number" >"$E2E_WORK/xvfb.log" 2>&1 &
-    E2E_HELPER_PIDS+=("$!")
-    wait_for 20 "the X server" display_number_written
-    DISPLAY=:$(<"$E2E_WORK/display-number")
-    export DISPLAY
+    xdesktop_start_x "$E2E_WORK" 1024x768 || e2e_fail "the X server did not start"
     E2E_DISPLAY_READY=1
     e2e_log "display $DISPLAY, work folder $E2E_WORK"
 
@@ -39,8 +26,8 @@ e2e_start_display() {
 
     if [[ ${1:-} == xfwm4 ]]; then
         # Without its compositor: nothing fades, so screenshots show what is there.
-        e2e_start_helper xfwm4.log xfwm4 --compositor=off --sm-client-disable
-        wait_for 20 "the window manager" window_manager_running
+        xdesktop_start_wm xfwm4 --compositor=off --sm-client-disable ||
+            e2e_fail "the window manager did not start"
         return
     fi
     # Iconify animations would put half-drawn frames into the screenshots.
@@ -50,8 +37,7 @@ e2e_start_display() {
             /etc/xdg/openbox/rc.xml >"$E2E_WORK/openbox-rc.xml"
         openbox_options+=(--config-file "$E2E_WORK/openbox-rc.xml")
     fi
-    e2e_start_helper openbox.log openbox "${openbox_options[@]}"
-    wait_for 20 "the window manager" window_manager_running
+    xdesktop_start_wm openbox "${openbox_options[@]}" || e2e_fail "the window manager did not start"
 }
 
 e2e_start_weston() {

@@ -19,11 +19,11 @@ tray_panel_shown() {
 }
 
 e2e_start_tray() {
+    xdesktop_start_tray --edge bottom --align left --widthtype request --height 24 \
+        --SetDockType true --SetPartialStrut false --transparent false ||
+        e2e_fail "the tray host did not start"
+    E2E_TRAYER=$XDESKTOP_TRAYER
     # The tray host announces itself with a MANAGER message once it owns the tray selection.
-    trayer --edge bottom --align left --widthtype request --height 24 --SetDockType true \
-        --SetPartialStrut false --transparent false >"$E2E_WORK/trayer.log" 2>&1 &
-    E2E_TRAYER=$!
-    E2E_HELPER_PIDS+=("$E2E_TRAYER")
     wait_for 20 "the tray host to own the notification area" tray_manager_announced
     wait_for 20 "the tray host's panel" tray_panel_shown
 }
