@@ -37,6 +37,8 @@ private Q_SLOTS:
 private:
     QProcessEnvironment environment() const;
     bool start(const QProcessEnvironment &env, const QStringList &arguments = {});
+    // Starts the program, waits for its window's first paint, then ends it as a log-out does.
+    void showAndEnd(QProcessEnvironment env);
     QString setting(const QString &key) const;
     QString iniPath() const { return m_root->path() + u"/config/Tarvelle/Tarvelle.ini"_s; }
     void writeIni(const QByteArray &contents);
@@ -84,6 +86,22 @@ bool TestProcess::start(const QProcessEnvironment &env, const QStringList &argum
     m_program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_program.start(QString::fromLocal8Bit(TARVELLE_PATH), arguments);
     return m_program.waitForStarted();
+}
+
+void TestProcess::showAndEnd(QProcessEnvironment env)
+{
+    env.insert(u"TARVELLE_REPORT_FIRST_PAINT"_s, u"1"_s);
+    m_program.setProcessEnvironment(env);
+    m_program.setProcessChannelMode(QProcess::SeparateChannels);
+    m_program.start(QString::fromLocal8Bit(TARVELLE_PATH), {});
+    QVERIFY(m_program.waitForStarted());
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += m_program.readAllStandardError()).contains("first-paint-ns"),
+                             20000);
+    ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
+    QVERIFY(m_program.waitForFinished(20000));
+    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(m_program.exitCode(), 0);
 }
 
 QString TestProcess::setting(const QString &key) const
@@ -302,20 +320,10 @@ void TestProcess::noHomeNoRuntimeFolder()
 void TestProcess::localeChangesBetweenStarts()
 {
     // Each start shows its card, then ends as at a log-out.
-    const auto showAndEnd = [this](const char *lang) {
+    const auto showAndEndIn = [this](const char *lang) {
         QProcessEnvironment env = environment();
         env.insert(u"LANG"_s, QString::fromLatin1(lang));
-        env.insert(u"TARVELLE_REPORT_FIRST_PAINT"_s, u"1"_s);
-        m_program.setProcessEnvironment(env);
-        m_program.setProcessChannelMode(QProcess::SeparateChannels);
-        m_program.start(QString::fromLocal8Bit(TARVELLE_PATH), {});
-        QVERIFY(m_program.waitForStarted());
-        QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (said += m_program.readAllStandardError()).contains("first-paint-ns"), 20000);
-        ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
-        QVERIFY(m_program.waitForFinished(20000));
-        QCOMPARE(m_program.exitCode(), 0);
+        showAndEnd(env);
     };
     const QDate today = QDate::currentDate();
     const QLocale german(u"de_DE"_s);
@@ -327,7 +335,7 @@ void TestProcess::localeChangesBetweenStarts()
     // An earlier version wrote the due date in the German short form: still tomorrow.
     const QString earlierTomorrow = german.toString(today.addDays(1), QLocale::ShortFormat);
     settingsLeftBefore(earlierTomorrow);
-    showAndEnd("de_DE.UTF-8");
+    showAndEndIn("de_DE.UTF-8");
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(setting(u"Card"_s), u"17"_s);
@@ -335,7 +343,7 @@ void TestProcess::localeChangesBetweenStarts()
 
     // Still today: a new card, due tomorrow in a form any language reads.
     settingsLeftBefore(german.toString(today, QLocale::ShortFormat));
-    showAndEnd("de_DE.UTF-8");
+    showAndEndIn("de_DE.UTF-8");
     if (QTest::currentTestFailed())
         return;
     const QString tomorrow = today.addDays(1).toString(Qt::ISODate);
@@ -343,7 +351,7 @@ void TestProcess::localeChangesBetweenStarts()
     const QString card = setting(u"Card"_s);
 
     // In English now, the same card for the day.
-    showAndEnd("en_US.UTF-8");
+    showAndEndIn("en_US.UTF-8");
     if (QTest::currentTestFailed())
         return;
     QCOMPARE(setting(u"Card"_s), card);
@@ -356,20 +364,10 @@ void TestProcess::configFolderThatCannotBeWritten()
     QFile blocker(m_root->path() + u"/config"_s);
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    QProcessEnvironment env = environment();
-    env.insert(u"TARVELLE_REPORT_FIRST_PAINT"_s, u"1"_s);
-    m_program.setProcessEnvironment(env);
-    m_program.setProcessChannelMode(QProcess::SeparateChannels);
-    m_program.start(QString::fromLocal8Bit(TARVELLE_PATH), {});
-    QVERIFY(m_program.waitForStarted());
     // It still starts and shows its window with a card.
-    QByteArray said;
-    QTRY_VERIFY_WITH_TIMEOUT((said += m_program.readAllStandardError()).contains("first-paint-ns"),
-                             20000);
-    ::kill(static_cast<pid_t>(m_program.processId()), SIGTERM);
-    QVERIFY(m_program.waitForFinished(20000));
-    QCOMPARE(m_program.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(m_program.exitCode(), 0);
+    showAndEnd(environment());
+    if (QTest::currentTestFailed())
+        return;
     QVERIFY(QFileInfo(m_root->path() + u"/config"_s).isFile());
 }
 

@@ -30,6 +30,16 @@ QImage faceImage(int index, qreal ratio = 1.0)
     return cards::renderCardFace(index, ratio).toImage().convertToFormat(QImage::Format_ARGB32);
 }
 
+int differingPixels(const QImage &one, const QImage &other, const QRect &area)
+{
+    int differing = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x)
+            differing += one.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
+    }
+    return differing;
+}
+
 bool isRedInk(QColor c)
 {
     return c.alpha() > 200 && c.red() > 150 && c.green() < 90 && c.blue() < 90;
@@ -162,16 +172,10 @@ void TestCardFace::everyFaceIsDifferent()
     // the small pips beside it: the suit should read from the person.
     for (int rank = 11; rank <= 13; ++rank) {
         for (const auto &[a, b] : {std::pair{0, 3}, std::pair{1, 2}}) {
-            const QImage one = faceImage(a * 13 + rank);
-            const QImage other = faceImage(b * 13 + rank);
-            int differing = 0;
-            int total = 0;
-            for (int y = 10; y < 47; ++y) {
-                for (int x = 24; x < 57; ++x) {
-                    differing += one.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
-                    ++total;
-                }
-            }
+            const QRect figure(24, 10, 33, 37);
+            const int differing =
+                differingPixels(faceImage(a * 13 + rank), faceImage(b * 13 + rank), figure);
+            const int total = figure.width() * figure.height();
             const QByteArray pair =
                 (cards::cardName(a * 13 + rank) + " / "_L1 + cards::cardName(b * 13 + rank))
                     .toUtf8();
@@ -183,16 +187,10 @@ void TestCardFace::everyFaceIsDifferent()
     // the body between the arms, below the collars and above the middle band.
     for (int suit = 0; suit < 4; ++suit) {
         for (const auto &[a, b] : {std::pair{11, 12}, std::pair{11, 13}, std::pair{12, 13}}) {
-            const QImage one = faceImage(suit * 13 + a);
-            const QImage other = faceImage(suit * 13 + b);
-            int differing = 0;
-            int total = 0;
-            for (int y = 39; y < 47; ++y) {
-                for (int x = 27; x < 45; ++x) {
-                    differing += one.pixel(x, y) != other.pixel(x, y) ? 1 : 0;
-                    ++total;
-                }
-            }
+            const QRect dress(27, 39, 18, 8);
+            const int differing =
+                differingPixels(faceImage(suit * 13 + a), faceImage(suit * 13 + b), dress);
+            const int total = dress.width() * dress.height();
             const QByteArray pair =
                 (cards::cardName(suit * 13 + a) + " / "_L1 + cards::cardName(suit * 13 + b))
                     .toUtf8();
