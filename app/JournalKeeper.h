@@ -34,7 +34,8 @@ public:
                   std::chrono::milliseconds retryEvery = std::chrono::seconds(10));
     ~JournalKeeper() override;
 
-    // The card drawn for `day`, written a moment later, once the window has come up.
+    // The card of `day`, drawn now or kept from an earlier start, written a moment later, once
+    // the window has come up. The same card again writes nothing.
     void record(QDate day, int card);
     // Opens the journal window, or brings the open one to the front.
     void showWindow();
