@@ -181,7 +181,7 @@ void MainWindow::showCardForTheDay()
     if (choice.keep) {
         showCard(*choice.keep);
         // Every start makes sure of its day: one that ended before writing its draw lost it.
-        m_journal->record(m_services.clock.today(), *choice.keep);
+        m_journal->keep(m_services.clock.today(), *choice.keep);
     } else {
         drawCard();
     }
