@@ -39,9 +39,20 @@ void JournalKeeper::record(QDate day, int card)
         m_recordDelay.start();
 }
 
+void JournalKeeper::keep(QDate day, int card)
+{
+    m_kept.emplace(day, card);
+    if (!m_recordDelay.isActive())
+        m_recordDelay.start();
+}
+
 void JournalKeeper::writeRecords()
 {
     m_recordDelay.stop();
+    // First, so that a card drawn since is the day's latest.
+    if (m_kept)
+        m_store.record(m_kept->first, m_kept->second);
+    m_kept.reset();
     for (const auto &[day, card] : std::as_const(m_records))
         m_store.record(day, card);
     m_records.clear();
@@ -96,6 +107,9 @@ void JournalKeeper::finish()
 
 void JournalKeeper::flush()
 {
+    // A kept card alone is not worth loading the journal for as the program ends.
+    if (m_records.isEmpty() && !m_window && !m_store.hasPending())
+        m_kept.reset();
     writeRecords();
     if (m_window)
         m_window->flush();

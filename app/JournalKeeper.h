@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <optional>
 #include <utility>
 
 namespace journal {
@@ -36,6 +37,10 @@ public:
 
     // The card drawn for `day`, written a moment later, once the window has come up.
     void record(QDate day, int card);
+    // The card a start kept from an earlier one, made sure of in the journal as record() writes
+    // (the start that drew it may have ended before writing it); at the end only alongside
+    // something else to write, since the next start makes sure of it again.
+    void keep(QDate day, int card);
     // Opens the journal window, or brings the open one to the front.
     void showWindow();
     JournalWindow *window() const;
@@ -52,6 +57,7 @@ private:
 
     journal::JournalStore &m_store;
     const services::Clock &m_clock;
+    std::optional<std::pair<QDate, int>> m_kept;
     QList<std::pair<QDate, int>> m_records;
     QTimer m_recordDelay;
     QTimer m_retry;

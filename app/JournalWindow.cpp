@@ -513,6 +513,12 @@ void JournalWindow::flush()
     m_store.flush();
 }
 
+void JournalWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    showStatus();
+}
+
 void JournalWindow::closeEvent(QCloseEvent *event)
 {
     saveNote();
@@ -551,6 +557,9 @@ void JournalWindow::showStatus()
                   status.ok() ? QColor(Qt::black) : ui::colours::DarkRed);
     if (m_noteOf)
         m_note->setReadOnly(!status.takesNotes);
+    // Said at every start until it has been on the screen here.
+    if (status.notice && isVisible())
+        m_store.noticeShown();
 }
 
 void JournalWindow::copyDay()

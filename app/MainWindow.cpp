@@ -184,9 +184,8 @@ void MainWindow::showCardForTheDay()
         rules::schedule::cardForTheDay(m_services.settings, m_services.clock.today());
     if (choice.keep) {
         showCard(*choice.keep);
-        // The first start with a journal begins it with the card already drawn for today.
-        if (!m_services.journal.exists())
-            m_journal->record(m_services.clock.today(), *choice.keep);
+        // Every start makes sure of its day: one that ended before writing its draw lost it.
+        m_journal->keep(m_services.clock.today(), *choice.keep);
     } else {
         drawCard();
     }

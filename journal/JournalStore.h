@@ -39,6 +39,9 @@ struct Status {
     bool takesNotes = true;
     // False when the last read could not read the days: only those waiting to be written show.
     bool daysRead = true;
+    // The words tell of something done to the journal (a damaged file set aside) rather than of a
+    // problem now; they are said at every start until noticeShown().
+    bool notice = false;
 
     bool ok() const { return problem.isEmpty(); }
 };
@@ -63,9 +66,8 @@ public:
     bool hasPending() const { return !m_pending.isEmpty(); }
 
     virtual Status status() const = 0;
-    // Whether the journal has been begun. Asks nothing of the journal itself, so a start that
-    // only shows the card it already drew can tell whether there is a first entry to make.
-    virtual bool exists() const = 0;
+    // The notice that status() gives has been shown to the user, who is not told it again.
+    virtual void noticeShown() {}
 
 protected:
     struct Change {

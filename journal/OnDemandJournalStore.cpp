@@ -27,11 +27,6 @@ QString OnDemandJournalStore::defaultPath(const QString &appName)
     return QDir::cleanPath(data) + u'/' + appName + u"/journal.sqlite"_s;
 }
 
-bool OnDemandJournalStore::exists() const
-{
-    return QFileInfo::exists(m_path);
-}
-
 JournalStore *OnDemandJournalStore::store()
 {
     if (m_loadTried)
@@ -68,6 +63,12 @@ Status OnDemandJournalStore::status() const
     if (m_store)
         return m_store->status();
     return m_missing;
+}
+
+void OnDemandJournalStore::noticeShown()
+{
+    if (m_store)
+        m_store->noticeShown();
 }
 
 bool OnDemandJournalStore::write(const Changes &changes)

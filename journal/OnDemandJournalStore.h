@@ -14,9 +14,8 @@ class Clock;
 namespace journal {
 
 // The program's journal: the SQLite file, whose module is loaded when the journal is first read
-// or written. A start that only shows the card it already drew asks whether the file exists and
-// loads nothing. Without the module the journal says so and keeps what it is given while the
-// program runs, as it does on a disk that takes nothing.
+// or written, which a start does only after its window is up. Without the module the journal says
+// so and keeps what it is given while the program runs, as it does on a disk that takes nothing.
 class OnDemandJournalStore final : public JournalStore {
 public:
     OnDemandJournalStore(QString path, const services::Clock &clock, QStringList moduleFolders);
@@ -29,7 +28,7 @@ public:
     static QString defaultPath(const QString &appName);
 
     Status status() const override;
-    bool exists() const override;
+    void noticeShown() override;
 
 protected:
     bool write(const Changes &changes) override;

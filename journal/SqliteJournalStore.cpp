@@ -1,6 +1,5 @@
 #include "journal/SqliteJournalStore.h"
 
-#include "cards/Deck.h"
 #include "services/Clock.h"
 
 #include <QDir>
@@ -13,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +37,9 @@ constexpr int kBusyTimeoutMs = 200;
 constexpr int kPageCacheKib = 256;
 
 const QString kDriver = u"QSQLITE"_s;
+
+// A card as the journal keeps it: an integer of the deck, not text or a fraction.
+const QString kValidCard = u"typeof(card) = 'integer' AND card BETWEEN 1 AND 52"_s;
 
 const QString kKeptWhileWaiting =
     u"The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal "
@@ -76,6 +79,33 @@ QString dayKey(QDate day)
     return day.toString(Qt::ISODate);
 }
 
+// The columns of `days` in each format, oldest first from format 1: what tells a file that lost
+// its number (restored from an SQL dump, which drops it) for ours, and of which format.
+constexpr const char *kDaysColumns[] = {"day,card,note"};
+static_assert(std::size(kDaysColumns) == SqliteJournalStore::kFormat);
+
+// One step per change of format, from `from` to the next, run inside the opening transaction.
+bool migrateFrom(QSqlQuery &query, int from)
+{
+    switch (from) {
+    case 0:
+        // A file with none of our tables.
+        return query.exec(u"CREATE TABLE days ("
+                          u" day TEXT PRIMARY KEY NOT NULL CHECK (date(day) IS day),"
+                          u" card INTEGER NOT NULL CHECK (card BETWEEN 1 AND 52),"
+                          u" note TEXT NOT NULL DEFAULT '') WITHOUT ROWID"_s);
+    default: return false;
+    }
+}
+
+// A link whose target is not there: following it makes the file at the target.
+bool isDanglingLink(const QByteArray &name)
+{
+    struct stat info = {};
+    return ::lstat(name.constData(), &info) == 0 && S_ISLNK(info.st_mode)
+           && ::stat(name.constData(), &info) != 0 && errno == ENOENT;
+}
+
 } // namespace
 
 SqliteJournalStore::SqliteJournalStore(QString path, const services::Clock &clock)
@@ -89,11 +119,6 @@ SqliteJournalStore::~SqliteJournalStore()
     close();
 }
 
-bool SqliteJournalStore::exists() const
-{
-    return QFileInfo::exists(m_path);
-}
-
 Status SqliteJournalStore::status() const
 {
     Status standing;
@@ -105,6 +130,13 @@ Status SqliteJournalStore::status() const
     }
     standing.daysRead = m_daysRead;
     return standing;
+}
+
+void SqliteJournalStore::noticeShown()
+{
+    if (m_noticeOnDisk)
+        QFile::remove(noticePath());
+    m_noticeOnDisk = false;
 }
 
 QSqlDatabase SqliteJournalStore::database() const
@@ -143,6 +175,7 @@ SqliteJournalStore::Access SqliteJournalStore::open()
 {
     if (m_access != Access::Closed)
         return m_access;
+    readNotice();
     // Once more after a damaged file has gone aside: the new one begins empty.
     for (int attempt = 0; attempt < 2; ++attempt) {
         bool damaged = false;
@@ -171,70 +204,171 @@ SqliteJournalStore::Access SqliteJournalStore::openFile(bool *damaged)
                      kKeptWhileWaiting};
         return Access::Closed;
     }
-    // Made here first, so that the file is private from its first byte on.
-    const int made = ::open(QFile::encodeName(m_path).constData(),
-                            O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (made >= 0) {
-        ::close(made);
-    } else if (errno != EEXIST) {
-        m_opening = {u"The journal cannot be made in %1: %2."_s.arg(folder, errorText(errno)),
-                     kKeptWhileWaiting};
+    if (!makeFile())
         return Access::Closed;
-    }
+    makePrivate();
     if (!connect(false))
         return Access::Closed;
-
-    int format = 0;
-    int tables = 0;
-    {
-        QSqlQuery query(database());
-        const bool read = query.exec(u"PRAGMA user_version"_s) && query.next();
-        if (read)
-            format = query.value(0).toInt();
-        const bool counted = read
-                             && query.exec(u"SELECT count(*), count(name = 'days' OR NULL) "
-                                           u"FROM sqlite_master WHERE type = 'table'"_s)
-                             && query.next();
-        if (!counted) {
-            *damaged = failed(query.lastError(), &m_opening, false) == Outcome::Damaged;
-            return Access::Closed;
-        }
-        tables = query.value(0).toInt();
-        const bool hasDays = query.value(1).toInt() == 1;
-        if (format > kFormat) {
-            // Left to the version that knows it.
-        } else if (format == kFormat) {
-            // Damage inside a file whose header is whole shows only here, or at some later read.
-            if (!hasDays || !query.exec(u"PRAGMA quick_check"_s) || !query.next()
-                || query.value(0).toString() != "ok"_L1) {
-                *damaged = true;
-                return Access::Closed;
-            }
-        } else if (tables > 0) {
-            // Not ours: never made by the journal, which always gives its format.
-            *damaged = true;
-            return Access::Closed;
-        } else if (!query.exec(u"BEGIN IMMEDIATE"_s)
-                   || !query.exec(u"CREATE TABLE days ("
-                                  u" day TEXT PRIMARY KEY NOT NULL CHECK (date(day) IS day),"
-                                  u" card INTEGER NOT NULL CHECK (card BETWEEN 1 AND 52),"
-                                  u" note TEXT NOT NULL DEFAULT '') WITHOUT ROWID"_s)
-                   || !query.exec(u"PRAGMA user_version = "_s + QString::number(kFormat))
-                   || !query.exec(u"COMMIT"_s)) {
-            const QSqlError error = query.lastError();
-            query.exec(u"ROLLBACK"_s);
-            failed(error, &m_opening, true);
+    Found found;
+    switch (check(&found)) {
+    case Outcome::Done: break;
+    case Outcome::Damaged: *damaged = true; return Access::Closed;
+    case Outcome::Failed: return Access::Closed;
+    }
+    if (found.format > kFormat)
+        return openNewer(found.format);
+    if (found.format != kFormat || found.from() != kFormat) {
+        const Outcome migrated = migrate();
+        if (migrated != Outcome::Done) {
+            *damaged = migrated == Outcome::Damaged;
             return Access::Closed;
         }
     }
-    if (format > kFormat)
-        return openNewer(format);
     const QString why = whyNotWritable();
     m_openedUnwritable = !why.isEmpty();
     if (m_openedUnwritable)
         m_opening = {u"The journal %1 cannot be written: %2."_s.arg(m_path, why),
                      kKeptWhileWaiting};
     return Access::Writable;
+}
+
+// Made here first, so that the file is private from its first byte on; through a link to a file
+// that is not there yet, at the link's target.
+bool SqliteJournalStore::makeFile()
+{
+    const QByteArray name = QFile::encodeName(m_path);
+    int made = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    int error = made < 0 ? errno : 0;
+    if (error == EEXIST && isDanglingLink(name)) {
+        made = ::open(name.constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        error = made < 0 ? errno : 0;
+    }
+    if (made >= 0)
+        ::close(made);
+    if (error == 0 || error == EEXIST)
+        return true;
+    m_opening = {
+        u"The journal cannot be made in %1: %2."_s.arg(QFileInfo(m_path).path(), errorText(error)),
+        kKeptWhileWaiting};
+    return false;
+}
+
+// A journal restored by hand may be readable by others, and SQLite gives the files it makes
+// beside the journal (as soon as it reads one kept with a write-ahead log) the journal's own mode:
+// it is made private before any of them.
+void SqliteJournalStore::makePrivate() const
+{
+    const QByteArray name = QFile::encodeName(m_path);
+    struct stat info = {};
+    if (::stat(name.constData(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid()
+        && (info.st_mode & 077) != 0)
+        ::chmod(name.constData(), info.st_mode & 0700);
+}
+
+int SqliteJournalStore::Found::from() const
+{
+    if (tables == 0)
+        return 0;
+    // Without its number only its columns tell; with it, its table of days.
+    if (format == 0)
+        return shape > 0 ? shape : -1;
+    return hasDays ? format : -1;
+}
+
+// What the file is, and whether it is whole, read in one transaction: another program's lock is
+// met at its start, where it means "not now", or not at all.
+SqliteJournalStore::Outcome SqliteJournalStore::check(Found *found)
+{
+    QSqlQuery query(database());
+    if (!query.exec(u"BEGIN"_s))
+        return failed(query.lastError(), &m_opening, false);
+    Outcome outcome = readFormat(query, found);
+    if (outcome == Outcome::Done && found->format <= kFormat && found->tables > 0) {
+        // Not ours: neither made by the journal nor holding its days.
+        outcome = found->from() < 0 ? Outcome::Damaged : checkIntegrity(query);
+    }
+    query.exec(u"ROLLBACK"_s);
+    return outcome;
+}
+
+SqliteJournalStore::Outcome SqliteJournalStore::readFormat(QSqlQuery &query, Found *found)
+{
+    if (!query.exec(u"PRAGMA user_version"_s) || !query.next())
+        return failed(query.lastError(), &m_opening, false);
+    found->format = query.value(0).toInt();
+    if (!query.exec(u"SELECT name FROM sqlite_master WHERE type = 'table'"_s))
+        return failed(query.lastError(), &m_opening, false);
+    while (query.next()) {
+        ++found->tables;
+        found->hasDays = found->hasDays || query.value(0).toString() == "days"_L1;
+    }
+    if (query.lastError().isValid())
+        return failed(query.lastError(), &m_opening, false);
+    if (!found->hasDays)
+        return Outcome::Done;
+    if (!query.exec(u"SELECT name FROM pragma_table_info('days') ORDER BY cid"_s))
+        return failed(query.lastError(), &m_opening, false);
+    QStringList columns;
+    while (query.next())
+        columns.append(query.value(0).toString());
+    if (query.lastError().isValid())
+        return failed(query.lastError(), &m_opening, false);
+    const QString shape = columns.join(u',');
+    for (int format = kFormat; format > 0 && found->shape == 0; --format) {
+        if (shape == QLatin1StringView(kDaysColumns[format - 1]))
+            found->shape = format;
+    }
+    return Outcome::Done;
+}
+
+// Damage inside a file whose header is whole shows only here, or at some later read. Only
+// SQLite's verdict of corruption is damage: a lock, a failing disk or a lack of memory meanwhile
+// mean "not now".
+SqliteJournalStore::Outcome SqliteJournalStore::checkIntegrity(QSqlQuery &query)
+{
+    // A row that breaks the table's checks is the row's fault, not the file's: reads pass it
+    // over and writes leave it alone.
+    query.exec(u"PRAGMA ignore_check_constraints = ON"_s);
+    const bool ran = query.exec(u"PRAGMA quick_check"_s) && query.next();
+    const QSqlError error = query.lastError();
+    const bool whole = ran && query.value(0).toString() == "ok"_L1;
+    query.finish();
+    query.exec(u"PRAGMA ignore_check_constraints = OFF"_s);
+    if (!ran)
+        return failed(error, &m_opening, false);
+    return whole ? Outcome::Done : Outcome::Damaged;
+}
+
+// Brings a file of an older format, or one without its number, to this one: every step in one
+// transaction, which lands whole or leaves the file as it was.
+SqliteJournalStore::Outcome SqliteJournalStore::migrate()
+{
+    QSqlQuery query(database());
+    if (!query.exec(u"BEGIN IMMEDIATE"_s))
+        return failed(query.lastError(), &m_opening, true);
+    // Read again under the write lock: another copy of the program may have been first.
+    Found found;
+    Outcome outcome = readFormat(query, &found);
+    const int from = found.from();
+    if (outcome == Outcome::Done && (from < 0 || found.format > kFormat)) {
+        m_opening = {u"The journal %1 changed while it was being opened."_s.arg(m_path),
+                     kKeptWhileWaiting};
+        outcome = Outcome::Failed;
+    }
+    if (outcome != Outcome::Done) {
+        query.exec(u"ROLLBACK"_s);
+        return outcome;
+    }
+    bool done = true;
+    for (int format = from; done && format < kFormat; ++format)
+        done = migrateFrom(query, format);
+    done = done && query.exec(u"PRAGMA user_version = "_s + QString::number(kFormat))
+           && query.exec(u"COMMIT"_s);
+    if (done)
+        return Outcome::Done;
+    const QSqlError error = query.lastError();
+    query.exec(u"ROLLBACK"_s);
+    return failed(error, &m_opening, true);
 }
 
 SqliteJournalStore::Access SqliteJournalStore::openNewer(int format)
@@ -318,10 +452,48 @@ bool SqliteJournalStore::moveAside()
         if (QFileInfo::exists(m_path + suffix))
             QFile::rename(m_path + suffix, aside + suffix);
     }
-    m_movedAside = {u"The journal file was damaged. It has been kept, untouched, as %1, and a new "
-                    u"journal has begun."_s.arg(aside),
-                    u"Nothing of the damaged file has been deleted."_s};
+    // Said at every start until the user has seen it.
+    QFile notice(noticePath());
+    if (notice.open(QIODevice::Append | QIODevice::Text,
+                    QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
+        notice.write(aside.toUtf8() + '\n');
+        m_noticeOnDisk = notice.flush();
+    }
+    m_setAside.append(aside);
+    sayMovedAside();
     return true;
+}
+
+QString SqliteJournalStore::noticePath() const
+{
+    const QFileInfo file(m_path);
+    return file.dir().filePath(file.completeBaseName() + u"-set-aside.txt"_s);
+}
+
+void SqliteJournalStore::readNotice()
+{
+    if (m_noticeRead)
+        return;
+    m_noticeRead = true;
+    QFile notice(noticePath());
+    if (!notice.open(QIODevice::ReadOnly | QIODevice::Text))
+        return;
+    while (!notice.atEnd()) {
+        const QString aside = QString::fromUtf8(notice.readLine()).chopped(1);
+        if (!aside.isEmpty())
+            m_setAside.append(aside);
+    }
+    m_noticeOnDisk = !m_setAside.isEmpty();
+    if (m_noticeOnDisk)
+        sayMovedAside();
+}
+
+void SqliteJournalStore::sayMovedAside()
+{
+    m_movedAside = {u"The journal file was damaged. It has been kept, untouched, as %1, and a new "
+                    u"journal has begun."_s.arg(m_setAside.join(u", "_s)),
+                    u"Nothing of the damaged file has been deleted."_s};
+    m_movedAside.notice = true;
 }
 
 bool SqliteJournalStore::write(const Changes &changes)
@@ -356,11 +528,14 @@ SqliteJournalStore::Outcome SqliteJournalStore::writeOnce(const Changes &changes
     if (!transaction.exec(u"BEGIN IMMEDIATE"_s))
         return failed(transaction.lastError(), &m_writing, true);
     QSqlQuery card(db);
-    card.prepare(u"INSERT INTO days (day, card) VALUES (?, ?) "
-                 u"ON CONFLICT (day) DO UPDATE SET card = excluded.card"_s);
+    // The same card again changes nothing, so a start that makes sure of its day writes nothing.
+    card.prepare(u"INSERT INTO days (day, card) VALUES (?, ?) ON CONFLICT (day) "
+                 u"DO UPDATE SET card = excluded.card WHERE card IS NOT excluded.card"_s);
     QSqlQuery note(db);
-    note.prepare(u"INSERT INTO days (day, card, note) VALUES (?, ?, ?) "
-                 u"ON CONFLICT (day) DO UPDATE SET note = excluded.note"_s);
+    // A day whose card is no card takes the one the note was written for.
+    note.prepare(u"INSERT INTO days (day, card, note) VALUES (?, ?, ?) ON CONFLICT (day) "
+                 u"DO UPDATE SET note = excluded.note, card = CASE WHEN "_s
+                 + kValidCard + u" THEN card ELSE excluded.card END"_s);
     QSqlError error;
     for (auto change = changes.cbegin(); change != changes.cend() && !error.isValid(); ++change) {
         const QString day = dayKey(change.key());
@@ -413,15 +588,18 @@ SqliteJournalStore::Outcome SqliteJournalStore::readOnce(DayRange range, QList<E
     QSqlQuery query(database());
     query.setForwardOnly(true);
     query.prepare(u"SELECT day, card, note FROM days WHERE day BETWEEN ? AND ? "
-                  u"ORDER BY day DESC"_s);
+                  u"AND typeof(day) = 'text' AND "_s
+                  + kValidCard + u" ORDER BY day DESC"_s);
     query.addBindValue(range.first.isNull() ? u"0000-01-01"_s : dayKey(range.first));
     query.addBindValue(range.last.isNull() ? u"9999-12-31"_s : dayKey(range.last));
     if (query.exec()) {
         while (query.next()) {
-            Entry entry{QDate::fromString(query.value(0).toString(), Qt::ISODate),
-                        query.value(1).toInt(), query.value(2).toString()};
-            // A row edited by hand into something else is passed over, not shown wrong.
-            if (entry.day.isValid() && cards::isCardIndex(entry.card))
+            // A row edited by hand into something else is passed over, not shown wrong: a day
+            // is its exact ISO text, so that one like it is never taken for it.
+            const QString day = query.value(0).toString();
+            Entry entry{QDate::fromString(day, u"yyyy-MM-dd"_s), query.value(1).toInt(),
+                        query.value(2).toString()};
+            if (entry.day.isValid() && dayKey(entry.day) == day)
                 days->append(std::move(entry));
         }
     }

@@ -2,8 +2,11 @@
 
 #include "journal/JournalStore.h"
 
+#include <QStringList>
+
 class QSqlDatabase;
 class QSqlError;
+class QSqlQuery;
 
 namespace services {
 class Clock;
@@ -15,12 +18,16 @@ namespace journal {
 // first read or written, so a start that does neither costs nothing.
 //
 // The file: table `days` (day TEXT, ISO 8601, the key; card INTEGER 1..52; note TEXT), its
-// format in PRAGMA user_version. Made with mode 0600 in a folder made 0700. A damaged file is
-// renamed "<name>-damaged-<date>.sqlite" beside it, never deleted, and a new one begins; a file of
-// a newer format is only ever read.
+// format in PRAGMA user_version. Made with mode 0600 in a folder made 0700. A file of an older
+// format, or one whose number was lost (restored from an SQL dump), is brought to this format
+// as it opens. Rows that are not a day and a card are left alone and unlisted. A damaged file is
+// renamed "<name>-damaged-<date>.sqlite" beside it, never deleted, and a new one begins; until the
+// user has been shown that, "<name>-set-aside.txt" beside it names the file. A file of a newer
+// format is only ever read.
 class SqliteJournalStore final : public JournalStore {
 public:
-    // The format this version writes, and the newest it reads.
+    // The format this version writes, and the newest it reads. A new format adds its step from
+    // the one before, the columns it gives `days`, and a test that opens a file of the one before.
     static constexpr int kFormat = 1;
 
     SqliteJournalStore(QString path, const services::Clock &clock);
@@ -29,7 +36,7 @@ public:
     SqliteJournalStore &operator=(const SqliteJournalStore &) = delete;
 
     Status status() const override;
-    bool exists() const override;
+    void noticeShown() override;
 
 protected:
     bool write(const Changes &changes) override;
@@ -38,18 +45,37 @@ protected:
 private:
     enum class Access { Closed, Writable, ReadOnly };
     enum class Outcome { Done, Damaged, Failed };
+    // What a file says of itself.
+    struct Found {
+        int format = 0;
+        int tables = 0;
+        bool hasDays = false;
+        // The format whose columns `days` has; 0 where it has none of them.
+        int shape = 0;
+        // The format its migration starts from; -1 for a file that is not a journal.
+        int from() const;
+    };
 
     Access open();
     Access openFile(bool *damaged);
     Access openNewer(int format);
+    bool makeFile();
+    void makePrivate() const;
     bool connect(bool readOnly);
     void close();
     QSqlDatabase database() const;
+    Outcome check(Found *found);
+    Outcome readFormat(QSqlQuery &query, Found *found);
+    Outcome checkIntegrity(QSqlQuery &query);
+    Outcome migrate();
     Outcome writeOnce(const Changes &changes);
     Outcome readOnce(DayRange range, QList<Entry> *days);
     Outcome failed(const QSqlError &error, Status *into, bool writing) const;
     QString whyNotWritable() const;
     bool moveAside();
+    QString noticePath() const;
+    void readNotice();
+    void sayMovedAside();
 
     QString m_path;
     const services::Clock &m_clock;
@@ -58,11 +84,14 @@ private:
     bool m_openedUnwritable = false;
     bool m_daysRead = true;
     // What opening found (no folder, a newer file, a read-only one), what the last write and the
-    // last read met, and a damaged file moved aside, worth saying for as long as we run.
+    // last read met, and damaged files moved aside, worth saying until the user has seen it.
     Status m_opening;
     Status m_writing;
     Status m_reading;
     Status m_movedAside;
+    QStringList m_setAside;
+    bool m_noticeRead = false;
+    bool m_noticeOnDisk = false;
 };
 
 } // namespace journal

@@ -36,6 +36,7 @@ private Q_SLOTS:
     void nothingTypedIsLost();
     void copyGivesWhatIsShown();
     void exportWritesTheChosenDays();
+    void aNoticeLastsUntilShown();
 
 private:
     std::unique_ptr<app::JournalWindow>
@@ -141,6 +142,11 @@ void TestJournalWindow::nothingTypedIsLost()
 {
     // The day drawn waits for its moment, unless the window asks for the journal first.
     app::JournalKeeper keeper(m_store, m_clock, nullptr, std::chrono::milliseconds(20));
+    // A card kept from an earlier start alone is not worth opening the journal for at the end.
+    keeper.keep(kToday, 4);
+    keeper.flush();
+    QCOMPARE(m_store.writes, 0);
+    keeper.keep(kToday, 4);
     keeper.record(kToday, 5);
     QVERIFY(m_store.days.isEmpty());
     keeper.showWindow();
@@ -261,6 +267,24 @@ void TestJournalWindow::exportWritesTheChosenDays()
              journal::toCsv(m_store.entries({kToday.addDays(-6), kToday.addDays(-2)})));
     QVERIFY2(textOf(window.get(), "status").startsWith(u"5 days exported to "_s),
              qPrintable(textOf(window.get(), "status")));
+}
+
+void TestJournalWindow::aNoticeLastsUntilShown()
+{
+    // A damaged file set aside: the journal says so at every start until the window has shown it.
+    m_store.setAside = true;
+    m_store.locked = true;
+    app::JournalWindow window(m_store, kToday);
+    window.show();
+    // Behind a problem of the moment it is not on the screen, nor while the window is hidden.
+    QVERIFY(!textOf(&window, "status").contains(u"set aside"_s));
+    m_store.locked = false;
+    window.hide();
+    window.retry();
+    QVERIFY(textOf(&window, "status").contains(u"set aside"_s));
+    QCOMPARE(m_store.noticesShown, 0);
+    window.show();
+    QVERIFY(m_store.noticesShown > 0);
 }
 
 QTEST_MAIN(TestJournalWindow)

@@ -6,7 +6,8 @@
 
 // Keeps the journal in memory. While `refusing` is set it takes no write and says so, as a
 // journal on a full or read-only disk does; while `locked`, as one another program holds, it
-// neither reads nor writes.
+// neither reads nor writes. With `setAside`, it tells of a damaged file set aside until the
+// notice has been shown.
 class MemoryJournalStore final : public journal::JournalStore {
 public:
     journal::Status status() const override
@@ -14,13 +15,16 @@ public:
         if (locked)
             return {QStringLiteral("The journal is in use by another program."),
                     QStringLiteral("The notes typed are kept until it is free."), true, false};
-        if (!refusing)
-            return {};
-        return {QStringLiteral("The journal cannot be written: the disk is full."),
-                QStringLiteral("The notes typed are kept until it can.")};
+        if (refusing)
+            return {QStringLiteral("The journal cannot be written: the disk is full."),
+                    QStringLiteral("The notes typed are kept until it can.")};
+        if (setAside)
+            return {QStringLiteral("The journal file was damaged and has been set aside."),
+                    QStringLiteral("Nothing of it has been deleted."), true, true, true};
+        return {};
     }
 
-    bool exists() const override { return !days.isEmpty(); }
+    void noticeShown() override { ++noticesShown; }
 
     // As if written long ago, without going through the store.
     void put(const journal::Entry &entry) { days.insert(entry.day, entry); }
@@ -28,6 +32,8 @@ public:
     QMap<QDate, journal::Entry> days;
     bool refusing = false;
     bool locked = false;
+    bool setAside = false;
+    int noticesShown = 0;
     int writes = 0;
 
 protected:

@@ -56,9 +56,12 @@ assert_eq 0 "$E2E_STATUS" "the exit status after SIGTERM"
 assert_eq "30|$note" "$(journal_day "$day")" "today's entry after SIGTERM"
 
 e2e_start_shown
-# A start that shows the card it drew leaves the journal alone; its window loads its module.
+# A start that shows the card it drew makes sure of its day only after it is up (which leaves
+# the entry as it was); its window loads the journal's module.
 maps_hold() { grep -q "$1" "/proc/$E2E_PID/maps"; }
-assert_false "Qt SQL is mapped before the journal is used" maps_hold libQt6Sql
+if (($(elapsed_ms) < 1500)); then
+    assert_false "Qt SQL is mapped as the window comes up" maps_hold libQt6Sql
+fi
 open_journal
 maps_hold tarvelle-sqlite-journal.so || e2e_fail "the journal window did not load its module"
 e2e_screenshot journal_note-next-start

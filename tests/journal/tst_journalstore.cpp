@@ -16,9 +16,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <sched.h>
+#include <sqlite3.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -41,6 +43,12 @@ private Q_SLOTS:
     void lockedFileKeepsWhatIsTyped();
     void damagedFileIsKeptAsideAndANewOneBegins_data();
     void damagedFileIsKeptAsideAndANewOneBegins();
+    void olderFormatsAreBroughtUpToDate_data();
+    void olderFormatsAreBroughtUpToDate();
+    void onlyAVerdictOfDamageSetsAFileAside_data();
+    void onlyAVerdictOfDamageSetsAFileAside();
+    void rowsThatAreNoDayAndCardAreLeftAlone();
+    void whatIsMadeIsPrivate();
     void newerFormatIsLeftUntouched_data();
     void newerFormatIsLeftUntouched();
     void noDataFolderKeepsWhatIsRecorded();
@@ -61,10 +69,11 @@ const QDate kToday(2026, 12, 8);
 // A connection of the test's own, as another program would have one.
 class OtherConnection {
 public:
-    explicit OtherConnection(const QString &path)
+    explicit OtherConnection(const QString &path, const QString &options = {})
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_name);
         db.setDatabaseName(path);
+        db.setConnectOptions(options);
         db.open();
     }
     ~OtherConnection() { QSqlDatabase::removeDatabase(m_name); }
@@ -75,6 +84,11 @@ public:
         if (!query.exec(statement))
             qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
         return query.next() ? query.value(0) : QVariant();
+    }
+    // False, quietly, where SQLite refuses.
+    bool tryExec(const QString &statement)
+    {
+        return QSqlQuery(QSqlDatabase::database(m_name)).exec(statement);
     }
 
 private:
@@ -165,6 +179,42 @@ QString yesNo(bool value)
     return value ? u"yes"_s : u"no"_s;
 }
 
+// Runs `act` once as a journal's integrity check begins, on whichever connection of this process
+// runs it: the moment another program's lock or a lack of memory would hurt the opening most.
+class AtTheCheck {
+public:
+    explicit AtTheCheck(std::function<void()> act)
+    {
+        s_act = std::move(act);
+        sqlite3_auto_extension(reinterpret_cast<void (*)()>(&watch));
+    }
+    ~AtTheCheck()
+    {
+        sqlite3_cancel_auto_extension(reinterpret_cast<void (*)()>(&watch));
+        s_act = {};
+    }
+    AtTheCheck(const AtTheCheck &) = delete;
+    AtTheCheck &operator=(const AtTheCheck &) = delete;
+
+private:
+    static int watch(sqlite3 *db, const char **, const sqlite3_api_routines *)
+    {
+        return sqlite3_trace_v2(db, SQLITE_TRACE_STMT, &began, nullptr);
+    }
+    static int began(unsigned, void *, void *, void *text)
+    {
+        if (s_act && std::strstr(static_cast<const char *>(text), "quick_check"))
+            std::exchange(s_act, {})();
+        return 0;
+    }
+    static inline std::function<void()> s_act;
+
+public:
+    static bool acted() { return !s_act; }
+};
+
+enum class Hindrance { LockHeld, LockAtTheCheck, NoMemoryAtTheCheck };
+
 } // namespace
 
 void TestJournalStore::init()
@@ -219,11 +269,10 @@ void TestJournalStore::programsJournalIsTheModulesOrKeepsWhatItIsGiven()
     const QDir nowhere(m_root->filePath(u"no-module"_s));
     OnDemandJournalStore journal(journalPath(), m_clock,
                                  {nowhere.path(), QStringLiteral(SQLITE_MODULE_DIR)});
-    QVERIFY(!journal.exists());
+    QVERIFY(!QFileInfo::exists(journalPath()));
     journal.record(kToday, 7);
     journal.setNote(kToday, 7, u"Frost on the fence"_s);
     QVERIFY(journal.status().ok());
-    QVERIFY(journal.exists());
     QCOMPARE(entriesOf(journalPath(), m_clock),
              QList<Entry>{(Entry{kToday, 7, u"Frost on the fence"_s})});
 
@@ -235,7 +284,7 @@ void TestJournalStore::programsJournalIsTheModulesOrKeepsWhatItIsGiven()
     QVERIFY(lost.status().problem.contains(u"tarvelle-sqlite-journal.so is not installed"_s));
     QVERIFY(!lost.status().takesNotes);
     QCOMPARE(lost.entries(), QList<Entry>{(Entry{kToday, 12, {}})});
-    QVERIFY(!lost.exists());
+    QVERIFY(!QFileInfo::exists(elsewhere));
 }
 
 void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
@@ -339,7 +388,17 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
         QVERIFY2(store.status().problem.contains(aside), qPrintable(store.status().problem));
     }
     QCOMPARE(contents(aside), damaged);
-    QCOMPARE(entriesOf(journalPath(), m_clock), (QList<Entry>{{kToday, 7, {}}}));
+    // Told at every start until the user has been shown it.
+    const QString notice = m_root->path() + u"/Tarvelle/journal-set-aside.txt"_s;
+    QCOMPARE(modeOf(notice), 0600);
+    for (const bool shown : {false, true}) {
+        SqliteJournalStore restarted(journalPath(), m_clock);
+        QCOMPARE(restarted.entries(), (QList<Entry>{{kToday, 7, {}}}));
+        QCOMPARE(restarted.status().notice, !shown);
+        QCOMPARE(restarted.status().problem.contains(aside), !shown);
+        restarted.noticeShown();
+    }
+    QVERIFY(!QFileInfo::exists(notice));
 
     // Damaged again the same day while open, a note being typed: the first file kept aside stays
     // as it was, and the note lands in the new journal with its day.
@@ -352,6 +411,158 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
     QCOMPARE(contents(aside), damaged);
     QCOMPARE(contents(m_root->path() + u"/Tarvelle/journal-damaged-2026-12-08-2.sqlite"_s),
              QByteArray("garbage again"));
+}
+
+void TestJournalStore::olderFormatsAreBroughtUpToDate_data()
+{
+    // A file of each format before this one, as that version left it, and of none: a new format
+    // adds its predecessor here.
+    QTest::addColumn<QStringList>("made");
+    QTest::addColumn<int>("days");
+    const QString ours = u"CREATE TABLE days ("
+                         u" day TEXT PRIMARY KEY NOT NULL CHECK (date(day) IS day),"
+                         u" card INTEGER NOT NULL CHECK (card BETWEEN 1 AND 52),"
+                         u" note TEXT NOT NULL DEFAULT '') WITHOUT ROWID"_s;
+    const QString rows = u"INSERT INTO days VALUES ('2026-12-06', 51, 'Old'), "
+                         u"('2026-12-07', 2, '')"_s;
+    QTest::newRow("no format, no tables") << QStringList{u"VACUUM"_s} << 0;
+    QTest::newRow("this format, its table gone") << QStringList{u"PRAGMA user_version = 1"_s} << 0;
+    // SQLite's .dump keeps the tables and drops the number.
+    QTest::newRow("no format, restored from a dump") << QStringList{ours, rows} << 2;
+    QTest::newRow("no format, its table made by hand")
+        << QStringList{u"CREATE TABLE days (day TEXT PRIMARY KEY, card INTEGER, note TEXT)"_s, rows}
+        << 2;
+}
+
+void TestJournalStore::olderFormatsAreBroughtUpToDate()
+{
+    QFETCH(QStringList, made);
+    QFETCH(int, days);
+    const QString folder = QFileInfo(journalPath()).path();
+    QVERIFY(QDir().mkpath(folder));
+    {
+        OtherConnection older(journalPath());
+        for (const QString &statement : std::as_const(made))
+            older.value(statement);
+    }
+    const QList<Entry> before = {{QDate(2026, 12, 7), 2, {}}, {QDate(2026, 12, 6), 51, u"Old"_s}};
+    {
+        SqliteJournalStore store(journalPath(), m_clock);
+        QCOMPARE(store.entries(), before.mid(0, days));
+        store.setNote(kToday, 8, u"After the change"_s);
+        QVERIFY2(store.status().ok(), qPrintable(store.status().problem));
+    }
+    QCOMPARE(entriesOf(journalPath(), m_clock),
+             (QList<Entry>{{kToday, 8, u"After the change"_s}} + before.mid(0, days)));
+    QCOMPARE(OtherConnection(journalPath()).value(u"PRAGMA user_version"_s).toInt(),
+             SqliteJournalStore::kFormat);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{u"journal.sqlite"_s});
+}
+
+void TestJournalStore::onlyAVerdictOfDamageSetsAFileAside_data()
+{
+    QTest::addColumn<Hindrance>("hindrance");
+    QTest::newRow("a lock held through the opening") << Hindrance::LockHeld;
+    QTest::newRow("a lock taken as the check begins") << Hindrance::LockAtTheCheck;
+    QTest::newRow("memory running out in the check") << Hindrance::NoMemoryAtTheCheck;
+}
+
+void TestJournalStore::onlyAVerdictOfDamageSetsAFileAside()
+{
+    QFETCH(Hindrance, hindrance);
+    fillJournal(3);
+    const QString folder = QFileInfo(journalPath()).path();
+    const QStringList files = QDir(folder).entryList(QDir::Files);
+    // Another program that waits for no one.
+    OtherConnection other(journalPath(), u"QSQLITE_BUSY_TIMEOUT=0"_s);
+    const auto lock = [&] { other.tryExec(u"BEGIN EXCLUSIVE"_s); };
+    SqliteJournalStore store(journalPath(), m_clock);
+    {
+        AtTheCheck hinder([&] {
+            if (hindrance == Hindrance::LockAtTheCheck)
+                lock();
+            else if (hindrance == Hindrance::NoMemoryAtTheCheck)
+                sqlite3_hard_heap_limit64(1);
+        });
+        if (hindrance == Hindrance::LockHeld)
+            lock();
+        store.entries();
+        sqlite3_hard_heap_limit64(0);
+        QCOMPARE(hinder.acted(), hindrance != Hindrance::LockHeld);
+    }
+    // Whatever it said meanwhile, it said "not now".
+    QVERIFY2(!store.status().problem.contains(u"damaged"_s), qPrintable(store.status().problem));
+    if (hindrance == Hindrance::LockHeld)
+        QVERIFY(store.status().problem.contains(u"in use by another program"_s));
+    other.tryExec(u"ROLLBACK"_s);
+    QCOMPARE(store.entries().size(), 3);
+    QVERIFY(store.status().ok());
+    QCOMPARE(QDir(folder).entryList(QDir::Files), files);
+}
+
+void TestJournalStore::rowsThatAreNoDayAndCardAreLeftAlone()
+{
+    fillJournal(3);
+    OtherConnection other(journalPath());
+    other.value(u"PRAGMA ignore_check_constraints = ON"_s);
+    other.value(u"INSERT INTO days VALUES ('2026-12-08 ', 3, 'A space after'), "
+                u"('2026-12-08T12:00', 4, 'A time after'), ('2026-02-30', 5, 'No such day'), "
+                u"(20261204, 6, 'A number'), ('2026-12-01', 60, 'No such card'), "
+                u"('2026-12-02', 7.5, 'Half a card')"_s);
+    other.value(u"PRAGMA ignore_check_constraints = OFF"_s);
+    // Every row but those of the real days written below, with the types of their values.
+    const QString othersThanToday =
+        u"SELECT group_concat(quote(day) || quote(card) || quote(note), ';') FROM days "
+        u"WHERE day IS NOT '2026-12-08' AND day NOT IN ('2026-12-01', '2026-12-07', '2026-12-06')"_s;
+    const QString untouched = other.value(othersThanToday).toString();
+    QCOMPARE(untouched.count(u';'), 4);
+
+    // The file is kept; only the days that are days with a card are listed.
+    SqliteJournalStore store(journalPath(), m_clock);
+    const QList<Entry> days = store.entries();
+    QVERIFY2(store.status().ok(), qPrintable(store.status().problem));
+    QCOMPARE(days, (QList<Entry>{{kToday, 1, u"Day 0"_s},
+                                 {kToday.addDays(-1), 2, u"Day 1"_s},
+                                 {kToday.addDays(-2), 3, u"Day 2"_s}}));
+    // The real day's note is its own, and typing it leaves the days like it alone; a day whose
+    // card is none takes the one its note was written for.
+    store.setNote(kToday, 1, u"The real day"_s);
+    store.setNote(QDate(2026, 12, 1), 9, u"Mended"_s);
+    QVERIFY(store.status().ok());
+    QCOMPARE(store.entries().first(), (Entry{kToday, 1, u"The real day"_s}));
+    QCOMPARE(store.entries().last(), (Entry{QDate(2026, 12, 1), 9, u"Mended"_s}));
+    QCOMPARE(other.value(othersThanToday).toString(), untouched);
+}
+
+void TestJournalStore::whatIsMadeIsPrivate()
+{
+    // Made through a link to a file not there yet, the journal is made at the link's target.
+    const mode_t umaskBefore = ::umask(022);
+    const QString target = m_root->filePath(u"elsewhere/journal.sqlite"_s);
+    QVERIFY(QDir().mkpath(QFileInfo(target).path()));
+    QVERIFY(QDir().mkpath(QFileInfo(journalPath()).path()));
+    QVERIFY(QFile::link(target, journalPath()));
+    {
+        SqliteJournalStore store(journalPath(), m_clock);
+        store.record(kToday, 5);
+        QVERIFY(store.status().ok());
+    }
+    QVERIFY(QFileInfo(journalPath()).isSymLink());
+    QCOMPARE(modeOf(target), 0600);
+    // Restored by hand, readable by others, kept with a write-ahead log: private again, and so
+    // what SQLite makes beside it.
+    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                              | QFile::ReadOther));
+    OtherConnection(target).value(u"PRAGMA journal_mode = WAL"_s);
+    {
+        SqliteJournalStore store(journalPath(), m_clock);
+        store.record(kToday.addDays(1), 6);
+        QVERIFY(store.status().ok());
+        for (const QString &file : {target, target + u"-wal"_s, target + u"-shm"_s})
+            QCOMPARE(modeOf(file), 0600);
+    }
+    ::umask(umaskBefore);
+    QCOMPARE(entriesOf(journalPath(), m_clock).size(), 2);
 }
 
 void TestJournalStore::newerFormatIsLeftUntouched_data()
