@@ -144,8 +144,10 @@ void JournalStatisticsView::count()
     m_chart->show(counted);
 
     QStringList lines;
-    lines << tr("%n day(s) recorded", nullptr, counted.daysRecorded) + u", "_s
-                 + tr("%n with a note", nullptr, counted.daysNoted) + u'.';
+    lines << (counted.daysRecorded == 1 ? tr("1 day recorded, %1 with a note.")
+                                        : tr("%2 days recorded, %1 with a note."))
+                 .arg(counted.daysNoted)
+                 .arg(counted.daysRecorded);
     QStringList suits;
     for (int suit = 0; suit < 4; ++suit) {
         const int first = suit * 13 + 1;
@@ -157,10 +159,12 @@ void JournalStatisticsView::count()
     if (!counted.mostFrequent.isEmpty()) {
         QStringList most;
         for (const journal::Statistics::CardCount &card : counted.mostFrequent)
-            most << tr("%1 (%n times)", nullptr, card.times).arg(cards::cardName(card.card));
+            most << tr("%1 (%2 times)").arg(cards::cardName(card.card)).arg(card.times);
         lines << tr("Came up most: %1.").arg(most.join(u", "_s));
     }
-    lines << tr("Longest run of days with a note: %n day(s).", nullptr, counted.longestNotedRun);
+    lines << (counted.longestNotedRun == 1
+                  ? tr("Longest run of days with a note: 1 day.")
+                  : tr("Longest run of days with a note: %1 days.").arg(counted.longestNotedRun));
     const QString summary = lines.join(u'\n');
     m_summary->setText(summary);
     m_chart->setAccessibleDescription(summary);

@@ -1,42 +1,43 @@
 #include "app/JournalWindow.h"
 
 #include "app/CardPicture.h"
+#include "app/JournalCalendar.h"
+#include "app/JournalDayModel.h"
+#include "app/JournalExportDialog.h"
+#include "app/JournalStatisticsView.h"
 #include "cards/CardFace.h"
 #include "cards/Deck.h"
 #include "journal/JournalExport.h"
+#include "journal/JournalImport.h"
 #include "journal/JournalQueries.h"
 #include "ui/Colours.h"
+#include "ui/DateEdit.h"
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramWindow.h"
 #include "ui/PushButton.h"
 #include "ui/Typeface.h"
 
-#include <QAbstractListModel>
 #include <QApplication>
-#include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateEdit>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QGridLayout>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -48,10 +49,15 @@ namespace app {
 
 namespace {
 
-// Typing is written once it has paused this long.
+// Typing is written once it has paused this long, and steady typing at the latest this long
+// after its first unwritten keystroke.
 constexpr int kSaveDelayMs = 800;
-// The faces in the list: a card of 71 x 96 at three eighths.
-constexpr QSizeF kSmallFace{71 * 0.375, 96 * 0.375};
+constexpr qint64 kLongestUnsavedMs = 3000;
+// A note holds up to a million characters (a few hundred pages); a paste that would take it
+// beyond is refused whole.
+constexpr qsizetype kNoteLimit = 1'000'000;
+// A face in the day list: a card of 71 x 96 at three eighths.
+constexpr QSize kListFace{27, 36};
 
 QLocale desktopLocale()
 {
@@ -95,109 +101,38 @@ QLabel *newHeading(const QString &text, QWidget *parent)
     return heading;
 }
 
-// A date box in the desktop's short form, with the whole year: "12/8/26" would read back as
-// 1926.
-QDateEdit *newDateEdit(const QString &name, QWidget *parent)
-{
-    auto *edit = new QDateEdit(parent);
-    QString format = desktopLocale().dateFormat(QLocale::ShortFormat);
-    if (!format.contains(u"yyyy"_s))
-        format.replace(u"yy"_s, u"yyyy"_s);
-    edit->setDisplayFormat(format);
-    edit->setCalendarPopup(true);
-    edit->setAccessibleName(name);
-    // The keyboard's focus rests in the text inside, so that is what a screen reader names.
-    for (QLineEdit *text : edit->findChildren<QLineEdit *>())
-        text->setAccessibleName(name);
-    return edit;
-}
-
 } // namespace
 
-// The days the search finds, as rows of their long date and card, each with the card's face.
-class JournalDayList final : public QAbstractListModel {
+// The note's editor, which refuses what would take a note beyond its size.
+class NoteEdit final : public QPlainTextEdit {
 public:
-    JournalDayList(const QList<journal::Entry> &days, QObject *parent)
-        : QAbstractListModel(parent), m_days(days)
-    {
-    }
+    using QPlainTextEdit::QPlainTextEdit;
+    std::function<void()> refused;
 
-    void show(QList<qsizetype> rows)
+protected:
+    void insertFromMimeData(const QMimeData *source) override
     {
-        beginResetModel();
-        m_rows = std::move(rows);
-        endResetModel();
-    }
-
-    void setFaceRatio(qreal ratio)
-    {
-        if (ratio == m_ratio)
+        const qsizetype added = source->hasText() ? source->text().size() : 0;
+        const qsizetype replaced = textCursor().selectedText().size();
+        if (document()->characterCount() - 1 - replaced + added > kNoteLimit) {
+            if (refused)
+                refused();
             return;
-        m_ratio = ratio;
-        m_faces.clear();
-    }
-
-    // Which of the journal's days row `row` shows.
-    qsizetype dayAt(int row) const { return m_rows.at(row); }
-    int rowOf(qsizetype day) const { return static_cast<int>(m_rows.indexOf(day)); }
-    int rowCount(const QModelIndex &parent = {}) const override
-    {
-        return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
-    }
-
-    QVariant data(const QModelIndex &index, int role) const override
-    {
-        if (!index.isValid() || index.row() >= m_rows.size())
-            return {};
-        const journal::Entry &day = m_days.at(m_rows.at(index.row()));
-        switch (role) {
-        case Qt::DisplayRole:
-            return journal::longDate(day.day, desktopLocale()) + u'\n' + cards::cardName(day.card);
-        case Qt::AccessibleTextRole:
-            return journal::longDate(day.day, desktopLocale()) + u", "_s
-                   + cards::cardName(day.card);
-        case Qt::DecorationRole: return face(day.card);
-        default: return {};
         }
+        QPlainTextEdit::insertFromMimeData(source);
     }
-
-private:
-    // At most the deck's 52, drawn when first shown. A face stays as it is on a chosen row: the
-    // tint Qt would give it comes from the desktop's palette, not the window's.
-    QIcon face(int card) const
-    {
-        auto found = m_faces.constFind(card);
-        if (found != m_faces.cend())
-            return *found;
-        QPixmap picture((kSmallFace * m_ratio).toSize());
-        picture.setDevicePixelRatio(m_ratio);
-        picture.fill(Qt::transparent);
-        QPainter painter(&picture);
-        cards::paintCardFace(painter, QRectF(QPointF(0, 0), kSmallFace), card);
-        painter.end();
-        QIcon icon(picture);
-        icon.addPixmap(picture, QIcon::Selected);
-        return *m_faces.insert(card, icon);
-    }
-
-    const QList<journal::Entry> &m_days;
-    QList<qsizetype> m_rows;
-    qreal m_ratio = 1.0;
-    mutable QHash<int, QIcon> m_faces;
 };
 
 JournalWindow::JournalWindow(journal::JournalStore &store, QDate today, SaveFileChooser chooseFile,
                              QWidget *parent)
     : QWidget(parent, Qt::Window), m_store(store), m_today(today),
-      m_chooseFile(std::move(chooseFile)), m_dayList(new JournalDayList(m_days, this))
+      m_chooseFile(std::move(chooseFile)), m_days(new JournalDayModel(this)),
+      m_search(new JournalDaySearch(m_days, this))
 {
-    if (!m_chooseFile) {
-        m_chooseFile = [](QWidget *parent, const QString &suggested, const QString &filter) {
-            return QFileDialog::getSaveFileName(parent, u"Export the journal"_s, suggested, filter);
-        };
-    }
+    if (!m_chooseFile)
+        m_chooseFile = &chooseSavePath;
     setObjectName(u"journalWindow"_s);
-    setWindowTitle(u"Journal - "_s + ui::programCaption());
+    setWindowTitle(tr("Journal") + u" - "_s + ui::programCaption());
     setWindowRole(u"journal"_s);
     setWindowIcon(ui::programIcon());
     setFont(ui::programFont(8.25));
@@ -212,35 +147,118 @@ JournalWindow::~JournalWindow()
     saveNote();
 }
 
+QString JournalWindow::chooseSavePath(QWidget *parent, const QString &suggested,
+                                      const QString &filter)
+{
+    QFileDialog dialog(parent, tr("Export the journal"), suggested, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    // Qt's own dialog reads a name with double quotes in it as a list of names ("a" "b"): the
+    // name typed is the name meant.
+    const auto *typed = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s);
+    if (typed && typed->isVisible() && typed->text().contains(u'"'))
+        return dialog.directory().absoluteFilePath(typed->text());
+    return dialog.selectedFiles().value(0);
+}
+
 void JournalWindow::setupControls()
 {
-    auto *findLabel = new QLabel(u"&Find:"_s, this);
+    auto *findLabel = new QLabel(tr("&Find:"), this);
     m_find = new QLineEdit(this);
     m_find->setObjectName(u"find"_s);
-    m_find->setAccessibleName(u"Find a card or words in the notes"_s);
-    m_find->setPlaceholderText(u"A card or words in the notes"_s);
+    m_find->setAccessibleName(tr("Find a card or words in the notes"));
+    m_find->setPlaceholderText(tr("A card or words in the notes"));
     m_find->setClearButtonEnabled(true);
     findLabel->setBuddy(m_find);
-    auto *goToLabel = new QLabel(u"&Go to day:"_s, this);
-    m_goTo = newDateEdit(u"Go to day"_s, this);
+    auto *goToLabel = new QLabel(tr("&Go to day:"), this);
+    m_goTo = ui::newDateEdit(tr("Go to day"), this);
     m_goTo->setObjectName(u"goTo"_s);
     goToLabel->setBuddy(m_goTo);
 
-    auto *daysLabel = new QLabel(u"&Days"_s, this);
-    daysLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
     m_list = new QListView(this);
     m_list->setObjectName(u"days"_s);
-    m_list->setAccessibleName(u"Days"_s);
-    m_list->setModel(m_dayList);
-    m_list->setIconSize(kSmallFace.toSize());
+    m_list->setAccessibleName(tr("Days"));
+    m_list->setModel(m_search);
+    m_list->setIconSize(kListFace);
     m_list->setUniformItemSizes(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(u'x') * 34);
     m_list->installEventFilter(this);
-    daysLabel->setBuddy(m_list);
+    m_calendar = new JournalCalendar(m_today, this);
+    m_statistics = new JournalStatisticsView(m_today, this);
+    m_views = new QTabWidget(this);
+    m_views->setObjectName(u"views"_s);
+    m_views->addTab(m_list, tr("&Days"));
+    m_views->addTab(m_calendar, tr("C&alendar"));
+    m_views->addTab(m_statistics, tr("Your &year"));
+    m_views->setTabToolTip(2, tr("What came up, as a picture"));
 
-    // The chosen day as the card panel shows a card: face, name, period, keywords, reading.
+    m_noteLabel = new QLabel(this);
+    m_noteLabel->setObjectName(u"noteLabel"_s);
+    m_noteLabel->setFont(ui::programFont(8.25, true));
+    m_noteLabel->setTextFormat(Qt::PlainText);
+    m_noteLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    m_note = new NoteEdit(this);
+    m_note->setObjectName(u"note"_s);
+    // Tab leaves the note, so that the keyboard alone reaches every control.
+    m_note->setTabChangesFocus(true);
+    m_note->setMinimumHeight(QFontMetrics(m_note->font()).lineSpacing() * 5);
+    m_note->refused = [this] { sayNoteIsFull(); };
+    m_noteLabel->setBuddy(m_note);
+
+    m_status = newText(font(), this);
+    m_status->setObjectName(u"status"_s);
+    m_export = ui::newPushButton(tr("&Export…"), this);
+    m_export->setObjectName(u"export"_s);
+    m_copy = ui::newPushButton(tr("&Copy"), this);
+    m_copy->setObjectName(u"copy"_s);
+    m_close = ui::newPushButton(tr("Close"), this);
+    m_close->setObjectName(u"close"_s);
+
+    auto *search = new QHBoxLayout;
+    search->addWidget(findLabel);
+    search->addWidget(m_find, 1);
+    search->addSpacing(12);
+    search->addWidget(goToLabel);
+    search->addWidget(m_goTo);
+    QWidget *cardArea = setupCardArea();
+    auto *dayColumn = new QVBoxLayout;
+    dayColumn->addWidget(cardArea, 2);
+    dayColumn->addWidget(m_noteLabel);
+    dayColumn->addWidget(m_note, 1);
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(m_views, 2);
+    middle->addLayout(dayColumn, 3);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_status, 1);
+    bottom->addWidget(m_export, 0, Qt::AlignBottom);
+    bottom->addWidget(m_copy, 0, Qt::AlignBottom);
+    bottom->addWidget(m_close, 0, Qt::AlignBottom);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(search);
+    layout->addLayout(middle, 1);
+    layout->addLayout(bottom);
+
+    setTabOrder(m_find, m_goTo);
+    setTabOrder(m_goTo, m_views);
+    setTabOrder(m_views, cardArea);
+    setTabOrder(cardArea, m_note);
+    setTabOrder(m_note, m_export);
+    setTabOrder(m_export, m_copy);
+    setTabOrder(m_copy, m_close);
+
+    // As big as its contents ask, within the screen, where there is room.
+    const QSize screen =
+        this->screen() ? this->screen()->availableGeometry().size() : QSize(1024, 768);
+    resize(sizeHint().expandedTo(QSize(760, 640)).boundedTo(screen * 0.9));
+}
+
+// The chosen day as the card panel shows a card: face, name, period, keywords, reading.
+QWidget *JournalWindow::setupCardArea()
+{
     auto *card = new QWidget;
     m_date = newText(ui::programFont(9.75, true), card);
     m_date->setObjectName(u"date"_s);
@@ -268,92 +286,33 @@ void JournalWindow::setupControls()
     auto *cardLayout = new QVBoxLayout(card);
     cardLayout->addWidget(m_date);
     cardLayout->addLayout(faceRow);
-    cardLayout->addWidget(newHeading(u"Favorable Time Period"_s, card));
+    cardLayout->addWidget(newHeading(tr("Favorable Time Period"), card));
     cardLayout->addWidget(m_period);
-    cardLayout->addWidget(newHeading(u"Keywords"_s, card));
+    cardLayout->addWidget(newHeading(tr("Keywords"), card));
     cardLayout->addWidget(m_keywords);
-    cardLayout->addWidget(newHeading(u"Characteristics"_s, card));
+    cardLayout->addWidget(newHeading(tr("Characteristics"), card));
     cardLayout->addWidget(m_reading);
     cardLayout->addStretch();
-    auto *cardArea = new QScrollArea(this);
-    cardArea->setObjectName(u"cardArea"_s);
-    cardArea->setAccessibleName(u"The day's card"_s);
-    cardArea->setWidget(card);
-    cardArea->setWidgetResizable(true);
-    cardArea->setFrameShape(QFrame::NoFrame);
-    cardArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-
-    m_noteLabel = new QLabel(this);
-    m_noteLabel->setObjectName(u"noteLabel"_s);
-    m_noteLabel->setFont(ui::programFont(8.25, true));
-    m_noteLabel->setTextFormat(Qt::PlainText);
-    m_noteLabel->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
-    m_note = new QPlainTextEdit(this);
-    m_note->setObjectName(u"note"_s);
-    // Tab leaves the note, so that the keyboard alone reaches every control.
-    m_note->setTabChangesFocus(true);
-    m_note->setMinimumHeight(QFontMetrics(m_note->font()).lineSpacing() * 5);
-    m_noteLabel->setBuddy(m_note);
-
-    m_status = newText(font(), this);
-    m_status->setObjectName(u"status"_s);
-    m_export = ui::newPushButton(u"&Export…"_s, this);
-    m_export->setObjectName(u"export"_s);
-    m_copy = ui::newPushButton(u"&Copy"_s, this);
-    m_copy->setObjectName(u"copy"_s);
-    m_close = ui::newPushButton(u"Close"_s, this);
-    m_close->setObjectName(u"close"_s);
-
-    auto *search = new QHBoxLayout;
-    search->addWidget(findLabel);
-    search->addWidget(m_find, 1);
-    search->addSpacing(12);
-    search->addWidget(goToLabel);
-    search->addWidget(m_goTo);
-    auto *listColumn = new QVBoxLayout;
-    listColumn->addWidget(daysLabel);
-    listColumn->addWidget(m_list, 1);
-    auto *dayColumn = new QVBoxLayout;
-    dayColumn->addWidget(cardArea, 2);
-    dayColumn->addWidget(m_noteLabel);
-    dayColumn->addWidget(m_note, 1);
-    auto *middle = new QHBoxLayout;
-    middle->addLayout(listColumn, 2);
-    middle->addLayout(dayColumn, 3);
-    auto *bottom = new QHBoxLayout;
-    bottom->addWidget(m_status, 1);
-    bottom->addWidget(m_export, 0, Qt::AlignBottom);
-    bottom->addWidget(m_copy, 0, Qt::AlignBottom);
-    bottom->addWidget(m_close, 0, Qt::AlignBottom);
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(search);
-    layout->addLayout(middle, 1);
-    layout->addLayout(bottom);
-
-    setTabOrder(m_find, m_goTo);
-    setTabOrder(m_goTo, m_list);
-    setTabOrder(m_list, cardArea);
-    setTabOrder(cardArea, m_note);
-    setTabOrder(m_note, m_export);
-    setTabOrder(m_export, m_copy);
-    setTabOrder(m_copy, m_close);
-
-    // As big as its contents ask, within the screen, where there is room.
-    const QSize screen =
-        this->screen() ? this->screen()->availableGeometry().size() : QSize(1024, 768);
-    resize(sizeHint().expandedTo(QSize(760, 640)).boundedTo(screen * 0.9));
+    m_cardArea = new QScrollArea(this);
+    m_cardArea->setObjectName(u"cardArea"_s);
+    m_cardArea->setAccessibleName(tr("The day's card"));
+    m_cardArea->setWidget(card);
+    m_cardArea->setWidgetResizable(true);
+    m_cardArea->setFrameShape(QFrame::NoFrame);
+    m_cardArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return m_cardArea;
 }
 
 void JournalWindow::connectControls()
 {
     m_saveDelay = new QTimer(this);
     m_saveDelay->setSingleShot(true);
-    m_saveDelay->setInterval(kSaveDelayMs);
 
     connect(m_find, &QLineEdit::textChanged, this, &JournalWindow::showSearch);
     connect(m_goTo, &QDateEdit::dateChanged, this, &JournalWindow::jumpTo);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { showDay(current); });
+    connect(m_calendar, &JournalCalendar::dayChosen, this, &JournalWindow::chooseFromCalendar);
     connect(m_note, &QPlainTextEdit::textChanged, this, &JournalWindow::noteTyped);
     connect(m_saveDelay, &QTimer::timeout, this, &JournalWindow::saveNote);
     connect(m_copy, &QPushButton::clicked, this, &JournalWindow::copyDay);
@@ -365,16 +324,19 @@ void JournalWindow::connectControls()
 
 void JournalWindow::load(QDate chosen)
 {
-    m_days = m_store.entries();
+    m_noteOf.reset();
+    m_days->setFaceRatio(devicePixelRatioF());
+    m_days->setDays(m_store.entries());
     // A journal that can never be written will not be read later either.
     const journal::Status standing = m_store.status();
     m_unread = !standing.daysRead && standing.takesNotes;
-    m_dayList->setFaceRatio(devicePixelRatioF());
-    if (!m_days.isEmpty()) {
+    const QList<journal::Entry> &days = m_days->days();
+    if (!days.isEmpty()) {
         const QSignalBlocker quiet(m_goTo);
-        m_goTo->setDateRange(m_days.last().day, m_days.first().day);
+        m_goTo->setDateRange(days.last().day, days.first().day);
     }
-    m_goTo->setEnabled(!m_days.isEmpty());
+    m_goTo->setEnabled(!days.isEmpty());
+    showCounts();
     showSearch(m_find->text());
     selectDay(chosen);
     showStatus();
@@ -382,101 +344,144 @@ void JournalWindow::load(QDate chosen)
         Q_EMIT waiting();
 }
 
+void JournalWindow::showCounts()
+{
+    m_calendar->setDays(m_days->days());
+    m_statistics->setDays(m_days->days());
+}
+
 // Read again, the days may be others: the day chosen is found by its date.
 void JournalWindow::readAgain()
 {
     saveNote();
-    const QDate chosen = m_noteOf ? m_days.at(*m_noteOf).day : m_today;
-    m_noteOf.reset();
+    const QDate chosen = m_noteOf ? m_days->day(*m_noteOf).day : m_today;
     load(chosen);
 }
 
 void JournalWindow::showSearch(const QString &text)
 {
-    const std::optional<qsizetype> chosen = m_noteOf;
-    QList<qsizetype> rows;
-    rows.reserve(m_days.size());
-    for (qsizetype day = 0; day < m_days.size(); ++day) {
-        if (journal::matches(m_days.at(day), text))
-            rows.append(day);
-    }
     saveNote();
-    m_dayList->show(std::move(rows));
+    const std::optional<int> chosen = m_noteOf;
+    m_search->search(text);
     // The chosen day stays chosen while the search finds it.
-    const int row = chosen ? m_dayList->rowOf(*chosen) : -1;
-    m_list->setCurrentIndex(m_dayList->index(row >= 0 ? row : 0));
-    if (m_dayList->rowCount() == 0)
-        showDay({});
+    QModelIndex row = chosen ? m_search->mapFromSource(m_days->index(*chosen)) : QModelIndex();
+    if (!row.isValid())
+        row = m_search->index(0, 0);
+    if (row.isValid())
+        m_list->setCurrentIndex(row);
+    else
+        clearDay();
 }
 
 void JournalWindow::selectDay(QDate day)
 {
-    for (int row = 0; row < m_dayList->rowCount(); ++row) {
-        if (m_days.at(m_dayList->dayAt(row)).day == day) {
-            m_list->setCurrentIndex(m_dayList->index(row));
-            return;
-        }
-    }
+    const int row = m_days->rowOf(day);
+    const QModelIndex shown =
+        row >= 0 ? m_search->mapFromSource(m_days->index(row)) : QModelIndex();
+    if (shown.isValid())
+        m_list->setCurrentIndex(shown);
+}
+
+// A day chosen in the calendar is shown as the list shows it, even where a search hides it.
+void JournalWindow::chooseFromCalendar(QDate day)
+{
+    if (m_days->rowOf(day) < 0)
+        return;
+    if (!m_search->mapFromSource(m_days->index(m_days->rowOf(day))).isValid())
+        m_find->clear();
+    selectDay(day);
 }
 
 // The day itself where it is listed, else the nearest listed day before it, else the oldest.
 void JournalWindow::jumpTo(QDate day)
 {
-    const int rows = m_dayList->rowCount();
+    const int rows = m_search->rowCount();
     int row = 0;
-    while (row < rows - 1 && m_days.at(m_dayList->dayAt(row)).day > day)
+    while (row < rows - 1 && m_search->index(row, 0).data(JournalDayModel::DayRole).toDate() > day)
         ++row;
     if (rows > 0)
-        m_list->setCurrentIndex(m_dayList->index(row));
+        m_list->setCurrentIndex(m_search->index(row, 0));
+}
+
+void JournalWindow::clearDay()
+{
+    saveNote();
+    const QSignalBlocker quiet(m_note);
+    m_noteOf.reset();
+    for (QLabel *text : {m_date, m_cardName, m_tally, m_period, m_keywords, m_reading})
+        text->clear();
+    m_face->setVisible(false);
+    m_cardArea->setAccessibleDescription({});
+    m_noteLabel->setText(tr("Note"));
+    m_note->clear();
+    m_note->setPlaceholderText({});
+    m_note->setAccessibleDescription({});
+    m_note->setEnabled(false);
+    m_copy->setEnabled(false);
 }
 
 void JournalWindow::showDay(const QModelIndex &index)
 {
-    saveNote();
-    const QSignalBlocker quiet(m_note);
-    if (!index.isValid()) {
-        m_noteOf.reset();
-        for (QLabel *text : {m_date, m_cardName, m_tally, m_period, m_keywords, m_reading})
-            text->clear();
-        m_face->setVisible(false);
-        m_noteLabel->setText(u"Note"_s);
-        m_note->clear();
-        m_note->setPlaceholderText({});
-        m_note->setAccessibleDescription({});
-        m_note->setEnabled(false);
-        m_copy->setEnabled(false);
+    const std::optional<int> row = m_search->dayRow(index);
+    if (!row) {
+        clearDay();
         return;
     }
-    m_noteOf = m_dayList->dayAt(index.row());
-    const journal::Entry &day = m_days.at(*m_noteOf);
+    saveNote();
+    const QSignalBlocker quiet(m_note);
+    m_noteOf = *row;
+    const journal::Entry &day = m_days->day(*row);
     const cards::Card card = cards::card(day.card);
     const QString date = journal::longDate(day.day, desktopLocale());
     m_date->setText(date);
     m_face->setCard(day.card);
     m_face->setVisible(true);
     m_cardName->setText(card.name);
-    m_tally->setText(tallyText(journal::tally(m_days, day.card)));
+    m_tally->setText(tallyText(journal::tally(m_days->days(), day.card)));
     m_period->setText(card.favourablePeriod);
     m_keywords->setText(card.keywords);
     m_reading->setText(card.description);
-    m_noteLabel->setText(u"&Note for "_s + date);
-    m_note->setAccessibleName(u"Note for "_s + date);
+    // Heard as a whole when the keyboard reaches it, as it is seen.
+    m_cardArea->setAccessibleDescription(QStringList{
+        date, card.name, m_tally->text(), card.favourablePeriod, card.keywords, card.description}
+                                             .join(u". "_s));
+    m_noteLabel->setText(tr("&Note for %1").arg(date));
+    m_note->setAccessibleName(tr("Note for %1").arg(date));
     // The card's question prompts an empty note; a screen reader hears it as the description.
     const QString question = cards::cardQuestion(day.card);
     m_note->setPlaceholderText(question);
     m_note->setAccessibleDescription(question);
     m_note->setPlainText(day.note);
+    m_noteAsRead = day.note;
     m_note->setEnabled(true);
     m_note->setReadOnly(!m_store.status().takesNotes);
     m_copy->setEnabled(true);
+    m_calendar->showDay(day.day);
     const QSignalBlocker quietDate(m_goTo);
     m_goTo->setDate(day.day);
 }
 
 void JournalWindow::noteTyped()
 {
+    // Typing that would take the note beyond its size is taken back; what is stored is never cut.
+    if (m_note->document()->characterCount() - 1 > kNoteLimit
+        && m_note->document()->characterCount() - 1 > m_noteAsRead.size()) {
+        const QSignalBlocker quiet(m_note);
+        m_note->undo();
+        sayNoteIsFull();
+        return;
+    }
     m_noteTyped = true;
-    m_saveDelay->start();
+    if (!m_firstUnsaved.isValid())
+        m_firstUnsaved.start();
+    // Steady typing is written all the same, a few seconds after its first keystroke.
+    const qint64 left = kLongestUnsavedMs - m_firstUnsaved.elapsed();
+    m_saveDelay->start(static_cast<int>(std::clamp<qint64>(left, 0, kSaveDelayMs)));
+}
+
+void JournalWindow::sayNoteIsFull()
+{
+    say(tr("A note holds at most %L1 characters; this one has no room for more.").arg(kNoteLimit));
 }
 
 void JournalWindow::saveNote()
@@ -485,9 +490,32 @@ void JournalWindow::saveNote()
     if (!m_noteTyped || !m_noteOf)
         return;
     m_noteTyped = false;
-    journal::Entry &day = m_days[*m_noteOf];
-    day.note = m_note->toPlainText();
-    m_store.setNote(day.day, day.card, day.note);
+    m_firstUnsaved.invalidate();
+    const journal::Entry day = m_days->day(*m_noteOf);
+    QString note = m_note->toPlainText();
+    // Another program changed the note while it was shown here: both are kept.
+    const QList<journal::Entry> stored = m_store.entries({day.day, day.day});
+    if (!stored.isEmpty() && stored.first().note != m_noteAsRead && stored.first().note != note) {
+        const QString theirs = stored.first().note;
+        if (!note.contains(theirs))
+            note = theirs.isEmpty() || note.isEmpty()
+                       ? theirs + note
+                       : theirs + QString::fromUtf16(journal::kImportedNoteSeparator) + note;
+        const QSignalBlocker quiet(m_note);
+        const int position = m_note->textCursor().position();
+        m_note->setPlainText(note);
+        QTextCursor cursor = m_note->textCursor();
+        cursor.setPosition(std::min<int>(position + static_cast<int>(note.size() - day.note.size()),
+                                         static_cast<int>(note.size())));
+        m_note->setTextCursor(cursor);
+        m_message = tr("The note for %1 was changed elsewhere while it was open here; both are "
+                       "kept.")
+                        .arg(journal::longDate(day.day, desktopLocale()));
+    }
+    m_store.setNote(day.day, day.card, note);
+    m_days->setNote(*m_noteOf, note);
+    m_noteAsRead = note;
+    showCounts();
     showStatus();
     if (m_store.hasPending())
         Q_EMIT waiting();
@@ -550,8 +578,8 @@ void JournalWindow::showStatus()
     if (!status.ok())
         text = status.problem + u' ' + status.kept;
     else if (text.isEmpty())
-        text = m_days.size() == 1 ? u"1 day in the journal."_s
-                                  : u"%1 days in the journal."_s.arg(m_days.size());
+        text = m_days->rowCount() == 1 ? tr("1 day in the journal.")
+                                       : tr("%1 days in the journal.").arg(m_days->rowCount());
     m_status->setText(text);
     ui::setColour(m_status, QPalette::WindowText,
                   status.ok() ? QColor(Qt::black) : ui::colours::DarkRed);
@@ -567,105 +595,46 @@ void JournalWindow::copyDay()
     if (!m_noteOf)
         return;
     saveNote();
-    const journal::Entry &day = m_days.at(*m_noteOf);
+    const journal::Entry &day = m_days->day(*m_noteOf);
     auto *copied = new QMimeData;
     copied->setText(journal::dayAsText(day, desktopLocale()));
     copied->setImageData(cards::renderCardFace(day.card, devicePixelRatioF()).toImage());
     QApplication::clipboard()->setMimeData(copied);
-    say(u"%1 is on the clipboard."_s.arg(journal::longDate(day.day, desktopLocale())));
+    say(tr("%1 is on the clipboard.").arg(journal::longDate(day.day, desktopLocale())));
 }
 
 void JournalWindow::askExport()
 {
     saveNote();
-    auto *dialog = new QDialog(this);
-    dialog->setObjectName(u"exportDialog"_s);
-    dialog->setWindowTitle(u"Export - "_s + ui::programCaption());
+    const QList<journal::Entry> &days = m_days->days();
+    const QDate newest = days.isEmpty() ? m_today : days.first().day;
+    const QDate oldest = days.isEmpty() ? m_today : days.last().day;
+    auto *dialog = new JournalExportDialog(oldest, newest, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setWindowModality(Qt::WindowModal);
-    // A window of its own inherits neither, so it is given the journal's.
-    dialog->setFont(font());
-    ui::setColour(dialog, QPalette::Window, Qt::white);
-
-    auto *every = new QRadioButton(u"E&very day"_s, dialog);
-    every->setObjectName(u"everyDay"_s);
-    every->setChecked(true);
-    auto *between = new QRadioButton(u"Days &from"_s, dialog);
-    between->setObjectName(u"between"_s);
-    auto *from = newDateEdit(u"First day"_s, dialog);
-    from->setObjectName(u"from"_s);
-    auto *toLabel = new QLabel(u"&to"_s, dialog);
-    auto *to = newDateEdit(u"Last day"_s, dialog);
-    to->setObjectName(u"to"_s);
-    toLabel->setBuddy(to);
-    const QDate newest = m_days.isEmpty() ? m_today : m_days.first().day;
-    const QDate oldest = m_days.isEmpty() ? m_today : m_days.last().day;
-    for (QDateEdit *edit : {from, to}) {
-        edit->setDateRange(oldest, newest);
-        edit->setEnabled(false);
-        connect(between, &QRadioButton::toggled, edit, &QWidget::setEnabled);
-    }
-    from->setDate(oldest);
-    to->setDate(newest);
-    auto *range = new QButtonGroup(dialog);
-    range->addButton(every);
-    range->addButton(between);
-
-    auto *markdown = new QRadioButton(u"&Markdown"_s, dialog);
-    markdown->setObjectName(u"markdown"_s);
-    markdown->setChecked(true);
-    auto *csv = new QRadioButton(u"&CSV, for spreadsheets"_s, dialog);
-    csv->setObjectName(u"csv"_s);
-    auto *format = new QButtonGroup(dialog);
-    format->addButton(markdown);
-    format->addButton(csv);
-
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    buttons->button(QDialogButtonBox::Ok)->setText(u"&Export…"_s);
-    connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-
-    auto *layout = new QGridLayout(dialog);
-    layout->addWidget(new QLabel(u"Which days"_s, dialog), 0, 0, 1, 4);
-    layout->addWidget(every, 1, 0, 1, 4);
-    layout->addWidget(between, 2, 0);
-    layout->addWidget(from, 2, 1);
-    layout->addWidget(toLabel, 2, 2);
-    layout->addWidget(to, 2, 3);
-    layout->addWidget(new QLabel(u"As"_s, dialog), 3, 0, 1, 4);
-    layout->addWidget(markdown, 4, 0, 1, 4);
-    layout->addWidget(csv, 5, 0, 1, 4);
-    layout->addWidget(buttons, 6, 0, 1, 4);
-
-    connect(dialog, &QDialog::accepted, this, [=, this] {
-        const journal::DayRange days = between->isChecked()
-                                           ? journal::DayRange{std::min(from->date(), to->date()),
-                                                               std::max(from->date(), to->date())}
-                                           : journal::DayRange{};
-        exportDays(days, csv->isChecked() ? Format::Csv : Format::Markdown);
+    connect(dialog, &QDialog::accepted, this, [this, dialog] {
+        exportDays(dialog->range(), dialog->format() == JournalExportDialog::Format::Csv);
     });
     dialog->open();
 }
 
-void JournalWindow::exportDays(journal::DayRange range, Format format)
+void JournalWindow::exportDays(journal::DayRange range, bool csv)
 {
-    const bool markdown = format == Format::Markdown;
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested =
-        folder + (markdown ? u"/Tarvelle journal.md"_s : u"/Tarvelle journal.csv"_s);
+        folder + (csv ? u"/Tarvelle journal.csv"_s : u"/Tarvelle journal.md"_s);
     const QString path = m_chooseFile(
-        this, suggested, markdown ? u"Markdown (*.md)"_s : u"CSV, comma-separated (*.csv)"_s);
+        this, suggested, csv ? tr("CSV, comma-separated (*.csv)") : tr("Markdown (*.md)"));
     if (path.isEmpty())
         return;
     const QList<journal::Entry> days = m_store.entries(range);
     const QByteArray content =
-        markdown ? journal::toMarkdown(days, desktopLocale()).toUtf8() : journal::toCsv(days);
+        csv ? journal::toCsv(days) : journal::toMarkdown(days, desktopLocale()).toUtf8();
     if (const std::optional<QString> failure = journal::writeExportFile(path, content)) {
-        say(u"The journal could not be exported to %1: %2."_s.arg(path, *failure));
+        say(tr("The journal could not be exported to %1: %2.").arg(path, *failure));
         return;
     }
-    say(days.size() == 1 ? u"1 day exported to %1."_s.arg(path)
-                         : u"%1 days exported to %2."_s.arg(days.size()).arg(path));
+    say(days.size() == 1 ? tr("1 day exported to %1.").arg(path)
+                         : tr("%1 days exported to %2.").arg(days.size()).arg(path));
 }
 
 } // namespace app

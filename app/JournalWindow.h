@@ -2,6 +2,7 @@
 
 #include "journal/JournalStore.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <functional>
@@ -14,17 +15,24 @@ class QListView;
 class QModelIndex;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
+class QTabWidget;
 class QTimer;
 
 namespace app {
 
 class CardPicture;
-class JournalDayList;
+class JournalCalendar;
+class JournalDayModel;
+class JournalDaySearch;
+class JournalStatisticsView;
+class NoteEdit;
 
-// The journal of past cards: the days newest first, the chosen day's card with its reading and
-// the note written about it, a search and a date to jump to, how often the card came up, and
-// export and copy. The note is written a moment after typing stops, when the window closes and
-// on flush().
+// The journal of past cards: the days newest first, as a list or a month's calendar, what came
+// up over a period, the chosen day's card with its reading and the note written about it, a
+// search and a date to jump to, how often the card came up, and export and copy. The note is
+// written a moment after typing stops (and never later than a few seconds after the first
+// keystroke), when the window closes and on flush().
 class JournalWindow final : public QWidget {
     Q_OBJECT
 
@@ -57,15 +65,16 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    enum class Format { Markdown, Csv };
-
     void setupControls();
+    QWidget *setupCardArea();
     void connectControls();
     void load(QDate chosen);
     void readAgain();
     void showSearch(const QString &text);
     void selectDay(QDate day);
+    void chooseFromCalendar(QDate day);
     void showDay(const QModelIndex &index);
+    void clearDay();
     void jumpTo(QDate day);
     void noteTyped();
     void saveNote();
@@ -73,24 +82,35 @@ private:
     void say(const QString &message);
     void copyDay();
     void askExport();
-    void exportDays(journal::DayRange range, Format format);
+    void exportDays(journal::DayRange range, bool csv);
+    void showCounts();
+    void sayNoteIsFull();
+    // The desktop's own file dialog, taking the name as typed.
+    static QString chooseSavePath(QWidget *parent, const QString &suggested, const QString &filter);
 
     journal::JournalStore &m_store;
     QDate m_today;
     SaveFileChooser m_chooseFile;
     // Every day of the journal, newest first; the list shows those the search finds.
-    QList<journal::Entry> m_days;
-    JournalDayList *m_dayList;
-    // The day whose note the editor holds, and whether it holds typing not yet written.
-    std::optional<qsizetype> m_noteOf;
+    JournalDayModel *m_days;
+    JournalDaySearch *m_search;
+    // The day (its row in m_days) whose note the editor holds, the note as the journal held it
+    // when it was read or last written, and whether the editor holds typing not yet written.
+    std::optional<int> m_noteOf;
+    QString m_noteAsRead;
     bool m_noteTyped = false;
+    QElapsedTimer m_firstUnsaved;
     // The journal could not be read when the days were last read.
     bool m_unread = false;
     QString m_message;
 
     QLineEdit *m_find;
     QDateEdit *m_goTo;
+    QTabWidget *m_views;
     QListView *m_list;
+    JournalCalendar *m_calendar;
+    JournalStatisticsView *m_statistics;
+    QScrollArea *m_cardArea;
     QLabel *m_date;
     CardPicture *m_face;
     QLabel *m_cardName;
@@ -99,7 +119,7 @@ private:
     QLabel *m_keywords;
     QLabel *m_reading;
     QLabel *m_noteLabel;
-    QPlainTextEdit *m_note;
+    NoteEdit *m_note;
     QLabel *m_status;
     QPushButton *m_export;
     QPushButton *m_copy;
