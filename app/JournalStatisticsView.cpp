@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include <array>
+
 using namespace Qt::StringLiterals;
 
 namespace app {
@@ -148,12 +150,11 @@ void JournalStatisticsView::count()
                                         : tr("%2 days recorded, %1 with a note."))
                  .arg(counted.daysNoted)
                  .arg(counted.daysRecorded);
+    const std::array<QString, 4> suitNames = {tr("Clubs"), tr("Diamonds"), tr("Hearts"),
+                                              tr("Spades")};
     QStringList suits;
-    for (int suit = 0; suit < 4; ++suit) {
-        const int first = suit * 13 + 1;
-        suits << u"%1: %2"_s.arg(cards::cardName(first).section(u' ', -1))
-                     .arg(counted.bySuit[static_cast<std::size_t>(suit)]);
-    }
+    for (std::size_t suit = 0; suit < suitNames.size(); ++suit)
+        suits << tr("%1: %2").arg(suitNames[suit]).arg(counted.bySuit[suit]);
     lines << suits.join(u", "_s) + u'.';
     lines << tr("Red %1, black %2.").arg(counted.red()).arg(counted.black());
     if (!counted.mostFrequent.isEmpty()) {

@@ -38,6 +38,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -109,6 +110,24 @@ public:
     using QPlainTextEdit::QPlainTextEdit;
     std::function<void()> refused;
 
+    // Wrapping a line of many thousand characters at word boundaries takes Qt minutes where it
+    // finds none; such a line is wrapped anywhere instead.
+    void wrapFor(QStringView text)
+    {
+        qsizetype longest = 0;
+        for (const QStringView line : text.tokenize(u'\n'))
+            longest = std::max(longest, line.size());
+        wrapLongLines(longest);
+    }
+    void wrapLongLines(qsizetype longestLine)
+    {
+        constexpr qsizetype kLongLine = 5000;
+        const auto mode = longestLine > kLongLine ? QTextOption::WrapAnywhere
+                                                  : QTextOption::WrapAtWordBoundaryOrAnywhere;
+        if (wordWrapMode() != mode)
+            setWordWrapMode(mode);
+    }
+
 protected:
     void insertFromMimeData(const QMimeData *source) override
     {
@@ -158,7 +177,7 @@ QString JournalWindow::chooseSavePath(QWidget *parent, const QString &suggested,
     // Qt's own dialog reads a name with double quotes in it as a list of names ("a" "b"): the
     // name typed is the name meant.
     const auto *typed = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s);
-    if (typed && typed->isVisible() && typed->text().contains(u'"'))
+    if (typed && typed->text().contains(u'"'))
         return dialog.directory().absoluteFilePath(typed->text());
     return dialog.selectedFiles().value(0);
 }
@@ -451,6 +470,7 @@ void JournalWindow::showDay(const QModelIndex &index)
     const QString question = cards::cardQuestion(day.card);
     m_note->setPlaceholderText(question);
     m_note->setAccessibleDescription(question);
+    m_note->wrapFor(day.note);
     m_note->setPlainText(day.note);
     m_noteAsRead = day.note;
     m_note->setEnabled(true);
@@ -471,6 +491,7 @@ void JournalWindow::noteTyped()
         sayNoteIsFull();
         return;
     }
+    m_note->wrapLongLines(m_note->textCursor().block().length());
     m_noteTyped = true;
     if (!m_firstUnsaved.isValid())
         m_firstUnsaved.start();

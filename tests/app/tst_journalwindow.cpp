@@ -1,4 +1,5 @@
 #include "app/CardPicture.h"
+#include "app/JournalCalendar.h"
 #include "app/JournalKeeper.h"
 #include "app/JournalWindow.h"
 #include "cards/Deck.h"
@@ -11,9 +12,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -21,8 +24,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using journal::Entry;
@@ -37,6 +43,11 @@ private Q_SLOTS:
     void copyGivesWhatIsShown();
     void exportWritesTheChosenDays();
     void aNoticeLastsUntilShown();
+    void steadyTypingIsWrittenWithinSeconds();
+    void aNoteChangedElsewhereKeepsBoth();
+    void aFullNoteRefusesMoreAndKeepsAll();
+    void theDesktopsDialogKeepsTheNameTyped();
+    void calendarAndYearShowTheDays();
 
 private:
     std::unique_ptr<app::JournalWindow>
@@ -285,6 +296,132 @@ void TestJournalWindow::aNoticeLastsUntilShown()
     QCOMPARE(m_store.noticesShown, 0);
     window.show();
     QVERIFY(m_store.noticesShown > 0);
+}
+
+void TestJournalWindow::steadyTypingIsWrittenWithinSeconds()
+{
+    m_store.put({kToday, 3, {}});
+    const auto window = openWindow();
+    auto *note = widgetNamed<QPlainTextEdit>(window.get(), "note");
+    // A keystroke every 300 ms never pauses long enough for the usual moment to write.
+    bool writtenWhileTyping = false;
+    for (int key = 0; key < 16 && !writtenWhileTyping; ++key) {
+        QTest::keyClick(note, Qt::Key_A);
+        QTest::qWait(300);
+        writtenWhileTyping = !m_store.days.value(kToday).note.isEmpty();
+    }
+    QVERIFY(writtenWhileTyping);
+}
+
+void TestJournalWindow::aNoteChangedElsewhereKeepsBoth()
+{
+    m_store.put({kToday, 3, u"Mine"_s});
+    const auto window = openWindow();
+    auto *note = widgetNamed<QPlainTextEdit>(window.get(), "note");
+    // Another program writes the day while it is shown here.
+    m_store.put({kToday, 3, u"Theirs"_s});
+    note->moveCursor(QTextCursor::End);
+    QTest::keyClicks(note, u" and more"_s);
+    window->flush();
+    QCOMPARE(m_store.days.value(kToday).note, u"Theirs\n\nMine and more"_s);
+    QCOMPARE(note->toPlainText(), m_store.days.value(kToday).note);
+    QVERIFY(textOf(window.get(), "status").contains(u"both are kept"_s));
+    // Typing on writes only this window's own words again.
+    QTest::keyClicks(note, u"!"_s);
+    window->flush();
+    QCOMPARE(m_store.days.value(kToday).note, u"Theirs\n\nMine and more!"_s);
+}
+
+void TestJournalWindow::aFullNoteRefusesMoreAndKeepsAll()
+{
+    // A note already as long as a note may be, on one line, as a careless paste leaves it.
+    const QString full(1'000'000, u'x');
+    m_store.put({kToday, 3, full});
+    const auto window = openWindow();
+    auto *note = widgetNamed<QPlainTextEdit>(window.get(), "note");
+    QCOMPARE(note->toPlainText().size(), full.size());
+
+    note->moveCursor(QTextCursor::End);
+    QTest::keyClick(note, Qt::Key_Y);
+    QApplication::clipboard()->setText(u"more"_s);
+    note->paste();
+    window->flush();
+    QCOMPARE(note->toPlainText(), full);
+    QCOMPARE(m_store.days.value(kToday).note, full);
+    QVERIFY(textOf(window.get(), "status").contains(u"1,000,000"_s));
+
+    // Room made, typing is taken again; a paste larger than a note is refused whole.
+    QTest::keyClick(note, Qt::Key_Backspace);
+    QTest::keyClick(note, Qt::Key_Y);
+    QApplication::clipboard()->setText(QString(1'200'000, u'z'));
+    note->paste();
+    window->flush();
+    QCOMPARE(m_store.days.value(kToday).note, full.left(full.size() - 1) + u'y');
+}
+
+void TestJournalWindow::theDesktopsDialogKeepsTheNameTyped()
+{
+    m_store.put({kToday, 3, u"Kept"_s});
+    QTemporaryDir folder;
+    const QString name = u"a \"quoted\" 'name'.csv"_s;
+    const auto window = openWindow();
+    QTest::mouseClick(widgetNamed<QPushButton>(window.get(), "export"), Qt::LeftButton);
+    auto *dialog = widgetNamed<QDialog>(window.get(), "exportDialog");
+    widgetNamed<QRadioButton>(dialog, "csv")->setChecked(true);
+    // The file dialog runs its own loop: it is answered from within it, as the user would.
+    bool answered = false;
+    QTimer::singleShot(0, this, [&] {
+        QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+        auto *files = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        files->setDirectory(folder.path());
+        widgetNamed<QLineEdit>(files, "fileNameEdit")->setText(name);
+        QTest::keyClick(widgetNamed<QLineEdit>(files, "fileNameEdit"), Qt::Key_Return);
+        answered = true;
+    });
+    dialog->accept();
+    QVERIFY(answered);
+    QFile written(folder.filePath(name));
+    QVERIFY2(written.open(QIODevice::ReadOnly), qPrintable(textOf(window.get(), "status")));
+    QCOMPARE(written.readAll(), journal::toCsv(m_store.entries()));
+}
+
+void TestJournalWindow::calendarAndYearShowTheDays()
+{
+    QLocale::setDefault(QLocale(u"en_GB"_s));
+    m_store.put({kToday, 42, u"Three of Spades day"_s});
+    m_store.put({kToday.addDays(-1), 1, {}});
+    m_store.put({kToday.addMonths(-1), 30, u"A month ago"_s});
+    const auto window = openWindow();
+    auto *views = widgetNamed<QTabWidget>(window.get(), "views");
+    views->setCurrentWidget(widgetNamed<app::JournalCalendar>(window.get(), "journalCalendar"));
+    auto *grid = widgetNamed<QTableView>(window.get(), "monthGrid");
+    // Today's day is chosen, and each day is heard as a whole.
+    QCOMPARE(grid->currentIndex().data(Qt::AccessibleTextRole).toString(),
+             u"Tuesday, 8 December 2026, Three Of Spades, with a note"_s);
+    QTest::keyClick(grid, Qt::Key_Left);
+    QCOMPARE(textOf(window.get(), "date"), longDate(kToday.addDays(-1)));
+    QCOMPARE(grid->currentIndex().data(Qt::AccessibleTextRole).toString(),
+             u"Monday, 7 December 2026, Ace Of Clubs"_s);
+    // A month back by keyboard, even where a search hides the day.
+    QTest::keyClicks(widgetNamed<QLineEdit>(window.get(), "find"), u"Spades"_s);
+    QTest::keyClick(grid, Qt::Key_PageUp);
+    QCOMPARE(widgetNamed<QLabel>(window.get(), "monthTitle")->text(),
+             QLocale().standaloneMonthName(kToday.addMonths(-1).month()) + u' '
+                 + QString::number(kToday.addMonths(-1).year()));
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Left);
+    QCOMPARE(textOf(window.get(), "date"), longDate(kToday.addMonths(-1)));
+
+    // Everything: the days and the suits agree.
+    auto *period = widgetNamed<QComboBox>(window.get(), "statisticsPeriod");
+    period->setCurrentIndex(2);
+    const QString summary = textOf(window.get(), "statisticsSummary");
+    QVERIFY2(summary.startsWith(u"3 days recorded, 2 with a note."_s), qPrintable(summary));
+    QVERIFY2(summary.contains(u"Clubs: 1, Diamonds: 0, Hearts: 1, Spades: 1."_s),
+             qPrintable(summary));
+    // This month alone leaves the day a month ago out.
+    period->setCurrentIndex(0);
+    QVERIFY(textOf(window.get(), "statisticsSummary").startsWith(u"2 days recorded"_s));
 }
 
 QTEST_MAIN(TestJournalWindow)
