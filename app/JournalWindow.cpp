@@ -159,6 +159,8 @@ JournalWindow::JournalWindow(journal::JournalStore &store, QDate today, SaveFile
     setupControls();
     connectControls();
     load(m_today);
+    // The window opens on the chosen day in the list, so that a screen reader says which it is.
+    m_list->setFocus(Qt::OtherFocusReason);
 }
 
 JournalWindow::~JournalWindow()

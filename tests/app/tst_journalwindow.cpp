@@ -110,6 +110,7 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
     }
     QCOMPARE(list->currentIndex().data().toString().section(u'\n', 0, 0), longDate(kToday));
     QVERIFY(list->selectionModel()->isSelected(list->currentIndex()));
+    QCOMPARE(window->focusWidget(), list);
 
     // The chosen day as the card panel shows its card, and its note named for it.
     const cards::Card card = cards::card(27);
