@@ -5,9 +5,13 @@
 #include <QMap>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace journal {
+
+// Today's date as the program's clock has it: all the journal asks of the clock.
+using TodayFunction = std::function<QDate()>;
 
 // One day of the journal: the card drawn for it and the note written about it.
 struct Entry {

@@ -9,9 +9,9 @@ using namespace Qt::StringLiterals;
 
 namespace journal {
 
-OnDemandJournalStore::OnDemandJournalStore(QString path, const services::Clock &clock,
+OnDemandJournalStore::OnDemandJournalStore(QString path, TodayFunction today,
                                            QStringList moduleFolders)
-    : m_path(std::move(path)), m_clock(clock), m_moduleFolders(std::move(moduleFolders))
+    : m_path(std::move(path)), m_today(std::move(today)), m_moduleFolders(std::move(moduleFolders))
 {
 }
 
@@ -41,7 +41,7 @@ JournalStore *OnDemandJournalStore::store()
         const auto open = reinterpret_cast<sqlite_module::OpenFunction>(
             m_module.resolve(sqlite_module::OpenSymbol));
         if (open) {
-            m_store.reset(open(m_path, m_clock));
+            m_store.reset(open(m_path, m_today));
             return m_store.get();
         }
         failures.append(m_module.errorString());

@@ -1,7 +1,5 @@
 #include "journal/SqliteJournalStore.h"
 
-#include "services/Clock.h"
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -108,8 +106,8 @@ bool isDanglingLink(const QByteArray &name)
 
 } // namespace
 
-SqliteJournalStore::SqliteJournalStore(QString path, const services::Clock &clock)
-    : m_path(std::move(path)), m_clock(clock),
+SqliteJournalStore::SqliteJournalStore(QString path, TodayFunction today)
+    : m_path(std::move(path)), m_today(std::move(today)),
       m_connection(u"tarvelle-journal-"_s + QString::number(reinterpret_cast<quintptr>(this), 16))
 {
 }
@@ -436,7 +434,7 @@ bool SqliteJournalStore::moveAside()
     close();
     const QFileInfo file(m_path);
     const QString stem =
-        file.dir().filePath(file.completeBaseName() + u"-damaged-"_s + dayKey(m_clock.today()));
+        file.dir().filePath(file.completeBaseName() + u"-damaged-"_s + dayKey(m_today()));
     QString aside = stem + u".sqlite"_s;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + u'-' + QString::number(n) + u".sqlite"_s;

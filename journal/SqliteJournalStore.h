@@ -8,10 +8,6 @@ class QSqlDatabase;
 class QSqlError;
 class QSqlQuery;
 
-namespace services {
-class Clock;
-}
-
 namespace journal {
 
 // The journal as one SQLite file, through Qt SQL. Nothing is opened or made until the journal is
@@ -30,7 +26,7 @@ public:
     // the one before, the columns it gives `days`, and a test that opens a file of the one before.
     static constexpr int kFormat = 1;
 
-    SqliteJournalStore(QString path, const services::Clock &clock);
+    SqliteJournalStore(QString path, TodayFunction today);
     ~SqliteJournalStore() override;
     SqliteJournalStore(const SqliteJournalStore &) = delete;
     SqliteJournalStore &operator=(const SqliteJournalStore &) = delete;
@@ -78,7 +74,7 @@ private:
     void sayMovedAside();
 
     QString m_path;
-    const services::Clock &m_clock;
+    TodayFunction m_today;
     QString m_connection;
     Access m_access = Access::Closed;
     bool m_openedUnwritable = false;

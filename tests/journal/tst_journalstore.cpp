@@ -1,7 +1,6 @@
 #include "journal/OnDemandJournalStore.h"
 #include "journal/SqliteJournalStore.h"
 
-#include "FakeClock.h"
 #include "RandomNotes.h"
 #include "ScopedEnvironment.h"
 #include "TestSeed.h"
@@ -59,7 +58,7 @@ private:
     void fillJournal(int days);
 
     std::unique_ptr<QTemporaryDir> m_root;
-    FakeClock m_clock;
+    journal::TodayFunction m_today;
 };
 
 namespace {
@@ -108,9 +107,9 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-QList<Entry> entriesOf(const QString &path, const services::Clock &clock)
+QList<Entry> entriesOf(const QString &path, const journal::TodayFunction &today)
 {
-    return SqliteJournalStore(path, clock).entries();
+    return SqliteJournalStore(path, today).entries();
 }
 
 int modeOf(const QString &path)
@@ -221,12 +220,12 @@ void TestJournalStore::init()
 {
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(m_root->isValid());
-    m_clock.current = QDateTime(kToday, QTime(7, 0));
+    m_today = [] { return kToday; };
 }
 
 void TestJournalStore::fillJournal(int days)
 {
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     for (int day = 0; day < days; ++day) {
         store.record(kToday.addDays(-day), day % 52 + 1);
         store.setNote(kToday.addDays(-day), day % 52 + 1, u"Day %1"_s.arg(day));
@@ -252,7 +251,7 @@ void TestJournalStore::defaultPathFollowsXdgDataHome()
 void TestJournalStore::madeOnFirstUsePrivateAndVersioned()
 {
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         QVERIFY(store.status().ok());
         QVERIFY(!QFileInfo::exists(QFileInfo(journalPath()).path()));
         QVERIFY(store.entries().isEmpty());
@@ -267,18 +266,18 @@ void TestJournalStore::madeOnFirstUsePrivateAndVersioned()
 void TestJournalStore::programsJournalIsTheModulesOrKeepsWhatItIsGiven()
 {
     const QDir nowhere(m_root->filePath(u"no-module"_s));
-    OnDemandJournalStore journal(journalPath(), m_clock,
+    OnDemandJournalStore journal(journalPath(), m_today,
                                  {nowhere.path(), QStringLiteral(SQLITE_MODULE_DIR)});
     QVERIFY(!QFileInfo::exists(journalPath()));
     journal.record(kToday, 7);
     journal.setNote(kToday, 7, u"Frost on the fence"_s);
     QVERIFY(journal.status().ok());
-    QCOMPARE(entriesOf(journalPath(), m_clock),
+    QCOMPARE(entriesOf(journalPath(), m_today),
              QList<Entry>{(Entry{kToday, 7, u"Frost on the fence"_s})});
 
     // Without its module the journal says why and what it keeps, and loses nothing meanwhile.
     const QString elsewhere = m_root->filePath(u"other/journal.sqlite"_s);
-    OnDemandJournalStore lost(elsewhere, m_clock, {nowhere.path()});
+    OnDemandJournalStore lost(elsewhere, m_today, {nowhere.path()});
     lost.record(kToday, 12);
     QVERIFY(!lost.flush());
     QVERIFY(lost.status().problem.contains(u"tarvelle-sqlite-journal.so is not installed"_s));
@@ -293,7 +292,7 @@ void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
     // checked against a plain model after each reopening of the file.
     QRandomGenerator random(testSeed());
     QMap<QDate, Entry> model;
-    auto store = std::make_unique<SqliteJournalStore>(journalPath(), m_clock);
+    auto store = std::make_unique<SqliteJournalStore>(journalPath(), m_today);
     for (int step = 0; step < 60; ++step) {
         const QDate day = kToday.addDays(-random.bounded(8));
         if (random.bounded(2) == 0 || !model.contains(day)) {
@@ -307,7 +306,7 @@ void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
             model[day].note = note;
         }
         if (step % 15 == 14)
-            store = std::make_unique<SqliteJournalStore>(journalPath(), m_clock);
+            store = std::make_unique<SqliteJournalStore>(journalPath(), m_today);
         QList<Entry> expected = model.values();
         std::reverse(expected.begin(), expected.end());
         QCOMPARE(store->entries(), expected);
@@ -318,14 +317,14 @@ void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
         longNote += randomNote(random, 200);
     store->setNote(model.firstKey(), model.first().card, longNote);
     store.reset();
-    QCOMPARE(entriesOf(journalPath(), m_clock).last().note, longNote);
-    QVERIFY(!SqliteJournalStore(journalPath(), m_clock).hasPending());
+    QCOMPARE(entriesOf(journalPath(), m_today).last().note, longNote);
+    QVERIFY(!SqliteJournalStore(journalPath(), m_today).hasPending());
 }
 
 void TestJournalStore::lockedFileKeepsWhatIsTyped()
 {
     fillJournal(3);
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     QCOMPARE(store.entries().size(), 3);
     {
         OtherConnection other(journalPath());
@@ -345,7 +344,7 @@ void TestJournalStore::lockedFileKeepsWhatIsTyped()
     QCOMPARE(store.entries().size(), 4);
     QVERIFY(store.status().ok());
     QVERIFY(store.status().daysRead);
-    const QList<Entry> days = entriesOf(journalPath(), m_clock);
+    const QList<Entry> days = entriesOf(journalPath(), m_today);
     QCOMPARE(days.size(), 4);
     QCOMPARE(days.at(0), (Entry{kToday.addDays(1), 9, {}}));
     QCOMPARE(days.at(1).note, u"Typed while another program held the file"_s);
@@ -382,7 +381,7 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
     const QByteArray damaged = contents(journalPath());
     const QString aside = m_root->path() + u"/Tarvelle/journal-damaged-2026-12-08.sqlite"_s;
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         store.record(kToday, 7);
         QCOMPARE(store.entries(), (QList<Entry>{{kToday, 7, {}}}));
         QVERIFY2(store.status().problem.contains(aside), qPrintable(store.status().problem));
@@ -392,7 +391,7 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
     const QString notice = m_root->path() + u"/Tarvelle/journal-set-aside.txt"_s;
     QCOMPARE(modeOf(notice), 0600);
     for (const bool shown : {false, true}) {
-        SqliteJournalStore restarted(journalPath(), m_clock);
+        SqliteJournalStore restarted(journalPath(), m_today);
         QCOMPARE(restarted.entries(), (QList<Entry>{{kToday, 7, {}}}));
         QCOMPARE(restarted.status().notice, !shown);
         QCOMPARE(restarted.status().problem.contains(aside), !shown);
@@ -402,11 +401,11 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
 
     // Damaged again the same day while open, a note being typed: the first file kept aside stays
     // as it was, and the note lands in the new journal with its day.
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     QCOMPARE(store.entries().size(), 1);
     writeFile(journalPath(), "garbage again");
     store.setNote(kToday, 7, u"Typed as it broke"_s);
-    QCOMPARE(entriesOf(journalPath(), m_clock),
+    QCOMPARE(entriesOf(journalPath(), m_today),
              (QList<Entry>{{kToday, 7, u"Typed as it broke"_s}}));
     QCOMPARE(contents(aside), damaged);
     QCOMPARE(contents(m_root->path() + u"/Tarvelle/journal-damaged-2026-12-08-2.sqlite"_s),
@@ -447,12 +446,12 @@ void TestJournalStore::olderFormatsAreBroughtUpToDate()
     }
     const QList<Entry> before = {{QDate(2026, 12, 7), 2, {}}, {QDate(2026, 12, 6), 51, u"Old"_s}};
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         QCOMPARE(store.entries(), before.mid(0, days));
         store.setNote(kToday, 8, u"After the change"_s);
         QVERIFY2(store.status().ok(), qPrintable(store.status().problem));
     }
-    QCOMPARE(entriesOf(journalPath(), m_clock),
+    QCOMPARE(entriesOf(journalPath(), m_today),
              (QList<Entry>{{kToday, 8, u"After the change"_s}} + before.mid(0, days)));
     QCOMPARE(OtherConnection(journalPath()).value(u"PRAGMA user_version"_s).toInt(),
              SqliteJournalStore::kFormat);
@@ -476,7 +475,7 @@ void TestJournalStore::onlyAVerdictOfDamageSetsAFileAside()
     // Another program that waits for no one.
     OtherConnection other(journalPath(), u"QSQLITE_BUSY_TIMEOUT=0"_s);
     const auto lock = [&] { other.tryExec(u"BEGIN EXCLUSIVE"_s); };
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     {
         AtTheCheck hinder([&] {
             if (hindrance == Hindrance::LockAtTheCheck)
@@ -518,7 +517,7 @@ void TestJournalStore::rowsThatAreNoDayAndCardAreLeftAlone()
     QCOMPARE(untouched.count(u';'), 4);
 
     // The file is kept; only the days that are days with a card are listed.
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     const QList<Entry> days = store.entries();
     QVERIFY2(store.status().ok(), qPrintable(store.status().problem));
     QCOMPARE(days, (QList<Entry>{{kToday, 1, u"Day 0"_s},
@@ -543,7 +542,7 @@ void TestJournalStore::whatIsMadeIsPrivate()
     QVERIFY(QDir().mkpath(QFileInfo(journalPath()).path()));
     QVERIFY(QFile::link(target, journalPath()));
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         store.record(kToday, 5);
         QVERIFY(store.status().ok());
     }
@@ -555,14 +554,14 @@ void TestJournalStore::whatIsMadeIsPrivate()
                                               | QFile::ReadOther));
     OtherConnection(target).value(u"PRAGMA journal_mode = WAL"_s);
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         store.record(kToday.addDays(1), 6);
         QVERIFY(store.status().ok());
         for (const QString &file : {target, target + u"-wal"_s, target + u"-shm"_s})
             QCOMPARE(modeOf(file), 0600);
     }
     ::umask(umaskBefore);
-    QCOMPARE(entriesOf(journalPath(), m_clock).size(), 2);
+    QCOMPARE(entriesOf(journalPath(), m_today).size(), 2);
 }
 
 void TestJournalStore::newerFormatIsLeftUntouched_data()
@@ -589,7 +588,7 @@ void TestJournalStore::newerFormatIsLeftUntouched()
     const QByteArray before = contents(journalPath());
     const QStringList files = QDir(QFileInfo(journalPath()).path()).entryList(QDir::Files);
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         store.record(kToday, 12);
         store.setNote(kToday, 12, u"Nowhere to go"_s);
         QVERIFY(store.hasPending());
@@ -611,7 +610,7 @@ void TestJournalStore::noDataFolderKeepsWhatIsRecorded()
 {
     // A file where the data folder should be: no journal at all, whoever runs the test.
     writeFile(m_root->path() + u"/Tarvelle"_s, "a file, not a folder");
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     store.record(kToday, 30);
     QCOMPARE(store.entries(), (QList<Entry>{{kToday, 30, {}}}));
     QVERIFY2(store.status().problem.contains(u"Not a directory"_s),
@@ -629,7 +628,7 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
         // No journal can be made yet: the day waits until the disk takes it.
         remount(folder, true);
         {
-            SqliteJournalStore store(journalPath(), m_clock);
+            SqliteJournalStore store(journalPath(), m_today);
             store.record(kToday, 40);
             seen << store.status().problem << yesNo(store.entries().value(0).card == 40);
             remount(folder, false);
@@ -638,13 +637,13 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
         // A journal there already: its days are read, what is typed waits.
         remount(folder, true);
         {
-            SqliteJournalStore store(journalPath(), m_clock);
+            SqliteJournalStore store(journalPath(), m_today);
             store.setNote(kToday, 40, u"While read-only"_s);
             seen << store.status().problem << store.entries().value(0).note;
             remount(folder, false);
             seen << yesNo(store.flush());
         }
-        seen << entriesOf(journalPath(), m_clock).value(0).note;
+        seen << entriesOf(journalPath(), m_today).value(0).note;
         // A full disk: a long note waits until room is made.
         const QString filler = folder + u"/filler"_s;
         {
@@ -656,13 +655,13 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
         }
         const QString longNote = QString(200'000, u'ж');
         {
-            SqliteJournalStore store(journalPath(), m_clock);
+            SqliteJournalStore store(journalPath(), m_today);
             store.setNote(kToday, 40, longNote);
             seen << store.status().problem << yesNo(store.entries().value(0).note == longNote);
             QFile::remove(filler);
             seen << yesNo(store.flush());
         }
-        seen << yesNo(entriesOf(journalPath(), m_clock).value(0).note == longNote);
+        seen << yesNo(entriesOf(journalPath(), m_today).value(0).note == longNote);
         return seen;
     });
     if (report == QStringList{u"unprepared"_s})
