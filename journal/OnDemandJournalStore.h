@@ -27,19 +27,16 @@ public:
     void noticeShown() override;
 
 protected:
-    bool write(const Changes &changes) override;
-    QList<Entry> read(DayRange range) override;
+    // The loaded file, or null when its module cannot be had.
+    JournalFile *file() override;
 
 private:
-    // The loaded journal, or null when its module cannot be had.
-    JournalStore *store();
-
     QString m_path;
     TodayFunction m_today;
     QStringList m_moduleFolders;
     bool m_loadTried = false;
     QLibrary m_module;
-    std::unique_ptr<JournalStore> m_store;
+    std::unique_ptr<JournalFile> m_file;
     Status m_missing;
 };
 

@@ -20,21 +20,19 @@ namespace journal {
 // renamed "<name>-damaged-<date>.sqlite" beside it, never deleted, and a new one begins; until the
 // user has been shown that, "<name>-set-aside.txt" beside it names the file. A file of a newer
 // format is only ever read.
-class SqliteJournalStore final : public JournalStore {
+class SqliteJournalFile final : public JournalFile {
 public:
     // The format this version writes, and the newest it reads. A new format adds its step from
     // the one before, the columns it gives `days`, and a test that opens a file of the one before.
     static constexpr int kFormat = 1;
 
-    SqliteJournalStore(QString path, TodayFunction today);
-    ~SqliteJournalStore() override;
-    SqliteJournalStore(const SqliteJournalStore &) = delete;
-    SqliteJournalStore &operator=(const SqliteJournalStore &) = delete;
+    SqliteJournalFile(QString path, TodayFunction today);
+    ~SqliteJournalFile() override;
+    SqliteJournalFile(const SqliteJournalFile &) = delete;
+    SqliteJournalFile &operator=(const SqliteJournalFile &) = delete;
 
     Status status() const override;
     void noticeShown() override;
-
-protected:
     bool write(const Changes &changes) override;
     QList<Entry> read(DayRange range) override;
 
@@ -61,10 +59,11 @@ private:
     void close();
     QSqlDatabase database() const;
     Outcome check(Found *found);
-    Outcome readFormat(QSqlQuery &query, Found *found);
+    Outcome readFormat(QSqlQuery &query, Found *found, Status *said);
     Outcome checkIntegrity(QSqlQuery &query);
     Outcome migrate();
     Outcome writeOnce(const Changes &changes);
+    Outcome writeChanges(const Changes &changes, QSqlError *error);
     Outcome readOnce(DayRange range, QList<Entry> *days);
     Outcome failed(const QSqlError &error, Status *into, bool writing) const;
     QString whyNotWritable() const;
@@ -88,6 +87,27 @@ private:
     QStringList m_setAside;
     bool m_noticeRead = false;
     bool m_noticeOnDisk = false;
+};
+
+// A journal store over an SQLite file of its own, without the module: for the tests and tools
+// that link the file's code in.
+class SqliteJournalStore final : public JournalStore {
+public:
+    static constexpr int kFormat = SqliteJournalFile::kFormat;
+
+    SqliteJournalStore(QString path, TodayFunction today)
+        : m_file(std::move(path), std::move(today))
+    {
+    }
+
+    Status status() const override { return m_file.status(); }
+    void noticeShown() override { m_file.noticeShown(); }
+
+protected:
+    JournalFile *file() override { return &m_file; }
+
+private:
+    SqliteJournalFile m_file;
 };
 
 } // namespace journal

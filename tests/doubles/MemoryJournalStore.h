@@ -8,19 +8,26 @@
 // journal on a full or read-only disk does; while `locked`, as one another program holds, it
 // neither reads nor writes. With `setAside`, it tells of a damaged file set aside until the
 // notice has been shown.
-class MemoryJournalStore final : public journal::JournalStore {
+class MemoryJournalStore final : public journal::JournalStore, private journal::JournalFile {
 public:
+    using Reason = journal::Status::Reason;
+
     journal::Status status() const override
     {
         if (locked)
-            return {QStringLiteral("The journal is in use by another program."),
+            return {Reason::InUse, QStringLiteral("The journal is in use by another program."),
                     QStringLiteral("The notes typed are kept until it is free."), true, false};
         if (refusing)
-            return {QStringLiteral("The journal cannot be written: the disk is full."),
+            return {Reason::Full,
+                    QStringLiteral("The journal cannot be written: the disk is full."),
                     QStringLiteral("The notes typed are kept until it can.")};
         if (setAside)
-            return {QStringLiteral("The journal file was damaged and has been set aside."),
-                    QStringLiteral("Nothing of it has been deleted."), true, true, true};
+            return {Reason::SetAside,
+                    QStringLiteral("The journal file was damaged and has been set aside."),
+                    QStringLiteral("Nothing of it has been deleted."),
+                    true,
+                    true,
+                    true};
         return {};
     }
 
@@ -37,20 +44,20 @@ public:
     int writes = 0;
 
 protected:
-    bool write(const Changes &changes) override
+    journal::JournalFile *file() override { return this; }
+
+private:
+    bool write(const journal::Changes &changes) override
     {
         if (refusing || locked)
             return false;
         ++writes;
         for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
-            journal::Entry &day = days[change.key()];
-            day.day = change.key();
-            if (change->card)
-                day.card = *change->card;
-            else if (day.card == 0)
-                day.card = change->noteCard;
-            if (change->note)
-                day.note = *change->note;
+            const auto held = days.constFind(change.key());
+            days.insert(change.key(),
+                        change->writtenOver(change.key(), held == days.cend()
+                                                              ? std::nullopt
+                                                              : std::optional(*held)));
         }
         return true;
     }
