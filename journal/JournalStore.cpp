@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+using namespace Qt::StringLiterals;
+
 namespace journal {
 
 Entry Change::writtenOver(QDate day, const std::optional<Entry> &held) const
@@ -64,6 +66,25 @@ QList<Entry> JournalStore::entries(DayRange range)
             days.insert(at, change->writtenOver(day, std::nullopt));
     }
     return days;
+}
+
+std::optional<QString> JournalStore::backUp(const QString &path)
+{
+    // What cannot be written now is still worth a copy of the rest.
+    flush();
+    JournalFile *days = file();
+    if (!days)
+        return status().problem;
+    return days->backUp(path);
+}
+
+ImportOutcome JournalStore::importFrom(const QString &path)
+{
+    // The import merges with the journal as written: what waits would otherwise land over it.
+    JournalFile *days = file();
+    if (!days || !flush())
+        return {ImportOutcome::Result::Failed, 0, 0, status().problem};
+    return days->importFrom(path);
 }
 
 } // namespace journal

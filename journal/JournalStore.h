@@ -90,6 +90,23 @@ struct Change {
 };
 using Changes = QMap<QDate, Change>;
 
+// What an import did; `detail` says why, in words, where it did not import.
+struct ImportOutcome {
+    enum class Result {
+        Imported,
+        // Neither a backup of a journal nor a CSV that the export wrote.
+        NotOurs,
+        // The file could not be read.
+        Unreadable,
+        // The journal could not take it; nothing of it was written.
+        Failed,
+    };
+    Result result = Result::Failed;
+    int daysAdded = 0;
+    int notesJoined = 0;
+    QString detail;
+};
+
 // Where a journal's days are written to and read from. It holds no change of its own: what
 // waits to be written is the JournalStore's.
 class JournalFile {
@@ -102,6 +119,11 @@ public:
     virtual bool write(const Changes &changes) = 0;
     // The written days within `range`, newest first; none when the journal cannot be read.
     virtual QList<Entry> read(DayRange range) = 0;
+    // A consistent copy of the journal at `path`, whole or not at all; the reason when not.
+    virtual std::optional<QString> backUp(const QString &path) = 0;
+    // The days of a backup or of an exported CSV at `path`, merged by mergeImport()'s rule in one
+    // transaction: all of them or nothing.
+    virtual ImportOutcome importFrom(const QString &path) = 0;
 };
 
 // The journal of past cards. What cannot be written at once is kept, shown by every read as if
@@ -122,6 +144,15 @@ public:
     // Writes what is waiting; true when nothing is left waiting.
     bool flush();
     bool hasPending() const { return !m_pending.isEmpty(); }
+
+    // Writes a consistent copy of the journal, with what waits written first where it can be;
+    // nothing is left at `path` when it fails. The reason when it could not.
+    std::optional<QString> backUp(const QString &path);
+    // Merges a backup that backUp() made, of this format or an older one (which is only read),
+    // or a CSV that toCsv() wrote: a day only in the import is added, a day in both keeps the
+    // journal's card and joins the notes where they differ. All of it or nothing; a file that is
+    // neither is refused as NotOurs.
+    ImportOutcome importFrom(const QString &path);
 
     virtual Status status() const = 0;
     // The notice that status() gives has been shown to the user, who is not told it again.

@@ -1,11 +1,16 @@
 #include "journal/SqliteJournalStore.h"
 
+#include "journal/JournalImport.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QUrl>
 
 #include <cerrno>
 #include <cstring>
@@ -38,6 +43,11 @@ const QString kDriver = u"QSQLITE"_s;
 
 // A card as the journal keeps it: an integer of the deck, not text or a fraction.
 const QString kValidCard = u"typeof(card) = 'integer' AND card BETWEEN 1 AND 52"_s;
+
+// How every SQLite file begins.
+const QByteArray kSqliteHeader("SQLite format 3", 16);
+// A CSV larger than this is no export of ours: ten years of long notes take a few MiB.
+constexpr qint64 kLargestCsv = 256 << 20;
 
 const QString kKeptWhileWaiting =
     u"The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal "
@@ -649,6 +659,154 @@ SqliteJournalFile::Outcome SqliteJournalFile::readOnce(DayRange range, QList<Ent
     if (readDays(database(), range, days, &error))
         return Outcome::Done;
     return failed(error, &m_reading, false);
+}
+
+std::optional<QString> SqliteJournalFile::backUp(const QString &path)
+{
+    if (open() == Access::Closed)
+        return status().problem;
+    // Written beside its place under a name of its own, private from the start, and put in place
+    // whole: a backup that fails leaves nothing half written where it was asked for.
+    const QFileInfo target(path);
+    QTemporaryFile partial(target.dir().filePath(u"."_s + target.fileName() + u".XXXXXX"_s));
+    if (!partial.open())
+        return u"%1 cannot be written: %2."_s.arg(path, partial.errorString());
+    partial.close();
+    QSqlQuery copy(database());
+    copy.prepare(u"VACUUM INTO ?"_s);
+    copy.addBindValue(partial.fileName());
+    if (!copy.exec())
+        return u"The journal could not be copied to %1: %2."_s.arg(path,
+                                                                   copy.lastError().databaseText());
+    const QByteArray written = QFile::encodeName(partial.fileName());
+    const int fd = ::open(written.constData(), O_RDONLY | O_CLOEXEC);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    const int syncError = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced)
+        return u"%1 cannot be written: %2."_s.arg(path, errorText(syncError));
+    if (::rename(written.constData(), QFile::encodeName(path).constData()) != 0)
+        return u"%1 cannot be written: %2."_s.arg(path, errorText(errno));
+    partial.setAutoRemove(false);
+    return std::nullopt;
+}
+
+ImportOutcome SqliteJournalFile::importFrom(const QString &path)
+{
+    using Result = ImportOutcome::Result;
+    const QString notOurs =
+        u"%1 is neither a backup of a journal nor a CSV exported by Tarvelle."_s.arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {Result::Unreadable, 0, 0,
+                u"%1 cannot be read: %2."_s.arg(path, file.errorString())};
+    ImportOutcome outcome{Result::NotOurs, 0, 0, notOurs};
+    std::optional<QList<Entry>> days;
+    if (file.peek(kSqliteHeader.size()) == kSqliteHeader) {
+        file.close();
+        days = backupDays(path, &outcome);
+    } else if (file.size() <= kLargestCsv) {
+        const QByteArray text = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return {Result::Unreadable, 0, 0,
+                    u"%1 cannot be read: %2."_s.arg(path, file.errorString())};
+        days = fromCsv(text);
+    }
+    if (!days)
+        return outcome;
+
+    if (m_openedUnwritable)
+        close();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (open() != Access::Writable)
+            break;
+        outcome = {Result::Imported, 0, 0, {}};
+        switch (importOnce(*days, &outcome)) {
+        case Outcome::Done:
+            m_opening = {};
+            m_writing = {};
+            return outcome;
+        case Outcome::Failed: return {Result::Failed, 0, 0, status().problem};
+        case Outcome::Damaged:
+            if (!moveAside())
+                return {Result::Failed, 0, 0, status().problem};
+        }
+    }
+    return {Result::Failed, 0, 0, status().problem};
+}
+
+// The days of the SQLite file at `path`, read without a lock and without a change to it; none
+// when it is not a journal this version reads (then `outcome` says why).
+std::optional<QList<Entry>> SqliteJournalFile::backupDays(const QString &path,
+                                                          ImportOutcome *outcome)
+{
+    const QString name = m_connection + u"-import"_s;
+    std::optional<QList<Entry>> days;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
+        QUrl uri = QUrl::fromLocalFile(path);
+        uri.setQuery(u"immutable=1"_s);
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(u"QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"_s);
+        QSqlQuery query(db);
+        Found found;
+        Status said;
+        QList<Entry> read;
+        QSqlError error;
+        if (!db.open() || !query.exec(u"BEGIN"_s)
+            || readFormat(query, &found, &said) != Outcome::Done) {
+            *outcome = {
+                ImportOutcome::Result::Unreadable, 0, 0,
+                u"%1 cannot be read as a journal: %2"_s.arg(
+                    path, said.problem.isEmpty() ? db.lastError().databaseText() : said.problem)};
+        } else if (found.format > kFormat) {
+            *outcome = {ImportOutcome::Result::NotOurs, 0, 0,
+                        u"%1 comes from a newer version of Tarvelle (format %2; this version "
+                        u"knows format %3)."_s.arg(path)
+                            .arg(found.format)
+                            .arg(kFormat)};
+        } else if (!found.hasDays || found.from() < 0) {
+            // Not ours, or ours without its days: the default words stand.
+        } else if (!readDays(db, {}, &read, &error)) {
+            *outcome = {ImportOutcome::Result::Unreadable, 0, 0,
+                        u"%1 cannot be read as a journal: %2"_s.arg(path, error.databaseText())};
+        } else {
+            days = std::move(read);
+        }
+        query.finish();
+        query.exec(u"ROLLBACK"_s);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return days;
+}
+
+// The import merged in one transaction with the journal as it stands under the write lock.
+SqliteJournalFile::Outcome SqliteJournalFile::importOnce(const QList<Entry> &imported,
+                                                         ImportOutcome *outcome)
+{
+    QSqlQuery transaction(database());
+    if (!transaction.exec(u"BEGIN IMMEDIATE"_s))
+        return failed(transaction.lastError(), &m_writing, true);
+    QList<Entry> held;
+    QSqlError error;
+    if (readDays(database(), {}, &held, &error)) {
+        QSet<QDate> heldDays;
+        for (const Entry &day : std::as_const(held))
+            heldDays.insert(day.day);
+        Changes changes;
+        for (const Entry &day : mergeImport(held, imported)) {
+            changes.insert(day.day, Change{day.card, day.note, day.card});
+            ++(heldDays.contains(day.day) ? outcome->notesJoined : outcome->daysAdded);
+        }
+        if (writeChanges(changes, &error) == Outcome::Done && transaction.exec(u"COMMIT"_s))
+            return Outcome::Done;
+    }
+    if (!error.isValid())
+        error = transaction.lastError();
+    transaction.exec(u"ROLLBACK"_s);
+    return failed(error, &m_writing, true);
 }
 
 } // namespace journal

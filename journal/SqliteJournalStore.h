@@ -35,6 +35,8 @@ public:
     void noticeShown() override;
     bool write(const Changes &changes) override;
     QList<Entry> read(DayRange range) override;
+    std::optional<QString> backUp(const QString &path) override;
+    ImportOutcome importFrom(const QString &path) override;
 
 private:
     enum class Access { Closed, Writable, ReadOnly };
@@ -64,6 +66,8 @@ private:
     Outcome migrate();
     Outcome writeOnce(const Changes &changes);
     Outcome writeChanges(const Changes &changes, QSqlError *error);
+    Outcome importOnce(const QList<Entry> &imported, ImportOutcome *outcome);
+    std::optional<QList<Entry>> backupDays(const QString &path, ImportOutcome *outcome);
     Outcome readOnce(DayRange range, QList<Entry> *days);
     Outcome failed(const QSqlError &error, Status *into, bool writing) const;
     QString whyNotWritable() const;

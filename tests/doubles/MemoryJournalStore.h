@@ -1,13 +1,16 @@
 #pragma once
 
+#include "journal/JournalExport.h"
+#include "journal/JournalImport.h"
 #include "journal/JournalStore.h"
 
+#include <QFile>
 #include <QMap>
 
 // Keeps the journal in memory. While `refusing` is set it takes no write and says so, as a
 // journal on a full or read-only disk does; while `locked`, as one another program holds, it
 // neither reads nor writes. With `setAside`, it tells of a damaged file set aside until the
-// notice has been shown.
+// notice has been shown. Its backup is a CSV of its days, which its import takes back.
 class MemoryJournalStore final : public journal::JournalStore, private journal::JournalFile {
 public:
     using Reason = journal::Status::Reason;
@@ -72,5 +75,32 @@ private:
                 found.prepend(day);
         }
         return found;
+    }
+
+    std::optional<QString> backUp(const QString &path) override
+    {
+        if (locked)
+            return status().problem;
+        return journal::writeExportFile(path, journal::toCsv(read({})));
+    }
+
+    journal::ImportOutcome importFrom(const QString &path) override
+    {
+        using Result = journal::ImportOutcome::Result;
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return {Result::Unreadable, 0, 0, file.errorString()};
+        const std::optional<QList<journal::Entry>> imported = journal::fromCsv(file.readAll());
+        if (!imported)
+            return {Result::NotOurs, 0, 0, QStringLiteral("Not a CSV of ours.")};
+        if (refusing || locked)
+            return {Result::Failed, 0, 0, status().problem};
+        journal::ImportOutcome outcome{Result::Imported, 0, 0, {}};
+        for (const journal::Entry &day : journal::mergeImport(read({}), *imported)) {
+            ++(days.contains(day.day) ? outcome.notesJoined : outcome.daysAdded);
+            days.insert(day.day, day);
+        }
+        ++writes;
+        return outcome;
     }
 };

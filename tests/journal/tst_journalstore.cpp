@@ -1,3 +1,5 @@
+#include "cards/Deck.h"
+#include "journal/JournalExport.h"
 #include "journal/OnDemandJournalStore.h"
 #include "journal/SqliteJournalModule.h"
 #include "journal/SqliteJournalStore.h"
@@ -55,6 +57,11 @@ private Q_SLOTS:
     void newerFormatIsLeftUntouched();
     void noDataFolderKeepsWhatIsRecorded();
     void readOnlyAndFullDiskKeepWhatIsTyped();
+    void backupIsTheJournalAsCommittedWhileAnotherWrites();
+    void importOfAnExportRoundTrips();
+    void importOfABackupAddsMissingDaysAndJoinsNotes();
+    void refusedImportChangesNothing_data();
+    void refusedImportChangesNothing();
 
 private:
     QString journalPath() const { return m_root->path() + u"/Tarvelle/journal.sqlite"_s; }
@@ -640,6 +647,14 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
     // A disk of the test's own, made read-only (which root cannot write to either) and filled.
     const QString folder = QFileInfo(journalPath()).path();
     QVERIFY(QDir().mkpath(folder));
+    // Ten years of long notes, more than the full disk takes: its import fails part of the way.
+    const QString import = m_root->filePath(u"import.csv"_s);
+    {
+        QList<Entry> many;
+        for (int day = 1; day <= 3650; ++day)
+            many.append({kToday.addDays(-day), day % 52 + 1, QString(200, u'ж')});
+        writeFile(import, journal::toCsv(many));
+    }
     const Report report = reportOnOwnDisk(folder, [&] {
         Report seen;
         // No journal can be made yet: the day waits until the disk takes it.
@@ -663,7 +678,8 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
             seen[u"read-only: written later"_s] = yesNo(store.flush());
         }
         seen[u"read-only: note kept"_s] = entriesOf(journalPath(), m_today).value(0).note;
-        // A full disk: a long note waits until room is made.
+        // A full disk: a long note waits until room is made; a backup there leaves nothing, and
+        // an import that runs out of room halfway leaves the journal as it was.
         const QString filler = folder + u"/filler"_s;
         {
             QFile fill(filler);
@@ -675,6 +691,18 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
         const QString longNote = QString(200'000, u'ж');
         {
             SqliteJournalStore store(journalPath(), m_today);
+            const QList<Entry> before = store.entries();
+            const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+            const std::optional<QString> backup = store.backUp(folder + u"/backup.sqlite"_s);
+            seen[u"full: backup refused, nothing left"_s] =
+                yesNo(backup && QDir(folder).entryList(QDir::Files | QDir::Hidden) == files);
+            // Room for the import to begin, not to end.
+            QFile(filler).resize(QFileInfo(filler).size() - 64 * 1024);
+            const journal::ImportOutcome imported = store.importFrom(import);
+            seen[u"full: import failed"_s] =
+                yesNo(imported.result == journal::ImportOutcome::Result::Failed);
+            seen[u"full: import changed nothing"_s] =
+                yesNo(entriesOf(journalPath(), m_today) == before);
             store.setNote(kToday, 40, longNote);
             seen[u"full: reason"_s] = said(store.status().reason);
             seen[u"full: note shown"_s] = yesNo(store.entries().value(0).note == longNote);
@@ -694,8 +722,182 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
         QCOMPARE(report.value(key), u"While read-only"_s);
     for (const QString &key :
          {u"unmade: day shown"_s, u"unmade: written later"_s, u"read-only: written later"_s,
-          u"full: note shown"_s, u"full: written later"_s, u"full: note kept"_s})
+          u"full: note shown"_s, u"full: backup refused, nothing left"_s, u"full: import failed"_s,
+          u"full: import changed nothing"_s, u"full: written later"_s, u"full: note kept"_s})
         QVERIFY2(report.value(key) == u"yes"_s, qPrintable(key));
+}
+
+void TestJournalStore::backupIsTheJournalAsCommittedWhileAnotherWrites()
+{
+    fillJournal(30);
+    const QList<Entry> committed = entriesOf(journalPath(), m_today);
+    const QString backup = m_root->filePath(u"backup.sqlite"_s);
+    SqliteJournalStore store(journalPath(), m_today);
+    {
+        // Another program midway through a transaction: the copy holds none of it, and the
+        // store's own note, which cannot be written meanwhile, waits.
+        OtherConnection other(journalPath(), u"QSQLITE_BUSY_TIMEOUT=0"_s);
+        other.value(u"BEGIN IMMEDIATE"_s);
+        other.value(u"INSERT INTO days VALUES ('2027-01-01', 5, 'Not yet')"_s);
+        other.value(u"UPDATE days SET note = 'Half written' WHERE day = '2026-12-01'"_s);
+        store.setNote(kToday, 1, u"Waiting"_s);
+        QVERIFY(store.hasPending());
+        const std::optional<QString> failed = store.backUp(backup);
+        QVERIFY2(!failed, qPrintable(failed.value_or(QString())));
+        QCOMPARE(entriesOf(backup, m_today), committed);
+        QCOMPARE(OtherConnection(backup).value(u"PRAGMA user_version"_s).toInt(),
+                 SqliteJournalStore::kFormat);
+        QCOMPARE(modeOf(backup), 0600);
+
+        // While it holds the file whole, no copy is made and the one there stays as it was.
+        const QByteArray before = contents(backup);
+        QVERIFY(other.tryExec(u"PRAGMA locking_mode = EXCLUSIVE"_s));
+        QVERIFY(other.tryExec(u"UPDATE days SET card = 9 WHERE day = '2026-12-02'"_s));
+        QVERIFY(other.tryExec(u"COMMIT"_s));
+        QVERIFY(store.backUp(backup).has_value());
+        QCOMPARE(contents(backup), before);
+        QCOMPARE(QDir(m_root->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"backup.sqlite"_s});
+    }
+    // Free again: what waited is written first and is in the copy.
+    QVERIFY(!store.backUp(backup));
+    QVERIFY(!store.hasPending());
+    QCOMPARE(entriesOf(backup, m_today), entriesOf(journalPath(), m_today));
+    QCOMPARE(entriesOf(backup, m_today).value(1), (Entry{kToday, 1, u"Waiting"_s}));
+    QVERIFY(store.backUp(m_root->filePath(u"no/such/folder/backup.sqlite"_s)).has_value());
+}
+
+void TestJournalStore::importOfAnExportRoundTrips()
+{
+    QRandomGenerator random(testSeed());
+    QList<Entry> days;
+    for (int day = 0; day < 200; ++day)
+        days.append({kToday.addDays(-day), random.bounded(1, 53), randomNote(random)});
+    const QString csv = m_root->filePath(u"export.csv"_s);
+    writeFile(csv, journal::toCsv(days));
+
+    SqliteJournalStore store(journalPath(), m_today);
+    const journal::ImportOutcome first = store.importFrom(csv);
+    QCOMPARE(first.result, journal::ImportOutcome::Result::Imported);
+    QCOMPARE(first.daysAdded, int(days.size()));
+    QCOMPARE(first.notesJoined, 0);
+    // Notes of white space only or empty come back as written, as every other.
+    QCOMPARE(entriesOf(journalPath(), m_today), days);
+    // Taken twice, nothing is added or joined twice.
+    const journal::ImportOutcome again = store.importFrom(csv);
+    QCOMPARE(again.result, journal::ImportOutcome::Result::Imported);
+    QCOMPARE(again.daysAdded + again.notesJoined, 0);
+    QCOMPARE(entriesOf(journalPath(), m_today), days);
+}
+
+void TestJournalStore::importOfABackupAddsMissingDaysAndJoinsNotes()
+{
+    // The backup of a journal of format 0 (restored from a dump), as it was in another place.
+    const QString backup = m_root->filePath(u"older.sqlite"_s);
+    {
+        OtherConnection older(backup);
+        older.value(u"CREATE TABLE days (day TEXT PRIMARY KEY, card INTEGER, note TEXT)"_s);
+        older.value(u"INSERT INTO days VALUES ('2026-12-01', 11, 'Only there'), "
+                    u"('2026-12-02', 12, 'Theirs'), ('2026-12-03', 13, 'Same'), "
+                    u"('2026-12-04', 14, ''), ('2026-12-05', 60, 'No such card')"_s);
+    }
+    const QByteArray untouched = contents(backup);
+    SqliteJournalStore store(journalPath(), m_today);
+    store.record(QDate(2026, 12, 2), 22);
+    store.setNote(QDate(2026, 12, 2), 22, u"Mine"_s);
+    store.setNote(QDate(2026, 12, 3), 23, u"Same"_s);
+    store.setNote(QDate(2026, 12, 4), 24, u"Kept"_s);
+    store.record(kToday, 1);
+
+    const journal::ImportOutcome outcome = store.importFrom(backup);
+    QCOMPARE(outcome.result, journal::ImportOutcome::Result::Imported);
+    QCOMPARE(outcome.daysAdded, 1);
+    QCOMPARE(outcome.notesJoined, 1);
+    QCOMPARE(entriesOf(journalPath(), m_today),
+             (QList<Entry>{{kToday, 1, {}},
+                           {QDate(2026, 12, 4), 24, u"Kept"_s},
+                           {QDate(2026, 12, 3), 23, u"Same"_s},
+                           {QDate(2026, 12, 2), 22, u"Mine\n\nTheirs"_s},
+                           {QDate(2026, 12, 1), 11, u"Only there"_s}}));
+    QCOMPARE(contents(backup), untouched);
+    QCOMPARE(QDir(m_root->path()).entryList(QDir::Files), QStringList{u"older.sqlite"_s});
+}
+
+void TestJournalStore::refusedImportChangesNothing_data()
+{
+    QTest::addColumn<std::function<void(const QString &)>>("make");
+    QTest::addColumn<journal::ImportOutcome::Result>("result");
+    using Result = journal::ImportOutcome::Result;
+    const auto sql = [](const QStringList &statements) {
+        return std::function<void(const QString &)>([statements](const QString &path) {
+            OtherConnection made(path);
+            for (const QString &statement : statements)
+                made.value(statement);
+        });
+    };
+    const auto bytes = [](const QByteArray &text) {
+        return std::function<void(const QString &)>(
+            [text](const QString &path) { writeFile(path, text); });
+    };
+    QTest::newRow("somebody else's database")
+        << sql({u"CREATE TABLE recipes (name TEXT)"_s}) << Result::NotOurs;
+    QTest::newRow("a journal of a newer format")
+        << sql({u"CREATE TABLE days (day TEXT PRIMARY KEY, card INTEGER, note TEXT)"_s,
+                u"INSERT INTO days VALUES ('2026-11-01', 3, 'From the future')"_s,
+                u"PRAGMA user_version = 99"_s})
+        << Result::NotOurs;
+    const QByteArray ace = cards::cardName(1).toUtf8();
+    QTest::newRow("an empty database") << sql({u"VACUUM"_s}) << Result::NotOurs;
+    QTest::newRow("another CSV") << bytes("Name,Price\r\nTea,3\r\n") << Result::NotOurs;
+    QTest::newRow("ours, one line broken")
+        << bytes("Date,Card,Note\r\n2026-11-01," + ace + ",Fine\r\n2026-11-02,Joker,\r\n")
+        << Result::NotOurs;
+    QTest::newRow("a picture") << bytes(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, 0))
+                               << Result::NotOurs;
+    QTest::newRow("a damaged journal")
+        << std::function<void(const QString &)>([](const QString &path) {
+               {
+                   OtherConnection made(path);
+                   made.value(u"CREATE TABLE days (day TEXT PRIMARY KEY, card, note)"_s);
+                   made.value(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                              u"WHERE i < 400) INSERT INTO days SELECT date('2000-01-01', i || "
+                              u"' days'), 1, hex(randomblob(300)) FROM n"_s);
+               }
+               QFile file(path);
+               QVERIFY(file.open(QIODevice::ReadWrite));
+               file.seek(3 * 4096);
+               file.write(QByteArray(4096 * 4, '\xff'));
+           })
+        << Result::Unreadable;
+    QTest::newRow("nothing there")
+        << std::function<void(const QString &)>([](const QString &) {}) << Result::Unreadable;
+    // Ours, but the journal is held by another program throughout.
+    QTest::newRow("the journal locked")
+        << bytes("Date,Card,Note\r\n2026-11-01," + ace + ",Fine\r\n") << Result::Failed;
+}
+
+void TestJournalStore::refusedImportChangesNothing()
+{
+    QFETCH(std::function<void(const QString &)>, make);
+    QFETCH(journal::ImportOutcome::Result, result);
+    fillJournal(5);
+    const QString import = m_root->filePath(u"import"_s);
+    make(import);
+    const QByteArray journalBefore = contents(journalPath());
+    const QByteArray importBefore = contents(import);
+    SqliteJournalStore store(journalPath(), m_today);
+    const QList<Entry> before = store.entries();
+    OtherConnection other(journalPath(), u"QSQLITE_BUSY_TIMEOUT=0"_s);
+    if (result == journal::ImportOutcome::Result::Failed)
+        other.value(u"BEGIN EXCLUSIVE"_s);
+    const journal::ImportOutcome outcome = store.importFrom(import);
+    other.tryExec(u"ROLLBACK"_s);
+    QCOMPARE(outcome.result, result);
+    QVERIFY(!outcome.detail.isEmpty());
+    QCOMPARE(outcome.daysAdded + outcome.notesJoined, 0);
+    QCOMPARE(store.entries(), before);
+    QCOMPARE(contents(journalPath()), journalBefore);
+    QCOMPARE(contents(import), importBefore);
 }
 
 QTEST_GUILESS_MAIN(TestJournalStore)
