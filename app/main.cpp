@@ -115,7 +115,7 @@ int main(int argc, char *argv[])
                                               desktopEntry);
 
     journal::OnDemandJournalStore journal(
-        journal::OnDemandJournalStore::defaultPath(appName), clock,
+        journal::OnDemandJournalStore::defaultPath(appName), [&clock] { return clock.today(); },
         {QCoreApplication::applicationDirPath(), QStringLiteral(TARVELLE_MODULE_DIR)});
 
     const app::Services services{store,       clock,   alarm,        random,        messages, tray,

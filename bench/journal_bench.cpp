@@ -91,13 +91,14 @@ int main(int argc, char *argv[])
     const QString path = folder.filePath(u"journal.sqlite"_s);
     services::SystemClock clock;
     const QDate today = clock.today();
+    const journal::TodayFunction clockToday = [&clock] { return clock.today(); };
 
     QElapsedTimer filling;
     filling.start();
     long recordRss = 0;
     {
         const long before = residentKib();
-        journal::SqliteJournalStore store(path, clock);
+        journal::SqliteJournalStore store(path, clockToday);
         store.record(today, 1);
         recordRss = residentKib() - before;
         for (int day = 0; day < kDays; ++day) {
@@ -112,7 +113,7 @@ int main(int argc, char *argv[])
     std::vector<double> opening;
     double cold = 0.0;
     for (int run = 0; run <= runs; ++run) {
-        journal::SqliteJournalStore store(path, clock);
+        journal::SqliteJournalStore store(path, clockToday);
         PaintWatch watch;
         QElapsedTimer timer;
         timer.start();
@@ -133,7 +134,7 @@ int main(int argc, char *argv[])
                 median(opening), *std::max_element(opening.begin(), opening.end()), runs);
 
     // As the window's Export does it: the days read from the open journal, written out whole.
-    journal::SqliteJournalStore store(path, clock);
+    journal::SqliteJournalStore store(path, clockToday);
     store.entries();
     for (const bool markdown : {true, false}) {
         std::vector<double> exporting;

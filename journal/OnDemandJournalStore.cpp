@@ -9,9 +9,9 @@ using namespace Qt::StringLiterals;
 
 namespace journal {
 
-OnDemandJournalStore::OnDemandJournalStore(QString path, const services::Clock &clock,
+OnDemandJournalStore::OnDemandJournalStore(QString path, TodayFunction today,
                                            QStringList moduleFolders)
-    : m_path(std::move(path)), m_clock(clock), m_moduleFolders(std::move(moduleFolders))
+    : m_path(std::move(path)), m_today(std::move(today)), m_moduleFolders(std::move(moduleFolders))
 {
 }
 
@@ -27,22 +27,22 @@ QString OnDemandJournalStore::defaultPath(const QString &appName)
     return QDir::cleanPath(data) + u'/' + appName + u"/journal.sqlite"_s;
 }
 
-JournalStore *OnDemandJournalStore::store()
+JournalFile *OnDemandJournalStore::file()
 {
     if (m_loadTried)
-        return m_store.get();
+        return m_file.get();
     m_loadTried = true;
     QStringList failures;
     for (const QString &folder : std::as_const(m_moduleFolders)) {
-        const QString file = QDir(folder).filePath(QLatin1StringView(sqlite_module::FileName));
-        if (!QFileInfo::exists(file))
+        const QString candidate = QDir(folder).filePath(QLatin1StringView(sqlite_module::FileName));
+        if (!QFileInfo::exists(candidate))
             continue;
-        m_module.setFileName(file);
+        m_module.setFileName(candidate);
         const auto open = reinterpret_cast<sqlite_module::OpenFunction>(
             m_module.resolve(sqlite_module::OpenSymbol));
         if (open) {
-            m_store.reset(open(m_path, m_clock));
-            return m_store.get();
+            m_file.reset(open(m_path, m_today));
+            return m_file.get();
         }
         failures.append(m_module.errorString());
     }
@@ -50,7 +50,8 @@ JournalStore *OnDemandJournalStore::store()
         failures.isEmpty()
             ? u"%1 is not installed"_s.arg(QLatin1StringView(sqlite_module::FileName))
             : failures.join(u"; "_s);
-    m_missing = {u"The journal %1 cannot be opened: the part of Tarvelle that keeps it is "
+    m_missing = {Status::Reason::ModuleMissing,
+                 u"The journal %1 cannot be opened: the part of Tarvelle that keeps it is "
                  u"missing (%2). Installing Tarvelle again mends this."_s.arg(m_path, why),
                  u"Today's card and the settings are unharmed. The days drawn and the notes "
                  u"typed are kept while Tarvelle runs, but cannot be written."_s,
@@ -60,27 +61,15 @@ JournalStore *OnDemandJournalStore::store()
 
 Status OnDemandJournalStore::status() const
 {
-    if (m_store)
-        return m_store->status();
+    if (m_file)
+        return m_file->status();
     return m_missing;
 }
 
 void OnDemandJournalStore::noticeShown()
 {
-    if (m_store)
-        m_store->noticeShown();
-}
-
-bool OnDemandJournalStore::write(const Changes &changes)
-{
-    JournalStore *loaded = store();
-    return loaded && loaded->write(changes);
-}
-
-QList<Entry> OnDemandJournalStore::read(DayRange range)
-{
-    JournalStore *loaded = store();
-    return loaded ? loaded->read(range) : QList<Entry>{};
+    if (m_file)
+        m_file->noticeShown();
 }
 
 } // namespace journal

@@ -7,10 +7,6 @@
 
 #include <memory>
 
-namespace services {
-class Clock;
-}
-
 namespace journal {
 
 // The program's journal: the SQLite file, whose module is loaded when the journal is first read
@@ -18,7 +14,7 @@ namespace journal {
 // so and keeps what it is given while the program runs, as it does on a disk that takes nothing.
 class OnDemandJournalStore final : public JournalStore {
 public:
-    OnDemandJournalStore(QString path, const services::Clock &clock, QStringList moduleFolders);
+    OnDemandJournalStore(QString path, TodayFunction today, QStringList moduleFolders);
     ~OnDemandJournalStore() override;
     OnDemandJournalStore(const OnDemandJournalStore &) = delete;
     OnDemandJournalStore &operator=(const OnDemandJournalStore &) = delete;
@@ -31,19 +27,16 @@ public:
     void noticeShown() override;
 
 protected:
-    bool write(const Changes &changes) override;
-    QList<Entry> read(DayRange range) override;
+    // The loaded file, or null when its module cannot be had.
+    JournalFile *file() override;
 
 private:
-    // The loaded journal, or null when its module cannot be had.
-    JournalStore *store();
-
     QString m_path;
-    const services::Clock &m_clock;
+    TodayFunction m_today;
     QStringList m_moduleFolders;
     bool m_loadTried = false;
     QLibrary m_module;
-    std::unique_ptr<JournalStore> m_store;
+    std::unique_ptr<JournalFile> m_file;
     Status m_missing;
 };
 

@@ -1,13 +1,16 @@
 #include "journal/SqliteJournalStore.h"
 
-#include "services/Clock.h"
+#include "journal/JournalImport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QUrl>
 
 #include <cerrno>
 #include <cstring>
@@ -40,6 +43,11 @@ const QString kDriver = u"QSQLITE"_s;
 
 // A card as the journal keeps it: an integer of the deck, not text or a fraction.
 const QString kValidCard = u"typeof(card) = 'integer' AND card BETWEEN 1 AND 52"_s;
+
+// How every SQLite file begins.
+const QByteArray kSqliteHeader("SQLite format 3", 16);
+// A CSV larger than this is no export of ours: ten years of long notes take a few MiB.
+constexpr qint64 kLargestCsv = 256 << 20;
 
 const QString kKeptWhileWaiting =
     u"The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal "
@@ -82,7 +90,7 @@ QString dayKey(QDate day)
 // The columns of `days` in each format, oldest first from format 1: what tells a file that lost
 // its number (restored from an SQL dump, which drops it) for ours, and of which format.
 constexpr const char *kDaysColumns[] = {"day,card,note"};
-static_assert(std::size(kDaysColumns) == SqliteJournalStore::kFormat);
+static_assert(std::size(kDaysColumns) == SqliteJournalFile::kFormat);
 
 // One step per change of format, from `from` to the next, run inside the opening transaction.
 bool migrateFrom(QSqlQuery &query, int from)
@@ -98,7 +106,45 @@ bool migrateFrom(QSqlQuery &query, int from)
     }
 }
 
+// The days of `db` within `range`, newest first. A row edited by hand into something else is
+// passed over, not shown wrong: a day is its exact ISO text, so that one like it is never taken
+// for it.
+bool readDays(const QSqlDatabase &db, DayRange range, QList<Entry> *days, QSqlError *error)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    query.prepare(u"SELECT day, card, note FROM days WHERE day BETWEEN ? AND ? "
+                  u"AND typeof(day) = 'text' AND "_s
+                  + kValidCard + u" ORDER BY day DESC"_s);
+    query.addBindValue(range.first.isNull() ? u"0000-01-01"_s : dayKey(range.first));
+    query.addBindValue(range.last.isNull() ? u"9999-12-31"_s : dayKey(range.last));
+    if (query.exec()) {
+        while (query.next()) {
+            const QString day = query.value(0).toString();
+            Entry entry{QDate::fromString(day, u"yyyy-MM-dd"_s), query.value(1).toInt(),
+                        query.value(2).toString()};
+            if (entry.day.isValid() && dayKey(entry.day) == day)
+                days->append(std::move(entry));
+        }
+    }
+    *error = query.lastError();
+    return error->type() == QSqlError::NoError;
+}
+
 // A link whose target is not there: following it makes the file at the target.
+// Why a file could not be made, as the journal's status tells it.
+Status::Reason reasonOf(int error)
+{
+    switch (error) {
+    case EROFS:
+    case EACCES:
+    case EPERM: return Status::Reason::ReadOnly;
+    case ENOSPC:
+    case EDQUOT: return Status::Reason::Full;
+    default: return Status::Reason::Failed;
+    }
+}
+
 bool isDanglingLink(const QByteArray &name)
 {
     struct stat info = {};
@@ -108,18 +154,18 @@ bool isDanglingLink(const QByteArray &name)
 
 } // namespace
 
-SqliteJournalStore::SqliteJournalStore(QString path, const services::Clock &clock)
-    : m_path(std::move(path)), m_clock(clock),
+SqliteJournalFile::SqliteJournalFile(QString path, TodayFunction today)
+    : m_path(std::move(path)), m_today(std::move(today)),
       m_connection(u"tarvelle-journal-"_s + QString::number(reinterpret_cast<quintptr>(this), 16))
 {
 }
 
-SqliteJournalStore::~SqliteJournalStore()
+SqliteJournalFile::~SqliteJournalFile()
 {
     close();
 }
 
-Status SqliteJournalStore::status() const
+Status SqliteJournalFile::status() const
 {
     Status standing;
     for (const Status *said : {&m_opening, &m_writing, &m_reading, &m_movedAside}) {
@@ -132,19 +178,19 @@ Status SqliteJournalStore::status() const
     return standing;
 }
 
-void SqliteJournalStore::noticeShown()
+void SqliteJournalFile::noticeShown()
 {
     if (m_noticeOnDisk)
         QFile::remove(noticePath());
     m_noticeOnDisk = false;
 }
 
-QSqlDatabase SqliteJournalStore::database() const
+QSqlDatabase SqliteJournalFile::database() const
 {
     return QSqlDatabase::database(m_connection, false);
 }
 
-bool SqliteJournalStore::connect(bool readOnly)
+bool SqliteJournalFile::connect(bool readOnly)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, m_connection);
     db.setDatabaseName(m_path);
@@ -157,12 +203,13 @@ bool SqliteJournalStore::connect(bool readOnly)
         return true;
     }
     m_opening = {
+        Status::Reason::Failed,
         u"The journal %1 cannot be opened: %2."_s.arg(m_path, db.lastError().databaseText()),
         kKeptWhileWaiting};
     return false;
 }
 
-void SqliteJournalStore::close()
+void SqliteJournalFile::close()
 {
     if (QSqlDatabase::contains(m_connection)) {
         database().close();
@@ -171,7 +218,7 @@ void SqliteJournalStore::close()
     m_access = Access::Closed;
 }
 
-SqliteJournalStore::Access SqliteJournalStore::open()
+SqliteJournalFile::Access SqliteJournalFile::open()
 {
     if (m_access != Access::Closed)
         return m_access;
@@ -190,17 +237,19 @@ SqliteJournalStore::Access SqliteJournalStore::open()
     return m_access;
 }
 
-SqliteJournalStore::Access SqliteJournalStore::openFile(bool *damaged)
+SqliteJournalFile::Access SqliteJournalFile::openFile(bool *damaged)
 {
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
-        m_opening = {u"The journal cannot be kept: Qt's SQLite driver (Debian package "
+        m_opening = {Status::Reason::ModuleMissing,
+                     u"The journal cannot be kept: Qt's SQLite driver (Debian package "
                      u"libqt6sql6-sqlite) is not installed."_s,
                      kKeptWhileWaiting};
         return Access::Closed;
     }
     const QString folder = QFileInfo(m_path).path();
     if (const int error = makeFolder(folder)) {
-        m_opening = {u"The journal's folder %1 cannot be made: %2."_s.arg(folder, errorText(error)),
+        m_opening = {Status::Reason::NoFolder,
+                     u"The journal's folder %1 cannot be made: %2."_s.arg(folder, errorText(error)),
                      kKeptWhileWaiting};
         return Access::Closed;
     }
@@ -227,14 +276,15 @@ SqliteJournalStore::Access SqliteJournalStore::openFile(bool *damaged)
     const QString why = whyNotWritable();
     m_openedUnwritable = !why.isEmpty();
     if (m_openedUnwritable)
-        m_opening = {u"The journal %1 cannot be written: %2."_s.arg(m_path, why),
+        m_opening = {Status::Reason::ReadOnly,
+                     u"The journal %1 cannot be written: %2."_s.arg(m_path, why),
                      kKeptWhileWaiting};
     return Access::Writable;
 }
 
 // Made here first, so that the file is private from its first byte on; through a link to a file
 // that is not there yet, at the link's target.
-bool SqliteJournalStore::makeFile()
+bool SqliteJournalFile::makeFile()
 {
     const QByteArray name = QFile::encodeName(m_path);
     int made = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
@@ -248,6 +298,7 @@ bool SqliteJournalStore::makeFile()
     if (error == 0 || error == EEXIST)
         return true;
     m_opening = {
+        reasonOf(error),
         u"The journal cannot be made in %1: %2."_s.arg(QFileInfo(m_path).path(), errorText(error)),
         kKeptWhileWaiting};
     return false;
@@ -256,7 +307,7 @@ bool SqliteJournalStore::makeFile()
 // A journal restored by hand may be readable by others, and SQLite gives the files it makes
 // beside the journal (as soon as it reads one kept with a write-ahead log) the journal's own mode:
 // it is made private before any of them.
-void SqliteJournalStore::makePrivate() const
+void SqliteJournalFile::makePrivate() const
 {
     const QByteArray name = QFile::encodeName(m_path);
     struct stat info = {};
@@ -265,7 +316,7 @@ void SqliteJournalStore::makePrivate() const
         ::chmod(name.constData(), info.st_mode & 0700);
 }
 
-int SqliteJournalStore::Found::from() const
+int SqliteJournalFile::Found::from() const
 {
     if (tables == 0)
         return 0;
@@ -277,12 +328,12 @@ int SqliteJournalStore::Found::from() const
 
 // What the file is, and whether it is whole, read in one transaction: another program's lock is
 // met at its start, where it means "not now", or not at all.
-SqliteJournalStore::Outcome SqliteJournalStore::check(Found *found)
+SqliteJournalFile::Outcome SqliteJournalFile::check(Found *found)
 {
     QSqlQuery query(database());
     if (!query.exec(u"BEGIN"_s))
         return failed(query.lastError(), &m_opening, false);
-    Outcome outcome = readFormat(query, found);
+    Outcome outcome = readFormat(query, found, &m_opening);
     if (outcome == Outcome::Done && found->format <= kFormat && found->tables > 0) {
         // Not ours: neither made by the journal nor holding its days.
         outcome = found->from() < 0 ? Outcome::Damaged : checkIntegrity(query);
@@ -291,28 +342,29 @@ SqliteJournalStore::Outcome SqliteJournalStore::check(Found *found)
     return outcome;
 }
 
-SqliteJournalStore::Outcome SqliteJournalStore::readFormat(QSqlQuery &query, Found *found)
+SqliteJournalFile::Outcome SqliteJournalFile::readFormat(QSqlQuery &query, Found *found,
+                                                         Status *said)
 {
     if (!query.exec(u"PRAGMA user_version"_s) || !query.next())
-        return failed(query.lastError(), &m_opening, false);
+        return failed(query.lastError(), said, false);
     found->format = query.value(0).toInt();
     if (!query.exec(u"SELECT name FROM sqlite_master WHERE type = 'table'"_s))
-        return failed(query.lastError(), &m_opening, false);
+        return failed(query.lastError(), said, false);
     while (query.next()) {
         ++found->tables;
         found->hasDays = found->hasDays || query.value(0).toString() == "days"_L1;
     }
     if (query.lastError().isValid())
-        return failed(query.lastError(), &m_opening, false);
+        return failed(query.lastError(), said, false);
     if (!found->hasDays)
         return Outcome::Done;
     if (!query.exec(u"SELECT name FROM pragma_table_info('days') ORDER BY cid"_s))
-        return failed(query.lastError(), &m_opening, false);
+        return failed(query.lastError(), said, false);
     QStringList columns;
     while (query.next())
         columns.append(query.value(0).toString());
     if (query.lastError().isValid())
-        return failed(query.lastError(), &m_opening, false);
+        return failed(query.lastError(), said, false);
     const QString shape = columns.join(u',');
     for (int format = kFormat; format > 0 && found->shape == 0; --format) {
         if (shape == QLatin1StringView(kDaysColumns[format - 1]))
@@ -324,7 +376,7 @@ SqliteJournalStore::Outcome SqliteJournalStore::readFormat(QSqlQuery &query, Fou
 // Damage inside a file whose header is whole shows only here, or at some later read. Only
 // SQLite's verdict of corruption is damage: a lock, a failing disk or a lack of memory meanwhile
 // mean "not now".
-SqliteJournalStore::Outcome SqliteJournalStore::checkIntegrity(QSqlQuery &query)
+SqliteJournalFile::Outcome SqliteJournalFile::checkIntegrity(QSqlQuery &query)
 {
     // A row that breaks the table's checks is the row's fault, not the file's: reads pass it
     // over and writes leave it alone.
@@ -341,17 +393,18 @@ SqliteJournalStore::Outcome SqliteJournalStore::checkIntegrity(QSqlQuery &query)
 
 // Brings a file of an older format, or one without its number, to this one: every step in one
 // transaction, which lands whole or leaves the file as it was.
-SqliteJournalStore::Outcome SqliteJournalStore::migrate()
+SqliteJournalFile::Outcome SqliteJournalFile::migrate()
 {
     QSqlQuery query(database());
     if (!query.exec(u"BEGIN IMMEDIATE"_s))
         return failed(query.lastError(), &m_opening, true);
     // Read again under the write lock: another copy of the program may have been first.
     Found found;
-    Outcome outcome = readFormat(query, &found);
+    Outcome outcome = readFormat(query, &found, &m_opening);
     const int from = found.from();
     if (outcome == Outcome::Done && (from < 0 || found.format > kFormat)) {
-        m_opening = {u"The journal %1 changed while it was being opened."_s.arg(m_path),
+        m_opening = {Status::Reason::Failed,
+                     u"The journal %1 changed while it was being opened."_s.arg(m_path),
                      kKeptWhileWaiting};
         outcome = Outcome::Failed;
     }
@@ -371,7 +424,7 @@ SqliteJournalStore::Outcome SqliteJournalStore::migrate()
     return failed(error, &m_opening, true);
 }
 
-SqliteJournalStore::Access SqliteJournalStore::openNewer(int format)
+SqliteJournalFile::Access SqliteJournalFile::openNewer(int format)
 {
     close();
     const QString problem = u"The journal %1 comes from a newer version of Tarvelle (format %2; "
@@ -381,19 +434,19 @@ SqliteJournalStore::Access SqliteJournalStore::openNewer(int format)
     if (connect(true)) {
         QSqlQuery query(database());
         if (query.exec(u"SELECT day, card, note FROM days LIMIT 1"_s)) {
-            m_opening = {problem,
+            m_opening = {Status::Reason::NewerFormat, problem,
                          u"Its days are shown, but nothing new is written to it, and notes cannot "
                          u"be typed."_s,
                          false};
             return Access::ReadOnly;
         }
     }
-    m_opening = {problem, u"This version cannot show its days, and nothing new is written to it."_s,
-                 false};
+    m_opening = {Status::Reason::NewerFormat, problem,
+                 u"This version cannot show its days, and nothing new is written to it."_s, false};
     return Access::Closed;
 }
 
-QString SqliteJournalStore::whyNotWritable() const
+QString SqliteJournalFile::whyNotWritable() const
 {
     // SQLite writes a rollback file beside the journal, so the folder must take new files too.
     for (const QString &path : {m_path, QFileInfo(m_path).path()}) {
@@ -403,46 +456,51 @@ QString SqliteJournalStore::whyNotWritable() const
     return {};
 }
 
-SqliteJournalStore::Outcome SqliteJournalStore::failed(const QSqlError &error, Status *into,
-                                                       bool writing) const
+SqliteJournalFile::Outcome SqliteJournalFile::failed(const QSqlError &error, Status *into,
+                                                     bool writing) const
 {
     switch (resultCode(error)) {
     case kCorrupt:
     case kNotADatabase: return Outcome::Damaged;
     case kBusy:
     case kLocked:
-        *into = {u"The journal %1 is in use by another program."_s.arg(m_path), kKeptWhileWaiting};
+        *into = {Status::Reason::InUse,
+                 u"The journal %1 is in use by another program."_s.arg(m_path), kKeptWhileWaiting};
         break;
     case kFull:
-        *into = {u"The disk that holds the journal %1 is full."_s.arg(m_path), kKeptWhileWaiting};
+        *into = {Status::Reason::Full, u"The disk that holds the journal %1 is full."_s.arg(m_path),
+                 kKeptWhileWaiting};
         break;
     case kReadOnly: {
         QString why = whyNotWritable();
         if (why.isEmpty())
             why = u"it is read-only"_s;
-        *into = {u"The journal %1 cannot be written: %2."_s.arg(m_path, why), kKeptWhileWaiting};
+        *into = {Status::Reason::ReadOnly,
+                 u"The journal %1 cannot be written: %2."_s.arg(m_path, why), kKeptWhileWaiting};
         break;
     }
     default:
-        *into = {u"The journal %1 could not be %2: %3."_s.arg(
+        *into = {Status::Reason::Failed,
+                 u"The journal %1 could not be %2: %3."_s.arg(
                      m_path, writing ? u"written"_s : u"read"_s, error.databaseText()),
                  kKeptWhileWaiting};
     }
     return Outcome::Failed;
 }
 
-bool SqliteJournalStore::moveAside()
+bool SqliteJournalFile::moveAside()
 {
     close();
     const QFileInfo file(m_path);
     const QString stem =
-        file.dir().filePath(file.completeBaseName() + u"-damaged-"_s + dayKey(m_clock.today()));
+        file.dir().filePath(file.completeBaseName() + u"-damaged-"_s + dayKey(m_today()));
     QString aside = stem + u".sqlite"_s;
     for (int n = 2; QFileInfo::exists(aside); ++n)
         aside = stem + u'-' + QString::number(n) + u".sqlite"_s;
     // QFile::rename never replaces a file that is there.
     if (!QFile::rename(m_path, aside)) {
-        m_opening = {u"The journal %1 is damaged and cannot be moved aside: %2. It is left as it "
+        m_opening = {Status::Reason::Damaged,
+                     u"The journal %1 is damaged and cannot be moved aside: %2. It is left as it "
                      u"is."_s.arg(m_path, QFile(m_path).errorString()),
                      kKeptWhileWaiting};
         return false;
@@ -464,13 +522,13 @@ bool SqliteJournalStore::moveAside()
     return true;
 }
 
-QString SqliteJournalStore::noticePath() const
+QString SqliteJournalFile::noticePath() const
 {
     const QFileInfo file(m_path);
     return file.dir().filePath(file.completeBaseName() + u"-set-aside.txt"_s);
 }
 
-void SqliteJournalStore::readNotice()
+void SqliteJournalFile::readNotice()
 {
     if (m_noticeRead)
         return;
@@ -488,15 +546,16 @@ void SqliteJournalStore::readNotice()
         sayMovedAside();
 }
 
-void SqliteJournalStore::sayMovedAside()
+void SqliteJournalFile::sayMovedAside()
 {
-    m_movedAside = {u"The journal file was damaged. It has been kept, untouched, as %1, and a new "
+    m_movedAside = {Status::Reason::SetAside,
+                    u"The journal file was damaged. It has been kept, untouched, as %1, and a new "
                     u"journal has begun."_s.arg(m_setAside.join(u", "_s)),
                     u"Nothing of the damaged file has been deleted."_s};
     m_movedAside.notice = true;
 }
 
-bool SqliteJournalStore::write(const Changes &changes)
+bool SqliteJournalFile::write(const Changes &changes)
 {
     // SQLite opens a file it may not write read-only, and the connection stays so when the disk
     // takes writes again.
@@ -520,41 +579,14 @@ bool SqliteJournalStore::write(const Changes &changes)
     return false;
 }
 
-SqliteJournalStore::Outcome SqliteJournalStore::writeOnce(const Changes &changes)
+SqliteJournalFile::Outcome SqliteJournalFile::writeOnce(const Changes &changes)
 {
-    const QSqlDatabase db = database();
-    QSqlQuery transaction(db);
+    QSqlQuery transaction(database());
     // The write lock is taken at once, so that another program's lock is met before any change.
     if (!transaction.exec(u"BEGIN IMMEDIATE"_s))
         return failed(transaction.lastError(), &m_writing, true);
-    QSqlQuery card(db);
-    // The same card again changes nothing, so a start that makes sure of its day writes nothing.
-    card.prepare(u"INSERT INTO days (day, card) VALUES (?, ?) ON CONFLICT (day) "
-                 u"DO UPDATE SET card = excluded.card WHERE card IS NOT excluded.card"_s);
-    QSqlQuery note(db);
-    // A day whose card is no card takes the one the note was written for.
-    note.prepare(u"INSERT INTO days (day, card, note) VALUES (?, ?, ?) ON CONFLICT (day) "
-                 u"DO UPDATE SET note = excluded.note, card = CASE WHEN "_s
-                 + kValidCard + u" THEN card ELSE excluded.card END"_s);
     QSqlError error;
-    for (auto change = changes.cbegin(); change != changes.cend() && !error.isValid(); ++change) {
-        const QString day = dayKey(change.key());
-        if (change->card) {
-            card.bindValue(0, day);
-            card.bindValue(1, *change->card);
-            if (!card.exec())
-                error = card.lastError();
-        }
-        if (change->note && !error.isValid()) {
-            note.bindValue(0, day);
-            note.bindValue(1, change->noteCard);
-            // A null text would be bound as NULL, which the column refuses.
-            note.bindValue(2, change->note->isNull() ? u""_s : *change->note);
-            if (!note.exec())
-                error = note.lastError();
-        }
-    }
-    if (!error.isValid() && transaction.exec(u"COMMIT"_s))
+    if (writeChanges(changes, &error) == Outcome::Done && transaction.exec(u"COMMIT"_s))
         return Outcome::Done;
     if (!error.isValid())
         error = transaction.lastError();
@@ -562,7 +594,45 @@ SqliteJournalStore::Outcome SqliteJournalStore::writeOnce(const Changes &changes
     return failed(error, &m_writing, true);
 }
 
-QList<Entry> SqliteJournalStore::read(DayRange range)
+// Inside a transaction: each day as it is written, changed by the rule every store shares.
+SqliteJournalFile::Outcome SqliteJournalFile::writeChanges(const Changes &changes, QSqlError *error)
+{
+    const QSqlDatabase db = database();
+    QSqlQuery held(db);
+    held.prepare(u"SELECT CASE WHEN "_s + kValidCard
+                 + u" THEN card ELSE 0 END, note FROM days WHERE day = ?"_s);
+    QSqlQuery day(db);
+    day.prepare(u"INSERT INTO days (day, card, note) VALUES (?, ?, ?) ON CONFLICT (day) "
+                u"DO UPDATE SET card = excluded.card, note = excluded.note"_s);
+    for (auto change = changes.cbegin(); change != changes.cend(); ++change) {
+        const QString key = dayKey(change.key());
+        held.bindValue(0, key);
+        if (!held.exec()) {
+            *error = held.lastError();
+            return Outcome::Failed;
+        }
+        std::optional<Entry> before;
+        if (held.next())
+            before = Entry{change.key(), held.value(0).toInt(), held.value(1).toString()};
+        held.finish();
+        const Entry after = change->writtenOver(change.key(), before);
+        // The same card again changes nothing, so a start that makes sure of its day writes
+        // nothing.
+        if (before == after)
+            continue;
+        day.bindValue(0, key);
+        day.bindValue(1, after.card);
+        // A null text would be bound as NULL, which the column refuses.
+        day.bindValue(2, after.note.isNull() ? u""_s : after.note);
+        if (!day.exec()) {
+            *error = day.lastError();
+            return Outcome::Failed;
+        }
+    }
+    return Outcome::Done;
+}
+
+QList<Entry> SqliteJournalFile::read(DayRange range)
 {
     m_daysRead = false;
     for (int attempt = 0; attempt < 2; ++attempt) {
@@ -583,29 +653,160 @@ QList<Entry> SqliteJournalStore::read(DayRange range)
     return {};
 }
 
-SqliteJournalStore::Outcome SqliteJournalStore::readOnce(DayRange range, QList<Entry> *days)
+SqliteJournalFile::Outcome SqliteJournalFile::readOnce(DayRange range, QList<Entry> *days)
 {
-    QSqlQuery query(database());
-    query.setForwardOnly(true);
-    query.prepare(u"SELECT day, card, note FROM days WHERE day BETWEEN ? AND ? "
-                  u"AND typeof(day) = 'text' AND "_s
-                  + kValidCard + u" ORDER BY day DESC"_s);
-    query.addBindValue(range.first.isNull() ? u"0000-01-01"_s : dayKey(range.first));
-    query.addBindValue(range.last.isNull() ? u"9999-12-31"_s : dayKey(range.last));
-    if (query.exec()) {
-        while (query.next()) {
-            // A row edited by hand into something else is passed over, not shown wrong: a day
-            // is its exact ISO text, so that one like it is never taken for it.
-            const QString day = query.value(0).toString();
-            Entry entry{QDate::fromString(day, u"yyyy-MM-dd"_s), query.value(1).toInt(),
-                        query.value(2).toString()};
-            if (entry.day.isValid() && dayKey(entry.day) == day)
-                days->append(std::move(entry));
+    QSqlError error;
+    if (readDays(database(), range, days, &error))
+        return Outcome::Done;
+    return failed(error, &m_reading, false);
+}
+
+std::optional<QString> SqliteJournalFile::backUp(const QString &path)
+{
+    if (open() == Access::Closed)
+        return status().problem;
+    // Written beside its place under a name of its own, private from the start, and put in place
+    // whole: a backup that fails leaves nothing half written where it was asked for.
+    const QFileInfo target(path);
+    QTemporaryFile partial(target.dir().filePath(u"."_s + target.fileName() + u".XXXXXX"_s));
+    if (!partial.open())
+        return u"%1 cannot be written: %2."_s.arg(path, partial.errorString());
+    partial.close();
+    QSqlQuery copy(database());
+    copy.prepare(u"VACUUM INTO ?"_s);
+    copy.addBindValue(partial.fileName());
+    if (!copy.exec())
+        return u"The journal could not be copied to %1: %2."_s.arg(path,
+                                                                   copy.lastError().databaseText());
+    const QByteArray written = QFile::encodeName(partial.fileName());
+    const int fd = ::open(written.constData(), O_RDONLY | O_CLOEXEC);
+    const bool synced = fd >= 0 && ::fsync(fd) == 0;
+    const int syncError = errno;
+    if (fd >= 0)
+        ::close(fd);
+    if (!synced)
+        return u"%1 cannot be written: %2."_s.arg(path, errorText(syncError));
+    if (::rename(written.constData(), QFile::encodeName(path).constData()) != 0)
+        return u"%1 cannot be written: %2."_s.arg(path, errorText(errno));
+    partial.setAutoRemove(false);
+    return std::nullopt;
+}
+
+ImportOutcome SqliteJournalFile::importFrom(const QString &path)
+{
+    using Result = ImportOutcome::Result;
+    const QString notOurs =
+        u"%1 is neither a backup of a journal nor a CSV exported by Tarvelle."_s.arg(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {Result::Unreadable, 0, 0,
+                u"%1 cannot be read: %2."_s.arg(path, file.errorString())};
+    ImportOutcome outcome{Result::NotOurs, 0, 0, notOurs};
+    std::optional<QList<Entry>> days;
+    if (file.peek(kSqliteHeader.size()) == kSqliteHeader) {
+        file.close();
+        days = backupDays(path, &outcome);
+    } else if (file.size() <= kLargestCsv) {
+        const QByteArray text = file.readAll();
+        if (file.error() != QFileDevice::NoError)
+            return {Result::Unreadable, 0, 0,
+                    u"%1 cannot be read: %2."_s.arg(path, file.errorString())};
+        days = fromCsv(text);
+    }
+    if (!days)
+        return outcome;
+
+    if (m_openedUnwritable)
+        close();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (open() != Access::Writable)
+            break;
+        outcome = {Result::Imported, 0, 0, {}};
+        switch (importOnce(*days, &outcome)) {
+        case Outcome::Done:
+            m_opening = {};
+            m_writing = {};
+            return outcome;
+        case Outcome::Failed: return {Result::Failed, 0, 0, status().problem};
+        case Outcome::Damaged:
+            if (!moveAside())
+                return {Result::Failed, 0, 0, status().problem};
         }
     }
-    if (query.lastError().type() == QSqlError::NoError)
-        return Outcome::Done;
-    return failed(query.lastError(), &m_reading, false);
+    return {Result::Failed, 0, 0, status().problem};
+}
+
+// The days of the SQLite file at `path`, read without a lock and without a change to it; none
+// when it is not a journal this version reads (then `outcome` says why).
+std::optional<QList<Entry>> SqliteJournalFile::backupDays(const QString &path,
+                                                          ImportOutcome *outcome)
+{
+    const QString name = m_connection + u"-import"_s;
+    std::optional<QList<Entry>> days;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(kDriver, name);
+        QUrl uri = QUrl::fromLocalFile(path);
+        uri.setQuery(u"immutable=1"_s);
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        db.setConnectOptions(u"QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"_s);
+        QSqlQuery query(db);
+        Found found;
+        Status said;
+        QList<Entry> read;
+        QSqlError error;
+        if (!db.open() || !query.exec(u"BEGIN"_s)
+            || readFormat(query, &found, &said) != Outcome::Done) {
+            *outcome = {
+                ImportOutcome::Result::Unreadable, 0, 0,
+                u"%1 cannot be read as a journal: %2"_s.arg(
+                    path, said.problem.isEmpty() ? db.lastError().databaseText() : said.problem)};
+        } else if (found.format > kFormat) {
+            *outcome = {ImportOutcome::Result::NotOurs, 0, 0,
+                        u"%1 comes from a newer version of Tarvelle (format %2; this version "
+                        u"knows format %3)."_s.arg(path)
+                            .arg(found.format)
+                            .arg(kFormat)};
+        } else if (!found.hasDays || found.from() < 0) {
+            // Not ours, or ours without its days: the default words stand.
+        } else if (!readDays(db, {}, &read, &error)) {
+            *outcome = {ImportOutcome::Result::Unreadable, 0, 0,
+                        u"%1 cannot be read as a journal: %2"_s.arg(path, error.databaseText())};
+        } else {
+            days = std::move(read);
+        }
+        query.finish();
+        query.exec(u"ROLLBACK"_s);
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+    return days;
+}
+
+// The import merged in one transaction with the journal as it stands under the write lock.
+SqliteJournalFile::Outcome SqliteJournalFile::importOnce(const QList<Entry> &imported,
+                                                         ImportOutcome *outcome)
+{
+    QSqlQuery transaction(database());
+    if (!transaction.exec(u"BEGIN IMMEDIATE"_s))
+        return failed(transaction.lastError(), &m_writing, true);
+    QList<Entry> held;
+    QSqlError error;
+    if (readDays(database(), {}, &held, &error)) {
+        QSet<QDate> heldDays;
+        for (const Entry &day : std::as_const(held))
+            heldDays.insert(day.day);
+        Changes changes;
+        for (const Entry &day : mergeImport(held, imported)) {
+            changes.insert(day.day, Change{day.card, day.note, day.card});
+            ++(heldDays.contains(day.day) ? outcome->notesJoined : outcome->daysAdded);
+        }
+        if (writeChanges(changes, &error) == Outcome::Done && transaction.exec(u"COMMIT"_s))
+            return Outcome::Done;
+    }
+    if (!error.isValid())
+        error = transaction.lastError();
+    transaction.exec(u"ROLLBACK"_s);
+    return failed(error, &m_writing, true);
 }
 
 } // namespace journal

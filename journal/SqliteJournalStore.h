@@ -8,10 +8,6 @@ class QSqlDatabase;
 class QSqlError;
 class QSqlQuery;
 
-namespace services {
-class Clock;
-}
-
 namespace journal {
 
 // The journal as one SQLite file, through Qt SQL. Nothing is opened or made until the journal is
@@ -24,23 +20,23 @@ namespace journal {
 // renamed "<name>-damaged-<date>.sqlite" beside it, never deleted, and a new one begins; until the
 // user has been shown that, "<name>-set-aside.txt" beside it names the file. A file of a newer
 // format is only ever read.
-class SqliteJournalStore final : public JournalStore {
+class SqliteJournalFile final : public JournalFile {
 public:
     // The format this version writes, and the newest it reads. A new format adds its step from
     // the one before, the columns it gives `days`, and a test that opens a file of the one before.
     static constexpr int kFormat = 1;
 
-    SqliteJournalStore(QString path, const services::Clock &clock);
-    ~SqliteJournalStore() override;
-    SqliteJournalStore(const SqliteJournalStore &) = delete;
-    SqliteJournalStore &operator=(const SqliteJournalStore &) = delete;
+    SqliteJournalFile(QString path, TodayFunction today);
+    ~SqliteJournalFile() override;
+    SqliteJournalFile(const SqliteJournalFile &) = delete;
+    SqliteJournalFile &operator=(const SqliteJournalFile &) = delete;
 
     Status status() const override;
     void noticeShown() override;
-
-protected:
     bool write(const Changes &changes) override;
     QList<Entry> read(DayRange range) override;
+    std::optional<QString> backUp(const QString &path) override;
+    ImportOutcome importFrom(const QString &path) override;
 
 private:
     enum class Access { Closed, Writable, ReadOnly };
@@ -65,10 +61,13 @@ private:
     void close();
     QSqlDatabase database() const;
     Outcome check(Found *found);
-    Outcome readFormat(QSqlQuery &query, Found *found);
+    Outcome readFormat(QSqlQuery &query, Found *found, Status *said);
     Outcome checkIntegrity(QSqlQuery &query);
     Outcome migrate();
     Outcome writeOnce(const Changes &changes);
+    Outcome writeChanges(const Changes &changes, QSqlError *error);
+    Outcome importOnce(const QList<Entry> &imported, ImportOutcome *outcome);
+    std::optional<QList<Entry>> backupDays(const QString &path, ImportOutcome *outcome);
     Outcome readOnce(DayRange range, QList<Entry> *days);
     Outcome failed(const QSqlError &error, Status *into, bool writing) const;
     QString whyNotWritable() const;
@@ -78,7 +77,7 @@ private:
     void sayMovedAside();
 
     QString m_path;
-    const services::Clock &m_clock;
+    TodayFunction m_today;
     QString m_connection;
     Access m_access = Access::Closed;
     bool m_openedUnwritable = false;
@@ -92,6 +91,27 @@ private:
     QStringList m_setAside;
     bool m_noticeRead = false;
     bool m_noticeOnDisk = false;
+};
+
+// A journal store over an SQLite file of its own, without the module: for the tests and tools
+// that link the file's code in.
+class SqliteJournalStore final : public JournalStore {
+public:
+    static constexpr int kFormat = SqliteJournalFile::kFormat;
+
+    SqliteJournalStore(QString path, TodayFunction today)
+        : m_file(std::move(path), std::move(today))
+    {
+    }
+
+    Status status() const override { return m_file.status(); }
+    void noticeShown() override { m_file.noticeShown(); }
+
+protected:
+    JournalFile *file() override { return &m_file; }
+
+private:
+    SqliteJournalFile m_file;
 };
 
 } // namespace journal

@@ -1,11 +1,14 @@
+#include "cards/Deck.h"
+#include "journal/JournalExport.h"
 #include "journal/OnDemandJournalStore.h"
+#include "journal/SqliteJournalModule.h"
 #include "journal/SqliteJournalStore.h"
 
-#include "FakeClock.h"
 #include "RandomNotes.h"
 #include "ScopedEnvironment.h"
 #include "TestSeed.h"
 
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +33,7 @@ using namespace Qt::StringLiterals;
 using journal::Entry;
 using journal::OnDemandJournalStore;
 using journal::SqliteJournalStore;
+using Reason = journal::Status::Reason;
 
 class TestJournalStore : public QObject {
     Q_OBJECT
@@ -53,13 +57,18 @@ private Q_SLOTS:
     void newerFormatIsLeftUntouched();
     void noDataFolderKeepsWhatIsRecorded();
     void readOnlyAndFullDiskKeepWhatIsTyped();
+    void backupIsTheJournalAsCommittedWhileAnotherWrites();
+    void importOfAnExportRoundTrips();
+    void importOfABackupAddsMissingDaysAndJoinsNotes();
+    void refusedImportChangesNothing_data();
+    void refusedImportChangesNothing();
 
 private:
     QString journalPath() const { return m_root->path() + u"/Tarvelle/journal.sqlite"_s; }
     void fillJournal(int days);
 
     std::unique_ptr<QTemporaryDir> m_root;
-    FakeClock m_clock;
+    journal::TodayFunction m_today;
 };
 
 namespace {
@@ -108,9 +117,9 @@ void writeFile(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
-QList<Entry> entriesOf(const QString &path, const services::Clock &clock)
+QList<Entry> entriesOf(const QString &path, const journal::TodayFunction &today)
 {
-    return SqliteJournalStore(path, clock).entries();
+    return SqliteJournalStore(path, today).entries();
 }
 
 int modeOf(const QString &path)
@@ -141,18 +150,23 @@ bool mountOwnDisk(const QString &folder)
            && ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=512k") == 0;
 }
 
-// Runs `body` in a child process with a disk of its own on `folder` and hands back the lines it
+// What a child saw, by name.
+using Report = QMap<QString, QString>;
+
+// Runs `body` in a child process with a disk of its own on `folder` and hands back what it
 // reports; only "unprepared" where no such disk can be had. Nothing of the child's reaches us.
-QStringList reportOnOwnDisk(const QString &folder, const std::function<QStringList()> &body)
+Report reportOnOwnDisk(const QString &folder, const std::function<Report()> &body)
 {
     int pipe[2];
     if (::pipe(pipe) != 0)
-        return {u"no pipe"_s};
+        return {{u"unprepared"_s, u"no pipe"_s}};
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(pipe[0]);
-        const QByteArray report =
-            (mountOwnDisk(folder) ? body() : QStringList{u"unprepared"_s}).join(u'\n').toUtf8();
+        const Report seen = mountOwnDisk(folder) ? body() : Report{{u"unprepared"_s, {}}};
+        QByteArray report;
+        QDataStream out(&report, QIODevice::WriteOnly);
+        out << seen;
         [[maybe_unused]] const ssize_t written = ::write(pipe[1], report.data(), report.size());
         ::_exit(0);
     }
@@ -164,7 +178,15 @@ QStringList reportOnOwnDisk(const QString &folder, const std::function<QStringLi
         report.append(buffer, got);
     ::close(pipe[0]);
     ::waitpid(child, nullptr, 0);
-    return QString::fromUtf8(report).split(u'\n');
+    Report seen;
+    QDataStream in(report);
+    in >> seen;
+    return seen;
+}
+
+QString said(Reason reason)
+{
+    return QString::number(int(reason));
 }
 
 bool remount(const QString &folder, bool readOnly)
@@ -221,12 +243,12 @@ void TestJournalStore::init()
 {
     m_root = std::make_unique<QTemporaryDir>();
     QVERIFY(m_root->isValid());
-    m_clock.current = QDateTime(kToday, QTime(7, 0));
+    m_today = [] { return kToday; };
 }
 
 void TestJournalStore::fillJournal(int days)
 {
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     for (int day = 0; day < days; ++day) {
         store.record(kToday.addDays(-day), day % 52 + 1);
         store.setNote(kToday.addDays(-day), day % 52 + 1, u"Day %1"_s.arg(day));
@@ -252,7 +274,7 @@ void TestJournalStore::defaultPathFollowsXdgDataHome()
 void TestJournalStore::madeOnFirstUsePrivateAndVersioned()
 {
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         QVERIFY(store.status().ok());
         QVERIFY(!QFileInfo::exists(QFileInfo(journalPath()).path()));
         QVERIFY(store.entries().isEmpty());
@@ -267,21 +289,22 @@ void TestJournalStore::madeOnFirstUsePrivateAndVersioned()
 void TestJournalStore::programsJournalIsTheModulesOrKeepsWhatItIsGiven()
 {
     const QDir nowhere(m_root->filePath(u"no-module"_s));
-    OnDemandJournalStore journal(journalPath(), m_clock,
+    OnDemandJournalStore journal(journalPath(), m_today,
                                  {nowhere.path(), QStringLiteral(SQLITE_MODULE_DIR)});
     QVERIFY(!QFileInfo::exists(journalPath()));
     journal.record(kToday, 7);
     journal.setNote(kToday, 7, u"Frost on the fence"_s);
     QVERIFY(journal.status().ok());
-    QCOMPARE(entriesOf(journalPath(), m_clock),
+    QCOMPARE(entriesOf(journalPath(), m_today),
              QList<Entry>{(Entry{kToday, 7, u"Frost on the fence"_s})});
 
     // Without its module the journal says why and what it keeps, and loses nothing meanwhile.
     const QString elsewhere = m_root->filePath(u"other/journal.sqlite"_s);
-    OnDemandJournalStore lost(elsewhere, m_clock, {nowhere.path()});
+    OnDemandJournalStore lost(elsewhere, m_today, {nowhere.path()});
     lost.record(kToday, 12);
     QVERIFY(!lost.flush());
-    QVERIFY(lost.status().problem.contains(u"tarvelle-sqlite-journal.so is not installed"_s));
+    QCOMPARE(lost.status().reason, Reason::ModuleMissing);
+    QVERIFY(lost.status().problem.contains(QLatin1StringView(journal::sqlite_module::FileName)));
     QVERIFY(!lost.status().takesNotes);
     QCOMPARE(lost.entries(), QList<Entry>{(Entry{kToday, 12, {}})});
     QVERIFY(!QFileInfo::exists(elsewhere));
@@ -293,7 +316,7 @@ void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
     // checked against a plain model after each reopening of the file.
     QRandomGenerator random(testSeed());
     QMap<QDate, Entry> model;
-    auto store = std::make_unique<SqliteJournalStore>(journalPath(), m_clock);
+    auto store = std::make_unique<SqliteJournalStore>(journalPath(), m_today);
     for (int step = 0; step < 60; ++step) {
         const QDate day = kToday.addDays(-random.bounded(8));
         if (random.bounded(2) == 0 || !model.contains(day)) {
@@ -307,7 +330,7 @@ void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
             model[day].note = note;
         }
         if (step % 15 == 14)
-            store = std::make_unique<SqliteJournalStore>(journalPath(), m_clock);
+            store = std::make_unique<SqliteJournalStore>(journalPath(), m_today);
         QList<Entry> expected = model.values();
         std::reverse(expected.begin(), expected.end());
         QCOMPARE(store->entries(), expected);
@@ -318,14 +341,14 @@ void TestJournalStore::aDayIsRecordedOnceWithItsLatestCardAndItsNote()
         longNote += randomNote(random, 200);
     store->setNote(model.firstKey(), model.first().card, longNote);
     store.reset();
-    QCOMPARE(entriesOf(journalPath(), m_clock).last().note, longNote);
-    QVERIFY(!SqliteJournalStore(journalPath(), m_clock).hasPending());
+    QCOMPARE(entriesOf(journalPath(), m_today).last().note, longNote);
+    QVERIFY(!SqliteJournalStore(journalPath(), m_today).hasPending());
 }
 
 void TestJournalStore::lockedFileKeepsWhatIsTyped()
 {
     fillJournal(3);
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     QCOMPARE(store.entries().size(), 3);
     {
         OtherConnection other(journalPath());
@@ -333,8 +356,7 @@ void TestJournalStore::lockedFileKeepsWhatIsTyped()
         store.setNote(kToday, 1, u"Typed while another program held the file"_s);
         store.record(kToday.addDays(1), 9);
         QVERIFY(store.hasPending());
-        QVERIFY2(store.status().problem.contains(u"in use by another program"_s),
-                 qPrintable(store.status().problem));
+        QCOMPARE(store.status().reason, Reason::InUse);
         QVERIFY(!store.status().kept.isEmpty());
         // Read meanwhile, only what waits shows, and the window is told the days are unread.
         QCOMPARE(store.entries().size(), 2);
@@ -345,7 +367,7 @@ void TestJournalStore::lockedFileKeepsWhatIsTyped()
     QCOMPARE(store.entries().size(), 4);
     QVERIFY(store.status().ok());
     QVERIFY(store.status().daysRead);
-    const QList<Entry> days = entriesOf(journalPath(), m_clock);
+    const QList<Entry> days = entriesOf(journalPath(), m_today);
     QCOMPARE(days.size(), 4);
     QCOMPARE(days.at(0), (Entry{kToday.addDays(1), 9, {}}));
     QCOMPARE(days.at(1).note, u"Typed while another program held the file"_s);
@@ -382,9 +404,10 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
     const QByteArray damaged = contents(journalPath());
     const QString aside = m_root->path() + u"/Tarvelle/journal-damaged-2026-12-08.sqlite"_s;
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         store.record(kToday, 7);
         QCOMPARE(store.entries(), (QList<Entry>{{kToday, 7, {}}}));
+        QCOMPARE(store.status().reason, Reason::SetAside);
         QVERIFY2(store.status().problem.contains(aside), qPrintable(store.status().problem));
     }
     QCOMPARE(contents(aside), damaged);
@@ -392,9 +415,10 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
     const QString notice = m_root->path() + u"/Tarvelle/journal-set-aside.txt"_s;
     QCOMPARE(modeOf(notice), 0600);
     for (const bool shown : {false, true}) {
-        SqliteJournalStore restarted(journalPath(), m_clock);
+        SqliteJournalStore restarted(journalPath(), m_today);
         QCOMPARE(restarted.entries(), (QList<Entry>{{kToday, 7, {}}}));
         QCOMPARE(restarted.status().notice, !shown);
+        QCOMPARE(restarted.status().reason, shown ? Reason::None : Reason::SetAside);
         QCOMPARE(restarted.status().problem.contains(aside), !shown);
         restarted.noticeShown();
     }
@@ -402,11 +426,11 @@ void TestJournalStore::damagedFileIsKeptAsideAndANewOneBegins()
 
     // Damaged again the same day while open, a note being typed: the first file kept aside stays
     // as it was, and the note lands in the new journal with its day.
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     QCOMPARE(store.entries().size(), 1);
     writeFile(journalPath(), "garbage again");
     store.setNote(kToday, 7, u"Typed as it broke"_s);
-    QCOMPARE(entriesOf(journalPath(), m_clock),
+    QCOMPARE(entriesOf(journalPath(), m_today),
              (QList<Entry>{{kToday, 7, u"Typed as it broke"_s}}));
     QCOMPARE(contents(aside), damaged);
     QCOMPARE(contents(m_root->path() + u"/Tarvelle/journal-damaged-2026-12-08-2.sqlite"_s),
@@ -447,12 +471,12 @@ void TestJournalStore::olderFormatsAreBroughtUpToDate()
     }
     const QList<Entry> before = {{QDate(2026, 12, 7), 2, {}}, {QDate(2026, 12, 6), 51, u"Old"_s}};
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         QCOMPARE(store.entries(), before.mid(0, days));
         store.setNote(kToday, 8, u"After the change"_s);
         QVERIFY2(store.status().ok(), qPrintable(store.status().problem));
     }
-    QCOMPARE(entriesOf(journalPath(), m_clock),
+    QCOMPARE(entriesOf(journalPath(), m_today),
              (QList<Entry>{{kToday, 8, u"After the change"_s}} + before.mid(0, days)));
     QCOMPARE(OtherConnection(journalPath()).value(u"PRAGMA user_version"_s).toInt(),
              SqliteJournalStore::kFormat);
@@ -476,7 +500,7 @@ void TestJournalStore::onlyAVerdictOfDamageSetsAFileAside()
     // Another program that waits for no one.
     OtherConnection other(journalPath(), u"QSQLITE_BUSY_TIMEOUT=0"_s);
     const auto lock = [&] { other.tryExec(u"BEGIN EXCLUSIVE"_s); };
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     {
         AtTheCheck hinder([&] {
             if (hindrance == Hindrance::LockAtTheCheck)
@@ -491,9 +515,10 @@ void TestJournalStore::onlyAVerdictOfDamageSetsAFileAside()
         QCOMPARE(hinder.acted(), hindrance != Hindrance::LockHeld);
     }
     // Whatever it said meanwhile, it said "not now".
-    QVERIFY2(!store.status().problem.contains(u"damaged"_s), qPrintable(store.status().problem));
+    QVERIFY2(store.status().reason != Reason::SetAside && store.status().reason != Reason::Damaged,
+             qPrintable(store.status().problem));
     if (hindrance == Hindrance::LockHeld)
-        QVERIFY(store.status().problem.contains(u"in use by another program"_s));
+        QCOMPARE(store.status().reason, Reason::InUse);
     other.tryExec(u"ROLLBACK"_s);
     QCOMPARE(store.entries().size(), 3);
     QVERIFY(store.status().ok());
@@ -518,7 +543,7 @@ void TestJournalStore::rowsThatAreNoDayAndCardAreLeftAlone()
     QCOMPARE(untouched.count(u';'), 4);
 
     // The file is kept; only the days that are days with a card are listed.
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     const QList<Entry> days = store.entries();
     QVERIFY2(store.status().ok(), qPrintable(store.status().problem));
     QCOMPARE(days, (QList<Entry>{{kToday, 1, u"Day 0"_s},
@@ -543,7 +568,7 @@ void TestJournalStore::whatIsMadeIsPrivate()
     QVERIFY(QDir().mkpath(QFileInfo(journalPath()).path()));
     QVERIFY(QFile::link(target, journalPath()));
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         store.record(kToday, 5);
         QVERIFY(store.status().ok());
     }
@@ -555,14 +580,14 @@ void TestJournalStore::whatIsMadeIsPrivate()
                                               | QFile::ReadOther));
     OtherConnection(target).value(u"PRAGMA journal_mode = WAL"_s);
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         store.record(kToday.addDays(1), 6);
         QVERIFY(store.status().ok());
         for (const QString &file : {target, target + u"-wal"_s, target + u"-shm"_s})
             QCOMPARE(modeOf(file), 0600);
     }
     ::umask(umaskBefore);
-    QCOMPARE(entriesOf(journalPath(), m_clock).size(), 2);
+    QCOMPARE(entriesOf(journalPath(), m_today).size(), 2);
 }
 
 void TestJournalStore::newerFormatIsLeftUntouched_data()
@@ -589,7 +614,7 @@ void TestJournalStore::newerFormatIsLeftUntouched()
     const QByteArray before = contents(journalPath());
     const QStringList files = QDir(QFileInfo(journalPath()).path()).entryList(QDir::Files);
     {
-        SqliteJournalStore store(journalPath(), m_clock);
+        SqliteJournalStore store(journalPath(), m_today);
         store.record(kToday, 12);
         store.setNote(kToday, 12, u"Nowhere to go"_s);
         QVERIFY(store.hasPending());
@@ -598,8 +623,7 @@ void TestJournalStore::newerFormatIsLeftUntouched()
         QCOMPARE(days.first(), (Entry{kToday, 12, u"Nowhere to go"_s}));
         if (readable)
             QCOMPARE(days.last(), (Entry{QDate(2026, 12, 7), 4, u"Kept"_s}));
-        QVERIFY2(store.status().problem.contains(u"newer version"_s),
-                 qPrintable(store.status().problem));
+        QCOMPARE(store.status().reason, Reason::NewerFormat);
         QVERIFY(!store.status().takesNotes);
         QVERIFY(!store.flush());
     }
@@ -611,11 +635,10 @@ void TestJournalStore::noDataFolderKeepsWhatIsRecorded()
 {
     // A file where the data folder should be: no journal at all, whoever runs the test.
     writeFile(m_root->path() + u"/Tarvelle"_s, "a file, not a folder");
-    SqliteJournalStore store(journalPath(), m_clock);
+    SqliteJournalStore store(journalPath(), m_today);
     store.record(kToday, 30);
     QCOMPARE(store.entries(), (QList<Entry>{{kToday, 30, {}}}));
-    QVERIFY2(store.status().problem.contains(u"Not a directory"_s),
-             qPrintable(store.status().problem));
+    QCOMPARE(store.status().reason, Reason::NoFolder);
     QVERIFY(store.hasPending());
 }
 
@@ -624,28 +647,39 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
     // A disk of the test's own, made read-only (which root cannot write to either) and filled.
     const QString folder = QFileInfo(journalPath()).path();
     QVERIFY(QDir().mkpath(folder));
-    const QStringList report = reportOnOwnDisk(folder, [&] {
-        QStringList seen;
+    // Ten years of long notes, more than the full disk takes: its import fails part of the way.
+    const QString import = m_root->filePath(u"import.csv"_s);
+    {
+        QList<Entry> many;
+        for (int day = 1; day <= 3650; ++day)
+            many.append({kToday.addDays(-day), day % 52 + 1, QString(200, u'ж')});
+        writeFile(import, journal::toCsv(many));
+    }
+    const Report report = reportOnOwnDisk(folder, [&] {
+        Report seen;
         // No journal can be made yet: the day waits until the disk takes it.
         remount(folder, true);
         {
-            SqliteJournalStore store(journalPath(), m_clock);
+            SqliteJournalStore store(journalPath(), m_today);
             store.record(kToday, 40);
-            seen << store.status().problem << yesNo(store.entries().value(0).card == 40);
+            seen[u"unmade: reason"_s] = said(store.status().reason);
+            seen[u"unmade: day shown"_s] = yesNo(store.entries().value(0).card == 40);
             remount(folder, false);
-            seen << yesNo(store.flush());
+            seen[u"unmade: written later"_s] = yesNo(store.flush());
         }
         // A journal there already: its days are read, what is typed waits.
         remount(folder, true);
         {
-            SqliteJournalStore store(journalPath(), m_clock);
+            SqliteJournalStore store(journalPath(), m_today);
             store.setNote(kToday, 40, u"While read-only"_s);
-            seen << store.status().problem << store.entries().value(0).note;
+            seen[u"read-only: reason"_s] = said(store.status().reason);
+            seen[u"read-only: note shown"_s] = store.entries().value(0).note;
             remount(folder, false);
-            seen << yesNo(store.flush());
+            seen[u"read-only: written later"_s] = yesNo(store.flush());
         }
-        seen << entriesOf(journalPath(), m_clock).value(0).note;
-        // A full disk: a long note waits until room is made.
+        seen[u"read-only: note kept"_s] = entriesOf(journalPath(), m_today).value(0).note;
+        // A full disk: a long note waits until room is made; a backup there leaves nothing, and
+        // an import that runs out of room halfway leaves the journal as it was.
         const QString filler = folder + u"/filler"_s;
         {
             QFile fill(filler);
@@ -656,25 +690,214 @@ void TestJournalStore::readOnlyAndFullDiskKeepWhatIsTyped()
         }
         const QString longNote = QString(200'000, u'ж');
         {
-            SqliteJournalStore store(journalPath(), m_clock);
+            SqliteJournalStore store(journalPath(), m_today);
+            const QList<Entry> before = store.entries();
+            const QStringList files = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+            const std::optional<QString> backup = store.backUp(folder + u"/backup.sqlite"_s);
+            seen[u"full: backup refused, nothing left"_s] =
+                yesNo(backup && QDir(folder).entryList(QDir::Files | QDir::Hidden) == files);
+            // Room for the import to begin, not to end.
+            QFile(filler).resize(QFileInfo(filler).size() - 64 * 1024);
+            const journal::ImportOutcome imported = store.importFrom(import);
+            seen[u"full: import failed"_s] =
+                yesNo(imported.result == journal::ImportOutcome::Result::Failed);
+            seen[u"full: import changed nothing"_s] =
+                yesNo(entriesOf(journalPath(), m_today) == before);
             store.setNote(kToday, 40, longNote);
-            seen << store.status().problem << yesNo(store.entries().value(0).note == longNote);
+            seen[u"full: reason"_s] = said(store.status().reason);
+            seen[u"full: note shown"_s] = yesNo(store.entries().value(0).note == longNote);
             QFile::remove(filler);
-            seen << yesNo(store.flush());
+            seen[u"full: written later"_s] = yesNo(store.flush());
         }
-        seen << yesNo(entriesOf(journalPath(), m_clock).value(0).note == longNote);
+        seen[u"full: note kept"_s] =
+            yesNo(entriesOf(journalPath(), m_today).value(0).note == longNote);
         return seen;
     });
-    if (report == QStringList{u"unprepared"_s})
+    if (report.contains(u"unprepared"_s))
         QSKIP("no user and mount namespaces here");
-    QCOMPARE(report.size(), 11);
-    QVERIFY2(report.at(0).contains(u"cannot be made"_s) && report.at(0).contains(u"Read-only"_s),
-             qPrintable(report.at(0)));
-    QCOMPARE(report.mid(1, 2), (QStringList{u"yes"_s, u"yes"_s}));
-    QVERIFY2(report.at(3).contains(u"Read-only file system"_s), qPrintable(report.at(3)));
-    QCOMPARE(report.mid(4, 3), (QStringList{u"While read-only"_s, u"yes"_s, u"While read-only"_s}));
-    QVERIFY2(report.at(7).contains(u"is full"_s), qPrintable(report.at(7)));
-    QCOMPARE(report.mid(8), (QStringList{u"yes"_s, u"yes"_s, u"yes"_s}));
+    QCOMPARE(report.value(u"unmade: reason"_s), said(Reason::ReadOnly));
+    QCOMPARE(report.value(u"read-only: reason"_s), said(Reason::ReadOnly));
+    QCOMPARE(report.value(u"full: reason"_s), said(Reason::Full));
+    for (const QString &key : {u"read-only: note shown"_s, u"read-only: note kept"_s})
+        QCOMPARE(report.value(key), u"While read-only"_s);
+    for (const QString &key :
+         {u"unmade: day shown"_s, u"unmade: written later"_s, u"read-only: written later"_s,
+          u"full: note shown"_s, u"full: backup refused, nothing left"_s, u"full: import failed"_s,
+          u"full: import changed nothing"_s, u"full: written later"_s, u"full: note kept"_s})
+        QVERIFY2(report.value(key) == u"yes"_s, qPrintable(key));
+}
+
+void TestJournalStore::backupIsTheJournalAsCommittedWhileAnotherWrites()
+{
+    fillJournal(30);
+    const QList<Entry> committed = entriesOf(journalPath(), m_today);
+    const QString backup = m_root->filePath(u"backup.sqlite"_s);
+    SqliteJournalStore store(journalPath(), m_today);
+    {
+        // Another program midway through a transaction: the copy holds none of it, and the
+        // store's own note, which cannot be written meanwhile, waits.
+        OtherConnection other(journalPath(), u"QSQLITE_BUSY_TIMEOUT=0"_s);
+        other.value(u"BEGIN IMMEDIATE"_s);
+        other.value(u"INSERT INTO days VALUES ('2027-01-01', 5, 'Not yet')"_s);
+        other.value(u"UPDATE days SET note = 'Half written' WHERE day = '2026-12-01'"_s);
+        store.setNote(kToday, 1, u"Waiting"_s);
+        QVERIFY(store.hasPending());
+        const std::optional<QString> failed = store.backUp(backup);
+        QVERIFY2(!failed, qPrintable(failed.value_or(QString())));
+        QCOMPARE(entriesOf(backup, m_today), committed);
+        QCOMPARE(OtherConnection(backup).value(u"PRAGMA user_version"_s).toInt(),
+                 SqliteJournalStore::kFormat);
+        QCOMPARE(modeOf(backup), 0600);
+
+        // While it holds the file whole, no copy is made and the one there stays as it was.
+        const QByteArray before = contents(backup);
+        QVERIFY(other.tryExec(u"PRAGMA locking_mode = EXCLUSIVE"_s));
+        QVERIFY(other.tryExec(u"UPDATE days SET card = 9 WHERE day = '2026-12-02'"_s));
+        QVERIFY(other.tryExec(u"COMMIT"_s));
+        QVERIFY(store.backUp(backup).has_value());
+        QCOMPARE(contents(backup), before);
+        QCOMPARE(QDir(m_root->path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"backup.sqlite"_s});
+    }
+    // Free again: what waited is written first and is in the copy.
+    QVERIFY(!store.backUp(backup));
+    QVERIFY(!store.hasPending());
+    QCOMPARE(entriesOf(backup, m_today), entriesOf(journalPath(), m_today));
+    QCOMPARE(entriesOf(backup, m_today).value(1), (Entry{kToday, 1, u"Waiting"_s}));
+    QVERIFY(store.backUp(m_root->filePath(u"no/such/folder/backup.sqlite"_s)).has_value());
+}
+
+void TestJournalStore::importOfAnExportRoundTrips()
+{
+    QRandomGenerator random(testSeed());
+    QList<Entry> days;
+    for (int day = 0; day < 200; ++day)
+        days.append({kToday.addDays(-day), random.bounded(1, 53), randomNote(random)});
+    const QString csv = m_root->filePath(u"export.csv"_s);
+    writeFile(csv, journal::toCsv(days));
+
+    SqliteJournalStore store(journalPath(), m_today);
+    const journal::ImportOutcome first = store.importFrom(csv);
+    QCOMPARE(first.result, journal::ImportOutcome::Result::Imported);
+    QCOMPARE(first.daysAdded, int(days.size()));
+    QCOMPARE(first.notesJoined, 0);
+    // Notes of white space only or empty come back as written, as every other.
+    QCOMPARE(entriesOf(journalPath(), m_today), days);
+    // Taken twice, nothing is added or joined twice.
+    const journal::ImportOutcome again = store.importFrom(csv);
+    QCOMPARE(again.result, journal::ImportOutcome::Result::Imported);
+    QCOMPARE(again.daysAdded + again.notesJoined, 0);
+    QCOMPARE(entriesOf(journalPath(), m_today), days);
+}
+
+void TestJournalStore::importOfABackupAddsMissingDaysAndJoinsNotes()
+{
+    // The backup of a journal of format 0 (restored from a dump), as it was in another place.
+    const QString backup = m_root->filePath(u"older.sqlite"_s);
+    {
+        OtherConnection older(backup);
+        older.value(u"CREATE TABLE days (day TEXT PRIMARY KEY, card INTEGER, note TEXT)"_s);
+        older.value(u"INSERT INTO days VALUES ('2026-12-01', 11, 'Only there'), "
+                    u"('2026-12-02', 12, 'Theirs'), ('2026-12-03', 13, 'Same'), "
+                    u"('2026-12-04', 14, ''), ('2026-12-05', 60, 'No such card')"_s);
+    }
+    const QByteArray untouched = contents(backup);
+    SqliteJournalStore store(journalPath(), m_today);
+    store.record(QDate(2026, 12, 2), 22);
+    store.setNote(QDate(2026, 12, 2), 22, u"Mine"_s);
+    store.setNote(QDate(2026, 12, 3), 23, u"Same"_s);
+    store.setNote(QDate(2026, 12, 4), 24, u"Kept"_s);
+    store.record(kToday, 1);
+
+    const journal::ImportOutcome outcome = store.importFrom(backup);
+    QCOMPARE(outcome.result, journal::ImportOutcome::Result::Imported);
+    QCOMPARE(outcome.daysAdded, 1);
+    QCOMPARE(outcome.notesJoined, 1);
+    QCOMPARE(entriesOf(journalPath(), m_today),
+             (QList<Entry>{{kToday, 1, {}},
+                           {QDate(2026, 12, 4), 24, u"Kept"_s},
+                           {QDate(2026, 12, 3), 23, u"Same"_s},
+                           {QDate(2026, 12, 2), 22, u"Mine\n\nTheirs"_s},
+                           {QDate(2026, 12, 1), 11, u"Only there"_s}}));
+    QCOMPARE(contents(backup), untouched);
+    QCOMPARE(QDir(m_root->path()).entryList(QDir::Files), QStringList{u"older.sqlite"_s});
+}
+
+void TestJournalStore::refusedImportChangesNothing_data()
+{
+    QTest::addColumn<std::function<void(const QString &)>>("make");
+    QTest::addColumn<journal::ImportOutcome::Result>("result");
+    using Result = journal::ImportOutcome::Result;
+    const auto sql = [](const QStringList &statements) {
+        return std::function<void(const QString &)>([statements](const QString &path) {
+            OtherConnection made(path);
+            for (const QString &statement : statements)
+                made.value(statement);
+        });
+    };
+    const auto bytes = [](const QByteArray &text) {
+        return std::function<void(const QString &)>(
+            [text](const QString &path) { writeFile(path, text); });
+    };
+    QTest::newRow("somebody else's database")
+        << sql({u"CREATE TABLE recipes (name TEXT)"_s}) << Result::NotOurs;
+    QTest::newRow("a journal of a newer format")
+        << sql({u"CREATE TABLE days (day TEXT PRIMARY KEY, card INTEGER, note TEXT)"_s,
+                u"INSERT INTO days VALUES ('2026-11-01', 3, 'From the future')"_s,
+                u"PRAGMA user_version = 99"_s})
+        << Result::NotOurs;
+    const QByteArray ace = cards::cardName(1).toUtf8();
+    QTest::newRow("an empty database") << sql({u"VACUUM"_s}) << Result::NotOurs;
+    QTest::newRow("another CSV") << bytes("Name,Price\r\nTea,3\r\n") << Result::NotOurs;
+    QTest::newRow("ours, one line broken")
+        << bytes("Date,Card,Note\r\n2026-11-01," + ace + ",Fine\r\n2026-11-02,Joker,\r\n")
+        << Result::NotOurs;
+    QTest::newRow("a picture") << bytes(QByteArray("\x89PNG\r\n\x1a\n", 8) + QByteArray(64, 0))
+                               << Result::NotOurs;
+    QTest::newRow("a damaged journal")
+        << std::function<void(const QString &)>([](const QString &path) {
+               {
+                   OtherConnection made(path);
+                   made.value(u"CREATE TABLE days (day TEXT PRIMARY KEY, card, note)"_s);
+                   made.value(u"WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n "
+                              u"WHERE i < 400) INSERT INTO days SELECT date('2000-01-01', i || "
+                              u"' days'), 1, hex(randomblob(300)) FROM n"_s);
+               }
+               QFile file(path);
+               QVERIFY(file.open(QIODevice::ReadWrite));
+               file.seek(3 * 4096);
+               file.write(QByteArray(4096 * 4, '\xff'));
+           })
+        << Result::Unreadable;
+    QTest::newRow("nothing there")
+        << std::function<void(const QString &)>([](const QString &) {}) << Result::Unreadable;
+    // Ours, but the journal is held by another program throughout.
+    QTest::newRow("the journal locked")
+        << bytes("Date,Card,Note\r\n2026-11-01," + ace + ",Fine\r\n") << Result::Failed;
+}
+
+void TestJournalStore::refusedImportChangesNothing()
+{
+    QFETCH(std::function<void(const QString &)>, make);
+    QFETCH(journal::ImportOutcome::Result, result);
+    fillJournal(5);
+    const QString import = m_root->filePath(u"import"_s);
+    make(import);
+    const QByteArray journalBefore = contents(journalPath());
+    const QByteArray importBefore = contents(import);
+    SqliteJournalStore store(journalPath(), m_today);
+    const QList<Entry> before = store.entries();
+    OtherConnection other(journalPath(), u"QSQLITE_BUSY_TIMEOUT=0"_s);
+    if (result == journal::ImportOutcome::Result::Failed)
+        other.value(u"BEGIN EXCLUSIVE"_s);
+    const journal::ImportOutcome outcome = store.importFrom(import);
+    other.tryExec(u"ROLLBACK"_s);
+    QCOMPARE(outcome.result, result);
+    QVERIFY(!outcome.detail.isEmpty());
+    QCOMPARE(outcome.daysAdded + outcome.notesJoined, 0);
+    QCOMPARE(store.entries(), before);
+    QCOMPARE(contents(journalPath()), journalBefore);
+    QCOMPARE(contents(import), importBefore);
 }
 
 QTEST_GUILESS_MAIN(TestJournalStore)

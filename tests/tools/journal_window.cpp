@@ -21,7 +21,8 @@ int main(int argc, char *argv[])
         return 2;
     }
     services::SystemClock clock;
-    journal::SqliteJournalStore store(QString::fromLocal8Bit(argv[1]), clock);
+    journal::SqliteJournalStore store(QString::fromLocal8Bit(argv[1]),
+                                      [&clock] { return clock.today(); });
     const int days = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 0;
     const QStringList notes{
         u"Quiet start, coffee on the balcony. The letter from Ana finally came."_s,
