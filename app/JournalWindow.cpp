@@ -142,14 +142,14 @@ protected:
     }
 };
 
-JournalWindow::JournalWindow(journal::JournalStore &store, QDate today, SaveFileChooser chooseFile,
+JournalWindow::JournalWindow(journal::JournalStore &store, QDate today, FileChooser chooseFile,
                              QWidget *parent)
     : QWidget(parent, Qt::Window), m_store(store), m_today(today),
       m_chooseFile(std::move(chooseFile)), m_days(new JournalDayModel(this)),
       m_search(new JournalDaySearch(m_days, this))
 {
     if (!m_chooseFile)
-        m_chooseFile = &chooseSavePath;
+        m_chooseFile = &chooseWithDialog;
     setObjectName(u"journalWindow"_s);
     setWindowTitle(tr("Journal") + u" - "_s + ui::programCaption());
     setWindowRole(u"journal"_s);
@@ -168,18 +168,22 @@ JournalWindow::~JournalWindow()
     saveNote();
 }
 
-QString JournalWindow::chooseSavePath(QWidget *parent, const QString &suggested,
-                                      const QString &filter)
+QString JournalWindow::chooseWithDialog(QWidget *parent, FileUse use, const QString &suggested,
+                                        const QString &filter)
 {
-    QFileDialog dialog(parent, tr("Export the journal"), suggested, filter);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    const QString title = use == FileUse::Import   ? tr("Import into the journal")
+                          : use == FileUse::BackUp ? tr("Back up the journal")
+                                                   : tr("Export the journal");
+    QFileDialog dialog(parent, title, suggested, filter);
+    dialog.setAcceptMode(use == FileUse::Import ? QFileDialog::AcceptOpen
+                                                : QFileDialog::AcceptSave);
+    dialog.setFileMode(use == FileUse::Import ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     // Qt's own dialog reads a name with double quotes in it as a list of names ("a" "b"): the
     // name typed is the name meant.
     const auto *typed = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s);
-    if (typed && typed->text().contains(u'"'))
+    if (use != FileUse::Import && typed && typed->text().contains(u'"'))
         return dialog.directory().absoluteFilePath(typed->text());
     return dialog.selectedFiles().value(0);
 }
@@ -234,6 +238,12 @@ void JournalWindow::setupControls()
     m_status->setObjectName(u"status"_s);
     m_export = ui::newPushButton(tr("&Export…"), this);
     m_export->setObjectName(u"export"_s);
+    m_backUp = ui::newPushButton(tr("&Back Up…"), this);
+    m_backUp->setObjectName(u"backUp"_s);
+    m_backUp->setToolTip(tr("Back Up Journal…"));
+    m_import = ui::newPushButton(tr("&Import…"), this);
+    m_import->setObjectName(u"import"_s);
+    m_import->setToolTip(tr("Import days from a backup or an exported CSV"));
     m_copy = ui::newPushButton(tr("&Copy"), this);
     m_copy->setObjectName(u"copy"_s);
     m_close = ui::newPushButton(tr("Close"), this);
@@ -256,6 +266,8 @@ void JournalWindow::setupControls()
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(m_status, 1);
     bottom->addWidget(m_export, 0, Qt::AlignBottom);
+    bottom->addWidget(m_backUp, 0, Qt::AlignBottom);
+    bottom->addWidget(m_import, 0, Qt::AlignBottom);
     bottom->addWidget(m_copy, 0, Qt::AlignBottom);
     bottom->addWidget(m_close, 0, Qt::AlignBottom);
     auto *layout = new QVBoxLayout(this);
@@ -268,7 +280,9 @@ void JournalWindow::setupControls()
     setTabOrder(m_views, cardArea);
     setTabOrder(cardArea, m_note);
     setTabOrder(m_note, m_export);
-    setTabOrder(m_export, m_copy);
+    setTabOrder(m_export, m_backUp);
+    setTabOrder(m_backUp, m_import);
+    setTabOrder(m_import, m_copy);
     setTabOrder(m_copy, m_close);
 
     // As big as its contents ask, within the screen, where there is room.
@@ -338,6 +352,8 @@ void JournalWindow::connectControls()
     connect(m_saveDelay, &QTimer::timeout, this, &JournalWindow::saveNote);
     connect(m_copy, &QPushButton::clicked, this, &JournalWindow::copyDay);
     connect(m_export, &QPushButton::clicked, this, &JournalWindow::askExport);
+    connect(m_backUp, &QPushButton::clicked, this, &JournalWindow::backUp);
+    connect(m_import, &QPushButton::clicked, this, &JournalWindow::importFile);
     connect(m_close, &QPushButton::clicked, this, &QWidget::close);
     auto *escape = new QShortcut(QKeySequence::Cancel, this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
@@ -645,8 +661,9 @@ void JournalWindow::exportDays(journal::DayRange range, bool csv)
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString suggested =
         folder + (csv ? u"/Tarvelle journal.csv"_s : u"/Tarvelle journal.md"_s);
-    const QString path = m_chooseFile(
-        this, suggested, csv ? tr("CSV, comma-separated (*.csv)") : tr("Markdown (*.md)"));
+    const QString path =
+        m_chooseFile(this, FileUse::Export, suggested,
+                     csv ? tr("CSV, comma-separated (*.csv)") : tr("Markdown (*.md)"));
     if (path.isEmpty())
         return;
     const QList<journal::Entry> days = m_store.entries(range);
@@ -658,6 +675,57 @@ void JournalWindow::exportDays(journal::DayRange range, bool csv)
     }
     say(days.size() == 1 ? tr("1 day exported to %1.").arg(path)
                          : tr("%1 days exported to %2.").arg(days.size()).arg(path));
+}
+
+void JournalWindow::backUp()
+{
+    flush();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString suggested =
+        folder + u"/Tarvelle journal "_s + m_today.toString(Qt::ISODate) + u".sqlite"_s;
+    const QString path =
+        m_chooseFile(this, FileUse::BackUp, suggested, tr("Journal backups (*.sqlite)"));
+    if (path.isEmpty())
+        return;
+    if (const std::optional<QString> failure = m_store.backUp(path)) {
+        say(tr("The journal could not be backed up to %1: %2").arg(path, *failure));
+        return;
+    }
+    say(tr("The journal is backed up to %1.").arg(path));
+}
+
+void JournalWindow::importFile()
+{
+    flush();
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path =
+        m_chooseFile(this, FileUse::Import, folder,
+                     tr("Journal backups and exports (*.sqlite *.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    using Result = journal::ImportOutcome::Result;
+    const journal::ImportOutcome outcome = m_store.importFrom(path);
+    switch (outcome.result) {
+    case Result::Imported:
+        readAgain();
+        say(tr("Imported from %1: new days %2, notes joined to the journal's own %3.")
+                .arg(path)
+                .arg(outcome.daysAdded)
+                .arg(outcome.notesJoined));
+        return;
+    case Result::NotOurs:
+        say(tr("%1 is neither a journal backup nor a CSV exported from the journal; nothing was "
+               "changed.")
+                .arg(path));
+        return;
+    case Result::Unreadable:
+        say(tr("%1 could not be read (%2); nothing was changed.").arg(path, outcome.detail));
+        return;
+    case Result::Failed:
+        say(tr("The journal could not take the import (%1); nothing was changed.")
+                .arg(outcome.detail));
+        return;
+    }
 }
 
 } // namespace app

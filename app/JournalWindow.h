@@ -37,12 +37,14 @@ class JournalWindow final : public QWidget {
     Q_OBJECT
 
 public:
-    // Asks where an export goes; an empty path when the user chose nowhere.
-    using SaveFileChooser = std::function<QString(QWidget *parent, const QString &suggestedPath,
-                                                  const QString &filter)>;
+    // What a file is chosen for: an export or a backup to write, or a file to import.
+    enum class FileUse { Export, BackUp, Import };
+    // Asks for a file; an empty path when the user chose none.
+    using FileChooser = std::function<QString(QWidget *parent, FileUse use,
+                                              const QString &suggestedPath, const QString &filter)>;
 
     // Without a chooser, the desktop's own file dialog asks.
-    JournalWindow(journal::JournalStore &store, QDate today, SaveFileChooser chooseFile = {},
+    JournalWindow(journal::JournalStore &store, QDate today, FileChooser chooseFile = {},
                   QWidget *parent = nullptr);
     ~JournalWindow() override;
 
@@ -85,12 +87,15 @@ private:
     void exportDays(journal::DayRange range, bool csv);
     void showCounts();
     void sayNoteIsFull();
-    // The desktop's own file dialog, taking the name as typed.
-    static QString chooseSavePath(QWidget *parent, const QString &suggested, const QString &filter);
+    void backUp();
+    void importFile();
+    // The desktop's own file dialog, taking a name to save under as typed.
+    static QString chooseWithDialog(QWidget *parent, FileUse use, const QString &suggested,
+                                    const QString &filter);
 
     journal::JournalStore &m_store;
     QDate m_today;
-    SaveFileChooser m_chooseFile;
+    FileChooser m_chooseFile;
     // Every day of the journal, newest first; the list shows those the search finds.
     JournalDayModel *m_days;
     JournalDaySearch *m_search;
@@ -122,6 +127,8 @@ private:
     NoteEdit *m_note;
     QLabel *m_status;
     QPushButton *m_export;
+    QPushButton *m_backUp;
+    QPushButton *m_import;
     QPushButton *m_copy;
     QPushButton *m_close;
     QTimer *m_saveDelay;

@@ -48,10 +48,10 @@ private Q_SLOTS:
     void aFullNoteRefusesMoreAndKeepsAll();
     void theDesktopsDialogKeepsTheNameTyped();
     void calendarAndYearShowTheDays();
+    void backUpAndImportFromTheWindow();
 
 private:
-    std::unique_ptr<app::JournalWindow>
-    openWindow(app::JournalWindow::SaveFileChooser chooser = {});
+    std::unique_ptr<app::JournalWindow> openWindow(app::JournalWindow::FileChooser chooser = {});
 
     MemoryJournalStore m_store;
     FakeClock m_clock;
@@ -80,7 +80,7 @@ void TestJournalWindow::init()
 }
 
 std::unique_ptr<app::JournalWindow>
-TestJournalWindow::openWindow(app::JournalWindow::SaveFileChooser chooser)
+TestJournalWindow::openWindow(app::JournalWindow::FileChooser chooser)
 {
     auto window = std::make_unique<app::JournalWindow>(m_store, kToday, std::move(chooser));
     window->show();
@@ -258,10 +258,11 @@ void TestJournalWindow::exportWritesTheChosenDays()
     QTemporaryDir folder;
     const QString path = folder.filePath(u"days.csv"_s);
     QString filter;
-    const auto window = openWindow([&](QWidget *, const QString &, const QString &asked) {
-        filter = asked;
-        return path;
-    });
+    const auto window = openWindow(
+        [&](QWidget *, app::JournalWindow::FileUse, const QString &, const QString &asked) {
+            filter = asked;
+            return path;
+        });
     QTest::mouseClick(widgetNamed<QPushButton>(window.get(), "export"), Qt::LeftButton);
     auto *dialog = widgetNamed<QDialog>(window.get(), "exportDialog");
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
@@ -423,6 +424,50 @@ void TestJournalWindow::calendarAndYearShowTheDays()
     // This month alone leaves the day a month ago out.
     period->setCurrentIndex(0);
     QVERIFY(textOf(window.get(), "statisticsSummary").startsWith(u"2 days recorded"_s));
+}
+
+void TestJournalWindow::backUpAndImportFromTheWindow()
+{
+    m_store.put({kToday, 3, u"Mine"_s});
+    m_store.put({kToday.addDays(-1), 4, u"Yesterday"_s});
+    QTemporaryDir folder;
+    QString chosen;
+    QList<app::JournalWindow::FileUse> asked;
+    const auto window = openWindow(
+        [&](QWidget *, app::JournalWindow::FileUse use, const QString &, const QString &) {
+            asked.append(use);
+            return chosen;
+        });
+    chosen = folder.filePath(u"backup.sqlite"_s);
+    QTest::mouseClick(widgetNamed<QPushButton>(window.get(), "backUp"), Qt::LeftButton);
+    QVERIFY(QFile::exists(chosen));
+    QVERIFY(textOf(window.get(), "status").contains(u"backed up"_s));
+
+    // Meanwhile a day is lost and a note rewritten: the import brings the day back and keeps
+    // both notes, and the window shows it at once.
+    m_store.days.remove(kToday.addDays(-1));
+    m_store.put({kToday, 3, u"Rewritten"_s});
+    QTest::mouseClick(widgetNamed<QPushButton>(window.get(), "import"), Qt::LeftButton);
+    QCOMPARE(m_store.days.value(kToday.addDays(-1)).note, u"Yesterday"_s);
+    QCOMPARE(m_store.days.value(kToday).note, u"Rewritten\n\nMine"_s);
+    QCOMPARE(widgetNamed<QListView>(window.get(), "days")->model()->rowCount(), 2);
+    QCOMPARE(widgetNamed<QPlainTextEdit>(window.get(), "note")->toPlainText(),
+             u"Rewritten\n\nMine"_s);
+    QVERIFY(textOf(window.get(), "status").contains(u"new days 1, notes joined"_s));
+
+    // Something else altogether is refused, and nothing changes.
+    chosen = folder.filePath(u"letter.txt"_s);
+    QFile letter(chosen);
+    QVERIFY(letter.open(QIODevice::WriteOnly));
+    letter.write("Dear Ana,\n");
+    letter.close();
+    const QMap<QDate, Entry> before = m_store.days;
+    QTest::mouseClick(widgetNamed<QPushButton>(window.get(), "import"), Qt::LeftButton);
+    QCOMPARE(m_store.days, before);
+    QVERIFY(textOf(window.get(), "status").contains(u"nothing was changed"_s));
+    QCOMPARE(asked, (QList<app::JournalWindow::FileUse>{app::JournalWindow::FileUse::BackUp,
+                                                        app::JournalWindow::FileUse::Import,
+                                                        app::JournalWindow::FileUse::Import}));
 }
 
 QTEST_MAIN(TestJournalWindow)
