@@ -22,6 +22,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTabWidget>
 #include <QTest>
 
 #include <cmath>
@@ -100,7 +101,8 @@ Shown exitScreen()
     return shown;
 }
 
-Shown journalWindow()
+// `tab`: the days, the calendar or the year, as the journal's tabs hold them.
+Shown journalWindow(int tab = 0)
 {
     Shown shown;
     const QDate today = shown.world->clock.today();
@@ -109,6 +111,7 @@ Shown journalWindow()
     for (int day = 1; day < 40; ++day)
         shown.journal->put({today.addDays(-day), day % 52 + 1, {}});
     shown.window = std::make_unique<app::JournalWindow>(*shown.journal, today);
+    widgetNamed<QTabWidget>(shown.window, "views")->setCurrentIndex(tab);
     shown.window->show();
     shown.surface = shown.window.get();
     return shown;
@@ -301,7 +304,9 @@ void TestLooks::addWindows()
     QTest::newRow("main window, settings panel") << Builder([] { return mainWindow(true); });
     QTest::newRow("about window") << Builder(aboutWindow);
     QTest::newRow("exit screen") << Builder(exitScreen);
-    QTest::newRow("journal window") << Builder(journalWindow);
+    QTest::newRow("journal window") << Builder([] { return journalWindow(0); });
+    QTest::newRow("journal window, calendar") << Builder([] { return journalWindow(1); });
+    QTest::newRow("journal window, your year") << Builder([] { return journalWindow(2); });
 }
 
 void TestLooks::samePictureUnderLightAndDarkPalettes_data()
