@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -413,6 +414,17 @@ void TestJournalWindow::calendarAndYearShowTheDays()
     QTest::keyClick(grid, Qt::Key_Right);
     QTest::keyClick(grid, Qt::Key_Left);
     QCOMPARE(textOf(window.get(), "date"), longDate(kToday.addMonths(-1)));
+
+    // By Tab alone from the tab bar, into the month, then on to the card and the note.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    QStringList chain;
+    views->tabBar()->setFocus(Qt::TabFocusReason);
+    for (int press = 0; press < 4; ++press) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        chain << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(chain, (QStringList{u"monthGrid"_s, u"cardArea"_s, u"note"_s, u"export"_s}));
 
     // Everything: the days and the suits agree.
     auto *period = widgetNamed<QComboBox>(window.get(), "statisticsPeriod");
