@@ -220,6 +220,9 @@ JournalCalendar::JournalCalendar(QDate today, QWidget *parent)
     m_next->setArrowType(Qt::RightArrow);
     m_next->setAccessibleName(tr("Next month"));
     m_next->setToolTip(tr("Next month (Page Down)"));
+    // The keyboard pages with Page Up and Page Down; Tab goes straight into the month.
+    for (QToolButton *button : {m_previous, m_next})
+        button->setFocusPolicy(Qt::NoFocus);
     m_title = new QLabel(this);
     m_title->setObjectName(u"monthTitle"_s);
     m_title->setAlignment(Qt::AlignCenter);

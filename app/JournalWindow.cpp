@@ -348,6 +348,14 @@ void JournalWindow::connectControls()
     connect(m_list->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex &current) { showDay(current); });
     connect(m_calendar, &JournalCalendar::dayChosen, this, &JournalWindow::chooseFromCalendar);
+    // A tab chosen while the keyboard was among the views takes it into the tab's own view, so
+    // that arrows move through the days at once.
+    connect(m_views, &QTabWidget::currentChanged, this, [this] {
+        const QWidget *focused = QApplication::focusWidget();
+        if (!focused || focused == m_views || m_views->isAncestorOf(focused)
+            || !focused->isVisible())
+            m_views->currentWidget()->setFocus(Qt::OtherFocusReason);
+    });
     connect(m_note, &QPlainTextEdit::textChanged, this, &JournalWindow::noteTyped);
     connect(m_saveDelay, &QTimer::timeout, this, &JournalWindow::saveNote);
     connect(m_copy, &QPushButton::clicked, this, &JournalWindow::copyDay);

@@ -7,6 +7,8 @@
   a11y.py extents PID ROLE NAME      "x y width height" on the screen of the first such object
   a11y.py press PID ROLE NAME        runs the first action of the first such object that shows
   a11y.py text PID ROLE NAME         the text the first such object holds, as a reader reads it
+  a11y.py focused PID                "role|name" of each object that says it has the keyboard (a
+                                     view and its current entry both do), as a reader announces it
 
 Exits with 1 when the process or the object is not found. Every command walks the tree the same
 way, with the names the program itself gives its roles, as a screen reader reads them: a list's
@@ -19,7 +21,8 @@ from gi.repository import Gio, GLib
 
 ACCESSIBLE = "org.a11y.atspi.Accessible"
 ROOT = "/org/a11y/atspi/accessible/root"
-# Bit 25 of the state set's first word.
+# Bits 12 and 25 of the state set's first word.
+FOCUSED = 1 << 12
 SHOWING = 1 << 25
 
 
@@ -66,6 +69,9 @@ class Node:
 
     def showing(self):
         return bool(self.call(ACCESSIBLE, "GetState")[0][0] & SHOWING)
+
+    def focused(self):
+        return bool(self.call(ACCESSIBLE, "GetState")[0][0] & FOCUSED)
 
     def actions(self):
         try:
@@ -115,6 +121,17 @@ def main():
                       ",".join(node.actions()), node.role()]
             print("|".join(str(field) for field in fields))
         return 0
+    if command == "focused":
+        # Into tables too, whose cells a reader announces one by one.
+        def everything(node, depth=0):
+            yield node
+            if depth < 40:
+                for child in node.children():
+                    yield from everything(child, depth + 1)
+        found = [f"{node.role_name()}|{node.label()}" for node in everything(root)
+                 if node.focused() and node.showing()]
+        print("\n".join(found))
+        return 0 if found else 1
     role, label = sys.argv[3], sys.argv[4]
     if command == "extents":
         node = find(root, role, label)

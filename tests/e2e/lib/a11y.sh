@@ -39,6 +39,12 @@ a11y_text() {
     a11y text "$@"
 }
 
+# a11y_focused PID: "role|name" of each of the program's objects that say they have the
+# keyboard: a view and its current entry both do.
+a11y_focused() {
+    a11y focused "$1"
+}
+
 e2e_press() {
     wait_for 20 "'$3' ($2) to take its action" a11y_press "$@"
 }
