@@ -5,6 +5,11 @@
 #include "services/Clock.h"
 #include "ui/ProgramWindow.h"
 
+#include <QGuiApplication>
+#include <QWindow>
+
+using namespace Qt::StringLiterals;
+
 namespace app {
 
 namespace {
@@ -84,12 +89,26 @@ void JournalKeeper::showWindow()
         connect(m_window, &JournalWindow::waiting, this, &JournalKeeper::retryLater);
         if (m_window->isWaiting())
             retryLater();
+        keepAboveOpener();
         m_window->show();
         ui::centreOnScreen(m_window);
     }
     m_window->showNormal();
     m_window->raise();
     m_window->activateWindow();
+}
+
+// A tiling Wayland compositor (sway) tiles a resizable window under the floating main window,
+// which then covers it; a window that names the main window as its parent floats above it
+// there, as it does where windows float anyway. X11 desktops are left to place it as before.
+void JournalKeeper::keepAboveOpener()
+{
+    const auto *opener = qobject_cast<const QWidget *>(parent());
+    if (!opener || !opener->isVisible() || !opener->windowHandle()
+        || !QGuiApplication::platformName().startsWith(u"wayland"_s))
+        return;
+    m_window->winId();
+    m_window->windowHandle()->setTransientParent(opener->windowHandle());
 }
 
 JournalWindow *JournalKeeper::window() const

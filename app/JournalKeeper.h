@@ -51,6 +51,7 @@ public:
     void finish();
 
 private:
+    void keepAboveOpener();
     void writeRecords();
     void retryLater();
     void retryWaiting();

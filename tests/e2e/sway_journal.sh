@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# On a tiling compositor the journal, opened from the main window, comes up in front of it and
+# takes the keyboard: sway draws floating windows over tiled ones, and the main window floats.
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_begin sway_journal "$@" --sway
+write_noon_settings Card=30
+
+# journal_view: "type|focused" of the program's journal window as sway holds it.
+journal_view() {
+    swaymsg -r -t get_tree | "$E2E_PYTHON" -c '
+import json, sys
+def walk(node):
+    if node.get("pid") == int(sys.argv[1]) and node.get("name", "").startswith("Journal"):
+        print("%s|%d" % (node["type"], node["focused"]))
+    for child in node.get("nodes", []) + node.get("floating_nodes", []):
+        walk(child)
+walk(json.load(sys.stdin))' "$E2E_PID"
+}
+journal_up() { [[ -n $(journal_view) ]]; }
+
+e2e_start
+wait_for 20 "the main window" sway_main_shown "$E2E_PID"
+wtype -M ctrl j -m ctrl
+wait_for 10 "the journal window" journal_up
+e2e_screenshot sway_journal
+assert_eq "floating_con|1" "$(journal_view)" "the journal as sway holds it"
+swaymsg "[pid=$E2E_PID] kill" >/dev/null
+e2e_expect_end "$E2E_PID"
