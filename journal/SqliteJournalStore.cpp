@@ -663,6 +663,10 @@ SqliteJournalFile::Outcome SqliteJournalFile::readOnce(DayRange range, QList<Ent
 
 std::optional<QString> SqliteJournalFile::backUp(const QString &path)
 {
+    // Put in its place, the copy would take the place of the journal it is copied from.
+    const QString existing = QFileInfo(path).canonicalFilePath();
+    if (!existing.isEmpty() && existing == QFileInfo(m_path).canonicalFilePath())
+        return u"%1 is the journal itself."_s.arg(path);
     if (open() == Access::Closed)
         return status().problem;
     // Written beside its place under a name of its own, private from the start, and put in place

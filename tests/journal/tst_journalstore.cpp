@@ -765,6 +765,10 @@ void TestJournalStore::backupIsTheJournalAsCommittedWhileAnotherWrites()
     QCOMPARE(entriesOf(backup, m_today), entriesOf(journalPath(), m_today));
     QCOMPARE(entriesOf(backup, m_today).value(1), (Entry{kToday, 1, u"Waiting"_s}));
     QVERIFY(store.backUp(m_root->filePath(u"no/such/folder/backup.sqlite"_s)).has_value());
+    // Asked to copy onto itself, it refuses, and what it writes next still reaches the file.
+    QVERIFY(store.backUp(journalPath()).has_value());
+    store.record(QDate(2030, 1, 1), 3);
+    QCOMPARE(entriesOf(journalPath(), m_today).first(), (Entry{QDate(2030, 1, 1), 3, {}}));
 }
 
 void TestJournalStore::importOfAnExportRoundTrips()
