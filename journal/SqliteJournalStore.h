@@ -26,7 +26,9 @@ class SqliteJournalFile final : public JournalFile {
 
 public:
     // The format this version writes, and the newest it reads. A new format adds its step from
-    // the one before, the columns it gives `days`, and a test that opens a file of the one before.
+    // the one before, the columns it gives `days`, and a test that opens a file of the one before;
+    // an import reads a backup without migrating it (it is never changed), so a format that
+    // renames or drops a column of `days` also teaches readDays() the older shape.
     static constexpr int kFormat = 1;
 
     SqliteJournalFile(QString path, TodayFunction today);
