@@ -1,9 +1,13 @@
 // Times the journal with ten years of days, each with a note: opening its window (from nothing
-// open to the window's first paint, the journal's file read on the way) and exporting every day
-// as Markdown and as CSV. Prints:
+// open to the window's first paint, the journal's file read on the way), exporting every day
+// as Markdown and as CSV, counting its statistics, backing it up, and importing that backup and
+// the CSV into an empty journal. Prints:
 //   journal days=<n> fill_s=<s> record_rss_kib=<k>
 //   journal open cold_ms=<first> median_ms=<m> max_ms=<x> runs=<r>
 //   journal export format=<markdown|csv> median_ms=<m> max_ms=<x> bytes=<b> runs=<r>
+//   journal statistics median_ms=<m> max_ms=<x> runs=<r>
+//   journal backup median_ms=<m> max_ms=<x> bytes=<b> runs=<r>
+//   journal import from=<backup|csv> median_ms=<m> max_ms=<x> runs=<r>
 // The first opening is shown apart as cold_ms. record_rss_kib is what recording the first day
 // adds to the resident size of a program that has not touched the journal yet (Qt's SQLite
 // driver, SQLite itself, the file): the cost a start pays, once its window is up.
@@ -14,6 +18,7 @@
 
 #include "app/JournalWindow.h"
 #include "journal/JournalExport.h"
+#include "journal/JournalStatistics.h"
 #include "journal/SqliteJournalStore.h"
 #include "services/Clock.h"
 
@@ -21,6 +26,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -156,6 +162,58 @@ int main(int argc, char *argv[])
                     markdown ? "markdown" : "csv", median(exporting),
                     *std::max_element(exporting.begin(), exporting.end()),
                     static_cast<long long>(bytes), runs);
+    }
+
+    // Everything, as the statistics tab counts it from the days the window holds.
+    {
+        const QList<journal::Entry> days = store.entries();
+        std::vector<double> counting;
+        for (int run = 0; run < runs; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            const journal::Statistics counted = journal::statistics(days);
+            counting.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            if (counted.daysRecorded != kDays)
+                fail("the statistics did not count every day");
+        }
+        std::printf("journal statistics median_ms=%.1f max_ms=%.1f runs=%d\n", median(counting),
+                    *std::max_element(counting.begin(), counting.end()), runs);
+    }
+
+    const QString backup = folder.filePath(u"backup.sqlite"_s);
+    {
+        std::vector<double> backingUp;
+        for (int run = 0; run < runs; ++run) {
+            QElapsedTimer timer;
+            timer.start();
+            if (const std::optional<QString> failed = store.backUp(backup))
+                fail(qPrintable(*failed));
+            backingUp.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+        }
+        std::printf("journal backup median_ms=%.1f max_ms=%.1f bytes=%lld runs=%d\n",
+                    median(backingUp), *std::max_element(backingUp.begin(), backingUp.end()),
+                    static_cast<long long>(QFileInfo(backup).size()), runs);
+    }
+
+    // Each into a journal of its own that holds nothing yet: every day is added.
+    const QString csv = folder.filePath(u"export.csv"_s);
+    for (const QString &from : {backup, csv}) {
+        std::vector<double> importing;
+        for (int run = 0; run < runs; ++run) {
+            const QString into = folder.filePath(u"imported.sqlite"_s);
+            QFile::remove(into);
+            journal::SqliteJournalStore empty(into, clockToday);
+            QElapsedTimer timer;
+            timer.start();
+            const journal::ImportOutcome outcome = empty.importFrom(from);
+            importing.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+            if (outcome.result != journal::ImportOutcome::Result::Imported
+                || outcome.daysAdded != kDays)
+                fail(qPrintable(u"the import did not add every day: "_s + outcome.detail));
+        }
+        std::printf("journal import from=%s median_ms=%.1f max_ms=%.1f runs=%d\n",
+                    from == csv ? "csv" : "backup", median(importing),
+                    *std::max_element(importing.begin(), importing.end()), runs);
     }
     return 0;
 }

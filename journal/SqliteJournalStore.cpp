@@ -663,6 +663,10 @@ SqliteJournalFile::Outcome SqliteJournalFile::readOnce(DayRange range, QList<Ent
 
 std::optional<QString> SqliteJournalFile::backUp(const QString &path)
 {
+    // Put in its place, the copy would take the place of the journal it is copied from.
+    const QString existing = QFileInfo(path).canonicalFilePath();
+    if (!existing.isEmpty() && existing == QFileInfo(m_path).canonicalFilePath())
+        return tr("%1 is the journal itself.").arg(path);
     if (open() == Access::Closed)
         return status().problem;
     // Written beside its place under a name of its own, private from the start, and put in place
@@ -670,14 +674,14 @@ std::optional<QString> SqliteJournalFile::backUp(const QString &path)
     const QFileInfo target(path);
     QTemporaryFile partial(target.dir().filePath(u"."_s + target.fileName() + u".XXXXXX"_s));
     if (!partial.open())
-        return u"%1 cannot be written: %2."_s.arg(path, partial.errorString());
+        return tr("%1 cannot be written: %2.").arg(path, partial.errorString());
     partial.close();
     QSqlQuery copy(database());
     copy.prepare(u"VACUUM INTO ?"_s);
     copy.addBindValue(partial.fileName());
     if (!copy.exec())
-        return u"The journal could not be copied to %1: %2."_s.arg(path,
-                                                                   copy.lastError().databaseText());
+        return tr("The journal could not be copied to %1: %2.")
+            .arg(path, copy.lastError().databaseText());
     const QByteArray written = QFile::encodeName(partial.fileName());
     const int fd = ::open(written.constData(), O_RDONLY | O_CLOEXEC);
     const bool synced = fd >= 0 && ::fsync(fd) == 0;
@@ -685,9 +689,9 @@ std::optional<QString> SqliteJournalFile::backUp(const QString &path)
     if (fd >= 0)
         ::close(fd);
     if (!synced)
-        return u"%1 cannot be written: %2."_s.arg(path, errorText(syncError));
+        return tr("%1 cannot be written: %2.").arg(path, errorText(syncError));
     if (::rename(written.constData(), QFile::encodeName(path).constData()) != 0)
-        return u"%1 cannot be written: %2."_s.arg(path, errorText(errno));
+        return tr("%1 cannot be written: %2.").arg(path, errorText(errno));
     partial.setAutoRemove(false);
     return std::nullopt;
 }
@@ -696,11 +700,11 @@ ImportOutcome SqliteJournalFile::importFrom(const QString &path)
 {
     using Result = ImportOutcome::Result;
     const QString notOurs =
-        u"%1 is neither a backup of a journal nor a CSV exported by Tarvelle."_s.arg(path);
+        tr("%1 is neither a backup of a journal nor a CSV exported by Tarvelle.").arg(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {Result::Unreadable, 0, 0,
-                u"%1 cannot be read: %2."_s.arg(path, file.errorString())};
+                tr("%1 cannot be read: %2.").arg(path, file.errorString())};
     ImportOutcome outcome{Result::NotOurs, 0, 0, notOurs};
     std::optional<QList<Entry>> days;
     if (file.peek(kSqliteHeader.size()) == kSqliteHeader) {
@@ -710,7 +714,7 @@ ImportOutcome SqliteJournalFile::importFrom(const QString &path)
         const QByteArray text = file.readAll();
         if (file.error() != QFileDevice::NoError)
             return {Result::Unreadable, 0, 0,
-                    u"%1 cannot be read: %2."_s.arg(path, file.errorString())};
+                    tr("%1 cannot be read: %2.").arg(path, file.errorString())};
         days = fromCsv(text);
     }
     if (!days)
@@ -756,21 +760,22 @@ std::optional<QList<Entry>> SqliteJournalFile::backupDays(const QString &path,
         QSqlError error;
         if (!db.open() || !query.exec(u"BEGIN"_s)
             || readFormat(query, &found, &said) != Outcome::Done) {
-            *outcome = {
-                ImportOutcome::Result::Unreadable, 0, 0,
-                u"%1 cannot be read as a journal: %2"_s.arg(
-                    path, said.problem.isEmpty() ? db.lastError().databaseText() : said.problem)};
+            *outcome = {ImportOutcome::Result::Unreadable, 0, 0,
+                        tr("%1 cannot be read as a journal: %2")
+                            .arg(path, said.problem.isEmpty() ? db.lastError().databaseText()
+                                                              : said.problem)};
         } else if (found.format > kFormat) {
             *outcome = {ImportOutcome::Result::NotOurs, 0, 0,
-                        u"%1 comes from a newer version of Tarvelle (format %2; this version "
-                        u"knows format %3)."_s.arg(path)
+                        tr("%1 comes from a newer version of Tarvelle (format %2; this version "
+                           "knows format %3).")
+                            .arg(path)
                             .arg(found.format)
                             .arg(kFormat)};
         } else if (!found.hasDays || found.from() < 0) {
             // Not ours, or ours without its days: the default words stand.
         } else if (!readDays(db, {}, &read, &error)) {
             *outcome = {ImportOutcome::Result::Unreadable, 0, 0,
-                        u"%1 cannot be read as a journal: %2"_s.arg(path, error.databaseText())};
+                        tr("%1 cannot be read as a journal: %2").arg(path, error.databaseText())};
         } else {
             days = std::move(read);
         }

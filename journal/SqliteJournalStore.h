@@ -2,6 +2,7 @@
 
 #include "journal/JournalStore.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 class QSqlDatabase;
@@ -21,9 +22,13 @@ namespace journal {
 // user has been shown that, "<name>-set-aside.txt" beside it names the file. A file of a newer
 // format is only ever read.
 class SqliteJournalFile final : public JournalFile {
+    Q_DECLARE_TR_FUNCTIONS(SqliteJournalFile)
+
 public:
     // The format this version writes, and the newest it reads. A new format adds its step from
-    // the one before, the columns it gives `days`, and a test that opens a file of the one before.
+    // the one before, the columns it gives `days`, and a test that opens a file of the one before;
+    // an import reads a backup without migrating it (it is never changed), so a format that
+    // renames or drops a column of `days` also teaches readDays() the older shape.
     static constexpr int kFormat = 1;
 
     SqliteJournalFile(QString path, TodayFunction today);

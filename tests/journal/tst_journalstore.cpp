@@ -297,6 +297,10 @@ void TestJournalStore::programsJournalIsTheModulesOrKeepsWhatItIsGiven()
     QVERIFY(journal.status().ok());
     QCOMPARE(entriesOf(journalPath(), m_today),
              QList<Entry>{(Entry{kToday, 7, u"Frost on the fence"_s})});
+    // Backup and import reach the module's file too.
+    const QString backup = m_root->filePath(u"backup.sqlite"_s);
+    QVERIFY(!journal.backUp(backup));
+    QCOMPARE(entriesOf(backup, m_today), entriesOf(journalPath(), m_today));
 
     // Without its module the journal says why and what it keeps, and loses nothing meanwhile.
     const QString elsewhere = m_root->filePath(u"other/journal.sqlite"_s);
@@ -307,6 +311,9 @@ void TestJournalStore::programsJournalIsTheModulesOrKeepsWhatItIsGiven()
     QVERIFY(lost.status().problem.contains(QLatin1StringView(journal::sqlite_module::FileName)));
     QVERIFY(!lost.status().takesNotes);
     QCOMPARE(lost.entries(), QList<Entry>{(Entry{kToday, 12, {}})});
+    QCOMPARE(lost.importFrom(backup).result, journal::ImportOutcome::Result::Failed);
+    QVERIFY(lost.backUp(m_root->filePath(u"other-backup.sqlite"_s)).has_value());
+    QVERIFY(!QFileInfo::exists(m_root->filePath(u"other-backup.sqlite"_s)));
     QVERIFY(!QFileInfo::exists(elsewhere));
 }
 
@@ -765,6 +772,10 @@ void TestJournalStore::backupIsTheJournalAsCommittedWhileAnotherWrites()
     QCOMPARE(entriesOf(backup, m_today), entriesOf(journalPath(), m_today));
     QCOMPARE(entriesOf(backup, m_today).value(1), (Entry{kToday, 1, u"Waiting"_s}));
     QVERIFY(store.backUp(m_root->filePath(u"no/such/folder/backup.sqlite"_s)).has_value());
+    // Asked to copy onto itself, it refuses, and what it writes next still reaches the file.
+    QVERIFY(store.backUp(journalPath()).has_value());
+    store.record(QDate(2030, 1, 1), 3);
+    QCOMPARE(entriesOf(journalPath(), m_today).first(), (Entry{QDate(2030, 1, 1), 3, {}}));
 }
 
 void TestJournalStore::importOfAnExportRoundTrips()
