@@ -24,5 +24,6 @@ wtype -M ctrl j -m ctrl
 wait_for 10 "the journal window" journal_up
 e2e_screenshot sway_journal
 assert_eq "floating_con|1" "$(journal_view)" "the journal as sway holds it"
-swaymsg "[pid=$E2E_PID] kill" >/dev/null
-e2e_expect_end "$E2E_PID"
+kill -TERM "$E2E_PID"
+e2e_wait_end "$E2E_PID" 10
+assert_eq 0 "$E2E_STATUS" "the exit status after SIGTERM"
