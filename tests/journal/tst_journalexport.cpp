@@ -133,7 +133,7 @@ void TestJournalExport::importRefusesWhatIsNotOurs_data()
     QTest::newRow("fields missing") << header + "2026-12-08,Ace Of Clubs\r\n";
     QTest::newRow("a day twice")
         << header + "2026-12-08,Ace Of Clubs,a\r\n2026-12-08,Two Of Clubs,b\r\n";
-    QTest::newRow("a database") << QByteArray("SQLite format 3\0\x10\0", 20);
+    QTest::newRow("a database") << QByteArray("SQLite format 3\0\x10\0", 18);
 }
 
 void TestJournalExport::importRefusesWhatIsNotOurs()
