@@ -70,4 +70,9 @@ private:
     std::vector<std::unique_ptr<DesktopState>> m_parts;
 };
 
+class SessionBus;
+
+// Every question this desktop may answer, each asked only where its desktop is there to answer.
+std::unique_ptr<DesktopState> desktopStateHere(SessionBus &bus);
+
 } // namespace services
