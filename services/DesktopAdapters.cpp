@@ -167,7 +167,8 @@ MakoDoNotDisturb::MakoDoNotDisturb(SessionBus &bus, QObject *parent)
 void MakoDoNotDisturb::ask(Answer answer)
 {
     m_replied = false;
-    call(u"fr.emersion.Mako"_s, u"/fr/emersion/Mako"_s, u"fr.emersion.Mako"_s, u"ListModes"_s, {},
+    // mako answers under the notification server's name, on an object of its own.
+    call(kNotifications, u"/fr/emersion/Mako"_s, u"fr.emersion.Mako"_s, u"ListModes"_s, {},
          std::move(answer), [this](const QVariantList &reply) {
              m_replied = true;
              return doNotDisturbIf(
@@ -445,7 +446,11 @@ std::optional<QByteArray> ipcPayload(const QByteArray &buffer)
 
 std::optional<bool> focusedIn(const QJsonObject &node, bool withinFullScreen)
 {
-    const bool fullScreen = withinFullScreen || node.value("fullscreen_mode"_L1).toInt() != 0;
+    // Sway gives workspaces a full-screen mode of 1 too; only windows and their containers count.
+    const QString type = node.value("type"_L1).toString();
+    const bool window = type == "con"_L1 || type == "floating_con"_L1;
+    const bool fullScreen =
+        withinFullScreen || (window && node.value("fullscreen_mode"_L1).toInt() != 0);
     if (node.value("focused"_L1).toBool())
         return fullScreen;
     for (const QLatin1String children : {"nodes"_L1, "floating_nodes"_L1})

@@ -39,6 +39,12 @@ public:
     }
     ~Daemon() override { QDBusConnection::disconnectFromBus(m_connection.name()); }
 
+    // Another object of the same daemon.
+    void add(const QString &path, QObject *object)
+    {
+        m_connection.registerObject(path, object, QDBusConnection::ExportAllSlots);
+    }
+
     void emitSignal(const QString &interface, const QString &name, const QVariantList &arguments)
     {
         QDBusMessage signal = QDBusMessage::createSignal(m_path, interface, name);
@@ -105,16 +111,13 @@ public Q_SLOTS:
     }
 };
 
-// mako's modes.
-class Mako final : public Daemon {
+// mako's modes, on an object of its notification server.
+class Mako final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "fr.emersion.Mako")
 
 public:
-    explicit Mako(const QString &address)
-        : Daemon(address, u"fr.emersion.Mako"_s, u"/fr/emersion/Mako"_s)
-    {
-    }
+    explicit Mako(Daemon &server) { server.add(u"/fr/emersion/Mako"_s, this); }
 
     QStringList modes{u"default"_s};
 
@@ -286,7 +289,7 @@ void TestNotifications::desktopsSayWhetherTheUserIsBusy()
     QCOMPARE(xfceChanged.count(), 1); // the other channel's change was no reason to look
     xfce.stopWatching();
 
-    Mako makoDaemon(m_address);
+    Mako makoDaemon(server);
     QCOMPARE(answerOf(mako), Busy::No);
     makoDaemon.modes.append(u"do-not-disturb"_s);
     QCOMPARE(answerOf(mako), Busy::DoNotDisturb);
@@ -334,10 +337,11 @@ void TestNotifications::aSilentDesktopCountsAsFree()
 
 void TestNotifications::swayTreeFullScreen()
 {
-    // A root, an output, a workspace and its windows, as GET_TREE gives them.
+    // A root, an output, a workspace and its windows, as GET_TREE gives them: sway's workspaces
+    // say 1 for their own full-screen mode.
     const auto tree = [](int containerMode, int windowMode, bool floatingFocused) {
         return QStringLiteral(R"({"type":"root","fullscreen_mode":0,"nodes":[
-            {"type":"output","nodes":[{"type":"workspace","fullscreen_mode":0,"nodes":[
+            {"type":"output","nodes":[{"type":"workspace","fullscreen_mode":1,"nodes":[
                 {"type":"con","fullscreen_mode":%1,"nodes":[
                     {"type":"con","focused":%3,"fullscreen_mode":%2,"nodes":[]}]}],
               "floating_nodes":[{"type":"floating_con","focused":%4,"fullscreen_mode":0}]}]}]})")
@@ -351,6 +355,10 @@ void TestNotifications::swayTreeFullScreen()
     QVERIFY(services::SwayFullScreen::focusedIsFullScreen(tree(2, 0, false))); // its container
     QVERIFY(!services::SwayFullScreen::focusedIsFullScreen(tree(1, 0, true)));
     QVERIFY(!services::SwayFullScreen::focusedIsFullScreen("not json"));
+    // An empty workspace with the focus.
+    QVERIFY(!services::SwayFullScreen::focusedIsFullScreen(
+        R"({"type":"root","nodes":[{"type":"output","nodes":[
+            {"type":"workspace","focused":true,"fullscreen_mode":1,"nodes":[]}]}]})"));
 }
 
 QTEST_GUILESS_MAIN(TestNotifications)
