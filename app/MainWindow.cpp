@@ -286,7 +286,10 @@ void MainWindow::sendToTray()
 
 void MainWindow::showFromTray()
 {
+    // The user has the card now: nothing waits for them, nor needs to come back later.
     m_hold->release();
+    rules::schedule::forgetReminder(m_services.settings);
+    m_displayTimer->reschedule();
     setWindowIcon(ui::programIcon());
     m_presence->showFromTray();
 }

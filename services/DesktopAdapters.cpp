@@ -9,13 +9,19 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalSocket>
+#include <QLibrary>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QWindow>
 #include <QtEndian>
 
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <gio/gio.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <xcb/xcb.h>
 
 using namespace Qt::StringLiterals;
@@ -218,28 +224,69 @@ void GnomePresence::statusChanged(uint)
     Q_EMIT mayHaveChanged();
 }
 
+// The few GIO calls asked for, by name.
+struct GnomeBanners::Gio {
+    QLibrary library{u"gio-2.0"_s, 0};
+    decltype(&g_settings_schema_source_get_default) sourceGetDefault = nullptr;
+    decltype(&g_settings_schema_source_lookup) sourceLookup = nullptr;
+    decltype(&g_settings_schema_has_key) schemaHasKey = nullptr;
+    decltype(&g_settings_schema_unref) schemaUnref = nullptr;
+    decltype(&g_settings_new_full) settingsNew = nullptr;
+    decltype(&g_settings_get_boolean) getBoolean = nullptr;
+    decltype(&g_signal_connect_data) connectData = nullptr;
+    decltype(&g_signal_handler_disconnect) disconnect = nullptr;
+    decltype(&g_object_unref) unref = nullptr;
+
+    bool load()
+    {
+        if (!library.load())
+            return false;
+        const auto resolve = [this](auto &function, const char *name) {
+            function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                library.resolve(name));
+            return function != nullptr;
+        };
+        // GObject's calls come through GIO, which depends on it.
+        return resolve(sourceGetDefault, "g_settings_schema_source_get_default")
+               && resolve(sourceLookup, "g_settings_schema_source_lookup")
+               && resolve(schemaHasKey, "g_settings_schema_has_key")
+               && resolve(schemaUnref, "g_settings_schema_unref")
+               && resolve(settingsNew, "g_settings_new_full")
+               && resolve(getBoolean, "g_settings_get_boolean")
+               && resolve(connectData, "g_signal_connect_data")
+               && resolve(disconnect, "g_signal_handler_disconnect")
+               && resolve(unref, "g_object_unref");
+    }
+};
+
+GnomeBanners::GnomeBanners(QObject *parent) : DesktopState(parent) {}
+
 GnomeBanners::~GnomeBanners()
 {
     stopWatching();
     if (m_settings)
-        g_object_unref(m_settings);
+        m_gio->unref(m_settings);
 }
 
-// Looked up first: GSettings ends the program when asked for a schema that is not installed.
+// The schema is looked up first: GSettings ends the program when asked for one that is not
+// installed.
 bool GnomeBanners::open()
 {
     if (std::exchange(m_looked, true))
         return m_settings != nullptr;
-    GSettingsSchemaSource *source = g_settings_schema_source_get_default();
+    auto gio = std::make_unique<Gio>();
+    if (!gio->load())
+        return false;
+    GSettingsSchemaSource *source = gio->sourceGetDefault();
     if (!source)
         return false;
-    GSettingsSchema *schema =
-        g_settings_schema_source_lookup(source, "org.gnome.desktop.notifications", TRUE);
+    GSettingsSchema *schema = gio->sourceLookup(source, "org.gnome.desktop.notifications", TRUE);
     if (!schema)
         return false;
-    if (g_settings_schema_has_key(schema, "show-banners"))
-        m_settings = g_settings_new_full(schema, nullptr, nullptr);
-    g_settings_schema_unref(schema);
+    if (gio->schemaHasKey(schema, "show-banners"))
+        m_settings = gio->settingsNew(schema, nullptr, nullptr);
+    gio->schemaUnref(schema);
+    m_gio = std::move(gio);
     return m_settings != nullptr;
 }
 
@@ -249,7 +296,8 @@ void GnomeBanners::ask(Answer answer)
         answer(Busy::No);
         return;
     }
-    answer(doNotDisturbIf(!g_settings_get_boolean(G_SETTINGS(m_settings), "show-banners")));
+    answer(
+        doNotDisturbIf(!m_gio->getBoolean(static_cast<GSettings *>(m_settings), "show-banners")));
 }
 
 void GnomeBanners::startWatching()
@@ -260,13 +308,14 @@ void GnomeBanners::startWatching()
     const auto changed = +[](GSettings *, gchar *, gpointer self) {
         Q_EMIT static_cast<GnomeBanners *>(self)->mayHaveChanged();
     };
-    m_handler = g_signal_connect(m_settings, "changed::show-banners", G_CALLBACK(changed), this);
+    m_handler = m_gio->connectData(m_settings, "changed::show-banners", G_CALLBACK(changed), this,
+                                   nullptr, GConnectFlags(0));
 }
 
 void GnomeBanners::stopWatching()
 {
     if (m_handler)
-        g_signal_handler_disconnect(m_settings, std::exchange(m_handler, 0));
+        m_gio->disconnect(m_settings, std::exchange(m_handler, 0));
 }
 
 namespace {
@@ -462,10 +511,82 @@ std::optional<bool> focusedIn(const QJsonObject &node, bool withinFullScreen)
 
 } // namespace
 
-SwayFullScreen::SwayFullScreen(QString socketPath, QObject *parent)
+// A connection to sway's socket. Qt's local socket would bring Qt Network, and with it Kerberos
+// and the proxy library, into every start; this is all that is needed of it.
+class SwaySocket final : public QObject {
+public:
+    SwaySocket(const QByteArray &path, QObject *parent) : QObject(parent)
+    {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        if (path.isEmpty() || std::size_t(path.size()) >= sizeof(address.sun_path))
+            return;
+        std::memcpy(address.sun_path, path.constData(), std::size_t(path.size()));
+        m_fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (m_fd < 0)
+            return;
+        // A local socket connects at once, or not at all.
+        if (::connect(m_fd, reinterpret_cast<const sockaddr *>(&address), sizeof(address)) != 0) {
+            ::close(std::exchange(m_fd, -1));
+            return;
+        }
+        ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) | O_NONBLOCK);
+        m_notifier = new QSocketNotifier(m_fd, QSocketNotifier::Read, this);
+        connect(m_notifier, &QSocketNotifier::activated, this, &SwaySocket::readSome);
+    }
+    ~SwaySocket() override
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+
+    bool send(quint32 type, const QByteArray &payload)
+    {
+        const QByteArray message = ipcMessage(type, payload);
+        return m_fd >= 0
+               && ::send(m_fd, message.constData(), std::size_t(message.size()), MSG_NOSIGNAL)
+                      == message.size();
+    }
+    // Each whole message's payload, as it arrives; an empty one when the socket has closed.
+    std::function<void(const QByteArray &)> received;
+
+private:
+    void readSome()
+    {
+        char chunk[65536];
+        for (;;) {
+            const ssize_t got = ::read(m_fd, chunk, sizeof(chunk));
+            if (got > 0) {
+                m_buffer.append(chunk, got);
+                continue;
+            }
+            if (got == 0 || errno != EAGAIN) {
+                m_notifier->setEnabled(false);
+                // A copy: the handler may let go of itself.
+                if (const auto handler = received)
+                    handler({});
+                return;
+            }
+            break;
+        }
+        while (const std::optional<QByteArray> payload = ipcPayload(m_buffer)) {
+            m_buffer.remove(0, kHeaderSize + payload->size());
+            if (const auto handler = received)
+                handler(*payload);
+        }
+    }
+
+    int m_fd = -1;
+    QSocketNotifier *m_notifier = nullptr;
+    QByteArray m_buffer;
+};
+
+SwayFullScreen::SwayFullScreen(QByteArray socketPath, QObject *parent)
     : DesktopState(parent), m_socketPath(std::move(socketPath))
 {
 }
+
+SwayFullScreen::~SwayFullScreen() = default;
 
 bool SwayFullScreen::focusedIsFullScreen(const QByteArray &tree)
 {
@@ -474,48 +595,48 @@ bool SwayFullScreen::focusedIsFullScreen(const QByteArray &tree)
 
 void SwayFullScreen::ask(Answer answer)
 {
-    auto *socket = new QLocalSocket(this);
-    auto buffer = std::make_shared<QByteArray>();
-    auto finish = [socket, answer = std::move(answer), done = false](Busy busy) mutable {
-        if (std::exchange(done, true))
-            return;
-        answer(busy);
-        socket->abort();
-        socket->deleteLater();
+    struct Question {
+        Answer answer;
+        SwaySocket *socket;
+        void finish(Busy busy)
+        {
+            if (!answer)
+                return;
+            socket->received = nullptr;
+            socket->deleteLater();
+            std::exchange(answer, nullptr)(busy);
+        }
     };
-    auto shared = std::make_shared<decltype(finish)>(std::move(finish));
-    connect(socket, &QLocalSocket::connected, socket,
-            [socket] { socket->write(ipcMessage(kGetTree, {})); });
-    connect(socket, &QLocalSocket::readyRead, socket, [socket, buffer, shared] {
-        buffer->append(socket->readAll());
-        if (const std::optional<QByteArray> tree = ipcPayload(*buffer))
-            (*shared)(focusedIsFullScreen(*tree) ? Busy::FullScreen : Busy::No);
-    });
-    connect(socket, &QLocalSocket::errorOccurred, socket, [shared] { (*shared)(Busy::No); });
-    QTimer::singleShot(kReplyWithinMs, socket, [shared] { (*shared)(Busy::No); });
-    socket->connectToServer(m_socketPath);
+    auto *socket = new SwaySocket(m_socketPath, this);
+    auto question = std::make_shared<Question>(Question{std::move(answer), socket});
+    socket->received = [question](const QByteArray &tree) {
+        question->finish(focusedIsFullScreen(tree) ? Busy::FullScreen : Busy::No);
+    };
+    if (!socket->send(kGetTree, {})) {
+        question->finish(Busy::No);
+        return;
+    }
+    QTimer::singleShot(kReplyWithinMs, socket, [question] { question->finish(Busy::No); });
 }
 
 void SwayFullScreen::startWatching()
 {
     if (m_events)
         return;
-    m_events = new QLocalSocket(this);
-    connect(m_events, &QLocalSocket::connected, m_events,
-            [this] { m_events->write(ipcMessage(kSubscribe, R"(["window","workspace"])")); });
+    m_events = new SwaySocket(m_socketPath, this);
     // Any event (a focus moved, a window made full screen) is worth a new look; what it says
-    // is read from the tree then.
-    connect(m_events, &QLocalSocket::readyRead, this, [this] {
-        m_events->readAll();
-        Q_EMIT mayHaveChanged();
-    });
-    m_events->connectToServer(m_socketPath);
+    // is read from the tree then. The first reply is the subscription's own.
+    m_events->received = [this, first = std::make_shared<bool>(true)](const QByteArray &) {
+        if (!std::exchange(*first, false))
+            Q_EMIT mayHaveChanged();
+    };
+    m_events->send(kSubscribe, R"(["window","workspace"])");
 }
 
 void SwayFullScreen::stopWatching()
 {
     if (m_events) {
-        m_events->abort();
+        m_events->received = nullptr;
         m_events->deleteLater();
         m_events = nullptr;
     }
@@ -531,7 +652,7 @@ std::unique_ptr<DesktopState> desktopStateHere(SessionBus &bus)
     parts.push_back(std::make_unique<GnomeBanners>());
     if (std::unique_ptr<X11FullScreen> x11 = X11FullScreen::create())
         parts.push_back(std::move(x11));
-    if (const QString sway = qEnvironmentVariable("SWAYSOCK"); !sway.isEmpty())
+    if (const QByteArray sway = qgetenv("SWAYSOCK"); !sway.isEmpty())
         parts.push_back(std::make_unique<SwayFullScreen>(sway));
     return std::make_unique<CombinedDesktopState>(std::move(parts));
 }

@@ -6,7 +6,6 @@
 #include <QDBusVariant>
 #include <QString>
 
-class QLocalSocket;
 class QTimer;
 
 namespace services {
@@ -95,20 +94,22 @@ private Q_SLOTS:
 };
 
 // GNOME's notification banners switched off, read through GSettings where its schema is
-// installed.
+// installed. GIO is loaded at the first question, not at every start.
 class GnomeBanners final : public DesktopState {
     Q_OBJECT
 
 public:
-    using DesktopState::DesktopState;
+    GnomeBanners(QObject *parent = nullptr);
     ~GnomeBanners() override;
     void ask(Answer answer) override;
     void startWatching() override;
     void stopWatching() override;
 
 private:
+    struct Gio;
     bool open();
 
+    std::unique_ptr<Gio> m_gio;
     void *m_settings = nullptr; // GSettings
     unsigned long m_handler = 0;
     bool m_looked = false;
@@ -145,12 +146,15 @@ private:
     bool m_watching = false;
 };
 
+class SwaySocket;
+
 // A full-screen window with the focus under sway, through its IPC socket.
 class SwayFullScreen final : public DesktopState {
     Q_OBJECT
 
 public:
-    explicit SwayFullScreen(QString socketPath, QObject *parent = nullptr);
+    explicit SwayFullScreen(QByteArray socketPath, QObject *parent = nullptr);
+    ~SwayFullScreen() override;
     void ask(Answer answer) override;
     void startWatching() override;
     void stopWatching() override;
@@ -160,8 +164,8 @@ public:
     static bool focusedIsFullScreen(const QByteArray &tree);
 
 private:
-    QString m_socketPath;
-    QLocalSocket *m_events = nullptr;
+    QByteArray m_socketPath;
+    SwaySocket *m_events = nullptr;
 };
 
 } // namespace services

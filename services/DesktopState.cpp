@@ -1,5 +1,6 @@
 #include "services/DesktopState.h"
 
+#include <QPointer>
 #include <QTimer>
 
 #include <algorithm>
@@ -23,10 +24,17 @@ void CombinedDesktopState::ask(Answer answer)
         std::size_t waiting = 0;
         Busy busiest = Busy::No;
         bool answered = false;
+        // Gone once all have answered, so that it does not wake the program for nothing.
+        QPointer<QTimer> bound;
         void finish()
         {
-            if (!std::exchange(answered, true))
-                answer(busiest);
+            if (std::exchange(answered, true))
+                return;
+            if (bound) {
+                bound->stop();
+                bound->deleteLater();
+            }
+            answer(busiest);
         }
     };
     auto question = std::make_shared<Question>();
@@ -36,7 +44,10 @@ void CombinedDesktopState::ask(Answer answer)
         question->finish();
         return;
     }
-    QTimer::singleShot(kAnswerWithinMs, this, [question] { question->finish(); });
+    question->bound = new QTimer(this);
+    question->bound->setSingleShot(true);
+    connect(question->bound, &QTimer::timeout, this, [question] { question->finish(); });
+    question->bound->start(kAnswerWithinMs);
     for (const auto &part : m_parts) {
         part->ask([question](Busy busy) {
             question->busiest = std::max(question->busiest, busy);

@@ -453,6 +453,11 @@ void TestDisplayTime::laterBringsTheCardBackAtTheChosenTime()
     m_world->desktop.become(services::Busy::No);
     QVERIFY(m_window->isVisible());
 
+    // Brought up by the user in between, the card needs no reminder any more.
+    user::choose(m_window.get(), "remindIn10MinutesAction");
+    m_world->tray.requestShow();
+    QVERIFY(remindedAt().isEmpty());
+
     // The next display second replaces a reminder set beyond it.
     user::choose(m_window.get(), "remindInThreeHoursAction");
     m_world->clock.current = QDateTime(m_day, QTime(23, 0));
