@@ -10,6 +10,7 @@
 #include "cards/Deck.h"
 #include "dialogs/AboutDialog.h"
 #include "journal/JournalStore.h"
+#include "rules/CardHold.h"
 #include "rules/DisplaySchedule.h"
 #include "rules/DisplayTimer.h"
 #include "services/Clock.h"
@@ -88,6 +89,7 @@ MainWindow::MainWindow(Services services, LaunchInfo launch, QWidget *parent)
 
     m_displayTimer =
         new rules::DisplayTimer(m_services.clock, m_services.alarm, m_services.settings, this);
+    m_hold = new rules::CardHold(m_services.desktop, m_services.clock, m_services.settings, this);
     m_presence = new WindowPresence(*this, m_services.tray, m_launch.trayWait);
     m_presence->setBeforeShowing([this] { keepFocusOffLinks(); });
     connectHandlers();
@@ -114,6 +116,18 @@ void MainWindow::connectHandlers()
             &MainWindow::onDisplayTime);
     connect(&m_services.notifications, &services::Notifications::defaultActionInvoked, this,
             &MainWindow::showFromNotification);
+    connect(&m_services.notifications, &services::Notifications::laterActionInvoked, this, [this] {
+        if (!m_closedForGood)
+            remindLater(kLaterChoices.front().minutes);
+    });
+    connect(m_displayTimer, &rules::DisplayTimer::reminderReached, this, &MainWindow::onReminder);
+    connect(m_displayTimer, &rules::DisplayTimer::dayEnded, m_hold, &rules::CardHold::dayEnded);
+    connect(m_hold, &rules::CardHold::bringUp, this, &MainWindow::bringUpCard);
+    connect(m_hold, &rules::CardHold::notifyQuietly, this, &MainWindow::notifyCardOfTheDay);
+    connect(m_hold, &rules::CardHold::holdingChanged, this, [this](bool holding) {
+        m_presence->setCardWaiting(holding);
+        m_displayTimer->watchDayEnd(holding);
+    });
     connect(&m_choices, &rules::PanelChoices::displayTimeChanged, m_displayTimer,
             &rules::DisplayTimer::reschedule);
     // A hand edit of the file can move the display time as a pick can.
@@ -271,6 +285,10 @@ void MainWindow::sendToTray()
 
 void MainWindow::showFromTray()
 {
+    // The user has the card now: nothing waits for them, nor needs to come back later.
+    m_hold->release();
+    rules::schedule::forgetReminder(m_services.settings);
+    m_displayTimer->reschedule();
     setWindowIcon(ui::programIcon());
     m_presence->showFromTray();
 }
@@ -283,9 +301,30 @@ void MainWindow::onDisplayTime()
         return;
     if (decision.draw)
         drawCard();
+    m_hold->cardDue();
+}
+
+void MainWindow::onReminder()
+{
+    if (rules::schedule::takeDueReminder(m_services.settings, m_services.clock.now()))
+        m_hold->cardDue();
+}
+
+void MainWindow::bringUpCard(bool notify)
+{
     // The tray icon stays; which panel is in front does not change.
     m_presence->showAtDisplayTime();
-    notifyCardOfTheDay();
+    if (notify)
+        notifyCardOfTheDay();
+}
+
+void MainWindow::remindLater(int minutes)
+{
+    m_hold->release();
+    rules::schedule::remindAt(m_services.settings, m_services.clock.now().addSecs(minutes * 60));
+    m_displayTimer->reschedule();
+    sendToTray();
+    bringCardPanelToFront();
 }
 
 // Where focus-stealing prevention keeps the window under the user's work, this still tells them.
@@ -295,8 +334,8 @@ void MainWindow::notifyCardOfTheDay()
         return;
     const cards::Card shown = cards::card(*m_cardOnShow);
     m_services.notifications.notify({shown.name, shown.favourablePeriod + u'\n' + shown.keywords,
-                                     cards::renderCardFace(*m_cardOnShow, 2.0).toImage(),
-                                     u"Show"_s});
+                                     cards::renderCardFace(*m_cardOnShow, 2.0).toImage(), u"Show"_s,
+                                     tr("Later")});
 }
 
 void MainWindow::showFromNotification(const QString &activationToken)

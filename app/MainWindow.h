@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <array>
 #include <optional>
 
 class QAction;
@@ -13,8 +14,9 @@ class QMenu;
 class QStackedWidget;
 
 namespace rules {
+class CardHold;
 class DisplayTimer;
-}
+} // namespace rules
 
 namespace ui {
 class LinkLabel;
@@ -26,6 +28,19 @@ class CardPanel;
 class JournalKeeper;
 class SettingsPanel;
 class WindowPresence;
+
+// What "Remind Me Later" offers; the notification's "Later" takes the first.
+struct LaterChoice {
+    int minutes;
+    const char *text;
+    // Ends the object names of the menus' entries.
+    const char *name;
+};
+inline constexpr std::array<LaterChoice, 3> kLaterChoices{{
+    {10, QT_TRANSLATE_NOOP("app::MainWindow", "In &10 Minutes"), "In10Minutes"},
+    {60, QT_TRANSLATE_NOOP("app::MainWindow", "In an &Hour"), "InAnHour"},
+    {180, QT_TRANSLATE_NOOP("app::MainWindow", "In &Three Hours"), "InThreeHours"},
+}};
 
 // The main window: the card for the day, the settings, the daily display and the tray.
 class MainWindow final : public QMainWindow {
@@ -70,6 +85,10 @@ private:
     SettingsPanel *settingsPanel();
 
     void onDisplayTime();
+    void onReminder();
+    // "Later": away as the close box puts it, back with a notification after `minutes`.
+    void remindLater(int minutes);
+    void bringUpCard(bool notify);
     void saveAndSendToTray();
     void confirmExit();
     void showFromTray();
@@ -78,6 +97,7 @@ private:
     void closeForGood();
 
     void setupMenus();
+    void addLaterChoices(QMenu *menu, const char *namePrefix);
     void setupControls(QWidget *client);
     void connectHandlers();
     void connectSettingsPanel();
@@ -101,6 +121,7 @@ private:
     // Shown on the settings panel too, once it is built.
     std::optional<int> m_cardOnShow;
     rules::DisplayTimer *m_displayTimer;
+    rules::CardHold *m_hold;
     WindowPresence *m_presence;
     JournalKeeper *m_journal;
     bool m_closedForGood = false;
@@ -112,6 +133,7 @@ private:
     QMenu *m_trayMenu;
     QAction *m_trayShowAction;
     QAction *m_trayExitAction;
+    QAction *m_waitWhileBusyAction;
 };
 
 } // namespace app

@@ -1,6 +1,10 @@
 #include "app/JournalKeeper.h"
 #include "app/MainWindow.h"
+#include "rules/CardHold.h"
 #include "services/TrayIcon.h"
+#include "settings/SettingKeys.h"
+#include "settings/SettingValues.h"
+#include "settings/SettingsStore.h"
 #include "site/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
@@ -84,6 +88,7 @@ void MainWindow::setupMenus()
     };
     QMenu *file = menuBar()->addMenu(u"&File"_s);
     add(file, u"Show &Cartomancy Card"_s, "showCardAction", [this] { saveAndSendToTray(); });
+    addLaterChoices(file, "remind");
     file->addSeparator();
     add(file, u"E&xit"_s, "exitAction", [this] { confirmExit(); });
 
@@ -92,6 +97,20 @@ void MainWindow::setupMenus()
     add(tools, u"&Journal"_s, "journalAction", [this] {
         m_journal->showWindow();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
+    tools->addSeparator();
+    m_waitWhileBusyAction =
+        add(tools, tr("&Wait While I'm Busy"), "waitWhileBusyAction", [this](bool checked) {
+            m_services.settings.write(settings::keys::WaitWhileBusy,
+                                      settings::booleanText(checked));
+        });
+    m_waitWhileBusyAction->setCheckable(true);
+    m_waitWhileBusyAction->setToolTip(
+        tr("At the display time, keep the card back while the desktop says you are busy"));
+    // The file may have been edited since the menu was last open.
+    connect(tools, &QMenu::aboutToShow, this, [this] {
+        m_waitWhileBusyAction->setChecked(rules::waitsWhileBusy(m_services.settings));
+    });
+    m_waitWhileBusyAction->setChecked(rules::waitsWhileBusy(m_services.settings));
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     add(help, u"&Online Help"_s, "onlineHelpAction",
@@ -115,9 +134,22 @@ void MainWindow::setupMenus()
     m_trayShowAction->setFont(bold);
     m_trayShowAction->setObjectName(u"trayShowAction"_s);
     m_trayMenu->setDefaultAction(m_trayShowAction);
+    addLaterChoices(m_trayMenu, "trayRemind");
     m_trayExitAction = m_trayMenu->addAction(u"Exit"_s, this, &MainWindow::closeForGood);
     m_trayExitAction->setObjectName(u"trayExitAction"_s);
     m_services.tray.setMenu(m_trayMenu);
+}
+
+void MainWindow::addLaterChoices(QMenu *menu, const char *namePrefix)
+{
+    QMenu *later = menu->addMenu(tr("Remind Me &Later"));
+    later->setObjectName(QLatin1String(namePrefix) + u"LaterMenu"_s);
+    later->menuAction()->setObjectName(QLatin1String(namePrefix) + u"LaterAction"_s);
+    for (const LaterChoice &choice : kLaterChoices) {
+        QAction *action = later->addAction(
+            tr(choice.text), this, [this, minutes = choice.minutes] { remindLater(minutes); });
+        action->setObjectName(QLatin1String(namePrefix) + QLatin1String(choice.name) + u"Action"_s);
+    }
 }
 
 } // namespace app

@@ -16,6 +16,7 @@ class JournalStore;
 namespace services {
 class Browser;
 class Clock;
+class DesktopState;
 class InstanceLock;
 class MessageBoxes;
 class Notifications;
@@ -40,6 +41,7 @@ struct Services {
     services::InstanceLock &instanceLock;
     services::Notifications &notifications;
     journal::JournalStore &journal;
+    services::DesktopState &desktop;
 };
 
 // How this copy was started.

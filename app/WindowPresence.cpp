@@ -5,8 +5,8 @@
 #include "ui/ProgramIcon.h"
 #include "ui/ProgramWindow.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QLayout>
 #include <QTimer>
 #include <QWidget>
@@ -45,7 +45,7 @@ WindowPresence::WindowPresence(QWidget &window, services::TrayIcon &tray,
 void WindowPresence::sendToTray(bool atLogOn)
 {
     ui::useProgramIconForWindows();
-    m_tray.add(ui::programIcon(), u"Recent"_s);
+    m_tray.add(ui::programIcon(), toolTip());
     m_inTray = true;
     if (m_tray.isAvailable()) {
         m_window.hide();
@@ -119,8 +119,34 @@ void WindowPresence::showAtDisplayTime()
     m_trayWait->stop();
     m_inTray = false;
     placeForFirstShowing();
+    // Keys typed into the other window at that second would otherwise land on this one's
+    // controls and change settings the user never looked at.
+    QWidget *active = QApplication::activeWindow();
+    if (active && active != &m_window) {
+        const bool before = m_window.testAttribute(Qt::WA_ShowWithoutActivating);
+        m_window.setAttribute(Qt::WA_ShowWithoutActivating, true);
+        showNormally();
+        m_window.setAttribute(Qt::WA_ShowWithoutActivating, before);
+        // Where the platform activates every window it maps regardless, the keyboard goes back
+        // at once; elsewhere the request asks for what is already so.
+        active->activateWindow();
+        return;
+    }
     showNormally();
     activate();
+}
+
+void WindowPresence::setCardWaiting(bool waiting)
+{
+    if (std::exchange(m_cardWaiting, waiting) == waiting)
+        return;
+    if (m_inTray)
+        m_tray.add(ui::programIcon(), toolTip());
+}
+
+QString WindowPresence::toolTip() const
+{
+    return m_cardWaiting ? tr("Recent – today's card is waiting") : u"Recent"_s;
 }
 
 // A Wayland client can neither take its window out of the minimised state nor raise it, and is

@@ -35,8 +35,11 @@ public:
     void showCentred();
     // "Show" from the tray: centred, in its normal state and active; the icon goes.
     void showFromTray();
-    // The daily display: in its normal state and active; the icon stays.
+    // The daily display: in its normal state and active; the icon stays. While another window of
+    // the program has the keyboard (a note being typed, a question asked), it keeps it.
     void showAtDisplayTime();
+    // Whether the icon says that today's card is waiting for the user to be free.
+    void setCardWaiting(bool waiting);
     // The desktop's proof that the user asked for the window (a notification's action): used by
     // the next showing, where the platform takes one, to get past focus-stealing prevention.
     void setActivationToken(const QString &token) { m_activationToken = token; }
@@ -58,6 +61,7 @@ private:
     void activate();
     void centreOnceFramed(std::size_t look);
     void afterFirstPaint(std::function<void()> action);
+    QString toolTip() const;
 
     QWidget &m_window;
     services::TrayIcon &m_tray;
@@ -68,6 +72,7 @@ private:
     std::function<void()> m_afterFirstPaint;
     QString m_activationToken;
     bool m_inTray = false;
+    bool m_cardWaiting = false;
     bool m_everPainted = false;
     bool m_placedForFirstShowing = false;
 };

@@ -3,6 +3,7 @@
 #include "rules/CommandLine.h"
 #include "services/Browser.h"
 #include "services/Clock.h"
+#include "services/DesktopState.h"
 #include "services/InstanceLock.h"
 #include "services/MessageBoxes.h"
 #include "services/Notifications.h"
@@ -118,8 +119,11 @@ int main(int argc, char *argv[])
         journal::OnDemandJournalStore::defaultPath(appName), [&clock] { return clock.today(); },
         {QCoreApplication::applicationDirPath(), QStringLiteral(TARVELLE_MODULE_DIR)});
 
-    const app::Services services{store,       clock,   alarm,        random,        messages, tray,
-                                 startupList, browser, instanceLock, notifications, journal};
+    const std::unique_ptr<services::DesktopState> desktop = services::desktopStateHere(sessionBus);
+
+    const app::Services services{store,        clock,         alarm,       random,
+                                 messages,     tray,          startupList, browser,
+                                 instanceLock, notifications, journal,     *desktop};
     app::LaunchInfo launch{commandLine.startedAtLogOn, QApplication::applicationFilePath(),
                            appName};
     app::Program program(services, launch, [] { QCoreApplication::exit(0); });

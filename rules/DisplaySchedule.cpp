@@ -115,7 +115,44 @@ DisplayDecision decideAt(settings::SettingsStore &store, const QDateTime &now)
 {
     if (!isDisplayTime(store, now.time()))
         return {};
+    forgetReminder(store);
     return {true, takeDueCard(store, now.date())};
+}
+
+std::optional<QDateTime> storedReminder(const settings::SettingsStore &store)
+{
+    const QString text = store.read(settings::keys::RemindAt);
+    if (text.isEmpty())
+        return std::nullopt;
+    QDateTime moment = QDateTime::fromString(text, Qt::ISODate);
+    if (!moment.isValid())
+        return std::nullopt;
+    return moment.toLocalTime();
+}
+
+void remindAt(settings::SettingsStore &store, const QDateTime &moment)
+{
+    store.write(settings::keys::RemindAt,
+                moment.toLocalTime().toOffsetFromUtc(moment.offsetFromUtc()).toString(Qt::ISODate));
+}
+
+void forgetReminder(settings::SettingsStore &store)
+{
+    if (!store.read(settings::keys::RemindAt).isEmpty())
+        store.write(settings::keys::RemindAt, QString());
+}
+
+bool takeDueReminder(settings::SettingsStore &store, const QDateTime &now)
+{
+    const std::optional<QDateTime> reminder = storedReminder(store);
+    if (!reminder) {
+        forgetReminder(store);
+        return false;
+    }
+    if (reminder->toSecsSinceEpoch() > now.toSecsSinceEpoch())
+        return false;
+    forgetReminder(store);
+    return reminder->date() == now.toLocalTime().date();
 }
 
 bool isDateAccepted(HiddenDate date)

@@ -59,6 +59,16 @@ struct DisplayDecision {
 };
 DisplayDecision decideAt(settings::SettingsStore &store, const QDateTime &now);
 
+// "Later": the card comes back at a moment the user chose, kept across restarts until it comes
+// or the next display second replaces it. A stored moment that does not read as a local ISO date
+// and time counts as none.
+std::optional<QDateTime> storedReminder(const settings::SettingsStore &store);
+void remindAt(settings::SettingsStore &store, const QDateTime &moment);
+void forgetReminder(settings::SettingsStore &store);
+// Whether the reminder has come at `now`; it is then forgotten. One that a wake on a later day
+// finds behind it is forgotten without coming: that day brings its own card.
+bool takeDueReminder(settings::SettingsStore &store, const QDateTime &now);
+
 // The date of the hidden day, month and year lists, by list positions (month 0 = January, day 0 =
 // the 1st). Nobody can reach the lists, so they hold "1 January 1901" for good; they are kept as
 // plain positions rather than widgets nobody sees.

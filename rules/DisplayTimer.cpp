@@ -24,7 +24,16 @@ void DisplayTimer::stop()
 {
     m_active = false;
     m_next.reset();
+    m_dayEnd.reset();
     m_alarm.cancel();
+}
+
+void DisplayTimer::watchDayEnd(bool watch)
+{
+    m_dayEnd.reset();
+    if (watch)
+        m_dayEnd = QDateTime(m_clock.today().addDays(1), QTime(0, 0));
+    reschedule();
 }
 
 void DisplayTimer::reschedule()
@@ -32,26 +41,37 @@ void DisplayTimer::reschedule()
     if (!m_active)
         return;
     m_next = schedule::nextDisplayAfter(m_store, m_clock.now());
-    if (m_next)
-        m_alarm.ringAt(m_next->toMSecsSinceEpoch());
+    std::optional<qint64> ring;
+    const auto earliest = [&ring](const std::optional<QDateTime> &moment) {
+        if (moment && (!ring || moment->toMSecsSinceEpoch() < *ring))
+            ring = moment->toMSecsSinceEpoch();
+    };
+    earliest(m_next);
+    earliest(schedule::storedReminder(m_store));
+    earliest(m_dayEnd);
+    if (ring)
+        m_alarm.ringAt(*ring);
     else
         m_alarm.cancel();
 }
 
 void DisplayTimer::rang()
 {
-    if (!m_active || !m_next)
+    if (!m_active)
         return;
-    const qint64 now = m_clock.now().toSecsSinceEpoch();
-    const qint64 due = m_next->toSecsSinceEpoch();
-    if (now < due) {
-        // Woken early: the same second is still ahead.
-        m_alarm.ringAt(m_next->toMSecsSinceEpoch());
-        return;
-    }
-    // Within the second it rings; woken any later, that day's display is missed.
-    if (now == due)
+    const QDateTime now = m_clock.now();
+    const qint64 seconds = now.toSecsSinceEpoch();
+    // Woken early, the same moments are still ahead; woken any later than the display second,
+    // that day's display is missed.
+    if (m_next && seconds == m_next->toSecsSinceEpoch())
         Q_EMIT displayTimeReached();
+    if (const auto reminder = schedule::storedReminder(m_store);
+        reminder && reminder->toSecsSinceEpoch() <= seconds)
+        Q_EMIT reminderReached();
+    if (m_dayEnd && m_dayEnd->toSecsSinceEpoch() <= seconds) {
+        m_dayEnd.reset();
+        Q_EMIT dayEnded();
+    }
     reschedule();
 }
 

@@ -19,6 +19,7 @@ namespace {
 const QString kService = u"org.freedesktop.Notifications"_s;
 const QString kPath = u"/org/freedesktop/Notifications"_s;
 const QString kDefaultAction = u"default"_s;
+const QString kLaterAction = u"later"_s;
 
 // The "image-data" hint: width, height, row stride, alpha, bits per sample, channels, bytes.
 struct ImageData {
@@ -89,6 +90,8 @@ void DBusNotifications::notify(const Notification &notification)
     QStringList actions;
     if (!notification.defaultAction.isEmpty())
         actions << kDefaultAction << notification.defaultAction;
+    if (!notification.laterAction.isEmpty())
+        actions << kLaterAction << notification.laterAction;
     QVariantMap hints{{u"desktop-entry"_s, m_desktopEntry}};
     if (!notification.image.isNull())
         hints.insert(u"image-data"_s, QVariant::fromValue(ImageData{notification.image}));
@@ -123,9 +126,12 @@ void DBusNotifications::serverActivationToken(uint id, const QString &token)
 
 void DBusNotifications::serverActionInvoked(uint id, const QString &action)
 {
-    if (id == 0 || id != m_lastId || action != kDefaultAction)
+    if (id == 0 || id != m_lastId)
         return;
-    Q_EMIT defaultActionInvoked(std::exchange(m_token, QString()));
+    if (action == kDefaultAction)
+        Q_EMIT defaultActionInvoked(std::exchange(m_token, QString()));
+    else if (action == kLaterAction)
+        Q_EMIT laterActionInvoked();
 }
 
 } // namespace services

@@ -17,6 +17,8 @@ public:
         QImage image;
         // The label of the default action; none when empty.
         QString defaultAction;
+        // The label of an action that puts the card off for a while; none when empty.
+        QString laterAction;
     };
 
     using QObject::QObject;
@@ -28,6 +30,8 @@ Q_SIGNALS:
     // The user chose the default action of the last notification. The token, empty when the
     // server gave none, is what lets the window past focus-stealing prevention.
     void defaultActionInvoked(const QString &activationToken);
+    // The user chose the "later" action of the last notification.
+    void laterActionInvoked();
 };
 
 class SessionBus;

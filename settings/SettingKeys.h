@@ -17,6 +17,10 @@ inline const QString AutorunStartUp = QStringLiteral("AutorunStartUp");
 inline const QString SystemTray = QStringLiteral("SystemTray");
 inline const QString RunAtSysTray = QStringLiteral("RunAtSysTray");
 inline const QString UpdateCheckStamp = QStringLiteral("UpdateCheckStamp");
+// When "Later" brings the card back: a local ISO date and time.
+inline const QString RemindAt = QStringLiteral("RemindAt");
+// Whether the display time waits while the desktop says its user is busy.
+inline const QString WaitWhileBusy = QStringLiteral("WaitWhileBusy");
 
 struct Key {
     const QString &name;
@@ -25,7 +29,7 @@ struct Key {
 };
 
 // Every key of the section, with what it reads as while absent.
-inline const std::array<Key, 9> table{{
+inline const std::array<Key, 11> table{{
     {Hour, {}},
     {Minute, {}},
     {Second, {}},
@@ -35,6 +39,8 @@ inline const std::array<Key, 9> table{{
     {SystemTray, QStringLiteral("False")},
     {RunAtSysTray, QStringLiteral("False")},
     {UpdateCheckStamp, {}},
+    {RemindAt, {}},
+    {WaitWhileBusy, QStringLiteral("True")},
 }};
 
 inline QString whenAbsent(const QString &key)

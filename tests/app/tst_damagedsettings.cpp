@@ -106,7 +106,8 @@ void TestDamagedSettings::startsWithAnyFile()
                              services.browser,
                              services.instanceLock,
                              services.notifications,
-                             services.journal};
+                             services.journal,
+                             services.desktop};
     app::Program program(real, world.launch, [] {});
     QVERIFY(program.start());
     app::MainWindow *window = program.mainWindow();

@@ -1,4 +1,6 @@
 #include "app/CardPanel.h"
+#include "app/JournalKeeper.h"
+#include "app/JournalWindow.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SettingsPanel.h"
@@ -14,6 +16,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPlainTextEdit>
 #include <QPropertyAnimation>
 #include <QTest>
 
@@ -36,6 +39,9 @@ private Q_SLOTS:
     void timerSleepsUntilTheDisplaySecond();
     void aPickOrAnEditReachesTheTimer();
     void aDayOfTicksAccumulatesNothing();
+    void busyAtTheDisplayTimeHoldsTheCard();
+    void laterBringsTheCardBackAtTheChosenTime();
+    void displayTimeLeavesTheKeyboardWhereTheUserTypes();
 
 private:
     void startOn(QDate day, QTime time = QTime(10, 0));
@@ -347,6 +353,147 @@ void TestDisplayTime::aDayOfTicksAccumulatesNothing()
     // The window's layout animates each return; its animation goes once the event loop runs.
     QTRY_COMPARE(window->findChildren<QObject *>().size(), objects);
     QCOMPARE(QApplication::topLevelWidgets().size(), windows);
+}
+
+void TestDisplayTime::busyAtTheDisplayTimeHoldsTheCard()
+{
+    using services::Busy;
+    startOn(m_day);
+    user::closeBox(m_window.get());
+    const QString plain = m_world->tray.toolTip;
+    QCOMPARE(plain, u"Recent"_s);
+
+    // Do-not-disturb: the window stays away, the notification goes to the desktop to keep.
+    m_world->desktop.busy = Busy::DoNotDisturb;
+    displayTimeAt(m_day, QTime(7, 0, 0));
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_world->notifications.sent.size(), 1);
+    QCOMPARE(m_world->notifications.sent.constLast().laterAction, u"Later"_s);
+    QVERIFY(m_world->tray.added);
+    QVERIFY(m_world->tray.toolTip.contains(u"waiting"_s));
+    // Free again: up as at the display time, not told twice, the icon plain again.
+    m_world->desktop.become(Busy::No);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_world->notifications.sent.size(), 1);
+    QCOMPARE(m_world->tray.toolTip, plain);
+    QVERIFY(!m_world->desktop.watching);
+
+    // A full-screen window: nothing is sent. "Show" brings the card at once, and ends the wait.
+    user::closeBox(m_window.get());
+    m_world->desktop.busy = Busy::FullScreen;
+    displayTimeAt(m_day.addDays(1), QTime(7, 0, 0));
+    QVERIFY(!m_window->isVisible());
+    QCOMPARE(m_world->notifications.sent.size(), 1);
+    m_world->tray.requestShow();
+    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_world->desktop.watching);
+    m_world->desktop.become(Busy::No);
+    QCOMPARE(m_world->notifications.sent.size(), 1);
+
+    // Still held at midnight: dropped, and the next day brings its own card.
+    user::closeBox(m_window.get());
+    m_world->desktop.busy = Busy::FullScreen;
+    displayTimeAt(m_day.addDays(2), QTime(7, 0, 0));
+    QVERIFY(m_world->tray.toolTip.contains(u"waiting"_s));
+    QCOMPARE(m_world->alarm.due, QDateTime(m_day.addDays(3), QTime(0, 0)).toMSecsSinceEpoch());
+    m_world->clock.current = QDateTime(m_day.addDays(3), QTime(0, 0));
+    m_world->alarm.ring();
+    QCOMPARE(m_world->tray.toolTip, plain);
+    QVERIFY(!m_world->desktop.watching);
+    m_world->desktop.become(Busy::No);
+    QVERIFY(!m_window->isVisible());
+
+    // "Wait While I'm Busy" off: the display time as it always was.
+    QAction *wait = widgetNamed<QAction>(m_window.get(), "waitWhileBusyAction");
+    QVERIFY(wait->isChecked());
+    wait->trigger();
+    QCOMPARE(m_world->store.values.value(u"WaitWhileBusy"_s), u"False"_s);
+    m_world->desktop.busy = Busy::FullScreen;
+    displayTimeAt(m_day.addDays(3), QTime(7, 0, 0));
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_world->notifications.sent.size(), 2);
+}
+
+void TestDisplayTime::laterBringsTheCardBackAtTheChosenTime()
+{
+    startOn(m_day, QTime(9, 0));
+    const auto remindedAt = [this] { return m_world->store.values.value(u"RemindAt"_s); };
+    // From the File menu: away as the close box puts it, back in an hour with its notification.
+    user::choose(m_window.get(), "remindInAnHourAction");
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(m_window->isInTray());
+    const QDateTime inAnHour(m_day, QTime(10, 0));
+    QCOMPARE(QDateTime::fromString(remindedAt(), Qt::ISODate), inAnHour);
+    QCOMPARE(m_world->alarm.due, inAnHour.toMSecsSinceEpoch());
+    user::clockReaches(*m_world, inAnHour);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_world->notifications.sent.size(), 1);
+    QVERIFY(remindedAt().isEmpty());
+
+    // From the notification's "Later", and across a restart of the program in between.
+    m_world->notifications.chooseLater();
+    QVERIFY(!m_window->isVisible());
+    const QDateTime inTenMinutes = inAnHour.addSecs(600);
+    QCOMPARE(QDateTime::fromString(remindedAt(), Qt::ISODate), inTenMinutes);
+    m_window->endSession();
+    m_window.reset();
+    startOn(m_day, QTime(10, 5));
+    user::closeBox(m_window.get());
+    QCOMPARE(m_world->alarm.due, inTenMinutes.toMSecsSinceEpoch());
+    user::clockReaches(*m_world, inTenMinutes);
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_world->notifications.sent.size(), 2);
+
+    // From the tray's menu; a reminder held by a busy desktop waits as the display time does.
+    user::choose(m_window.get(), "trayRemindInThreeHoursAction");
+    QVERIFY(!m_window->isVisible());
+    m_world->desktop.busy = services::Busy::FullScreen;
+    user::clockReaches(*m_world, inTenMinutes.addSecs(3 * 3600));
+    QVERIFY(!m_window->isVisible());
+    m_world->desktop.become(services::Busy::No);
+    QVERIFY(m_window->isVisible());
+
+    // Brought up by the user in between, the card needs no reminder any more.
+    user::choose(m_window.get(), "remindIn10MinutesAction");
+    m_world->tray.requestShow();
+    QVERIFY(remindedAt().isEmpty());
+
+    // The next display second replaces a reminder set beyond it.
+    user::choose(m_window.get(), "remindInThreeHoursAction");
+    m_world->clock.current = QDateTime(m_day, QTime(23, 0));
+    user::choose(m_window.get(), "trayRemindInAnHourAction");
+    displayTimeAt(m_day.addDays(1), QTime(7, 0, 0));
+    QVERIFY(remindedAt().isEmpty());
+    QCOMPARE(m_world->alarm.due, QDateTime(m_day.addDays(2), QTime(7, 0)).toMSecsSinceEpoch());
+}
+
+void TestDisplayTime::displayTimeLeavesTheKeyboardWhereTheUserTypes()
+{
+    startOn(m_day);
+    user::closeBox(m_window.get());
+    user::choose(m_window.get(), "journalAction");
+    app::JournalWindow *journal = m_window->findChild<app::JournalKeeper *>()->window();
+    QVERIFY(QTest::qWaitForWindowActive(journal));
+    auto *note = widgetNamed<QPlainTextEdit>(journal, "note");
+    note->setFocus();
+    QTest::keyClicks(static_cast<QWidget *>(nullptr), u"Calm "_s);
+
+    displayTimeAt(m_day, QTime(7, 0, 0));
+    QVERIFY(m_window->isVisible());
+    // What follows is typed where the user was typing: the main window's lists and buttons
+    // never see it.
+    QTest::keyClicks(static_cast<QWidget *>(nullptr), u"at 7 "_s);
+    QTest::keyClick(static_cast<QWidget *>(nullptr), Qt::Key_Space);
+    QCOMPARE(QApplication::activeWindow(), journal);
+    QCOMPARE(note->toPlainText(), u"Calm at 7  "_s);
+    QCOMPARE(m_world->store.values.value(u"Hour"_s), u"7"_s);
+    QVERIFY(user::cardPanelInFront(m_window.get()));
+
+    // Without another window of the program in front, the display time takes the keyboard.
+    journal->close();
+    user::closeBox(m_window.get());
+    displayTimeAt(m_day.addDays(1), QTime(7, 0, 0));
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }
 
 QTEST_MAIN(TestDisplayTime)

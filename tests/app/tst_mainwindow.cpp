@@ -242,8 +242,18 @@ void TestMainWindow::menusInTheirPlaces()
             texts.append(action->isSeparator() ? u"-"_s : action->objectName());
         return texts;
     };
-    QCOMPARE(items(u"&File"_s), (QStringList{u"showCardAction"_s, u"-"_s, u"exitAction"_s}));
-    QCOMPARE(items(u"&Tools"_s), (QStringList{u"settingsAction"_s, u"journalAction"_s}));
+    QCOMPARE(items(u"&File"_s),
+             (QStringList{u"showCardAction"_s, u"remindLaterAction"_s, u"-"_s, u"exitAction"_s}));
+    QCOMPARE(items(u"&Tools"_s), (QStringList{u"settingsAction"_s, u"journalAction"_s, u"-"_s,
+                                              u"waitWhileBusyAction"_s}));
+    QVERIFY(widgetNamed<QAction>(window(), "waitWhileBusyAction")->isCheckable());
+    // Each choice of "later" has its own letter, in both menus.
+    for (const char *menu : {"remindLaterMenu", "trayRemindLaterMenu"}) {
+        QStringList texts;
+        for (QAction *action : widgetNamed<QMenu>(window(), menu)->actions())
+            texts.append(action->text());
+        QCOMPARE(texts, (QStringList{u"In &10 Minutes"_s, u"In an &Hour"_s, u"In &Three Hours"_s}));
+    }
     QCOMPARE(widgetNamed<QAction>(window(), "journalAction")->shortcut(),
              QKeySequence(Qt::CTRL | Qt::Key_J));
     QCOMPARE(items(u"&Help"_s), (QStringList{u"onlineHelpAction"_s, u"visitUsAction"_s, u"-"_s,
@@ -252,11 +262,12 @@ void TestMainWindow::menusInTheirPlaces()
 
     QCOMPARE(m_world->tray.menu.data(), widgetNamed<QMenu>(window(), "trayMenu"));
     const QList<QAction *> popUp = widgetNamed<QMenu>(window(), "trayMenu")->actions();
-    QCOMPARE(popUp.size(), 2);
+    QCOMPARE(popUp.size(), 3);
     QCOMPARE(popUp[0]->text(), u"Show"_s);
     QVERIFY(popUp[0]->font().bold());
     QCOMPARE(widgetNamed<QMenu>(window(), "trayMenu")->defaultAction(), popUp[0]);
-    QCOMPARE(popUp[1]->text(), u"Exit"_s);
+    QCOMPARE(popUp[1]->text(), u"Remind Me &Later"_s);
+    QCOMPARE(popUp[2]->text(), u"Exit"_s);
 }
 
 void TestMainWindow::linksOpenTheirPages()

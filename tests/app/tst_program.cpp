@@ -355,7 +355,7 @@ void TestProgram::promotionPickIsFair()
     app::Services realRandom{
         services.settings,     services.clock,         services.alarm,       random,
         services.messages,     services.tray,          services.startupList, services.browser,
-        services.instanceLock, services.notifications, services.journal};
+        services.instanceLock, services.notifications, services.journal,     services.desktop};
     constexpr int kStarts = 200;
     int coBrand = 0;
     QSet<int> picks;

@@ -4,6 +4,7 @@
 
 #include "FakeAlarm.h"
 #include "FakeClock.h"
+#include "FakeDesktopState.h"
 #include "FakeInstanceLock.h"
 #include "FakeTray.h"
 #include "MemoryJournalStore.h"
@@ -19,7 +20,7 @@ struct ProgramDoubles {
     app::Services services()
     {
         return {store,       clock,   alarm, random,        messages, tray,
-                startupList, browser, lock,  notifications, journal};
+                startupList, browser, lock,  notifications, journal,  desktop};
     }
 
     // A program that has run before on this day: its display time at 7:00:00 and `card` kept
@@ -45,6 +46,7 @@ struct ProgramDoubles {
     FakeInstanceLock lock;
     RecordingNotifications notifications;
     MemoryJournalStore journal;
+    FakeDesktopState desktop;
     app::LaunchInfo launch{{},
                            QStringLiteral("/opt/Tarvelle/Tarvelle"),
                            QStringLiteral("Tarvelle"),

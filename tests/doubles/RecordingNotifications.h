@@ -12,6 +12,7 @@ public:
     void notify(const Notification &notification) override { sent.append(notification); }
 
     void chooseDefaultAction(const QString &token = {}) { Q_EMIT defaultActionInvoked(token); }
+    void chooseLater() { Q_EMIT laterActionInvoked(); }
 
     QList<Notification> sent;
 };

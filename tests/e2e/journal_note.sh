@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The journal by keyboard alone: Ctrl+J opens it on today's card, a note typed into it outlives
-# the program ended by SIGTERM a moment later, and the next start leaves it as it was.
+# the program ended by SIGTERM a moment later, and the next start leaves it as it was. Typing on
+# through the display time, every key still goes to the note.
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin journal_note "$@" --a11y
 write_noon_settings Card=30
@@ -69,3 +70,29 @@ ask_file_exit "$E2E_PID" "$E2E_MAIN"
 xdotool key Return
 e2e_expect_exit_path "$E2E_PID"
 assert_eq "30|$note" "$(journal_day "$day")" "today's entry after the next start"
+
+# The display time comes while the user types in the journal: the keys stay there, and none of
+# them reaches the main window's buttons and lists.
+write_noon_settings Card=30 Hour=7
+e2e_start_shown
+open_journal
+xdotool key alt+n ctrl+End
+# The program's clock read 06:59:55 at its start: the display second comes 5 s after it.
+began=$(elapsed_ms)
+((began < 4500)) || e2e_fail "typing began ${began} ms after the start, too late for the display time"
+typed=' then at 7 the post came'
+xdotool type --delay 600 "$typed"
+ended=$(elapsed_ms)
+e2e_log "typed from ${began} ms to ${ended} ms after the start"
+((ended > 5500)) || e2e_fail "the typing ended before the display time"
+note_has_typed() {
+    [[ $(a11y_text "$E2E_PID" text "$note_label") == "$note$typed" ]]
+}
+wait_for 10 "every key typed in the note" note_has_typed
+assert_true "the journal must keep the keyboard" active_window_is "$E2E_JOURNAL"
+assert_true "the settings panel must stay behind" main_window_shown "$E2E_PID"
+assert_setting Hour 7
+e2e_screenshot journal_note-display-time
+kill -TERM "$E2E_PID"
+e2e_wait_end "$E2E_PID" 10
+assert_setting Hour 7

@@ -18,7 +18,8 @@ e2e_screenshot xfce_panel-tray
 assert_false "the window must wait in the tray" main_window_mapped "$E2E_PID"
 assert_eq 0 "$(notifications | wc -l)" "notifications before the display time"
 assert_eq "(<('', @a(iiay) [], 'Recent', '')>,)" "$(sni_property ToolTip)" "the item's tool tip"
-assert_eq "Show|Exit" "$(sni_menu | cut -d'|' -f2 | paste -sd'|')" "the item's menu"
+assert_eq "Show|Remind Me _Later|In _10 Minutes|In an _Hour|In _Three Hours|Exit" \
+    "$(sni_menu | cut -d'|' -f2 | paste -sd'|')" "the item's menu"
 
 wait_for 30 "the main window at the display time" main_window_mapped "$E2E_PID"
 assert_came_up_after 7900 07:00:00
@@ -35,7 +36,7 @@ e2e_log "notification: $app | $summary | $body | $actions"
 assert_eq com.quellmoor.Tarvelle "$app" "the notification's desktop entry"
 assert_eq "$(card_name 17)" "$summary" "the notification's title"
 [[ $body == *[a-z]* ]] || e2e_fail "the notification carries no reading: '$body'"
-assert_eq "default=Show;" "$actions" "the notification's actions"
+assert_eq "default=Show;later=Later;" "$actions" "the notification's actions"
 # The server keeps the picture it was sent: the face at twice its size.
 picture=$(sed -n 's/^app_icon=//p' "$XDG_CACHE_HOME/xfce4/notifyd/log" | tail -n 1)
 assert_eq 142x192 "$(identify -format '%wx%h' "$XDG_CACHE_HOME/xfce4/notifyd/icons/$picture.png" 2>&1)" \

@@ -1,14 +1,20 @@
 // The daily rules and the settings panel's choices on their own, without a window.
 
+#include "rules/CardHold.h"
 #include "rules/DisplaySchedule.h"
+#include "rules/DisplayTimer.h"
 #include "rules/PanelChoices.h"
 #include "settings/DateText.h"
 
+#include "FakeAlarm.h"
+#include "FakeClock.h"
+#include "FakeDesktopState.h"
 #include "MemorySettingsStore.h"
 #include "MemoryStartupList.h"
 #include "RecordingMessageBoxes.h"
 
 #include <QLocale>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <ctime>
@@ -27,6 +33,10 @@ private Q_SLOTS:
     void nextDisplayAcrossClockChanges();
     void hiddenDateCheck();
     void choicesKeepTheStartupEntryAndTrayBoxInStep();
+    void cardHeldWhileBusyAndBroughtUpWhenFree();
+    void heldCardDroppedWhenTheDayEnds();
+    void reminderKeptUntilItComesOrTheDisplayTime();
+    void timerRingsForTheEarliestMoment();
 
 private:
     static QString text(QDate date) { return settings::dateToText(date); }
@@ -171,6 +181,177 @@ void TestDisplayRules::choicesKeepTheStartupEntryAndTrayBoxInStep()
     QCOMPARE(choices.entry(rules::PanelChoices::TimeList::Minute), 13);
     QVERIFY(changes > 0);
     QVERIFY(messages.shown.isEmpty());
+}
+
+void TestDisplayRules::cardHeldWhileBusyAndBroughtUpWhenFree()
+{
+    using services::Busy;
+    FakeClock clock(QDateTime(m_today, QTime(7, 0)));
+    FakeDesktopState desktop;
+    MemorySettingsStore store;
+    rules::CardHold hold(desktop, clock, store, nullptr);
+    QSignalSpy bringUp(&hold, &rules::CardHold::bringUp);
+    QSignalSpy quietly(&hold, &rules::CardHold::notifyQuietly);
+    QSignalSpy holding(&hold, &rules::CardHold::holdingChanged);
+
+    // Free: up at once, with the notification, and nothing is watched.
+    hold.cardDue();
+    QCOMPARE(bringUp.takeFirst().at(0).toBool(), true);
+    QVERIFY(!desktop.watching);
+    QVERIFY(holding.isEmpty());
+
+    // Do-not-disturb: the notification alone, once, while the desktop is watched.
+    desktop.busy = Busy::DoNotDisturb;
+    hold.cardDue();
+    QVERIFY(hold.isHolding() && desktop.watching);
+    QCOMPARE(quietly.size(), 1);
+    desktop.become(Busy::FullScreen);
+    desktop.become(Busy::DoNotDisturb);
+    QCOMPARE(quietly.size(), 1);
+    QVERIFY(bringUp.isEmpty());
+    // Free again: up, and not told a second time.
+    desktop.become(Busy::No);
+    QCOMPARE(bringUp.takeFirst().at(0).toBool(), false);
+    QVERIFY(!hold.isHolding() && !desktop.watching);
+    QCOMPARE(holding.size(), 2);
+
+    // A full-screen window: nothing is sent; once it goes, up with the notification.
+    desktop.busy = Busy::FullScreen;
+    hold.cardDue();
+    desktop.become(Busy::DoNotDisturb);
+    QCOMPARE(quietly.size(), 2); // it was never sent: now quietly
+    desktop.busy = Busy::FullScreen;
+    quietly.clear();
+    hold.release();
+    hold.cardDue();
+    QVERIFY(quietly.isEmpty());
+    desktop.become(Busy::No);
+    QCOMPARE(bringUp.takeFirst().at(0).toBool(), true);
+
+    // An answer that comes after the user took the card themselves changes nothing.
+    desktop.holdAnswers = true;
+    desktop.busy = Busy::No;
+    hold.cardDue();
+    QVERIFY(!hold.isHolding()); // nothing is up yet, nor held
+    hold.release();
+    desktop.answerPending();
+    QVERIFY(bringUp.isEmpty());
+
+    // The option off: the display time as it always was, the desktop never asked.
+    desktop.holdAnswers = false;
+    desktop.busy = Busy::FullScreen;
+    store.values.insert(u"WaitWhileBusy"_s, u"False"_s);
+    const int asked = desktop.questions;
+    hold.cardDue();
+    QCOMPARE(bringUp.takeFirst().at(0).toBool(), true);
+    QCOMPARE(desktop.questions, asked);
+    QVERIFY(!hold.isHolding());
+    // Absent or unreadable, it is on.
+    store.values.insert(u"WaitWhileBusy"_s, u"maybe"_s);
+    QVERIFY(!rules::waitsWhileBusy(store));
+    store.values.remove(u"WaitWhileBusy"_s);
+    QVERIFY(rules::waitsWhileBusy(store));
+}
+
+void TestDisplayRules::heldCardDroppedWhenTheDayEnds()
+{
+    FakeClock clock(QDateTime(m_today, QTime(23, 0)));
+    FakeDesktopState desktop;
+    MemorySettingsStore store;
+    rules::CardHold hold(desktop, clock, store, nullptr);
+    QSignalSpy bringUp(&hold, &rules::CardHold::bringUp);
+    desktop.busy = services::Busy::FullScreen;
+    hold.cardDue();
+    hold.dayEnded(); // still the same day
+    QVERIFY(hold.isHolding());
+    clock.current = QDateTime(m_today.addDays(1), QTime(0, 0));
+    hold.dayEnded();
+    QVERIFY(!hold.isHolding() && !desktop.watching);
+    desktop.become(services::Busy::No);
+    QVERIFY(bringUp.isEmpty());
+
+    // Freed only after midnight, without the day's end heard (a machine asleep): dropped too.
+    clock.current = QDateTime(m_today, QTime(23, 0));
+    desktop.busy = services::Busy::FullScreen;
+    hold.cardDue();
+    clock.current = QDateTime(m_today.addDays(1), QTime(6, 0));
+    desktop.become(services::Busy::No);
+    QVERIFY(bringUp.isEmpty());
+    QVERIFY(!hold.isHolding());
+}
+
+void TestDisplayRules::reminderKeptUntilItComesOrTheDisplayTime()
+{
+    MemorySettingsStore store;
+    store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s}};
+    const QDateTime at(m_today, QTime(10, 30));
+    schedule::remindAt(store, at);
+    QCOMPARE(schedule::storedReminder(store), at);
+    // Read leniently: a plain local time counts, anything unreadable is none.
+    store.values.insert(u"RemindAt"_s, u"2026-12-08T10:30:00"_s);
+    QCOMPARE(schedule::storedReminder(store), at);
+    for (const QString &odd : {u"tomorrow"_s, u"2026-13-08T10:30"_s, u""_s}) {
+        store.values.insert(u"RemindAt"_s, odd);
+        QVERIFY2(!schedule::storedReminder(store), qPrintable(odd));
+    }
+
+    schedule::remindAt(store, at);
+    QVERIFY(!schedule::takeDueReminder(store, at.addSecs(-1)));
+    QVERIFY(schedule::storedReminder(store));
+    QVERIFY(schedule::takeDueReminder(store, at.addSecs(5)));
+    QVERIFY(!schedule::storedReminder(store));
+    // Found behind on a later day (the program was not running): gone without coming.
+    schedule::remindAt(store, at);
+    QVERIFY(!schedule::takeDueReminder(store, at.addDays(1)));
+    QVERIFY(!schedule::storedReminder(store));
+
+    // The next display second replaces it.
+    schedule::remindAt(store, at.addDays(1));
+    QVERIFY(schedule::decideAt(store, QDateTime(m_today.addDays(1), QTime(7, 0))).show);
+    QVERIFY(!schedule::storedReminder(store));
+}
+
+void TestDisplayRules::timerRingsForTheEarliestMoment()
+{
+    MemorySettingsStore store;
+    store.values = {{u"Hour"_s, u"7"_s}, {u"Minute"_s, u"0"_s}, {u"Second"_s, u"0"_s}};
+    FakeClock clock(QDateTime(m_today, QTime(21, 0)));
+    FakeAlarm alarm;
+    rules::DisplayTimer timer(clock, alarm, store, nullptr);
+    QSignalSpy display(&timer, &rules::DisplayTimer::displayTimeReached);
+    QSignalSpy reminder(&timer, &rules::DisplayTimer::reminderReached);
+    QSignalSpy dayEnded(&timer, &rules::DisplayTimer::dayEnded);
+    const auto ms = [](const QDateTime &moment) { return moment.toMSecsSinceEpoch(); };
+    const QDateTime sevenTomorrow(m_today.addDays(1), QTime(7, 0));
+    timer.start();
+    QCOMPARE(alarm.due, ms(sevenTomorrow));
+
+    // A reminder before the display second comes first, and then the day's end if it is watched.
+    const QDateTime later(m_today, QTime(22, 0));
+    schedule::remindAt(store, later);
+    timer.reschedule();
+    QCOMPARE(alarm.due, ms(later));
+    timer.watchDayEnd(true);
+    QCOMPARE(alarm.due, ms(later));
+    connect(&timer, &rules::DisplayTimer::reminderReached, &timer,
+            [&] { schedule::takeDueReminder(store, clock.now()); });
+    clock.current = later;
+    alarm.ring();
+    QCOMPARE(reminder.size(), 1);
+    QVERIFY(display.isEmpty());
+    QCOMPARE(alarm.due, ms(QDateTime(m_today.addDays(1), QTime(0, 0))));
+    clock.current = QDateTime(m_today.addDays(1), QTime(0, 0));
+    alarm.ring();
+    QCOMPARE(dayEnded.size(), 1);
+    QCOMPARE(alarm.due, ms(sevenTomorrow));
+    // A reminder after the display second does not keep the display second back.
+    schedule::remindAt(store, sevenTomorrow.addSecs(3600));
+    timer.reschedule();
+    QCOMPARE(alarm.due, ms(sevenTomorrow));
+    clock.current = sevenTomorrow;
+    alarm.ring();
+    QCOMPARE(display.size(), 1);
+    QCOMPARE(reminder.size(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestDisplayRules)

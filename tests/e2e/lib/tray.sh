@@ -287,7 +287,7 @@ menu_opened() {
 }
 
 # panel_menu_choose Show|Exit [SHOT]: opens the icon's menu on the panel with a right click and
-# clicks the entry, Show above Exit; with SHOT, keeps a screenshot of the open menu.
+# clicks the entry, Show first and Exit last; with SHOT, keeps a screenshot of the open menu.
 panel_menu_choose() {
     local entry=$1 shot=${2:-} x y w h
     read -r x y w h <<<"$(panel_icon_box)" || e2e_fail "there is no icon on the panel to open"
@@ -301,7 +301,8 @@ panel_menu_choose() {
     e2e_log "menu at ${w}x${h}+$x+$y"
     case $entry in
     Show) pointer_click $((x + w / 2)) $((y + h / 4)) 1 ;;
-    Exit) pointer_click $((x + w / 2)) $((y + h * 3 / 4)) 1 ;;
+    # The last entry; a menu that reaches down over the panel is seen only down to the panel.
+    Exit) pointer_click $((x + w / 2)) $((y + h - h / 8)) 1 ;;
     *) e2e_fail "the menu has no entry $entry" ;;
     esac
     pointer_move 0 0
