@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
@@ -121,6 +122,11 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
     QCOMPARE(textOf(window.get(), "period"), card.favourablePeriod);
     QCOMPARE(textOf(window.get(), "keywords"), card.keywords);
     QCOMPARE(textOf(window.get(), "reading"), card.description);
+    // Reached by Tab, the card area is heard as it is seen, not by its name alone.
+    const QString heard =
+        widgetNamed<QScrollArea>(window.get(), "cardArea")->accessibleDescription();
+    for (const QString &shown : {longDate(kToday), card.name, card.keywords, card.description})
+        QVERIFY2(heard.contains(shown), qPrintable(heard));
     auto *note = widgetNamed<QPlainTextEdit>(window.get(), "note");
     QCOMPARE(note->toPlainText(), u"Today's own words"_s);
     QCOMPARE(note->accessibleName(), u"Note for "_s + longDate(kToday));
