@@ -56,7 +56,7 @@ public:
         beginResetModel();
         m_byDay.clear();
         for (const journal::Entry &day : days)
-            m_byDay.insert(day.day, &day);
+            m_byDay.insert(day.day, {day.card, !day.note.trimmed().isEmpty()});
         endResetModel();
     }
 
@@ -108,13 +108,14 @@ public:
         if (!index.isValid())
             return {};
         const QDate day = dateAt(index);
-        const journal::Entry *entry = m_byDay.value(day);
+        const auto found = m_byDay.constFind(day);
+        const Shown *entry = found == m_byDay.cend() ? nullptr : &*found;
         switch (role) {
         case Qt::DisplayRole: return QString::number(day.day());
         case Qt::AccessibleTextRole: return spoken(day, entry);
         case DateRole: return day;
         case CardRole: return entry ? entry->card : 0;
-        case NotedRole: return entry && !entry->note.trimmed().isEmpty();
+        case NotedRole: return entry && entry->noted;
         case TodayRole: return day == m_today;
         case InMonthRole: return day.month() == m_first.month();
         default: return {};
@@ -123,7 +124,13 @@ public:
 
 private:
     // "Tuesday, 8 December 2026, Three Of Clubs, with a note".
-    static QString spoken(QDate day, const journal::Entry *entry)
+    // What a day of the month shows of the journal.
+    struct Shown {
+        int card = 0;
+        bool noted = false;
+    };
+
+    static QString spoken(QDate day, const Shown *entry)
     {
         QString text = QLocale().toString(day, QLocale::LongFormat);
         if (!text.contains(QLocale().dayName(day.dayOfWeek())))
@@ -131,7 +138,7 @@ private:
         if (!entry)
             return text;
         text += u", "_s + cards::cardName(entry->card);
-        if (!entry->note.trimmed().isEmpty())
+        if (entry->noted)
             text += JournalCalendar::tr(", with a note");
         return text;
     }
@@ -139,7 +146,7 @@ private:
     QDate m_today;
     QDate m_first;
     QDate m_start;
-    QHash<QDate, const journal::Entry *> m_byDay;
+    QHash<QDate, Shown> m_byDay;
 };
 
 namespace {

@@ -23,9 +23,7 @@ class JournalCalendar final : public QWidget {
 public:
     JournalCalendar(QDate today, QWidget *parent = nullptr);
 
-    // The days to show; they stay the caller's and must outlive the next call.
     void setDays(const QList<journal::Entry> &days);
-    QDate chosenDay() const { return m_chosen; }
     // Shows the day's month with the day chosen, without reporting it.
     void showDay(QDate day);
 

@@ -562,7 +562,9 @@ void JournalWindow::saveNote()
     m_store.setNote(day.day, day.card, note);
     m_days->setNote(*m_noteOf, note);
     m_noteAsRead = note;
-    showCounts();
+    // The calendar and the year count noted days: only a note begun or emptied changes them.
+    if (day.note.trimmed().isEmpty() != note.trimmed().isEmpty())
+        showCounts();
     showStatus();
     if (m_store.hasPending())
         Q_EMIT waiting();

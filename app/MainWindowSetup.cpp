@@ -50,7 +50,7 @@ void MainWindow::setupControls(QWidget *client)
                      ui::colours::DarkRed, ui::twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
     m_discussionLink->setObjectName(u"discussionLink"_s);
 
-    auto *exitButton = ui::newPushButton(u"&Exit"_s, client);
+    auto *exitButton = ui::newPushButton(tr("&Exit"), client);
     exitButton->setObjectName(u"exitButton"_s);
     exitButton->setGeometry(ui::twipsRect(60, 6000, 7005, 495));
     ui::fitWidgetFont(exitButton, ui::programFont(9.0, true), exitButton->size());
@@ -86,15 +86,15 @@ void MainWindow::setupMenus()
         action->setObjectName(QLatin1String(name));
         return action;
     };
-    QMenu *file = menuBar()->addMenu(u"&File"_s);
-    add(file, u"Show &Cartomancy Card"_s, "showCardAction", [this] { saveAndSendToTray(); });
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    add(file, tr("Show &Cartomancy Card"), "showCardAction", [this] { saveAndSendToTray(); });
     addLaterChoices(file, "remind");
     file->addSeparator();
-    add(file, u"E&xit"_s, "exitAction", [this] { confirmExit(); });
+    add(file, tr("E&xit"), "exitAction", [this] { confirmExit(); });
 
-    QMenu *tools = menuBar()->addMenu(u"&Tools"_s);
-    add(tools, u"&Settings"_s, "settingsAction", [this] { bringSettingsPanelToFront(); });
-    add(tools, u"&Journal"_s, "journalAction", [this] {
+    QMenu *tools = menuBar()->addMenu(tr("&Tools"));
+    add(tools, tr("&Settings"), "settingsAction", [this] { bringSettingsPanelToFront(); });
+    add(tools, tr("&Journal"), "journalAction", [this] {
         m_journal->showWindow();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_J));
     tools->addSeparator();
@@ -112,30 +112,30 @@ void MainWindow::setupMenus()
     });
     m_waitWhileBusyAction->setChecked(rules::waitsWhileBusy(m_services.settings));
 
-    QMenu *help = menuBar()->addMenu(u"&Help"_s);
-    add(help, u"&Online Help"_s, "onlineHelpAction",
+    QMenu *help = menuBar()->addMenu(tr("&Help"));
+    add(help, tr("&Online Help"), "onlineHelpAction",
         [this] { openPage(site::pages::HelpWebPage); });
-    add(help, u"&Visit Us Online"_s, "visitUsAction", [this] { openPage(site::pages::HomePage); });
+    add(help, tr("&Visit Us Online"), "visitUsAction", [this] { openPage(site::pages::HomePage); });
     help->addSeparator();
-    add(help, u"Check for Software &Update"_s, "updateAction",
+    add(help, tr("Check for Software &Update"), "updateAction",
         [this] { openPage(site::pages::DownloadWebPage); });
     help->addSeparator();
-    add(help, u"&About Software"_s, "aboutAction", [this] { showAboutDialog(); });
+    add(help, tr("&About Software"), "aboutAction", [this] { showAboutDialog(); });
 
     QAction *donate =
-        menuBar()->addAction(u"&Donate"_s, this, [this] { openPage(site::pages::Donate); });
+        menuBar()->addAction(tr("&Donate"), this, [this] { openPage(site::pages::Donate); });
     donate->setObjectName(u"donateAction"_s);
 
     m_trayMenu = new QMenu(this);
     m_trayMenu->setObjectName(u"trayMenu"_s);
-    m_trayShowAction = m_trayMenu->addAction(u"Show"_s, this, &MainWindow::showFromTray);
+    m_trayShowAction = m_trayMenu->addAction(tr("Show"), this, &MainWindow::showFromTray);
     QFont bold = m_trayShowAction->font();
     bold.setBold(true);
     m_trayShowAction->setFont(bold);
     m_trayShowAction->setObjectName(u"trayShowAction"_s);
     m_trayMenu->setDefaultAction(m_trayShowAction);
     addLaterChoices(m_trayMenu, "trayRemind");
-    m_trayExitAction = m_trayMenu->addAction(u"Exit"_s, this, &MainWindow::closeForGood);
+    m_trayExitAction = m_trayMenu->addAction(tr("Exit"), this, &MainWindow::closeForGood);
     m_trayExitAction->setObjectName(u"trayExitAction"_s);
     m_services.tray.setMenu(m_trayMenu);
 }

@@ -114,7 +114,7 @@ ExitScreen::ExitScreen(ExitScreenServices services, QWidget *parent)
     m_promotionText->setGeometry(ui::twipsRect(120, 840, 6975, 1095));
 
     m_visitSiteBox =
-        new QCheckBox(u"Click Here To Visit "_s + site::siteHostName() + u" Now"_s, this);
+        new QCheckBox(tr("Click Here To Visit %1 Now").arg(site::siteHostName()), this);
     ui::setColour(m_visitSiteBox, QPalette::WindowText, ui::colours::DarkBlue);
     m_visitSiteBox->setCursor(ui::pointingHandCursor());
     m_visitSiteBox->setGeometry(ui::twipsRect(30, 2040, 7185, 555));

@@ -579,19 +579,26 @@ bool SqliteJournalFile::write(const Changes &changes)
     return false;
 }
 
-SqliteJournalFile::Outcome SqliteJournalFile::writeOnce(const Changes &changes)
+SqliteJournalFile::Outcome
+SqliteJournalFile::inWriteTransaction(const std::function<bool(QSqlError *error)> &work)
 {
     QSqlQuery transaction(database());
     // The write lock is taken at once, so that another program's lock is met before any change.
     if (!transaction.exec(u"BEGIN IMMEDIATE"_s))
         return failed(transaction.lastError(), &m_writing, true);
     QSqlError error;
-    if (writeChanges(changes, &error) == Outcome::Done && transaction.exec(u"COMMIT"_s))
+    if (work(&error) && transaction.exec(u"COMMIT"_s))
         return Outcome::Done;
     if (!error.isValid())
         error = transaction.lastError();
     transaction.exec(u"ROLLBACK"_s);
     return failed(error, &m_writing, true);
+}
+
+SqliteJournalFile::Outcome SqliteJournalFile::writeOnce(const Changes &changes)
+{
+    return inWriteTransaction(
+        [&](QSqlError *error) { return writeChanges(changes, error) == Outcome::Done; });
 }
 
 // Inside a transaction: each day as it is written, changed by the rule every store shares.
@@ -791,12 +798,10 @@ std::optional<QList<Entry>> SqliteJournalFile::backupDays(const QString &path,
 SqliteJournalFile::Outcome SqliteJournalFile::importOnce(const QList<Entry> &imported,
                                                          ImportOutcome *outcome)
 {
-    QSqlQuery transaction(database());
-    if (!transaction.exec(u"BEGIN IMMEDIATE"_s))
-        return failed(transaction.lastError(), &m_writing, true);
-    QList<Entry> held;
-    QSqlError error;
-    if (readDays(database(), {}, &held, &error)) {
+    return inWriteTransaction([&](QSqlError *error) {
+        QList<Entry> held;
+        if (!readDays(database(), {}, &held, error))
+            return false;
         QSet<QDate> heldDays;
         for (const Entry &day : std::as_const(held))
             heldDays.insert(day.day);
@@ -805,13 +810,8 @@ SqliteJournalFile::Outcome SqliteJournalFile::importOnce(const QList<Entry> &imp
             changes.insert(day.day, Change{day.card, day.note, day.card});
             ++(heldDays.contains(day.day) ? outcome->notesJoined : outcome->daysAdded);
         }
-        if (writeChanges(changes, &error) == Outcome::Done && transaction.exec(u"COMMIT"_s))
-            return Outcome::Done;
-    }
-    if (!error.isValid())
-        error = transaction.lastError();
-    transaction.exec(u"ROLLBACK"_s);
-    return failed(error, &m_writing, true);
+        return writeChanges(changes, error) == Outcome::Done;
+    });
 }
 
 } // namespace journal

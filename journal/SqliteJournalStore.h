@@ -3,7 +3,10 @@
 #include "journal/JournalStore.h"
 
 #include <QCoreApplication>
+#include <QSqlError>
 #include <QStringList>
+
+#include <functional>
 
 class QSqlDatabase;
 class QSqlError;
@@ -69,6 +72,8 @@ private:
     Outcome readFormat(QSqlQuery &query, Found *found, Status *said);
     Outcome checkIntegrity(QSqlQuery &query);
     Outcome migrate();
+    // Runs `work` under the write lock and commits what it did, or rolls all of it back.
+    Outcome inWriteTransaction(const std::function<bool(QSqlError *error)> &work);
     Outcome writeOnce(const Changes &changes);
     Outcome writeChanges(const Changes &changes, QSqlError *error);
     Outcome importOnce(const QList<Entry> &imported, ImportOutcome *outcome);
