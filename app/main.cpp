@@ -1,4 +1,5 @@
 #include "app/Program.h"
+#include "app/Translations.h"
 #include "journal/OnDemandJournalStore.h"
 #include "rules/CommandLine.h"
 #include "services/Browser.h"
@@ -37,14 +38,19 @@ rules::CommandLine readCommandLine(int argc, char *argv[])
 }
 
 // Answered before a display is needed, so they work on any terminal.
-std::optional<int> answerCommandLine(const rules::CommandLine &commandLine, const char *argv0)
+std::optional<int> answerCommandLine(const rules::CommandLine &commandLine, int argc, char *argv[])
 {
+    const char *argv0 = argc > 0 ? argv[0] : nullptr;
     const QString name = QString::fromLocal8Bit(argv0 ? argv0 : TARVELLE_NAME);
     switch (commandLine.action) {
     case rules::CommandLine::Action::Run: return std::nullopt;
-    case rules::CommandLine::Action::Help:
+    case rules::CommandLine::Action::Help: {
+        // Told in the desktop's language; no display is needed for that.
+        QCoreApplication translated(argc, argv);
+        app::installTranslations(translated);
         std::fputs(rules::helpText(name).toLocal8Bit().constData(), stdout);
         return 0;
+    }
     case rules::CommandLine::Action::Version:
         std::fputs(rules::versionText().toLocal8Bit().constData(), stdout);
         return 0;
@@ -76,8 +82,7 @@ int main(int argc, char *argv[])
 {
     services::endAtOnceOnEndingSignals();
     const rules::CommandLine commandLine = readCommandLine(argc, argv);
-    if (const std::optional<int> answered =
-            answerCommandLine(commandLine, argc > 0 ? argv[0] : nullptr))
+    if (const std::optional<int> answered = answerCommandLine(commandLine, argc, argv))
         return *answered;
 
     ensureHomeIsSet();
@@ -85,6 +90,7 @@ int main(int argc, char *argv[])
     services::SessionBus sessionBus;
     QApplication application(argc, argv);
     sessionBus.connectInBackground();
+    app::installTranslations(application);
     // Runs once all the rest of main has ended and saved: a bus that took the connection and
     // never finished it must not keep the program from ending.
     const auto endBusThread = qScopeGuard([&sessionBus] {

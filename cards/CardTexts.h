@@ -1,16 +1,16 @@
 #pragma once
 
 #include <array>
-#include <string_view>
 
 namespace cards {
 
-// The words of a card's reading. Plain single-line ASCII text.
+// The English words of a card's reading, each the source text of its translation in the
+// "CardReading" context. Plain single-line ASCII text.
 struct CardText {
-    std::string_view description;
-    std::string_view keywords;
+    const char *description;
+    const char *keywords;
     // A prompt for the day's note in the journal: one short question of the card's own.
-    std::string_view question;
+    const char *question;
 };
 
 // Entry k - 1 belongs to card k (deck order: Clubs 1-13, Diamonds 14-26, Hearts 27-39,

@@ -56,6 +56,8 @@ struct Card {
 // Everything shown about card `index` (1 to 52).
 Card card(int index);
 QString cardName(int index);
+// The name in English whatever the language, as files written under any language may give it.
+QString englishCardName(int index);
 QString favourablePeriod(int index);
 // The journal's prompt for a note on a day of card `index` (1 to 52); not part of the card panel.
 QString cardQuestion(int index);

@@ -62,16 +62,15 @@ std::optional<QList<QStringList>> csvRecords(const QString &text)
     return records;
 }
 
-std::optional<int> cardNamed(const QString &name)
+// The cards as an export names them: in the language it was written in, or in English.
+QHash<QString, int> cardsByName()
 {
-    static const QHash<QString, int> byName = [] {
-        QHash<QString, int> names;
-        for (int card = 1; card <= cards::kDeckSize; ++card)
-            names.insert(cards::cardName(card), card);
-        return names;
-    }();
-    const auto found = byName.constFind(name);
-    return found == byName.cend() ? std::nullopt : std::optional<int>(*found);
+    QHash<QString, int> names;
+    for (int card = 1; card <= cards::kDeckSize; ++card) {
+        names.insert(cards::englishCardName(card), card);
+        names.insert(cards::cardName(card), card);
+    }
+    return names;
 }
 
 } // namespace
@@ -85,6 +84,7 @@ std::optional<QList<Entry>> fromCsv(const QByteArray &text)
     if (!records || records->isEmpty()
         || records->first() != QStringList{u"Date"_s, u"Card"_s, u"Note"_s})
         return std::nullopt;
+    const QHash<QString, int> cardNamed = cardsByName();
     QList<Entry> days;
     QSet<QDate> seen;
     for (qsizetype i = 1; i < records->size(); ++i) {
@@ -92,11 +92,12 @@ std::optional<QList<Entry>> fromCsv(const QByteArray &text)
         if (record.size() != 3)
             return std::nullopt;
         const QDate day = QDate::fromString(record[0], Qt::ISODate);
-        const std::optional<int> card = cardNamed(record[1]);
-        if (!day.isValid() || day.toString(Qt::ISODate) != record[0] || !card || seen.contains(day))
+        const int card = cardNamed.value(record[1]);
+        if (!day.isValid() || day.toString(Qt::ISODate) != record[0] || card == 0
+            || seen.contains(day))
             return std::nullopt;
         seen.insert(day);
-        days.append({day, *card, record[2]});
+        days.append({day, card, record[2]});
     }
     return days;
 }

@@ -1,5 +1,7 @@
 #include "rules/CommandLine.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace rules {
@@ -25,12 +27,15 @@ CommandLine parseCommandLine(const QStringList &arguments)
 
 QString helpText(const QString &programName)
 {
-    return u"Usage: "_s + programName
-           + u" [/STARTUP]\n"
-             u"Shows a playing card for the day with its reading.\n\n"
-             u"  /STARTUP       started at log-on: wait in the system tray when so chosen\n"
-             u"  -h, --help     show this help and exit\n"
-             u"  -v, --version  show the version and exit\n"_s;
+    //: The help of the command line; the options themselves stay as they are
+    return QCoreApplication::translate("CommandLine",
+                                       "Usage: %1 [/STARTUP]\n"
+                                       "Shows a playing card for the day with its reading.\n\n"
+                                       "  /STARTUP       started at log-on: wait in the system tray "
+                                       "when so chosen\n"
+                                       "  -h, --help     show this help and exit\n"
+                                       "  -v, --version  show the version and exit\n")
+        .arg(programName);
 }
 
 QString versionText()

@@ -75,6 +75,8 @@ WORD = re.compile(r"[a-z0-9]+(?:['-][a-z0-9]+)*")
 def read_table(path):
     """The rows of kCardTexts: a list of lists of strings, one string per field."""
     source = Path(path).read_text(encoding="utf-8")
+    # The translation marker's context is not part of the text.
+    source = re.sub(r'QT_TRANSLATE_NOOP\(\s*"CardReading",', "", source)
     start = source.index("kCardTexts = {{") + len("kCardTexts = {{")
     rows, fields, literal, depth, i = [], None, None, 0, start
     while i < len(source):
