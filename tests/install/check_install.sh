@@ -38,8 +38,9 @@ PY
 [[ -n $screenshots ]] || fail "the metainfo names no screenshots"
 while read -r width height address; do
     name=${address#https://www.quellmoor.com/tarvelle/screenshots/}
-    [[ $name != "$address" && $name != */* ]] ||
-        fail "$address is not in the site's screenshots folder"
+    # A translated picture lies one folder down, in its language's.
+    [[ $name != "$address" && $name =~ ^([a-z]{2,3}(_[A-Z]{2})?/)?[a-z0-9-]+\.png$ ]] ||
+        fail "$address is not a picture of the site's screenshots folder"
     file=$source/resources/screenshots/$name
     [[ -f $file ]] || fail "no resources/screenshots/$name for $address"
     size=$(identify -format '%wx%h' "$file")
