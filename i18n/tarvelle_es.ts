@@ -154,6 +154,23 @@
         <extracomment>A card&apos;s favourable time of the year: %1 is the week&apos;s number, %2 the season</extracomment>
         <translation>%1 semana %2.</translation>
     </message>
+    <message>
+        <source>A</source>
+        <extracomment>A rank as the journal&apos;s calendar abbreviates it: Ace, King, Queen, Knight (the Jack)</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>Q</translation>
+    </message>
+    <message>
+        <source>Kn</source>
+        <translation>J</translation>
+    </message>
 </context>
 <context>
     <name>CardReading</name>
@@ -959,6 +976,72 @@ Muestra una carta de la baraja para el día, con su lectura.
     </message>
 </context>
 <context>
+    <name>JournalExport</name>
+    <message>
+        <source>Tarvelle journal</source>
+        <translation>Diario de Tarvelle</translation>
+    </message>
+    <message>
+        <source>%1
+%2
+Favorable Time Period: %3
+Keywords: %4
+</source>
+        <extracomment>The day copied from the journal: %1 date, %2 card, %3 its period, %4 its keywords</extracomment>
+        <translation>%1
+%2
+Periodo favorable: %3
+Palabras clave: %4
+</translation>
+    </message>
+</context>
+<context>
+    <name>OnDemandJournalStore</name>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 no está instalado</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be opened: the part of Tarvelle that keeps it is missing (%2). Installing Tarvelle again mends this.</source>
+        <translation>No se puede abrir el diario %1: falta la parte de Tarvelle que lo gestiona (%2). Para arreglarlo, vuelve a instalar Tarvelle.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s card and the settings are unharmed. The days drawn and the notes typed are kept while Tarvelle runs, but cannot be written.</source>
+        <translation>La carta de hoy y la configuración siguen intactas. Las cartas de cada día y las notas escritas se conservan mientras Tarvelle esté en marcha, pero no se pueden guardar.</translation>
+    </message>
+</context>
+<context>
+    <name>Referral</name>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Introduce dos direcciones de correo distintas.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Introduce una dirección de correo válida.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Introduce tu nombre.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Introduce tu correo electrónico.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Escribe tu mensaje.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Introduce el nombre de tu amigo.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Introduce el correo electrónico de tu amigo.</translation>
+    </message>
+</context>
+<context>
     <name>SqliteJournalFile</name>
     <message>
         <source>%1 is the journal itself.</source>
@@ -987,6 +1070,111 @@ Muestra una carta de la baraja para el día, con su lectura.
     <message>
         <source>%1 comes from a newer version of Tarvelle (format %2; this version knows format %3).</source>
         <translation>%1 procede de una versión más reciente de Tarvelle (formato %2; esta versión conoce el formato %3).</translation>
+    </message>
+    <message>
+        <source>The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal as soon as it takes them.</source>
+        <translation>Las cartas de cada día y las notas escritas se conservan mientras Tarvelle esté en marcha, y se guardarán en el diario en cuanto este las admita.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be opened: %2.</source>
+        <translation>No se puede abrir el diario %1: %2.</translation>
+    </message>
+    <message>
+        <source>The journal cannot be kept: Qt&apos;s SQLite driver (Debian package libqt6sql6-sqlite) is not installed.</source>
+        <translation>No se puede llevar el diario: el controlador SQLite de Qt (paquete de Debian libqt6sql6-sqlite) no está instalado.</translation>
+    </message>
+    <message>
+        <source>The journal&apos;s folder %1 cannot be made: %2.</source>
+        <translation>No se puede crear la carpeta del diario %1: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be written: %2.</source>
+        <translation>No se puede escribir en el diario %1: %2.</translation>
+    </message>
+    <message>
+        <source>The journal cannot be made in %1: %2.</source>
+        <translation>No se puede crear el diario en %1: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 changed while it was being opened.</source>
+        <translation>El diario %1 cambió mientras se abría.</translation>
+    </message>
+    <message>
+        <source>The journal %1 comes from a newer version of Tarvelle (format %2; this version knows format %3) and is left as it is.</source>
+        <translation>El diario %1 procede de una versión más reciente de Tarvelle (formato %2; esta versión conoce el formato %3) y se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>Its days are shown, but nothing new is written to it, and notes cannot be typed.</source>
+        <translation>Se muestran sus días, pero no se le añade nada nuevo ni se pueden escribir notas.</translation>
+    </message>
+    <message>
+        <source>This version cannot show its days, and nothing new is written to it.</source>
+        <translation>Esta versión no puede mostrar sus días, y no se le añade nada nuevo.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is in use by another program.</source>
+        <translation>Otro programa está usando el diario %1.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the journal %1 is full.</source>
+        <translation>El disco que contiene el diario %1 está lleno.</translation>
+    </message>
+    <message>
+        <source>The journal %1 could not be written: %2.</source>
+        <translation>No se pudo escribir en el diario %1: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 could not be read: %2.</source>
+        <translation>No se pudo leer el diario %1: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged and cannot be moved aside: %2. It is left as it is.</source>
+        <translation>El diario %1 está dañado y no se puede apartar: %2. Se deja tal como está.</translation>
+    </message>
+    <message>
+        <source>The journal file was damaged. It has been kept, untouched, as %1, and a new journal has begun.</source>
+        <translation>El archivo del diario estaba dañado. Se ha guardado intacto como %1 y se ha empezado un diario nuevo.</translation>
+    </message>
+    <message>
+        <source>Nothing of the damaged file has been deleted.</source>
+        <translation>No se ha borrado nada del archivo dañado.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización disponible de este programa.<byte value="xd"/>¿Quieres buscarla ahora?</translation>
+    </message>
+</context>
+<context>
+    <name>app::CardPanel</name>
+    <message>
+        <source>Cartomancy Card For The Day</source>
+        <translation>Carta de cartomancia del día</translation>
+    </message>
+    <message>
+        <source>Favorable Time Period</source>
+        <translation>Periodo favorable</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Características</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Configuración</translation>
+    </message>
+</context>
+<context>
+    <name>app::CardPicture</name>
+    <message>
+        <source>Picture of the card %1</source>
+        <translation>Imagen de la carta %1</translation>
     </message>
 </context>
 <context>
@@ -1094,14 +1282,6 @@ Muestra una carta de la baraja para el día, con su lectura.
         <translation>&amp;Periodo:</translation>
     </message>
     <message>
-        <source>1 day recorded, %1 with a note.</source>
-        <translation>1 día registrado, %1 con nota.</translation>
-    </message>
-    <message>
-        <source>%2 days recorded, %1 with a note.</source>
-        <translation>%2 días registrados, %1 con nota.</translation>
-    </message>
-    <message>
         <source>Clubs</source>
         <translation>Tréboles</translation>
     </message>
@@ -1126,20 +1306,30 @@ Muestra una carta de la baraja para el día, con su lectura.
         <translation>Rojas %1, negras %2.</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1 (%2 veces)</translation>
-    </message>
-    <message>
         <source>Came up most: %1.</source>
         <translation>Lo que más ha salido: %1.</translation>
     </message>
-    <message>
-        <source>Longest run of days with a note: 1 day.</source>
-        <translation>Racha más larga de días con nota: 1 día.</translation>
+    <message numerus="yes">
+        <source>%n day(s) recorded, %1 with a note.</source>
+        <extracomment>%1 is the number of days with a note</extracomment>
+        <translation>
+            <numerusform>%n día registrado, %1 con nota.</numerusform>
+            <numerusform>%n días registrados, %1 con nota.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Longest run of days with a note: %1 days.</source>
-        <translation>Racha más larga de días con nota: %1 días.</translation>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n vez)</numerusform>
+            <numerusform>%1 (%n veces)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run of days with a note: %n day(s).</source>
+        <translation>
+            <numerusform>Racha más larga de días con nota: %n día.</numerusform>
+            <numerusform>Racha más larga de días con nota: %n días.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1265,14 +1455,6 @@ Muestra una carta de la baraja para el día, con su lectura.
         <translation>La nota del %1 se modificó en otro lugar mientras estaba abierta aquí; se conservan las dos.</translation>
     </message>
     <message>
-        <source>1 day in the journal.</source>
-        <translation>1 día en el diario.</translation>
-    </message>
-    <message>
-        <source>%1 days in the journal.</source>
-        <translation>%1 días en el diario.</translation>
-    </message>
-    <message>
         <source>%1 is on the clipboard.</source>
         <translation>Copiado en el portapapeles: %1.</translation>
     </message>
@@ -1287,14 +1469,6 @@ Muestra una carta de la baraja para el día, con su lectura.
     <message>
         <source>The journal could not be exported to %1: %2.</source>
         <translation>No se pudo exportar el diario a %1: %2.</translation>
-    </message>
-    <message>
-        <source>1 day exported to %1.</source>
-        <translation>1 día exportado a %1.</translation>
-    </message>
-    <message>
-        <source>%1 days exported to %2.</source>
-        <translation>%1 días exportados a %2.</translation>
     </message>
     <message>
         <source>Journal backups (*.sqlite)</source>
@@ -1327,6 +1501,32 @@ Muestra una carta de la baraja para el día, con su lectura.
     <message>
         <source>The journal could not take the import (%1); nothing was changed.</source>
         <translation>El diario no pudo admitir la importación (%1); no se ha cambiado nada.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Came up %n time(s) since %1</source>
+        <extracomment>%1 is the date of the first day in the journal</extracomment>
+        <translation>
+            <numerusform>Ha salido %n vez desde el %1</numerusform>
+            <numerusform>Ha salido %n veces desde el %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) in the journal.</source>
+        <translation>
+            <numerusform>%n día en el diario.</numerusform>
+            <numerusform>%n días en el diario.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tarvelle journal</source>
+        <translation>Diario de Tarvelle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) exported to %1.</source>
+        <translation>
+            <numerusform>%n día exportado a %1.</numerusform>
+            <numerusform>%n días exportados a %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1419,6 +1619,80 @@ Muestra una carta de la baraja para el día, con su lectura.
         <source>Remind Me &amp;Later</source>
         <translation>Recordar &amp;más tarde</translation>
     </message>
+    <message>
+        <source>Please Enter Correct Date !</source>
+        <translation>¡Introduce una fecha correcta!</translation>
+    </message>
+    <message>
+        <source>Are You Sure You Want To Quit Tarvelle?</source>
+        <translation>¿Seguro que quieres salir de Tarvelle?</translation>
+    </message>
+    <message>
+        <source>Talk about your cards with friends on the Quellmoor discussion board: click here to visit us!</source>
+        <translation>Comenta tus cartas con amigos en el foro de Quellmoor: ¡haz clic aquí para visitarnos!</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Pon tu marca en este programa para tu web. Gana fidelidad y visitas. Pon aquí el nombre y el enlace de tu sitio. Consulta la «Ayuda» para más detalles. Haz clic aquí para saber más sobre el programa de marca compartida.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con la marca de tu web. Haz clic aquí para saber más.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>La aplicación ya se está ejecutando</translation>
+    </message>
+</context>
+<context>
+    <name>app::SettingsPanel</name>
+    <message>
+        <source>Cartomancy Card Settings</source>
+        <translation>Configuración de la carta</translation>
+    </message>
+    <message>
+        <source>Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time and other display settings here.</source>
+        <translation>¡Deja que Tarvelle te muestre cada día tu carta de la suerte! Elige aquí la hora y cómo quieres verla.</translation>
+    </message>
+    <message>
+        <source>Choose Display Time</source>
+        <translation>Elige la hora</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segundo</translation>
+    </message>
+    <message>
+        <source>Choose Display Mode</source>
+        <translation>Elige cómo se inicia</translation>
+    </message>
+    <message>
+        <source>Run at start-up</source>
+        <translation>Iniciar al arrancar</translation>
+    </message>
+    <message>
+        <source>Start at system tray</source>
+        <translation>Iniciar en la bandeja</translation>
+    </message>
+    <message>
+        <source>Don&apos;t run at start-up</source>
+        <translation>No iniciar al arrancar</translation>
+    </message>
+    <message>
+        <source>Show &amp;Cartomancy Card</source>
+        <translation>Mostrar la &amp;carta del día</translation>
+    </message>
 </context>
 <context>
     <name>app::WindowPresence</name>
@@ -1426,12 +1700,123 @@ Muestra una carta de la baraja para el día, con su lectura.
         <source>Recent – today&apos;s card is waiting</source>
         <translation>Recent – la carta de hoy te está esperando</translation>
     </message>
+    <message>
+        <source>Recent</source>
+        <translation>Reciente</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::AboutDialog</name>
+    <message>
+        <source>Tarvelle is a daily divination technique based on playing cards. This software displays a card for the day and explains the keywords and meaning. This software can be used as a reference point to start your day.</source>
+        <translation>Tarvelle es una técnica de adivinación diaria basada en los naipes. Este programa muestra una carta para cada día y explica sus palabras clave y su significado. Puedes usarlo como punto de referencia para empezar el día.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Haz clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Oportunidad de negocio desde casa. Crea tu propio negocio en Internet y gana dinero en línea. Consigue este programa con la marca de tu web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Haz clic aquí para saber más</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Haz clic aquí para visitar %1 ahora</translation>
+    </message>
+    <message>
+        <source>Quellmoor Softwares, such as this can be created and maintained only with your support. The best way to support Quellmoor is to visit Quellmoor regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Programas de Quellmoor como este solo pueden crearse y mantenerse con tu apoyo. La mejor manera de apoyar a Quellmoor es visitarlo con frecuencia y participar en los debates y demás actividades del foro.</translation>
+    </message>
+    <message>
+        <source>Visit Quellmoor regularly. Support Quellmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quellmoor</source>
+        <translation>Visita Quellmoor con frecuencia. Apoya a Quellmoor participando en los debates y demás actividades. Sin tus visitas habituales a Quellmoor, estos programas no pueden mantenerse</translation>
+    </message>
+    <message>
+        <source>Quellmoor is a FREE online discussion forum for all things mystic. To help Quellmoor develop and maintain this software visit Quellmoor regularly.</source>
+        <translation>Quellmoor es un foro en línea GRATUITO sobre todo lo místico. Para ayudar a Quellmoor a desarrollar y mantener este programa, visita Quellmoor con frecuencia.</translation>
+    </message>
+    <message>
+        <source>Quellmoor needs your help. All you need to do is visit Quellmoor regularly and take part in the various discussions and activites to help us maintain and develop more Quellmoor Softwares.</source>
+        <translation>Quellmoor necesita tu ayuda. Solo tienes que visitar Quellmoor con frecuencia y participar en sus debates y actividades para ayudarnos a mantener y crear más programas de Quellmoor.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recomienda a un amigo</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Tu correo electrónico</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nombre de tu amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Correo electrónico de tu amigo</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Recomendar ahora</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Download Quellmoor Softwares</source>
+        <translation>Descarga programas de Quellmoor</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Quellmoor Softwares. We make programs for astrology and horoscopes, psychic readings, tarot spreads, numerology and many other corners of the occult, each made to be as welcoming as this one.
+
+All of them are simple and easy to use, fun and informative. Try them for yourself, and share what you discover with your friends and family.</source>
+        <translation>Si te ha gustado este programa, seguro que te interesarán los demás programas de Quellmoor. Los hacemos de astrología y horóscopos, videncia, tiradas de tarot, numerología y muchos otros rincones de lo oculto, todos pensados para ser tan acogedores como este.
+
+Todos son sencillos y fáciles de usar, entretenidos e informativos. Pruébalos y comparte lo que descubras con tus amigos y tu familia.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quellmoor Softwares</source>
+        <translation>Visita los programas de Quellmoor</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>La dirección de correo no puede contener espacios.</translation>
+    </message>
+</context>
+<context>
+    <name>rules::PanelChoices</name>
+    <message>
+        <source>Error %1 opening key<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the error&apos;s number, %2 the system&apos;s words for it</extracomment>
+        <translation>Error %1 al abrir la clave<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Error %1 setting key<byte value="xd"/>
+%2</source>
+        <translation>Error %1 al escribir la clave<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 </TS>
