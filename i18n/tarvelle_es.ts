@@ -267,7 +267,7 @@
     <message>
         <source>Hold your ground. The Seven of Clubs finds you pressed from more than one side, by a deadline crowding in or by someone questioning a decision you made for good reasons. Stay courteous and yield nothing: experience counts for more in a dispute like this than the volume of anyone&apos;s voice. Petty irritations will try to drag you from the main task, so pick the two or three things that truly matter and defend those. Everything else can wait. Tarot&apos;s matching card shows a man on a hilltop fending off six staves from below, outnumbered and still holding the better position.</source>
         <extracomment>Seven of Clubs: reading</extracomment>
-        <translation>Mantente firme. El siete de tréboles llega cuando te aprietan por más de un lado: un plazo que se echa encima o alguien que cuestiona una decisión que tomaste con buenas razones. Sé cortés y no cedas nada: en una disputa así pesa más la experiencia que quién levanta más la voz. Las pequeñas molestias intentarán apartarte de lo principal, así que elige las dos o tres cosas que de verdad importan y defiéndelas. Todo lo demás puede esperar. Su carta gemela del tarot muestra a un hombre en lo alto de una colina que rechaza seis bastos desde abajo, en inferioridad y aun así en la mejor posición.</translation>
+        <translation>Mantente firme. El siete de tréboles llega cuando te aprietan por más de un lado: un plazo que se echa encima o alguien que cuestiona una decisión que tomaste con buenas razones. Sé cortés y no cedas nada: en una disputa así pesa más la experiencia que alzar la voz. Las pequeñas molestias intentarán apartarte de lo principal, así que elige las dos o tres cosas que de verdad importan y defiéndelas. Todo lo demás puede esperar. Su carta gemela del tarot muestra a un hombre en lo alto de una colina que rechaza seis bastos desde abajo, en inferioridad y aun así en la mejor posición.</translation>
     </message>
     <message>
         <source>Perseverance, courage, defence, priorities and steady effort.</source>
@@ -297,7 +297,7 @@
     <message>
         <source>The Nine of Clubs comes late in a long job, when the finish is near and many people give up. If you feel worn down, take that as a measure of how far you have come rather than of how far is left. Guard your strength; a decent meal and a full night&apos;s sleep matter more now than they seem. Weariness makes a mild disagreement sound like a serious one; go gently with those around you, and a calm word now will spare a long apology later. Distance runners say the race is decided in its last miles, by whoever kept something in reserve.</source>
         <extracomment>Nine of Clubs: reading</extracomment>
-        <translation>El nueve de tréboles llega al final de un trabajo largo, cuando la meta está cerca y muchos abandonan. Si el cansancio te pesa, tómalo como medida de cuánto has avanzado, no de cuánto te queda. Cuida tus fuerzas; una buena comida y dormir toda la noche importan ahora más de lo que parece. El cansancio hace que un pequeño desacuerdo suene a algo grave; trata con suavidad a quienes te rodean, y una palabra serena ahora te ahorrará una larga disculpa después. Los corredores de fondo dicen que la carrera se decide en los últimos kilómetros, y la gana quien guardó algo de reserva.</translation>
+        <translation>El nueve de tréboles llega al final de un trabajo largo, cuando la meta está cerca y muchos abandonan. Si el cansancio te pesa, tómalo como medida de cuánto has avanzado, no de cuánto te queda. Cuida tus fuerzas; una buena comida y dormir toda la noche importan ahora más de lo que parece. El cansancio hace que un pequeño desacuerdo suene a algo grave; trata con suavidad a quienes te rodean, y una palabra serena ahora te ahorrará una larga disculpa después. Los corredores de fondo dicen que la carrera se decide en los últimos kilómetros, y la gana quien supo guardar fuerzas.</translation>
     </message>
     <message>
         <source>Resilience, endurance, patience and near completion.</source>
@@ -507,7 +507,7 @@
     <message>
         <source>Wealth that outlasts a single payday belongs to the Ten of Diamonds: a home paid off, a business handed on, savings that protect the people who count on you. News of a large purchase or a long-term plan finally coming together could reach you today. Take pleasure in it. Then give an hour to the dull part, the will or the insurance, because comfort that is well guarded can pass from one generation to the next. The story of the earning belongs to the inheritance too, and it is often the part remembered longest.</source>
         <extracomment>Ten of Diamond: reading</extracomment>
-        <translation>Al diez de diamantes le pertenece la riqueza que dura más que un sueldo: una casa pagada, un negocio que pasa a otras manos, unos ahorros que protegen a quienes cuentan contigo. Hoy podrían llegarte noticias de una compra importante o de un plan a largo plazo que por fin cuaja. Disfrútalo. Luego dedica una hora a la parte aburrida, el testamento o el seguro, porque el bienestar bien protegido puede pasar de una generación a la siguiente. La historia de cómo se ganó también forma parte de la herencia, y a menudo es lo que más se recuerda.</translation>
+        <translation>Al diez de diamantes le pertenece la riqueza que dura más que un sueldo: una casa pagada, un negocio que se hereda, unos ahorros que protegen a quienes cuentan contigo. Hoy podrían llegarte noticias de una compra importante o de un plan a largo plazo que por fin cuaja. Disfrútalo. Luego dedica una hora a la parte aburrida, el testamento o el seguro, porque el bienestar bien protegido puede pasar de una generación a la siguiente. La historia de cómo se ganó también forma parte de la herencia, y a menudo es lo que más se recuerda.</translation>
     </message>
     <message>
         <source>Wealth, abundance, family, legacy, security and celebration.</source>
@@ -522,7 +522,7 @@
     <message>
         <source>Shrewd, good-humoured and impossible to hurry, the King of Diamonds reads every contract twice and enjoys a good haggle. He began with a barrow, now owns the shop on the corner and still counts the till himself. He respects people who know their numbers and forgives almost anything except waste. Before you settle any money matter today, think as he would: facts first, then a fair comparison of the offers. His answer to anyone who presses him to sign at once never changes: then go and sell it to somebody else.</source>
         <extracomment>King of Diamond: reading</extracomment>
-        <translation>Astuto, de buen humor e imposible de apresurar, el rey de diamantes lee cada contrato dos veces y disfruta con un buen regateo. Empezó con una carretilla, hoy es dueño de la tienda de la esquina y sigue contando la caja él mismo. Respeta a quien sabe de números y lo perdona casi todo salvo el derroche. Antes de cerrar hoy cualquier asunto de dinero, piensa como él: primero los hechos, luego una comparación justa de las ofertas. A quien le apremia para firmar en el acto siempre le responde lo mismo: entonces véndaselo a otro.</translation>
+        <translation>Astuto, de buen humor e imposible de apresurar, el rey de diamantes lee cada contrato dos veces y disfruta con un buen regateo. Empezó con una carretilla, hoy es dueño de la tienda de la esquina y sigue contando la caja él mismo. Respeta a quien sabe de números y lo perdona casi todo salvo el derroche. Antes de cerrar hoy cualquier asunto de dinero, piensa como él: primero los hechos, luego una comparación justa de las ofertas. A quien lo apremia para que firme en el acto siempre le responde lo mismo: entonces véndaselo a otro.</translation>
     </message>
     <message>
         <source>Business sense, wisdom, authority, caution and fair dealing.</source>
@@ -537,7 +537,7 @@
     <message>
         <source>A woman with an eye for quality and a head for sums, the Queen of Diamonds can tell silk from polyester across a room and knows what each costs by the metre. She likes lovely things and is never owned by them. Through her the card invites you to enjoy a little beauty, flowers on the table perhaps, while keeping an honest record of the expense. Her advice about money deserves close attention; her bargains are legendary. Keep your own secrets, though. This Queen loves to talk, and a confidence told to her on Monday is common knowledge along the street by Tuesday.</source>
         <extracomment>Queen of Diamond: reading</extracomment>
-        <translation>Con ojo para la calidad y cabeza para los números, la reina de diamantes distingue la seda del poliéster desde el otro lado de la sala y sabe lo que cuesta cada una por metro. Le encantan las cosas bonitas, pero no es esclava de ellas. A través de ella la carta te invita a disfrutar de un poco de belleza, quizá unas flores en la mesa, sin dejar de anotar honradamente el gasto. Sus consejos sobre dinero merecen toda tu atención; sus gangas son legendarias. Eso sí, guárdate tus secretos. A esta reina le encanta hablar, y una confidencia que le hagas el lunes la sabe toda la calle el martes.</translation>
+        <translation>Con ojo para la calidad y cabeza para los números, la reina de diamantes distingue la seda del poliéster desde el otro lado de la sala y sabe el precio por metro de cada tejido. Le encantan las cosas bonitas, pero no es esclava de ellas. A través de ella la carta te invita a disfrutar de un poco de belleza, quizá unas flores en la mesa, sin dejar de anotar honradamente el gasto. Sus consejos sobre dinero merecen toda tu atención; sus gangas son legendarias. Eso sí, guárdate tus secretos. A esta reina le encanta hablar, y una confidencia que le hagas el lunes la sabe toda la calle el martes.</translation>
     </message>
     <message>
         <source>Resourcefulness, elegance, practicality, good taste and gossip.</source>
@@ -567,7 +567,7 @@
     <message>
         <source>As the symbol itself denotes, the Ace of Hearts symbolizes love card readers have cherished for generations: the first warm stirring of affection, the start of a friendship, the moment a house begins to feel like home. This Ace opens the heart, and an open heart is a gift to everyone near it. The kind word you have been holding back is worth saying, and being looked after for once is no weakness. New love or a happy letter could be on its way. Whatever begins now begins in sincerity, and it deserves the chance to grow.</source>
         <extracomment>Ace of Hearts: reading</extracomment>
-        <translation>Como su propio símbolo indica, el as de corazones representa el amor, y así lo han leído los cartomantes durante generaciones: el primer calor del cariño, el comienzo de una amistad, el momento en que una casa empieza a sentirse hogar. Este as abre el corazón, y un corazón abierto es un regalo para todos los que lo rodean. Merece la pena decir esa palabra amable que te guardas, y dejarse cuidar por una vez no es ninguna debilidad. Puede que venga en camino un amor nuevo o una carta feliz. Lo que empieza ahora empieza con sinceridad, y merece la ocasión de crecer.</translation>
+        <translation>Como su propio símbolo indica, el as de corazones representa el amor, y así lo han leído los cartomantes durante generaciones: el primer calor del cariño, el comienzo de una amistad, el momento en que una casa empieza a ser un hogar. Este as abre el corazón, y un corazón abierto es un regalo para todos los que lo rodean. Merece la pena decir esa palabra amable que te guardas, y dejarse cuidar por una vez no es ninguna debilidad. Puede que venga en camino un amor nuevo o una carta feliz. Lo que empieza ahora empieza con sinceridad, y merece la ocasión de crecer.</translation>
     </message>
     <message>
         <source>Love, new affection, sincerity, openness and joy at home.</source>
@@ -582,7 +582,7 @@
     <message>
         <source>Two people find their way to each other in the Two of Hearts. Romance, a close friendship or a reconciliation with someone you had drifted away from: whatever form it takes, the feeling runs both ways. Ask how the other person really is, and answer honestly when the question comes back. Gestures that cost nothing carry great weight here, like tea brought without asking or a hand held a moment longer. If a coolness has crept in with someone dear, take the first step back towards them. On the card itself the two hearts mirror each other, one upright and one upside down.</source>
         <extracomment>Two of Hearts: reading</extracomment>
-        <translation>En el dos de corazones, dos personas encuentran el camino la una hacia la otra. Un romance, una amistad estrecha o una reconciliación con alguien de quien te habías alejado: sea cual sea su forma, el sentimiento es mutuo. Pregunta cómo está de verdad la otra persona, y responde con sinceridad cuando te devuelva la pregunta. Aquí los gestos que no cuestan nada pesan mucho, como un té que llega sin pedirlo o una mano que se retiene un momento más. Si se ha colado cierta frialdad con alguien querido, da tú el primer paso para acercarte. En la propia carta, los dos corazones se reflejan: uno derecho y otro boca abajo.</translation>
+        <translation>En el dos de corazones, dos personas encuentran el camino la una hacia la otra. Un romance, una amistad estrecha o una reconciliación con alguien de quien te habías alejado: sea cual sea su forma, el sentimiento es mutuo. Pregunta cómo está de verdad la otra persona, y responde con sinceridad cuando te devuelva la pregunta. Aquí los gestos que no cuestan nada pesan mucho, como un té que llega sin pedirlo o una mano que tarda un poco más en soltarse. Si se ha colado cierta frialdad con alguien querido, da tú el primer paso para acercarte. En la propia carta, los dos corazones se reflejan: uno derecho y otro boca abajo.</translation>
     </message>
     <message>
         <source>Harmony, mutual love, tenderness and reconciliation.</source>
@@ -597,7 +597,7 @@
     <message>
         <source>Voices fill the house. The Three of Hearts brings company, whether friends dropping by unannounced or a celebration long planned, and laughter comes easily. There is one caution in this cheerful card. When affection is shared among three, somebody can end up feeling left out, and a harmless flirtation can be read as more than it was. Be honest about the feelings you have and about those you lack, and make only promises you intend to keep. Honesty of that sort keeps the whole circle warm.</source>
         <extracomment>Three of Hearts: reading</extracomment>
-        <translation>Las voces llenan la casa. El tres de corazones trae compañía, ya sean amigos que se presentan sin avisar o una celebración planeada desde hace tiempo, y la risa sale sola. Esta carta alegre trae, eso sí, una advertencia. Cuando el cariño se reparte entre tres, alguien puede acabar sintiéndose excluido, y un coqueteo inocente puede tomarse por algo más. Habla con franqueza de los sentimientos que tienes y de los que no tienes, y promete solo lo que pienses cumplir. Esa clase de franqueza mantiene cálido todo el círculo.</translation>
+        <translation>Las voces llenan la casa. El tres de corazones trae compañía, ya sean amigos que se presentan sin avisar o una celebración planeada desde hace tiempo, y la risa sale sola. Esta carta alegre encierra, eso sí, una advertencia. Cuando el cariño se reparte entre tres, alguien puede acabar sintiéndose excluido, y un coqueteo inocente puede tomarse por algo más. Habla con franqueza de los sentimientos que tienes y de los que no tienes, y promete solo lo que pienses cumplir. Esa clase de franqueza mantiene cálido todo el círculo.</translation>
     </message>
     <message>
         <source>Celebration, friendship, gatherings, honesty and clear feelings.</source>
@@ -627,7 +627,7 @@
     <message>
         <source>Some feelings are hard to name, and the Five of Hearts stirs a few of them. A disappointment or a flash of jealousy can surface, and it is tempting to let it tint the whole day. Look at it gently instead; a feeling like this wants understanding more than obedience. Talking to someone you trust helps, as does a letter you never send. When the cloud passes you will see which attachments still deserve your love and which you are ready to let go at last.</source>
         <extracomment>Five of Hearts: reading</extracomment>
-        <translation>Hay sentimientos difíciles de nombrar, y el cinco de corazones remueve algunos. Puede aflorar una decepción o un arrebato de celos, y tienta dejar que tiña el día entero. Míralo mejor con suavidad; un sentimiento así pide comprensión más que obediencia. Ayuda hablar con alguien de confianza, y también escribir una carta que nunca envíes. Cuando pase la nube verás qué apegos siguen mereciendo tu cariño y cuáles puedes soltar por fin.</translation>
+        <translation>Hay sentimientos difíciles de nombrar, y el cinco de corazones remueve algunos. Puede aflorar una decepción o un arrebato de celos, y tienta dejar que tiña el día entero. Mejor míralo con suavidad; un sentimiento así pide comprensión más que obediencia. Ayuda hablar con alguien de confianza, y también escribir una carta que nunca envíes. Cuando pase la nube verás qué apegos siguen mereciendo tu cariño y cuáles puedes soltar por fin.</translation>
     </message>
     <message>
         <source>Mixed emotions, disappointment, reflection, release and healing.</source>
@@ -717,7 +717,7 @@
     <message>
         <source>Picture a man who remembers the names of his neighbours&apos; children and still gets choked up at weddings. The King of Hearts is warm, generous and a touch impulsive, quick to anger and quicker to forgive. Someone with his warmth could settle a quarrel in your circle today; let him. If nobody steps forward, the part is yours. Hearing both sides before you judge is half the work, and comfort offered without a lecture is the other half. His temper flares like a match and goes out as fast, and nobody who knows him holds it against him.</source>
         <extracomment>King of Hearts: reading</extracomment>
-        <translation>Imagina a un hombre que se sabe el nombre de los hijos de sus vecinos y que aún se emociona en las bodas. El rey de corazones es cálido, generoso y algo impulsivo, rápido para enfadarse y más rápido aún para perdonar. Alguien con su calidez podría zanjar hoy una disputa entre los tuyos; déjale hacerlo. Si nadie da el paso, el papel es tuyo. Escuchar a las dos partes antes de juzgar es la mitad del trabajo, y consolar sin sermonear es la otra mitad. Su genio prende como una cerilla y se apaga igual de rápido, y nadie que lo conozca se lo tiene en cuenta.</translation>
+        <translation>Imagina a un hombre que se sabe el nombre de los hijos de sus vecinos y que aún se emociona en las bodas. El rey de corazones es cálido, generoso y algo impulsivo, rápido para enfadarse y más rápido aún para perdonar. Alguien con su calidez podría zanjar hoy una disputa entre los tuyos; deja que lo haga. Si nadie da el paso, el papel es tuyo. Escuchar a las dos partes antes de juzgar es la mitad del trabajo, y consolar sin sermonear es la otra mitad. Su genio prende como una cerilla y se apaga igual de rápido, y nadie que lo conozca se lo tiene en cuenta.</translation>
     </message>
     <message>
         <source>Warmth, generosity, quick temper, forgiveness and fairness.</source>
@@ -732,7 +732,7 @@
     <message>
         <source>The kettle is always on at the Queen of Hearts&apos; table. She is the woman everyone rings in a crisis, who remembers every birthday and turns up with soup when you are ill. Her gift is intuition, a feeling for what others need before they say it. Her kind of attention is catching: a pot of something warm carried next door, or a note to someone lonely, will be remembered when the pot is long empty. Look after yourself with equal care, though, and keep one hour for your own heart. Even she sits down at last with the final cup from the pot.</source>
         <extracomment>Queen of Hearts: reading</extracomment>
-        <translation>En la mesa de la reina de corazones siempre hay agua al fuego. Es la mujer a la que todos llaman en una crisis, la que recuerda cada cumpleaños y aparece con sopa cuando estás en cama. Su don es la intuición, un instinto para saber lo que otros necesitan antes de que lo digan. Su manera de atender se contagia: una olla de algo caliente llevada al vecino, o una nota a alguien que está solo, se recordará mucho después de vaciada la olla. Eso sí, cuídate a ti con el mismo esmero y guarda una hora para tu propio corazón. Hasta ella acaba sentándose con la última taza de la tetera.</translation>
+        <translation>En la mesa de la reina de corazones siempre hay una tetera al fuego. Es la mujer a la que todos llaman en una crisis, la que recuerda cada cumpleaños y aparece con sopa cuando estás en cama. Su don es la intuición, un instinto para saber lo que otros necesitan antes de que lo digan. Su manera de atender se contagia: una olla de algo caliente llevada al vecino, o una nota a alguien que está solo, se recordará mucho después de vaciada la olla. Eso sí, cuídate a ti con el mismo esmero y guarda una hora para tu propio corazón. Hasta ella acaba sentándose con la última taza de la tetera.</translation>
     </message>
     <message>
         <source>Nurturing, devotion, intuition, compassion, comfort and self-care.</source>
@@ -897,7 +897,7 @@
     <message>
         <source>With the Ten of Spades something is finished, and finished for good. Older readers tied it to grief and unwelcome news, and it can carry both; what it does not carry is more of the same. If something has been hurting you, it has nowhere further to go. A parting can sting even when it was overdue, and it is allowed to. Notice which habit went with it, and do not pick that habit up again out of loyalty to the past. Ten completes the suit: from here the next deal starts with an Ace, and those same readers held that prosperity comes after the mourning.</source>
         <extracomment>Ten of Spades: reading</extracomment>
-        <translation>Con el diez de picas algo termina, y termina para siempre. Los cartomantes de antes lo relacionaban con el duelo y las malas noticias, y puede traer ambas cosas; lo que no trae es más de lo mismo. Si algo te ha estado haciendo daño, ya no tiene adónde ir. Una despedida puede escocer aunque ya tocara, y tiene todo el derecho. Fíjate en qué costumbre se fue con ella, y no la retomes por lealtad al pasado. El diez completa el palo: a partir de aquí la próxima mano empieza con un as, y esos mismos cartomantes decían que tras el luto llega la prosperidad.</translation>
+        <translation>Con el diez de picas algo termina, y termina para siempre. Los cartomantes de antes lo relacionaban con el duelo y las malas noticias, y puede traer ambas cosas; lo que no trae es más de lo mismo. Si algo te ha estado haciendo daño, ya no tiene adónde ir. Una despedida puede escocer aunque ya tocara, y tiene todo el derecho a hacerlo. Fíjate en qué costumbre se fue con ella, y no la retomes por lealtad al pasado. El diez completa el palo: a partir de aquí la próxima mano empieza con un as, y esos mismos cartomantes decían que tras el luto llega la prosperidad.</translation>
     </message>
     <message>
         <source>New beginning, realization, end of bad habits, painful parting and prosperous. </source>
@@ -927,7 +927,7 @@
     <message>
         <source>Life has not been easy for the Queen of Spades, and it has left her clear-eyed rather than bitter. She has stopped pretending, and her dry wit spares no one, herself least of all. Flattery bores her. She will tell you what you need to hear instead of what you would like to hear, and she deserves thanks for it, though it stings. She also stands for clarity you have earned yourself, the kind hard experience teaches: boundaries drawn without apology and the true thing said plainly. Her smile is rare, and worth more for it.</source>
         <extracomment>Queen of Spades: reading</extracomment>
-        <translation>La vida no ha sido fácil para la reina de picas, y eso la ha vuelto lúcida, no amarga. Ya no finge, y su ironía seca no perdona a nadie, y a ella menos que a nadie. La adulación la aburre. Te dirá lo que necesitas oír en vez de lo que te gustaría oír, y merece que se lo agradezcas, aunque escueza. También representa la claridad que te has ganado, la que enseña la experiencia dura: límites trazados sin pedir perdón y la verdad dicha sin rodeos. Sonríe poco, y por eso su sonrisa vale más.</translation>
+        <translation>La vida no ha sido fácil para la reina de picas, y eso la ha vuelto lúcida, no amarga. Ya no finge, y su ironía seca no perdona a nadie, empezando por ella misma. La adulación la aburre. Te dirá lo que necesitas oír en vez de lo que te gustaría oír, y merece que se lo agradezcas, aunque escueza. También representa la claridad que te has ganado, la que enseña la experiencia dura: límites trazados sin pedir perdón y la verdad dicha sin rodeos. Sonríe poco, y por eso su sonrisa vale más.</translation>
     </message>
     <message>
         <source>Independence, perception, honesty, boundaries and resilience.</source>
@@ -991,7 +991,7 @@ Keywords: %4
         <translation>%1
 %2
 Periodo favorable: %3
-Palabras clave: %4
+Claves: %4
 </translation>
     </message>
 </context>
@@ -1159,7 +1159,7 @@ Palabras clave: %4
     </message>
     <message>
         <source>Keywords</source>
-        <translation>Palabras clave</translation>
+        <translation>Claves</translation>
     </message>
     <message>
         <source>Characteristics</source>
@@ -1424,7 +1424,7 @@ Palabras clave: %4
     </message>
     <message>
         <source>Keywords</source>
-        <translation>Palabras clave</translation>
+        <translation>Claves</translation>
     </message>
     <message>
         <source>Characteristics</source>
@@ -1698,7 +1698,7 @@ Palabras clave: %4
     <name>app::WindowPresence</name>
     <message>
         <source>Recent – today&apos;s card is waiting</source>
-        <translation>Recent – la carta de hoy te está esperando</translation>
+        <translation>Reciente – la carta de hoy te está esperando</translation>
     </message>
     <message>
         <source>Recent</source>
@@ -1740,7 +1740,7 @@ Palabras clave: %4
     </message>
     <message>
         <source>Visit Quellmoor regularly. Support Quellmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quellmoor</source>
-        <translation>Visita Quellmoor con frecuencia. Apoya a Quellmoor participando en los debates y demás actividades. Sin tus visitas habituales a Quellmoor, estos programas no pueden mantenerse</translation>
+        <translation>Visita Quellmoor con frecuencia. Apoya a Quellmoor participando en los debates y demás actividades. Sin tus visitas habituales a Quellmoor, estos programas no pueden mantenerse.</translation>
     </message>
     <message>
         <source>Quellmoor is a FREE online discussion forum for all things mystic. To help Quellmoor develop and maintain this software visit Quellmoor regularly.</source>
