@@ -1633,7 +1633,7 @@ Claves: %4
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Pon tu marca en este programa para tu web. Gana fidelidad y visitas. Pon aquí el nombre y el enlace de tu sitio. Consulta la «Ayuda» para más detalles. Haz clic aquí para saber más sobre el programa de marca compartida.</translation>
+        <translation>Personaliza este programa con la marca de tu web. Gana fidelidad y visitas. Pon aquí el nombre y el enlace de tu sitio. Consulta la «Ayuda» para más detalles. Haz clic aquí para saber más sobre la marca compartida.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
