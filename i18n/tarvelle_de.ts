@@ -154,6 +154,23 @@
         <extracomment>A card&apos;s favourable time of the year: %1 is the week&apos;s number, %2 the season</extracomment>
         <translation>Die %1 Woche %2.</translation>
     </message>
+    <message>
+        <source>A</source>
+        <extracomment>A rank as the journal&apos;s calendar abbreviates it: Ace, King, Queen, Knight (the Jack)</extracomment>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Kn</source>
+        <translation>B</translation>
+    </message>
 </context>
 <context>
     <name>CardReading</name>
@@ -959,6 +976,72 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
     </message>
 </context>
 <context>
+    <name>JournalExport</name>
+    <message>
+        <source>Tarvelle journal</source>
+        <translation>Tarvelle-Tagebuch</translation>
+    </message>
+    <message>
+        <source>%1
+%2
+Favorable Time Period: %3
+Keywords: %4
+</source>
+        <extracomment>The day copied from the journal: %1 date, %2 card, %3 its period, %4 its keywords</extracomment>
+        <translation>%1
+%2
+Günstige Zeit: %3
+Stichworte: %4
+</translation>
+    </message>
+</context>
+<context>
+    <name>OnDemandJournalStore</name>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be opened: the part of Tarvelle that keeps it is missing (%2). Installing Tarvelle again mends this.</source>
+        <translation>Das Tagebuch %1 lässt sich nicht öffnen: Der Teil von Tarvelle, der es führt, fehlt (%2). Eine erneute Installation von Tarvelle behebt das.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s card and the settings are unharmed. The days drawn and the notes typed are kept while Tarvelle runs, but cannot be written.</source>
+        <translation>Die Karte des Tages und die Einstellungen sind unversehrt. Gezogene Tage und geschriebene Notizen bleiben erhalten, solange Tarvelle läuft, können aber nicht gespeichert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Referral</name>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Bitte gib zwei verschiedene E-Mail-Adressen ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte gib eine gültige E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte gib deinen Namen ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Bitte gib deine E-Mail-Adresse ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Bitte gib deine Nachricht ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Bitte gib den Namen deines Freundes ein.</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Bitte gib die E-Mail-Adresse deines Freundes ein.</translation>
+    </message>
+</context>
+<context>
     <name>SqliteJournalFile</name>
     <message>
         <source>%1 is the journal itself.</source>
@@ -987,6 +1070,111 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
     <message>
         <source>%1 comes from a newer version of Tarvelle (format %2; this version knows format %3).</source>
         <translation>%1 stammt aus einer neueren Version von Tarvelle (Format %2; diese Version kennt Format %3).</translation>
+    </message>
+    <message>
+        <source>The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal as soon as it takes them.</source>
+        <translation>Gezogene Tage und geschriebene Notizen bleiben erhalten, solange Tarvelle läuft, und kommen ins Tagebuch, sobald es sie annimmt.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be opened: %2.</source>
+        <translation>Das Tagebuch %1 lässt sich nicht öffnen: %2.</translation>
+    </message>
+    <message>
+        <source>The journal cannot be kept: Qt&apos;s SQLite driver (Debian package libqt6sql6-sqlite) is not installed.</source>
+        <translation>Das Tagebuch kann nicht geführt werden: Der SQLite-Treiber von Qt (Debian-Paket libqt6sql6-sqlite) ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>The journal&apos;s folder %1 cannot be made: %2.</source>
+        <translation>Der Ordner %1 für das Tagebuch kann nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be written: %2.</source>
+        <translation>Das Tagebuch %1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The journal cannot be made in %1: %2.</source>
+        <translation>Das Tagebuch kann nicht in %1 angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 changed while it was being opened.</source>
+        <translation>Das Tagebuch %1 hat sich beim Öffnen verändert.</translation>
+    </message>
+    <message>
+        <source>The journal %1 comes from a newer version of Tarvelle (format %2; this version knows format %3) and is left as it is.</source>
+        <translation>Das Tagebuch %1 stammt aus einer neueren Version von Tarvelle (Format %2; diese Version kennt Format %3) und bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Its days are shown, but nothing new is written to it, and notes cannot be typed.</source>
+        <translation>Seine Tage werden angezeigt, aber es wird nichts Neues hineingeschrieben, und Notizen lassen sich nicht eingeben.</translation>
+    </message>
+    <message>
+        <source>This version cannot show its days, and nothing new is written to it.</source>
+        <translation>Diese Version kann seine Tage nicht anzeigen, und es wird nichts Neues hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is in use by another program.</source>
+        <translation>Das Tagebuch %1 wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the journal %1 is full.</source>
+        <translation>Der Datenträger mit dem Tagebuch %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>The journal %1 could not be written: %2.</source>
+        <translation>Das Tagebuch %1 konnte nicht geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 could not be read: %2.</source>
+        <translation>Das Tagebuch %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged and cannot be moved aside: %2. It is left as it is.</source>
+        <translation>Das Tagebuch %1 ist beschädigt und lässt sich nicht beiseitelegen: %2. Es bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The journal file was damaged. It has been kept, untouched, as %1, and a new journal has begun.</source>
+        <translation>Die Tagebuchdatei war beschädigt. Sie wurde unverändert als %1 aufbewahrt, und ein neues Tagebuch wurde begonnen.</translation>
+    </message>
+    <message>
+        <source>Nothing of the damaged file has been deleted.</source>
+        <translation>Von der beschädigten Datei wurde nichts gelöscht.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Möglicherweise gibt es eine neue Version dieses Programms.<byte value="xd"/>Möchtest du jetzt nach Aktualisierungen suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>app::CardPanel</name>
+    <message>
+        <source>Cartomancy Card For The Day</source>
+        <translation>Karte des Tages</translation>
+    </message>
+    <message>
+        <source>Favorable Time Period</source>
+        <translation>Günstige Zeit</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Stichworte</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Deutung</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+</context>
+<context>
+    <name>app::CardPicture</name>
+    <message>
+        <source>Picture of the card %1</source>
+        <translation>Bild der Karte %1</translation>
     </message>
 </context>
 <context>
@@ -1094,14 +1282,6 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
         <translation>&amp;Zeitraum:</translation>
     </message>
     <message>
-        <source>1 day recorded, %1 with a note.</source>
-        <translation>1 Tag eingetragen, davon %1 mit Notiz.</translation>
-    </message>
-    <message>
-        <source>%2 days recorded, %1 with a note.</source>
-        <translation>%2 Tage eingetragen, davon %1 mit Notiz.</translation>
-    </message>
-    <message>
         <source>Clubs</source>
         <translation>Kreuz</translation>
     </message>
@@ -1126,20 +1306,30 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
         <translation>Rot %1, Schwarz %2.</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1 (%2-mal)</translation>
-    </message>
-    <message>
         <source>Came up most: %1.</source>
         <translation>Am häufigsten gezogen: %1.</translation>
     </message>
-    <message>
-        <source>Longest run of days with a note: 1 day.</source>
-        <translation>Längste Folge von Tagen mit Notiz: 1 Tag.</translation>
+    <message numerus="yes">
+        <source>%n day(s) recorded, %1 with a note.</source>
+        <extracomment>%1 is the number of days with a note</extracomment>
+        <translation>
+            <numerusform>%n Tag eingetragen, davon %1 mit Notiz.</numerusform>
+            <numerusform>%n Tage eingetragen, davon %1 mit Notiz.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Longest run of days with a note: %1 days.</source>
-        <translation>Längste Folge von Tagen mit Notiz: %1 Tage.</translation>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n-mal)</numerusform>
+            <numerusform>%1 (%n-mal)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run of days with a note: %n day(s).</source>
+        <translation>
+            <numerusform>Längste Folge von Tagen mit Notiz: %n Tag.</numerusform>
+            <numerusform>Längste Folge von Tagen mit Notiz: %n Tage.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1265,14 +1455,6 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
         <translation>Die Notiz für %1 wurde anderswo geändert, während sie hier offen war; beide Fassungen bleiben erhalten.</translation>
     </message>
     <message>
-        <source>1 day in the journal.</source>
-        <translation>1 Tag im Tagebuch.</translation>
-    </message>
-    <message>
-        <source>%1 days in the journal.</source>
-        <translation>%1 Tage im Tagebuch.</translation>
-    </message>
-    <message>
         <source>%1 is on the clipboard.</source>
         <translation>%1 ist in der Zwischenablage.</translation>
     </message>
@@ -1287,14 +1469,6 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
     <message>
         <source>The journal could not be exported to %1: %2.</source>
         <translation>Das Tagebuch konnte nicht nach %1 exportiert werden: %2.</translation>
-    </message>
-    <message>
-        <source>1 day exported to %1.</source>
-        <translation>1 Tag nach %1 exportiert.</translation>
-    </message>
-    <message>
-        <source>%1 days exported to %2.</source>
-        <translation>%1 Tage nach %2 exportiert.</translation>
     </message>
     <message>
         <source>Journal backups (*.sqlite)</source>
@@ -1327,6 +1501,32 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
     <message>
         <source>The journal could not take the import (%1); nothing was changed.</source>
         <translation>Das Tagebuch konnte den Import nicht übernehmen (%1); es wurde nichts geändert.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Came up %n time(s) since %1</source>
+        <extracomment>%1 is the date of the first day in the journal</extracomment>
+        <translation>
+            <numerusform>%n-mal gezogen seit dem %1</numerusform>
+            <numerusform>%n-mal gezogen seit dem %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) in the journal.</source>
+        <translation>
+            <numerusform>%n Tag im Tagebuch.</numerusform>
+            <numerusform>%n Tage im Tagebuch.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tarvelle journal</source>
+        <translation>Tarvelle-Tagebuch</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) exported to %1.</source>
+        <translation>
+            <numerusform>%n Tag nach %1 exportiert.</numerusform>
+            <numerusform>%n Tage nach %1 exportiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1419,6 +1619,80 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
         <source>Remind Me &amp;Later</source>
         <translation>&amp;Später erinnern</translation>
     </message>
+    <message>
+        <source>Please Enter Correct Date !</source>
+        <translation>Bitte gib ein gültiges Datum ein!</translation>
+    </message>
+    <message>
+        <source>Are You Sure You Want To Quit Tarvelle?</source>
+        <translation>Möchtest du Tarvelle wirklich beenden?</translation>
+    </message>
+    <message>
+        <source>Talk about your cards with friends on the Quellmoor discussion board: click here to visit us!</source>
+        <translation>Sprich mit Freunden im Quellmoor-Forum über deine Karten: Klick hier und besuch uns!</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Biete dieses Programm unter deiner eigenen Marke an. Mehr Treue und Besucher für deine Website. Name &amp; Link deiner Website stehen dann hier. Einzelheiten unter „Hilfe“. Klick hier für mehr zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Online-Geschäft und verdiene Geld im Internet. Hol dir dieses Programm ganz im Design deiner Website. Klick hier für Einzelheiten.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Das Programm läuft bereits</translation>
+    </message>
+</context>
+<context>
+    <name>app::SettingsPanel</name>
+    <message>
+        <source>Cartomancy Card Settings</source>
+        <translation>Einstellungen zur Tageskarte</translation>
+    </message>
+    <message>
+        <source>Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time and other display settings here.</source>
+        <translation>Lass dir von Tarvelle deine Glückskarte des Tages zeigen! Uhrzeit und Anzeige stellst du hier ein.</translation>
+    </message>
+    <message>
+        <source>Choose Display Time</source>
+        <translation>Anzeigezeit wählen</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message>
+        <source>Choose Display Mode</source>
+        <translation>Anzeigeart wählen</translation>
+    </message>
+    <message>
+        <source>Run at start-up</source>
+        <translation>Automatisch starten</translation>
+    </message>
+    <message>
+        <source>Start at system tray</source>
+        <translation>Im Infobereich starten</translation>
+    </message>
+    <message>
+        <source>Don&apos;t run at start-up</source>
+        <translation>Nicht automatisch starten</translation>
+    </message>
+    <message>
+        <source>Show &amp;Cartomancy Card</source>
+        <translation>&amp;Tageskarte anzeigen</translation>
+    </message>
 </context>
 <context>
     <name>app::WindowPresence</name>
@@ -1426,12 +1700,123 @@ Zeigt die Spielkarte des Tages mit ihrer Deutung.
         <source>Recent – today&apos;s card is waiting</source>
         <translation>Aktuell – die Karte des Tages wartet</translation>
     </message>
+    <message>
+        <source>Recent</source>
+        <translation>Aktuell</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::AboutDialog</name>
+    <message>
+        <source>Tarvelle is a daily divination technique based on playing cards. This software displays a card for the day and explains the keywords and meaning. This software can be used as a reference point to start your day.</source>
+        <translation>Tarvelle ist eine tägliche Wahrsagetechnik mit Spielkarten. Dieses Programm zeigt eine Karte für den Tag und erklärt ihre Stichworte und ihre Bedeutung. Es kann dir als Anhaltspunkt für den Start in den Tag dienen.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Klick hier, um %1 zu besuchen</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Geschäftsidee für zu Hause: Starte dein eigenes Online-Geschäft und verdiene Geld im Internet. Hol dir dieses Programm ganz im Design deiner Website.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Klick hier für Einzelheiten</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
 </context>
 <context>
     <name>dialogs::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Jetzt %1 besuchen</translation>
+    </message>
+    <message>
+        <source>Quellmoor Softwares, such as this can be created and maintained only with your support. The best way to support Quellmoor is to visit Quellmoor regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Programme wie dieses kann Quellmoor nur mit deiner Unterstützung entwickeln und pflegen. Am besten unterstützt du Quellmoor, indem du regelmäßig vorbeischaust und bei den Diskussionen und anderen Aktivitäten im Forum mitmachst.</translation>
+    </message>
+    <message>
+        <source>Visit Quellmoor regularly. Support Quellmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quellmoor</source>
+        <translation>Besuch Quellmoor regelmäßig. Unterstütze Quellmoor, indem du bei den Diskussionen und anderen Aktivitäten mitmachst. Ohne deine regelmäßigen Besuche können diese Programme nicht weiter betreut und gepflegt werden.</translation>
+    </message>
+    <message>
+        <source>Quellmoor is a FREE online discussion forum for all things mystic. To help Quellmoor develop and maintain this software visit Quellmoor regularly.</source>
+        <translation>Quellmoor ist ein KOSTENLOSES Online-Forum für alles Mystische. Damit Quellmoor dieses Programm weiterentwickeln und pflegen kann, besuch Quellmoor regelmäßig.</translation>
+    </message>
+    <message>
+        <source>Quellmoor needs your help. All you need to do is visit Quellmoor regularly and take part in the various discussions and activites to help us maintain and develop more Quellmoor Softwares.</source>
+        <translation>Quellmoor braucht deine Hilfe. Schau einfach regelmäßig bei Quellmoor vorbei und mach bei den verschiedenen Diskussionen und Aktivitäten mit, damit wir weitere Quellmoor-Programme pflegen und entwickeln können.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Weiterempfehlen</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Deine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name deines Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail deines Freundes</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Jetzt &amp;empfehlen</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Deine Nachricht</translation>
+    </message>
+    <message>
+        <source>Download Quellmoor Softwares</source>
+        <translation>Quellmoor-Programme herunterladen</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Quellmoor Softwares. We make programs for astrology and horoscopes, psychic readings, tarot spreads, numerology and many other corners of the occult, each made to be as welcoming as this one.
+
+All of them are simple and easy to use, fun and informative. Try them for yourself, and share what you discover with your friends and family.</source>
+        <translation>Wenn dir dieses Programm gefallen hat, interessieren dich sicher auch unsere anderen Quellmoor-Programme. Wir machen Programme für Astrologie und Horoskope, hellseherische Deutungen, Tarot-Legungen, Numerologie und viele andere Winkel des Okkulten, jedes so einladend wie dieses.
+
+Alle sind einfach zu bedienen, machen Spaß und sind informativ. Probier sie selbst aus und teile deine Entdeckungen mit Freunden und Familie.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quellmoor Softwares</source>
+        <translation>Zu den Quellmoor-Programmen</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Eine E-Mail-Adresse darf keine Leerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>rules::PanelChoices</name>
+    <message>
+        <source>Error %1 opening key<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the error&apos;s number, %2 the system&apos;s words for it</extracomment>
+        <translation>Fehler %1 beim Öffnen des Autostart-Eintrags<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Error %1 setting key<byte value="xd"/>
+%2</source>
+        <translation>Fehler %1 beim Schreiben des Autostart-Eintrags<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 </TS>
