@@ -282,7 +282,7 @@
     <message>
         <source>Things speed up under the Eight of Clubs. Messages arrive and plans gather pace, and matters you had been waiting on start moving together. Your mind is sharp and your energy high, which is just what such a pace demands. Keep one hand near the brake all the same: speed makes it easy to sign before reading or to promise more than you can deliver. Narrow your attention to what must be done today, and check each step before taking the next. Think of traffic on a dual carriageway: fast, and safe only while everyone keeps to their lane.</source>
         <extracomment>Eight of Clubs: reading</extracomment>
-        <translation>Unter der Kreuz-Acht geht es schneller. Nachrichten treffen ein, Pläne nehmen Fahrt auf, und worauf du gewartet hast, kommt auf einmal in Bewegung. Dein Kopf ist klar und deine Energie hoch, genau was dieses Tempo verlangt. Behalte trotzdem eine Hand an der Bremse: In der Eile unterschreibt man leicht ungelesen oder verspricht mehr, als man halten kann. Richte den Blick auf das, was heute erledigt werden muss, und prüfe jeden Schritt vor dem nächsten. Denk an den Verkehr auf der Autobahn: schnell, und sicher nur, solange jeder in seiner Spur bleibt.</translation>
+        <translation>Unter der Kreuz-Acht geht es schneller. Nachrichten treffen ein, Pläne nehmen Fahrt auf, und worauf du gewartet hast, kommt auf einmal in Bewegung. Dein Kopf ist klar und deine Energie hoch, genau das, was dieses Tempo verlangt. Behalte trotzdem eine Hand an der Bremse: In der Eile unterschreibt man leicht ungelesen oder verspricht mehr, als man halten kann. Richte den Blick auf das, was heute erledigt werden muss, und prüfe jeden Schritt vor dem nächsten. Denk an den Verkehr auf der Autobahn: schnell, und sicher nur, solange jeder in seiner Spur bleibt.</translation>
     </message>
     <message>
         <source>Energetic, active, powerful, sharp, cautious and focused</source>
@@ -297,7 +297,7 @@
     <message>
         <source>The Nine of Clubs comes late in a long job, when the finish is near and many people give up. If you feel worn down, take that as a measure of how far you have come rather than of how far is left. Guard your strength; a decent meal and a full night&apos;s sleep matter more now than they seem. Weariness makes a mild disagreement sound like a serious one; go gently with those around you, and a calm word now will spare a long apology later. Distance runners say the race is decided in its last miles, by whoever kept something in reserve.</source>
         <extracomment>Nine of Clubs: reading</extracomment>
-        <translation>Die Kreuz-Neun kommt spät in einer langen Arbeit, wenn das Ziel nah ist und viele aufgeben. Fühlst du dich erschöpft, miss daran, wie weit du gekommen bist, nicht, wie weit es noch ist. Schone deine Kräfte; eine ordentliche Mahlzeit und eine durchschlafene Nacht zählen jetzt mehr, als es scheint. Müdigkeit lässt eine kleine Meinungsverschiedenheit ernst klingen; geh sanft mit den Menschen um dich um, dann erspart ein ruhiges Wort jetzt später eine lange Entschuldigung. Langstreckenläufer wissen: Das Rennen gewinnt auf den letzten Kilometern, wer noch Reserven hat.</translation>
+        <translation>Die Kreuz-Neun kommt spät in einer langen Arbeit, wenn das Ziel nah ist und viele aufgeben. Fühlst du dich erschöpft, miss daran, wie weit du gekommen bist, nicht, wie weit es noch ist. Schone deine Kräfte; eine ordentliche Mahlzeit und eine durchschlafene Nacht zählen jetzt mehr, als es scheint. Müdigkeit lässt eine kleine Meinungsverschiedenheit ernst klingen; geh sanft mit deinen Mitmenschen um, dann erspart ein ruhiges Wort jetzt später eine lange Entschuldigung. Langstreckenläufer wissen: Das Rennen gewinnt auf den letzten Kilometern, wer noch Reserven hat.</translation>
     </message>
     <message>
         <source>Resilience, endurance, patience and near completion.</source>
@@ -492,7 +492,7 @@
     <message>
         <source>The Nine of Diamonds celebrates comfort earned with your own hands. Standing on your own feet without help is an achievement, and that independence deserves to be savoured. Treat yourself to quality rather than quantity, a good meal or a well-made tool. Self-reliance does not mean doing everything alone; it means your security no longer hangs on anybody&apos;s approval. Keep your ambitions high. A person at ease in a house bought with their own effort, with the door shut against the weather, is the whole picture of this card.</source>
         <extracomment>Nine of Diamond: reading</extracomment>
-        <translation>Die Karo-Neun feiert Behaglichkeit, die du dir mit eigenen Händen verdient hast. Ohne fremde Hilfe auf eigenen Füßen zu stehen ist eine Leistung, und diese Unabhängigkeit darf man genießen. Gönn dir Qualität statt Menge, ein gutes Essen oder ein gut gemachtes Werkzeug. Selbstständigkeit heißt nicht, alles allein zu tun; sie heißt, dass deine Sicherheit nicht mehr an der Zustimmung anderer hängt. Steck deine Ziele hoch. Ein Mensch, der es sich im selbst erarbeiteten Haus gemütlich macht, die Tür gegen das Wetter geschlossen: Das ist das ganze Bild dieser Karte.</translation>
+        <translation>Die Karo-Neun feiert Behaglichkeit, die du dir mit eigenen Händen verdient hast. Ohne fremde Hilfe auf eigenen Füßen zu stehen, ist eine Leistung, und diese Unabhängigkeit darf man genießen. Gönn dir Qualität statt Menge, ein gutes Essen oder ein gut gemachtes Werkzeug. Selbstständigkeit heißt nicht, alles allein zu tun; sie heißt, dass deine Sicherheit nicht mehr an der Zustimmung anderer hängt. Steck deine Ziele hoch. Ein Mensch, der es sich im selbst erarbeiteten Haus gemütlich macht, die Tür gegen das Wetter geschlossen: Das ist das ganze Bild dieser Karte.</translation>
     </message>
     <message>
         <source>Self- reliance, self-actualization, independent, satisfied and ambitious.</source>
@@ -597,7 +597,7 @@
     <message>
         <source>Voices fill the house. The Three of Hearts brings company, whether friends dropping by unannounced or a celebration long planned, and laughter comes easily. There is one caution in this cheerful card. When affection is shared among three, somebody can end up feeling left out, and a harmless flirtation can be read as more than it was. Be honest about the feelings you have and about those you lack, and make only promises you intend to keep. Honesty of that sort keeps the whole circle warm.</source>
         <extracomment>Three of Hearts: reading</extracomment>
-        <translation>Stimmen füllen das Haus. Die Herz-Drei bringt Gesellschaft, ob Freunde, die unangemeldet vorbeischauen, oder ein lange geplantes Fest, und das Lachen fällt leicht. Eine Warnung birgt diese heitere Karte. Wird Zuneigung unter dreien geteilt, kann sich jemand ausgeschlossen fühlen, und ein harmloser Flirt kann als mehr gedeutet werden, als er war. Sei ehrlich über die Gefühle, die du hast, und über die, die dir fehlen, und gib nur Versprechen, die du halten willst. Solche Ehrlichkeit hält den ganzen Kreis warm.</translation>
+        <translation>Stimmen füllen das Haus. Die Herz-Drei bringt Gesellschaft, ob Freunde, die unangemeldet vorbeischauen, oder ein lange geplantes Fest, und das Lachen fällt leicht. Eine Warnung birgt diese heitere Karte. Wird Zuneigung unter dreien geteilt, kann sich jemand ausgeschlossen fühlen, und ein harmloser Flirt kann als mehr gedeutet werden, als er war. Steh ehrlich zu den Gefühlen, die du hast, und zu denen, die dir fehlen, und gib nur Versprechen, die du halten willst. Solche Ehrlichkeit hält den ganzen Kreis warm.</translation>
     </message>
     <message>
         <source>Celebration, friendship, gatherings, honesty and clear feelings.</source>
@@ -612,7 +612,7 @@
     <message>
         <source>A peaceful home is honoured by the Four of Hearts. Life indoors runs smoothly, and such stability is worth treasuring. Still, a restlessness can stir, a sense that comfort is sliding into routine. Bring the freshness home rather than hunting for it elsewhere; moving the furniture or cooking a dish you have never tried can do more than a trip abroad. In older readings this card could also foretell a change of address, or a commitment that is delayed but happy in the end. Homes stay alive the way fires do, by being stirred now and then.</source>
         <extracomment>Four of Hearts: reading</extracomment>
-        <translation>Die Herz-Vier ehrt ein friedliches Zuhause. Das Leben daheim läuft rund, und solche Beständigkeit ist ein Schatz. Doch eine Unruhe kann aufkommen, das Gefühl, dass Behaglichkeit in Routine abgleitet. Hol das Neue nach Hause, statt es anderswo zu suchen; die Möbel umzustellen oder ein nie probiertes Gericht zu kochen, bewirkt oft mehr als eine Auslandsreise. In älteren Deutungen kündigte die Karte auch einen Umzug an oder eine Bindung, die sich verzögert, aber glücklich endet. Ein Zuhause bleibt lebendig wie ein Feuer: indem man ab und zu darin schürt.</translation>
+        <translation>Die Herz-Vier ehrt ein friedliches Zuhause. Das Leben daheim läuft rund, und solche Beständigkeit ist ein Schatz. Doch eine Unruhe kann aufkommen, das Gefühl, dass Behaglichkeit in Routine abgleitet. Hol das Neue nach Hause, statt es anderswo zu suchen; die Möbel umzustellen oder ein nie probiertes Gericht zu kochen, bewirkt oft mehr als eine Auslandsreise. In älteren Deutungen kündigte die Karte auch einen Umzug an oder eine Bindung, die sich verzögert, aber glücklich endet. Ein Zuhause bleibt lebendig wie ein Feuer: indem man es ab und zu schürt.</translation>
     </message>
     <message>
         <source>Domestic peace, stability, renewal, home and commitment.</source>
@@ -622,12 +622,12 @@
     <message>
         <source>What one change would make home feel fresh again?</source>
         <extracomment>Four of Hearts: journal question</extracomment>
-        <translation>Welche eine Veränderung ließe dein Zuhause wieder frisch wirken?</translation>
+        <translation>Welche eine Sache könntest du ändern, damit sich dein Zuhause wieder frisch anfühlt?</translation>
     </message>
     <message>
         <source>Some feelings are hard to name, and the Five of Hearts stirs a few of them. A disappointment or a flash of jealousy can surface, and it is tempting to let it tint the whole day. Look at it gently instead; a feeling like this wants understanding more than obedience. Talking to someone you trust helps, as does a letter you never send. When the cloud passes you will see which attachments still deserve your love and which you are ready to let go at last.</source>
         <extracomment>Five of Hearts: reading</extracomment>
-        <translation>Manche Gefühle sind schwer zu benennen, und die Herz-Fünf rührt einige auf. Enttäuschung oder ein Anflug von Eifersucht kann hochkommen, und es lockt, den ganzen Tag davon färben zu lassen. Betrachte sie lieber behutsam; so ein Gefühl will eher verstanden als befolgt werden. Reden hilft, mit jemandem, dem du vertraust, ebenso ein Brief, den du nie abschickst. Zieht die Wolke weiter, siehst du, welche Bindungen deine Liebe noch verdienen und welche du endlich loslassen kannst.</translation>
+        <translation>Manche Gefühle sind schwer zu benennen, und die Herz-Fünf rührt einige auf. Enttäuschung oder ein Anflug von Eifersucht kann hochkommen, und es lockt, den ganzen Tag davon färben zu lassen. Betrachte sie lieber behutsam; so ein Gefühl will eher verstanden als befolgt werden. Ein Gespräch mit einem Menschen deines Vertrauens hilft, ebenso ein Brief, den du nie abschickst. Zieht die Wolke weiter, siehst du, welche Bindungen deine Liebe noch verdienen und welche du endlich loslassen kannst.</translation>
     </message>
     <message>
         <source>Mixed emotions, disappointment, reflection, release and healing.</source>
@@ -702,7 +702,7 @@
     <message>
         <source>Love grown to its full size is the subject of the Ten of Hearts. What started as one affection has become a household: the ones who know how you take your tea, who turn up without being asked, who have seen you at your worst and stayed. Whether they are kin by blood or by choice makes no difference here. Good news about a home or a wedding is traditional with this card, as is plain contentment, the kind nobody notices until it is named. Picture a table with every chair taken and the talk running over itself: that noise is what this card sounds like.</source>
         <extracomment>Ten of Hearts: reading</extracomment>
-        <translation>Die Herz-Zehn handelt von Liebe, die zu voller Größe gewachsen ist. Was als eine Zuneigung begann, ist zu einer Familie geworden: die, die wissen, wie du deinen Tee trinkst, die ungefragt kommen, die dich von deiner schlechtesten Seite gesehen haben und geblieben sind. Ob verwandt durch Blut oder durch Wahl, macht keinen Unterschied. Gute Nachrichten über ein Zuhause oder eine Hochzeit gehören traditionell zu dieser Karte, ebenso schlichte Zufriedenheit, die keiner bemerkt, bis man sie benennt. Stell dir einen Tisch vor, an dem jeder Stuhl besetzt ist und alle durcheinanderreden: So klingt diese Karte.</translation>
+        <translation>Die Herz-Zehn handelt von Liebe, die zu voller Größe gewachsen ist. Was mit einer einzigen Zuneigung begann, ist zu einer Familie geworden: die, die wissen, wie du deinen Tee trinkst, die ungefragt kommen, die dich von deiner schlechtesten Seite gesehen haben und geblieben sind. Ob verwandt durch Blut oder durch Wahl, macht keinen Unterschied. Gute Nachrichten rund um Haus oder Hochzeit gehören traditionell zu dieser Karte, ebenso schlichte Zufriedenheit, die keiner bemerkt, bis man sie benennt. Stell dir einen Tisch vor, an dem jeder Stuhl besetzt ist und alle durcheinanderreden: So klingt diese Karte.</translation>
     </message>
     <message>
         <source>Family happiness, fulfilment, lasting love, home and celebration.</source>
@@ -852,7 +852,7 @@
     <message>
         <source>Keep your wits about you when the Seven of Spades appears. Someone might not be telling the whole story, or a plan that looks simple could hide complications. Blind trust would be unwise today, and suspicion of everyone just as unwise; what the day asks for is attention. Check the details and keep private matters private. A loan you cannot afford to lose is one you cannot afford to make. Where petty deceptions are about, the surest protection is honesty, including honesty with yourself about what you hope to hear.</source>
         <extracomment>Seven of Spades: reading</extracomment>
-        <translation>Bleib wachsam, wenn die Pik-Sieben erscheint. Vielleicht erzählt jemand nicht die ganze Geschichte, oder ein Plan, der einfach aussieht, hat seine Tücken. Blindes Vertrauen wäre heute unklug, Misstrauen gegen alle ebenso; der Tag verlangt Aufmerksamkeit. Prüfe die Einzelheiten und behalte Privates für dich. Ein Darlehen, dessen Verlust du dir nicht leisten kannst, kannst du dir auch nicht leisten zu geben. Wo kleine Täuschungen umgehen, schützt Ehrlichkeit am sichersten, auch die Ehrlichkeit dir selbst gegenüber darüber, was du hören möchtest.</translation>
+        <translation>Bleib wachsam, wenn die Pik-Sieben erscheint. Vielleicht erzählt jemand nicht die ganze Geschichte, oder ein Plan, der einfach aussieht, hat seine Tücken. Blindes Vertrauen wäre heute unklug, Misstrauen gegen alle ebenso; der Tag verlangt Aufmerksamkeit. Prüfe die Einzelheiten und behalte Privates für dich. Ein Darlehen, dessen Verlust du dir nicht leisten kannst, kannst du dir auch nicht leisten zu geben. Wo kleine Täuschungen umgehen, schützt Ehrlichkeit am sichersten, auch dir selbst gegenüber: Was möchtest du eigentlich hören?</translation>
     </message>
     <message>
         <source>Caution, deception, vigilance and plain honesty.</source>
@@ -1255,7 +1255,7 @@ Stichworte: %4
     <name>app::JournalStatisticsView</name>
     <message>
         <source>Colours</source>
-        <translation>Rot/Schwarz</translation>
+        <translation>Farben</translation>
     </message>
     <message>
         <source>This month</source>
@@ -1388,7 +1388,7 @@ Stichworte: %4
     </message>
     <message>
         <source>What came up, as a picture</source>
-        <translation>Was gezogen wurde, im Bild</translation>
+        <translation>Was gezogen wurde, als Grafik</translation>
     </message>
     <message>
         <source>&amp;Export…</source>
@@ -1736,7 +1736,7 @@ Stichworte: %4
     </message>
     <message>
         <source>Quellmoor Softwares, such as this can be created and maintained only with your support. The best way to support Quellmoor is to visit Quellmoor regularly and take part in the discussions and other activities on the board.</source>
-        <translation>Programme wie dieses kann Quellmoor nur mit deiner Unterstützung entwickeln und pflegen. Am besten unterstützt du Quellmoor, indem du regelmäßig vorbeischaust und bei den Diskussionen und anderen Aktivitäten im Forum mitmachst.</translation>
+        <translation>Programme wie dieses kann Quellmoor nur mit deiner Unterstützung entwickeln und pflegen. Am besten hilfst du, indem du regelmäßig vorbeischaust und bei den Diskussionen und anderen Aktivitäten im Forum mitmachst.</translation>
     </message>
     <message>
         <source>Visit Quellmoor regularly. Support Quellmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quellmoor</source>
@@ -1748,7 +1748,7 @@ Stichworte: %4
     </message>
     <message>
         <source>Quellmoor needs your help. All you need to do is visit Quellmoor regularly and take part in the various discussions and activites to help us maintain and develop more Quellmoor Softwares.</source>
-        <translation>Quellmoor braucht deine Hilfe. Schau einfach regelmäßig bei Quellmoor vorbei und mach bei den verschiedenen Diskussionen und Aktivitäten mit, damit wir weitere Quellmoor-Programme pflegen und entwickeln können.</translation>
+        <translation>Quellmoor braucht deine Hilfe. Schau einfach regelmäßig vorbei und mach bei den Diskussionen und Aktivitäten mit, damit wir weitere Quellmoor-Programme pflegen und entwickeln können.</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
