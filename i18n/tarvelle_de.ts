@@ -1275,7 +1275,7 @@ Stichworte: %4
     </message>
     <message>
         <source>Suits and colours</source>
-        <translation>Farben, Rot und Schwarz</translation>
+        <translation>Kartenfarben und Rot/Schwarz</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
@@ -1303,7 +1303,7 @@ Stichworte: %4
     </message>
     <message>
         <source>Red %1, black %2.</source>
-        <translation>Rot %1, Schwarz %2.</translation>
+        <translation>Rot: %1, Schwarz: %2.</translation>
     </message>
     <message>
         <source>Came up most: %1.</source>
@@ -1480,7 +1480,7 @@ Stichworte: %4
     </message>
     <message>
         <source>The journal is backed up to %1.</source>
-        <translation>Das Tagebuch ist in %1 gesichert.</translation>
+        <translation>Das Tagebuch wurde in %1 gesichert.</translation>
     </message>
     <message>
         <source>Journal backups and exports (*.sqlite *.csv);;All files (*)</source>
@@ -1488,7 +1488,7 @@ Stichworte: %4
     </message>
     <message>
         <source>Imported from %1: new days %2, notes joined to the journal&apos;s own %3.</source>
-        <translation>Aus %1 importiert: %2 neue Tage, %3 Notizen mit denen des Tagebuchs zusammengeführt.</translation>
+        <translation>Aus %1 importiert – neue Tage: %2, mit den Notizen des Tagebuchs zusammengeführt: %3.</translation>
     </message>
     <message>
         <source>%1 is neither a journal backup nor a CSV exported from the journal; nothing was changed.</source>
@@ -1644,7 +1644,7 @@ Stichworte: %4
     <name>app::Program</name>
     <message>
         <source>Application is already running</source>
-        <translation>Das Programm läuft bereits</translation>
+        <translation>Das Programm läuft bereits.</translation>
     </message>
 </context>
 <context>
