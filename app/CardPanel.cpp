@@ -40,7 +40,7 @@ ui::FittedLabel *addText(QWidget *parent, const QRect &geometry, bool wrap)
 
 } // namespace
 
-CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"_s, parent)
+CardPanel::CardPanel(QWidget *parent) : QGroupBox(tr("Cartomancy Card For The Day"), parent)
 {
     setObjectName(u"cardPanel"_s);
     setAccessibleName(title());
@@ -59,19 +59,19 @@ CardPanel::CardPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card For The Day"
     ui::setColour(m_name, QPalette::WindowText, ui::colours::Purple);
     m_name->setGeometry(ui::twipsRect(120, 3240, 1785, 210));
 
-    addHeading(this, u"Favorable Time Period"_s, ui::twipsRect(2280, 360, 2220, 195));
+    addHeading(this, tr("Favorable Time Period"), ui::twipsRect(2280, 360, 2220, 195));
     // The period and keyword boxes end where the next heading begins: a text that fills its box
     // would otherwise run into that heading.
     m_period = addText(this, ui::twipsRect(2280, 600, 4455, 840 - 600), false);
     m_period->setObjectName(u"favourablePeriod"_s);
-    addHeading(this, u"Keywords"_s, ui::twipsRect(2280, 840, 945, 195));
+    addHeading(this, tr("Keywords"), ui::twipsRect(2280, 840, 945, 195));
     m_keywords = addText(this, ui::twipsRect(2280, 1080, 4455, 1515 - 1080), true);
     m_keywords->setObjectName(u"keywords"_s);
-    addHeading(this, u"Characteristics"_s, ui::twipsRect(2280, 1515, 1470, 195));
+    addHeading(this, tr("Characteristics"), ui::twipsRect(2280, 1515, 1470, 195));
     m_reading = addText(this, ui::twipsRect(2280, 1760, 4485, 2925), true);
     m_reading->setObjectName(u"reading"_s);
 
-    m_settingsButton = ui::newPushButton(u"&Settings"_s, this);
+    m_settingsButton = ui::newPushButton(tr("&Settings"), this);
     m_settingsButton->setObjectName(u"settingsButton"_s);
     connect(m_settingsButton, &QPushButton::clicked, this, &CardPanel::settingsRequested);
     m_settingsButton->setGeometry(ui::twipsRect(2040, 4800, 4845, 495));

@@ -21,7 +21,7 @@ void CardPicture::nameCard()
 {
     const QString name = cards::cardName(m_index);
     setAccessibleName(name);
-    setAccessibleDescription(u"Picture of the card "_s + name);
+    setAccessibleDescription(tr("Picture of the card %1").arg(name));
 }
 
 void CardPicture::setCard(int index)

@@ -5,6 +5,7 @@
 #include "journal/JournalExport.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
@@ -30,10 +31,14 @@ enum Role { DateRole = Qt::UserRole, CardRole, NotedRole, TodayRole, InMonthRole
 // "3♣": what stands for a card where its face would not be legible.
 QString rankAndSuit(int card)
 {
-    static const std::array<const char16_t *, 13> ranks = {
-        u"A", u"2", u"3", u"4", u"5", u"6", u"7", u"8", u"9", u"10", u"K", u"Q", u"Kn"};
+    //: A rank as the journal's calendar abbreviates it: Ace, King, Queen, Knight (the Jack)
+    static const std::array<const char *, 13> ranks = {
+        QT_TRANSLATE_NOOP("CardName", "A"), "2", "3", "4", "5", "6", "7", "8", "9", "10",
+        QT_TRANSLATE_NOOP("CardName", "K"), QT_TRANSLATE_NOOP("CardName", "Q"),
+        QT_TRANSLATE_NOOP("CardName", "Kn")};
     static const std::array<char16_t, 4> suits = {u'\u2663', u'\u2666', u'\u2665', u'\u2660'};
-    return QString::fromUtf16(ranks[static_cast<std::size_t>(cards::rankPosition(card) - 1)])
+    return QCoreApplication::translate(
+               "CardName", ranks[static_cast<std::size_t>(cards::rankPosition(card) - 1)])
            + QChar(suits[static_cast<std::size_t>(cards::suitOf(card))]);
 }
 

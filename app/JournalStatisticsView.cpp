@@ -146,10 +146,9 @@ void JournalStatisticsView::count()
     m_chart->show(counted);
 
     QStringList lines;
-    lines << (counted.daysRecorded == 1 ? tr("1 day recorded, %1 with a note.")
-                                        : tr("%2 days recorded, %1 with a note."))
-                 .arg(counted.daysNoted)
-                 .arg(counted.daysRecorded);
+    //: %1 is the number of days with a note
+    lines << tr("%n day(s) recorded, %1 with a note.", nullptr, counted.daysRecorded)
+                 .arg(counted.daysNoted);
     const std::array<QString, 4> suitNames = {tr("Clubs"), tr("Diamonds"), tr("Hearts"),
                                               tr("Spades")};
     QStringList suits;
@@ -160,12 +159,10 @@ void JournalStatisticsView::count()
     if (!counted.mostFrequent.isEmpty()) {
         QStringList most;
         for (const journal::Statistics::CardCount &card : counted.mostFrequent)
-            most << tr("%1 (%2 times)").arg(cards::cardName(card.card)).arg(card.times);
+            most << tr("%1 (%n time(s))", nullptr, card.times).arg(cards::cardName(card.card));
         lines << tr("Came up most: %1.").arg(most.join(u", "_s));
     }
-    lines << (counted.longestNotedRun == 1
-                  ? tr("Longest run of days with a note: 1 day.")
-                  : tr("Longest run of days with a note: %1 days.").arg(counted.longestNotedRun));
+    lines << tr("Longest run of days with a note: %n day(s).", nullptr, counted.longestNotedRun);
     const QString summary = lines.join(u'\n');
     m_summary->setText(summary);
     m_chart->setAccessibleDescription(summary);

@@ -79,9 +79,10 @@ QString dateWithoutWeekday(QDate day)
 QString tallyText(const journal::Tally &tally)
 {
     const QString since = dateWithoutWeekday(tally.since);
-    if (tally.times == 1)
-        return u"Came up once since %1"_s.arg(since);
-    return u"Came up %1 times since %2"_s.arg(tally.times).arg(since);
+    //: %1 is the date of the first day in the journal
+    return QCoreApplication::translate("app::JournalWindow", "Came up %n time(s) since %1", nullptr,
+                                       tally.times)
+        .arg(since);
 }
 
 QLabel *newText(const QFont &font, QWidget *parent)
@@ -180,7 +181,7 @@ QString JournalWindow::chooseWithDialog(QWidget *parent, FileUse use, const QStr
     dialog.setFileMode(use == FileUse::Import ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     if (dialog.exec() != QDialog::Accepted)
         return {};
-    // Qt's own dialog reads a name with double quotes in it as a list of names ("a" "b"): the
+    // Qt's own dialog reads a name with double quotes in it as a list of names ("ab"): the
     // name typed is the name meant.
     const auto *typed = dialog.findChild<QLineEdit *>(u"fileNameEdit"_s);
     if (use != FileUse::Import && typed && typed->text().contains(u'"'))
@@ -627,8 +628,7 @@ void JournalWindow::showStatus()
     if (!status.ok())
         text = status.problem + u' ' + status.kept;
     else if (text.isEmpty())
-        text = m_days->rowCount() == 1 ? tr("1 day in the journal.")
-                                       : tr("%1 days in the journal.").arg(m_days->rowCount());
+        text = tr("%n day(s) in the journal.", nullptr, m_days->rowCount());
     m_status->setText(text);
     ui::setColour(m_status, QPalette::WindowText,
                   status.ok() ? QColor(Qt::black) : ui::colours::DarkRed);
@@ -669,8 +669,7 @@ void JournalWindow::askExport()
 void JournalWindow::exportDays(journal::DayRange range, bool csv)
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested =
-        folder + (csv ? u"/Tarvelle journal.csv"_s : u"/Tarvelle journal.md"_s);
+    const QString suggested = folder + u'/' + tr("Tarvelle journal") + (csv ? u".csv"_s : u".md"_s);
     const QString path =
         m_chooseFile(this, FileUse::Export, suggested,
                      csv ? tr("CSV, comma-separated (*.csv)") : tr("Markdown (*.md)"));
@@ -683,16 +682,15 @@ void JournalWindow::exportDays(journal::DayRange range, bool csv)
         say(tr("The journal could not be exported to %1: %2.").arg(path, *failure));
         return;
     }
-    say(days.size() == 1 ? tr("1 day exported to %1.").arg(path)
-                         : tr("%1 days exported to %2.").arg(days.size()).arg(path));
+    say(tr("%n day(s) exported to %1.", nullptr, static_cast<int>(days.size())).arg(path));
 }
 
 void JournalWindow::backUp()
 {
     flush();
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString suggested =
-        folder + u"/Tarvelle journal "_s + m_today.toString(Qt::ISODate) + u".sqlite"_s;
+    const QString suggested = folder + u'/' + tr("Tarvelle journal") + u' '
+                              + m_today.toString(Qt::ISODate) + u".sqlite"_s;
     const QString path =
         m_chooseFile(this, FileUse::BackUp, suggested, tr("Journal backups (*.sqlite)"));
     if (path.isEmpty())
@@ -724,8 +722,8 @@ void JournalWindow::importFile()
                 .arg(outcome.notesJoined));
         return;
     case Result::NotOurs:
-        say(tr("%1 is neither a journal backup nor a CSV exported from the journal; nothing was "
-               "changed.")
+        say(tr("%1 is neither a journal backup nor a CSV exported from the journal; "
+               "nothing was changed.")
                 .arg(path));
         return;
     case Result::Unreadable:

@@ -334,8 +334,8 @@ void MainWindow::notifyCardOfTheDay()
         return;
     const cards::Card shown = cards::card(*m_cardOnShow);
     m_services.notifications.notify({shown.name, shown.favourablePeriod + u'\n' + shown.keywords,
-                                     cards::renderCardFace(*m_cardOnShow, 2.0).toImage(), u"Show"_s,
-                                     tr("Later")});
+                                     cards::renderCardFace(*m_cardOnShow, 2.0).toImage(),
+                                     tr("Show"), tr("Later")});
 }
 
 void MainWindow::showFromNotification(const QString &activationToken)
@@ -351,7 +351,7 @@ bool MainWindow::isChosenDateAccepted()
 {
     if (rules::schedule::isDateAccepted(m_hiddenDate))
         return true;
-    m_services.messages.show({u"Please Enter Correct Date !"_s,
+    m_services.messages.show({tr("Please Enter Correct Date !"),
                               services::MessageBoxes::Icon::Information,
                               services::MessageBoxes::Buttons::Ok});
     return false;
@@ -369,7 +369,7 @@ void MainWindow::saveAndSendToTray()
 void MainWindow::confirmExit()
 {
     const services::MessageBoxes::Answer answer = m_services.messages.show(
-        {u"Are You Sure You Want To Quit Tarvelle?"_s, services::MessageBoxes::Icon::Exclamation,
+        {tr("Are You Sure You Want To Quit Tarvelle?"), services::MessageBoxes::Icon::Exclamation,
          services::MessageBoxes::Buttons::YesNo});
     if (answer == services::MessageBoxes::Answer::Yes)
         closeForGood();

@@ -45,8 +45,8 @@ void MainWindow::setupControls(QWidget *client)
 {
     m_discussionLink =
         addPromotion(client,
-                     u"Talk about your cards with friends on the Quellmoor discussion board: "
-                     u"click here to visit us!"_s,
+                     tr("Talk about your cards with friends on the Quellmoor discussion board: "
+                        "click here to visit us!"),
                      ui::colours::DarkRed, ui::twipsRect(240, 120, 6600, 465), Qt::AlignCenter);
     m_discussionLink->setObjectName(u"discussionLink"_s);
 
@@ -62,18 +62,19 @@ void MainWindow::setupControls(QWidget *client)
     ui::setColour(promotionFrame, QPalette::Window, Qt::white);
     promotionFrame->setGeometry(ui::twipsRect(-120, 6480, 7245, 855));
     const QRect promotion = ui::twipsRect(240, 120, 6945, 615);
-    m_coBrandLink = addPromotion(
-        promotionFrame,
-        u"Co-brand this software for your site.  Increase loyalty and traffic to your site. Put "
-        u"your site's name &  link here. See \"Help\" for details.    Click Here for more info on "
-        u"co-branding."_s,
-        Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
+    m_coBrandLink =
+        addPromotion(promotionFrame,
+                     tr("Co-brand this software for your site.  Increase loyalty and traffic to "
+                        "your site. Put your site's name &  link here. See \"Help\" for details.   "
+                        " Click Here for more info on co-branding."),
+                     Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
     m_coBrandLink->setObjectName(u"coBrandLink"_s);
-    m_fullBrandLink = addPromotion(
-        promotionFrame,
-        u"Home Business Opportunity. Start your own Internet business and make money online. Get "
-        u"this software fully branded for your website. Click here for more details."_s,
-        Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
+    m_fullBrandLink =
+        addPromotion(promotionFrame,
+                     tr("Home Business Opportunity. Start your own Internet business and make "
+                        "money online. Get this software fully branded for your website. Click "
+                        "here for more details."),
+                     Qt::blue, promotion, Qt::AlignLeft | Qt::AlignTop);
     m_fullBrandLink->setObjectName(u"fullBrandLink"_s);
     bringPromotionToFront(Promotion::CoBrand);
 }

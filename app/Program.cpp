@@ -25,7 +25,7 @@ bool Program::start()
 {
     if (!m_services.instanceLock.acquire()) {
         // Nothing of the running copy's settings may be touched from here.
-        m_services.messages.show({u"Application is already running"_s,
+        m_services.messages.show({tr("Application is already running"),
                                   services::MessageBoxes::Icon::Information,
                                   services::MessageBoxes::Buttons::Ok});
         end();

@@ -83,7 +83,7 @@ Button *addChoice(QWidget *parent, const QString &caption, const QRect &twips)
 
 } // namespace
 
-SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Settings"_s, parent)
+SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(tr("Cartomancy Card Settings"), parent)
 {
     resize(ui::twipsRect(0, 0, 7005, 5355).size());
     setObjectName(u"settingsPanel"_s);
@@ -95,8 +95,8 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
     ui::setColour(invitation, QPalette::WindowText, ui::colours::Purple);
     invitation->setGeometry(ui::twipsRect(480, 600, 6120, 735));
     invitation->setFittedText(
-        u"Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
-        u"and other display settings here."_s);
+        tr("Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time "
+           "and other display settings here."));
 
     ui::addOutline(this, ui::twipsRect(480, 1560, 2205, 2655));
     m_picture = new CardPicture(this);
@@ -105,31 +105,31 @@ SettingsPanel::SettingsPanel(QWidget *parent) : QGroupBox(u"Cartomancy Card Sett
 
     ui::addOutline(this, ui::twipsRect(2760, 1560, 3765, 2655));
 
-    auto *timeFrame = newFrame(u"Choose Display Time"_s, this);
+    auto *timeFrame = newFrame(tr("Choose Display Time"), this);
     timeFrame->setGeometry(ui::twipsRect(2950, 1800, 3360, 1095));
     ui::fitFrameTitle(timeFrame, ui::programFont(8.25, true), ui::fromTwips(360) - 2);
-    m_hourList = addNumberList(timeFrame, rules::schedule::kHourEntries, {285, 600}, u"Hour"_s);
+    m_hourList = addNumberList(timeFrame, rules::schedule::kHourEntries, {285, 600}, tr("Hour"));
     m_minuteList =
-        addNumberList(timeFrame, rules::schedule::kMinuteEntries, {1335, 600}, u"Minute"_s);
+        addNumberList(timeFrame, rules::schedule::kMinuteEntries, {1335, 600}, tr("Minute"));
     m_secondList =
-        addNumberList(timeFrame, rules::schedule::kSecondEntries, {2400, 600}, u"Second"_s);
-    addListHeading(timeFrame, u"Hour"_s, {360, 360}, m_hourList);
-    addListHeading(timeFrame, u"Minute"_s, {1320, 360}, m_minuteList);
-    addListHeading(timeFrame, u"Second"_s, {2400, 360}, m_secondList);
+        addNumberList(timeFrame, rules::schedule::kSecondEntries, {2400, 600}, tr("Second"));
+    addListHeading(timeFrame, tr("Hour"), {360, 360}, m_hourList);
+    addListHeading(timeFrame, tr("Minute"), {1320, 360}, m_minuteList);
+    addListHeading(timeFrame, tr("Second"), {2400, 360}, m_secondList);
 
-    auto *modeFrame = newFrame(u"Choose Display Mode"_s, this);
+    auto *modeFrame = newFrame(tr("Choose Display Mode"), this);
     modeFrame->setGeometry(ui::twipsRect(2950, 3000, 3360, 1095));
     ui::fitFrameTitle(modeFrame, ui::programFont(8.25, true), ui::fromTwips(240));
-    m_runAtStartUp = addChoice<QRadioButton>(modeFrame, u"Run at start-up"_s,
+    m_runAtStartUp = addChoice<QRadioButton>(modeFrame, tr("Run at start-up"),
                                              ui::twipsRect(480, 240, 2325, 225));
-    m_startInTray = addChoice<QCheckBox>(modeFrame, u"Start at system tray"_s,
+    m_startInTray = addChoice<QCheckBox>(modeFrame, tr("Start at system tray"),
                                          ui::twipsRect(720, 465, 2500, 255));
-    m_dontRunAtStartUp = addChoice<QRadioButton>(modeFrame, u"Don't run at start-up"_s,
+    m_dontRunAtStartUp = addChoice<QRadioButton>(modeFrame, tr("Don't run at start-up"),
                                                  ui::twipsRect(480, 720, 2535, 285));
     m_dontRunAtStartUp->setChecked(true);
     m_startInTray->setEnabled(false);
 
-    m_showCardButton = ui::newPushButton(u"Show &Cartomancy Card"_s, this);
+    m_showCardButton = ui::newPushButton(tr("Show &Cartomancy Card"), this);
     m_showCardButton->setObjectName(u"showCardButton"_s);
     m_showCardButton->setGeometry(ui::twipsRect(480, 4440, 6015, 495));
     ui::fitWidgetFont(m_showCardButton, ui::programFont(9.0, true), m_showCardButton->size());

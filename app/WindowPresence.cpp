@@ -146,7 +146,7 @@ void WindowPresence::setCardWaiting(bool waiting)
 
 QString WindowPresence::toolTip() const
 {
-    return m_cardWaiting ? tr("Recent – today's card is waiting") : u"Recent"_s;
+    return m_cardWaiting ? tr("Recent – today's card is waiting") : tr("Recent");
 }
 
 // A Wayland client can neither take its window out of the minimised state nor raise it, and is

@@ -64,21 +64,20 @@ AboutDialog::AboutDialog(services::Browser &browser, QWidget *parent) : QDialog(
 
     QLabel *summary =
         addText(this,
-                u"Tarvelle is a daily divination technique based on playing cards. "
-                u"This software displays a card for the day and explains the keywords "
-                u"and meaning. This software can be used as a reference point to start "
-                u"your day."_s,
+                tr("Tarvelle is a daily divination technique based on playing cards. This "
+                   "software displays a card for the day and explains the keywords and "
+                   "meaning. This software can be used as a reference point to start your day."),
                 ui::programFont(8.25), ui::twipsRect(210, 840, 5745, 1095));
     ui::setColour(summary, QPalette::Window, QColor(255, 255, 128));
 
-    auto *homePageLink = addLink(this, u"Click here to visit "_s + site::siteBaseUrl(),
+    auto *homePageLink = addLink(this, tr("Click here to visit %1").arg(site::siteBaseUrl()),
                                  ui::twipsRect(1320, 2040, 4650, 195));
     addText(this,
-            u"Home Business Opportunity. Start your own Internet business and make money online. "
-            u"Get this software fully branded for your website."_s,
+            tr("Home Business Opportunity. Start your own Internet business and make "
+               "money online. Get this software fully branded for your website."),
             ui::programFont(8.25, true), ui::twipsRect(240, 2400, 5655, 615));
     auto *detailsLink =
-        addLink(this, u"Click here for more details"_s, ui::twipsRect(3360, 3000, 2610, 195));
+        addLink(this, tr("Click here for more details"), ui::twipsRect(3360, 3000, 2610, 195));
 
     auto *rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
@@ -87,7 +86,7 @@ AboutDialog::AboutDialog(services::Browser &browser, QWidget *parent) : QDialog(
     rule->setGeometry(QRect(QPoint(ui::fromTwips(-60), ui::fromTwips(3240)),
                             QPoint(ui::fromTwips(6090), ui::fromTwips(3240))));
 
-    auto *okButton = new QPushButton(u"&OK"_s, this);
+    auto *okButton = new QPushButton(tr("&OK"), this);
     okButton->setGeometry(ui::twipsRect(4710, 3360, 1260, 345));
     ui::fitWidgetFont(okButton, ui::programFont(8.25, true), okButton->size());
     // Enter and Esc both close: the one button is default and cancel at once.

@@ -40,17 +40,23 @@ constexpr int kEmailLength = 254; // the longest address mail can deliver
 constexpr int kMessageLength = 1000;
 
 constexpr std::array<const char *, 4> kPromotions = {
-    "Quellmoor Softwares, such as this can be created and maintained only with your support. The "
-    "best way to support Quellmoor is to visit Quellmoor regularly and take part in the "
-    "discussions and other activities on the board.",
-    "Visit Quellmoor regularly. Support Quellmoor by taking part in the discussions and other "
-    "activities. These softwares cannot be supported and maintained, without you regularly "
-    "visiting Quellmoor",
-    "Quellmoor is a FREE online discussion forum for all things mystic. To help Quellmoor develop "
-    "and maintain this software visit Quellmoor regularly.",
-    "Quellmoor needs your help. All you need to do is visit Quellmoor regularly and take part in "
-    "the various discussions and activites to help us maintain and develop more Quellmoor "
-    "Softwares.",
+    QT_TRANSLATE_NOOP("dialogs::ExitScreen",
+                      "Quellmoor Softwares, such as this can be created and maintained only with "
+                      "your support. The best way to support Quellmoor is to visit Quellmoor "
+                      "regularly and take part in the discussions and other activities on the "
+                      "board."),
+    QT_TRANSLATE_NOOP("dialogs::ExitScreen",
+                      "Visit Quellmoor regularly. Support Quellmoor by taking part in the "
+                      "discussions and other activities. These softwares cannot be supported and "
+                      "maintained, without you regularly visiting Quellmoor"),
+    QT_TRANSLATE_NOOP("dialogs::ExitScreen",
+                      "Quellmoor is a FREE online discussion forum for all things mystic. To "
+                      "help Quellmoor develop and maintain this software visit Quellmoor "
+                      "regularly."),
+    QT_TRANSLATE_NOOP("dialogs::ExitScreen",
+                      "Quellmoor needs your help. All you need to do is visit Quellmoor "
+                      "regularly and take part in the various discussions and activites to help "
+                      "us maintain and develop more Quellmoor Softwares."),
 };
 
 QGroupBox *addNavyFrame(QWidget *parent, const QString &caption, const QRect &geometry)
@@ -82,7 +88,7 @@ void placeBox(QWidget *box, const QFont &font, const QRect &geometry)
 
 QString ExitScreen::promotionText(int number)
 {
-    return QString::fromLatin1(kPromotions.at(static_cast<std::size_t>(number)));
+    return tr(kPromotions.at(static_cast<std::size_t>(number)));
 }
 
 ExitScreen::ExitScreen(ExitScreenServices services, QWidget *parent)
@@ -120,7 +126,7 @@ ExitScreen::ExitScreen(ExitScreenServices services, QWidget *parent)
     m_visitSiteBox->setGeometry(ui::twipsRect(30, 2040, 7185, 555));
     ui::fitWidgetFont(m_visitSiteBox, ui::programFont(14.25), m_visitSiteBox->size());
 
-    m_exitButton = ui::newPushButton(u"E&xit"_s, this);
+    m_exitButton = ui::newPushButton(tr("E&xit"), this);
     m_exitButton->setGeometry(ui::twipsRect(6000, 2760, 1245, 375));
     ui::fitWidgetFont(m_exitButton, ui::programFont(8.25), m_exitButton->size());
 
@@ -158,7 +164,8 @@ ExitScreen::ExitScreen(ExitScreenServices services, QWidget *parent)
 
 void ExitScreen::buildReferralFrame()
 {
-    m_referralFrame = addNavyFrame(this, u"Refer A Friend"_s, ui::twipsRect(120, 3240, 7065, 1455));
+    m_referralFrame =
+        addNavyFrame(this, tr("Refer A Friend"), ui::twipsRect(120, 3240, 7065, 1455));
     const auto addBox = [this](const QString &placeholder, const QRect &geometry, int length) {
         auto *box = new QLineEdit(placeholder, m_referralFrame);
         box->setMaxLength(length);
@@ -168,14 +175,14 @@ void ExitScreen::buildReferralFrame()
         box->installEventFilter(this);
         return box;
     };
-    m_yourName = addBox(u"Your Name"_s, ui::twipsRect(85, 360, 3375, 285), kNameLength);
+    m_yourName = addBox(tr("Your Name"), ui::twipsRect(85, 360, 3375, 285), kNameLength);
     m_yourEmail =
-        addBox(u"Your Email Address"_s, ui::twipsRect(3600, 360, 3375, 285), kEmailLength);
-    m_friendName = addBox(u"Friend's Name"_s, ui::twipsRect(85, 720, 3375, 285), kNameLength);
+        addBox(tr("Your Email Address"), ui::twipsRect(3600, 360, 3375, 285), kEmailLength);
+    m_friendName = addBox(tr("Friend's Name"), ui::twipsRect(85, 720, 3375, 285), kNameLength);
     m_friendEmail =
-        addBox(u"Friend's Email Address"_s, ui::twipsRect(3600, 720, 3375, 285), kEmailLength);
+        addBox(tr("Friend's Email Address"), ui::twipsRect(3600, 720, 3375, 285), kEmailLength);
 
-    m_referButton = ui::newPushButton(u"Refer A Friend &Now"_s, m_referralFrame);
+    m_referButton = ui::newPushButton(tr("Refer A Friend &Now"), m_referralFrame);
     placeBox(m_referButton, ui::programFont(8.25, true), ui::twipsRect(1920, 1080, 3375, 285));
     ui::setColour(m_referButton, QPalette::WindowText, Qt::black);
 
@@ -183,11 +190,11 @@ void ExitScreen::buildReferralFrame()
     m_message = new QPlainTextEdit(m_referralFrame);
     // Before any text: the text's own change makes Qt describe the box to a listening reader.
     ui::readAsUnseen(m_message, QAccessible::EditableText);
-    m_message->setPlainText(u"Your Message\n"_s);
+    m_message->setPlainText(tr("Your Message") + u'\n');
     m_message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_message->setTabChangesFocus(true);
-    m_message->setProperty("placeholder", u"Your Message"_s);
-    m_message->setAccessibleName(u"Your Message"_s);
+    m_message->setProperty("placeholder", tr("Your Message"));
+    m_message->setAccessibleName(tr("Your Message"));
     m_message->setGeometry(ui::twipsRect(4800, 3600, 1815, 495));
     m_message->installEventFilter(this);
     // A plain text box has no length of its own to keep to.
@@ -202,25 +209,25 @@ void ExitScreen::buildReferralFrame()
 
 void ExitScreen::buildSoftwareFrame()
 {
-    QGroupBox *softwareFrame =
-        addNavyFrame(this, u"Download Quellmoor Softwares"_s, ui::twipsRect(7320, 120, 3735, 4575));
+    QGroupBox *softwareFrame = addNavyFrame(this, tr("Download Quellmoor Softwares"),
+                                            ui::twipsRect(7320, 120, 3735, 4575));
     auto *softwareText = new QLabel(softwareFrame);
     softwareText->setTextFormat(Qt::PlainText);
     softwareText->setWordWrap(true);
     softwareText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     softwareText->setText(
-        u"If you have enjoyed this software you will surely be interested in our other Quellmoor "
-        u"Softwares. We make programs for astrology and horoscopes, psychic readings, tarot "
-        u"spreads, numerology and many other corners of the occult, each made to be as "
-        u"welcoming as this one.\n\n"
-        u"All of them are simple and easy to use, fun and informative. Try them for yourself, "
-        u"and share what you discover with your friends and family."_s);
+        tr("If you have enjoyed this software you will surely be interested in our "
+           "other Quellmoor Softwares. We make programs for astrology and horoscopes, "
+           "psychic readings, tarot spreads, numerology and many other corners of the "
+           "occult, each made to be as welcoming as this one.\n\nAll of them are "
+           "simple and easy to use, fun and informative. Try them for yourself, and "
+           "share what you discover with your friends and family."));
     softwareText->setGeometry(ui::twipsRect(120, 360, 3495, 3855));
     ui::setColour(softwareText, QPalette::WindowText, Qt::white);
     ui::fitLabelFont(softwareText, ui::programFont(9.0));
 
     m_homeLink = new ui::LinkLabel(softwareFrame);
-    m_homeLink->setText(u"Click Here To Visit Quellmoor Softwares"_s);
+    m_homeLink->setText(tr("Click Here To Visit Quellmoor Softwares"));
     m_homeLink->setGeometry(ui::twipsRect(75, 4250, 3585, 210));
     ui::setColour(m_homeLink, QPalette::WindowText, ui::colours::Yellow);
     ui::fitLabelFont(m_homeLink, ui::programFont(9.0, true, true));
@@ -305,7 +312,7 @@ bool ExitScreen::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
         if ((watched == m_yourEmail || watched == m_friendEmail)
             && static_cast<QKeyEvent *>(event)->text() == u" "_s) {
-            refuse(u"Email Address Cannot Contain Space"_s);
+            refuse(tr("Email Address Cannot Contain Space"));
             static_cast<QWidget *>(watched)->setFocus();
             return true;
         }

@@ -154,6 +154,23 @@
         <extracomment>A card&apos;s favourable time of the year: %1 is the week&apos;s number, %2 the season</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>A</source>
+        <extracomment>A rank as the journal&apos;s calendar abbreviates it: Ace, King, Queen, Knight (the Jack)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kn</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CardReading</name>
@@ -953,6 +970,68 @@ Shows a playing card for the day with its reading.
     </message>
 </context>
 <context>
+    <name>JournalExport</name>
+    <message>
+        <source>Tarvelle journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+%2
+Favorable Time Period: %3
+Keywords: %4
+</source>
+        <extracomment>The day copied from the journal: %1 date, %2 card, %3 its period, %4 its keywords</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OnDemandJournalStore</name>
+    <message>
+        <source>%1 is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be opened: the part of Tarvelle that keeps it is missing (%2). Installing Tarvelle again mends this.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Today&apos;s card and the settings are unharmed. The days drawn and the notes typed are kept while Tarvelle runs, but cannot be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Referral</name>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SqliteJournalFile</name>
     <message>
         <source>%1 is the journal itself.</source>
@@ -980,6 +1059,111 @@ Shows a playing card for the day with its reading.
     </message>
     <message>
         <source>%1 comes from a newer version of Tarvelle (format %2; this version knows format %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal as soon as it takes them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be opened: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal cannot be kept: Qt&apos;s SQLite driver (Debian package libqt6sql6-sqlite) is not installed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal&apos;s folder %1 cannot be made: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal cannot be made in %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 changed while it was being opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 comes from a newer version of Tarvelle (format %2; this version knows format %3) and is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its days are shown, but nothing new is written to it, and notes cannot be typed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This version cannot show its days, and nothing new is written to it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 is in use by another program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The disk that holds the journal %1 is full.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 could not be written: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 could not be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged and cannot be moved aside: %2. It is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The journal file was damaged. It has been kept, untouched, as %1, and a new journal has begun.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing of the damaged file has been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::CardPanel</name>
+    <message>
+        <source>Cartomancy Card For The Day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Favorable Time Period</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::CardPicture</name>
+    <message>
+        <source>Picture of the card %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1088,14 +1272,6 @@ Shows a playing card for the day with its reading.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 day recorded, %1 with a note.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%2 days recorded, %1 with a note.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Clubs</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1120,20 +1296,30 @@ Shows a playing card for the day with its reading.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Came up most: %1.</source>
         <translation type="unfinished"></translation>
     </message>
-    <message>
-        <source>Longest run of days with a note: 1 day.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%n day(s) recorded, %1 with a note.</source>
+        <extracomment>%1 is the number of days with a note</extracomment>
+        <translation>
+            <numerusform>%n day recorded, %1 with a note.</numerusform>
+            <numerusform>%n days recorded, %1 with a note.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Longest run of days with a note: %1 days.</source>
-        <translation type="unfinished"></translation>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n time)</numerusform>
+            <numerusform>%1 (%n times)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run of days with a note: %n day(s).</source>
+        <translation>
+            <numerusform>Longest run of days with a note: %n day.</numerusform>
+            <numerusform>Longest run of days with a note: %n days.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1259,14 +1445,6 @@ Shows a playing card for the day with its reading.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>1 day in the journal.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 days in the journal.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is on the clipboard.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1280,14 +1458,6 @@ Shows a playing card for the day with its reading.
     </message>
     <message>
         <source>The journal could not be exported to %1: %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1 day exported to %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 days exported to %2.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1321,6 +1491,32 @@ Shows a playing card for the day with its reading.
     <message>
         <source>The journal could not take the import (%1); nothing was changed.</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Came up %n time(s) since %1</source>
+        <extracomment>%1 is the date of the first day in the journal</extracomment>
+        <translation>
+            <numerusform>Came up once since %1</numerusform>
+            <numerusform>Came up %n times since %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) in the journal.</source>
+        <translation>
+            <numerusform>%n day in the journal.</numerusform>
+            <numerusform>%n days in the journal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tarvelle journal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) exported to %1.</source>
+        <translation>
+            <numerusform>%n day exported to %1.</numerusform>
+            <numerusform>%n days exported to %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1413,6 +1609,80 @@ Shows a playing card for the day with its reading.
         <source>Remind Me &amp;Later</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Please Enter Correct Date !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Are You Sure You Want To Quit Tarvelle?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Talk about your cards with friends on the Quellmoor discussion board: click here to visit us!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>app::SettingsPanel</name>
+    <message>
+        <source>Cartomancy Card Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time and other display settings here.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Display Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Display Mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run at start-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start at system tray</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Don&apos;t run at start-up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show &amp;Cartomancy Card</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>app::WindowPresence</name>
@@ -1420,11 +1690,118 @@ Shows a playing card for the day with its reading.
         <source>Recent – today&apos;s card is waiting</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Recent</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::AboutDialog</name>
+    <message>
+        <source>Tarvelle is a daily divination technique based on playing cards. This software displays a card for the day and explains the keywords and meaning. This software can be used as a reference point to start your day.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>dialogs::ExitScreen</name>
     <message>
         <source>Click Here To Visit %1 Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quellmoor Softwares, such as this can be created and maintained only with your support. The best way to support Quellmoor is to visit Quellmoor regularly and take part in the discussions and other activities on the board.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Visit Quellmoor regularly. Support Quellmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quellmoor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quellmoor is a FREE online discussion forum for all things mystic. To help Quellmoor develop and maintain this software visit Quellmoor regularly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quellmoor needs your help. All you need to do is visit Quellmoor regularly and take part in the various discussions and activites to help us maintain and develop more Quellmoor Softwares.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Quellmoor Softwares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Quellmoor Softwares. We make programs for astrology and horoscopes, psychic readings, tarot spreads, numerology and many other corners of the occult, each made to be as welcoming as this one.
+
+All of them are simple and easy to use, fun and informative. Try them for yourself, and share what you discover with your friends and family.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quellmoor Softwares</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rules::PanelChoices</name>
+    <message>
+        <source>Error %1 opening key<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the error&apos;s number, %2 the system&apos;s words for it</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error %1 setting key<byte value="xd"/>
+%2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -2,6 +2,7 @@
 
 #include "cards/Deck.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -76,7 +77,8 @@ QString longDate(QDate day, const QLocale &locale)
 
 QString toMarkdown(const QList<Entry> &days, const QLocale &locale)
 {
-    QString text = u"# Tarvelle journal\n"_s;
+    QString text =
+        u"# "_s + QCoreApplication::translate("JournalExport", "Tarvelle journal") + u'\n';
     for (const Entry &day : days) {
         text += u"\n## "_s + markdownLine(longDate(day.day, locale)) + u"\n\n**"_s
                 + markdownLine(cards::cardName(day.card)) + u"**\n"_s;
@@ -90,8 +92,9 @@ QByteArray toCsv(const QList<Entry> &days)
 {
     QString text = u"Date,Card,Note\r\n"_s;
     for (const Entry &day : days) {
-        text += day.day.toString(Qt::ISODate) + u',' + csvField(cards::cardName(day.card)) + u','
-                + csvField(day.note) + u"\r\n"_s;
+        // In English whatever the language: a CSV is read back under any language.
+        text += day.day.toString(Qt::ISODate) + u',' + csvField(cards::englishCardName(day.card))
+                + u',' + csvField(day.note) + u"\r\n"_s;
     }
     return text.toUtf8();
 }
@@ -99,8 +102,11 @@ QByteArray toCsv(const QList<Entry> &days)
 QString dayAsText(const Entry &day, const QLocale &locale)
 {
     const cards::Card card = cards::card(day.card);
-    QString text = longDate(day.day, locale) + u'\n' + card.name + u"\nFavorable Time Period: "_s
-                   + card.favourablePeriod + u"\nKeywords: "_s + card.keywords + u'\n';
+    //: The day copied from the journal: %1 date, %2 card, %3 its period, %4 its keywords
+    QString text =
+        QCoreApplication::translate("JournalExport", "%1\n%2\nFavorable Time Period: "
+                                                     "%3\nKeywords: %4\n")
+            .arg(longDate(day.day, locale), card.name, card.favourablePeriod, card.keywords);
     if (!day.note.isEmpty())
         text += u'\n' + day.note;
     return text;

@@ -2,6 +2,7 @@
 
 #include "journal/SqliteJournalModule.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -46,15 +47,20 @@ JournalFile *OnDemandJournalStore::file()
         }
         failures.append(m_module.errorString());
     }
-    const QString why =
-        failures.isEmpty()
-            ? u"%1 is not installed"_s.arg(QLatin1StringView(sqlite_module::FileName))
-            : failures.join(u"; "_s);
+    const QString why = failures.isEmpty() ? QCoreApplication::translate("OnDemandJournalStore",
+                                                                         "%1 is not installed")
+                                                 .arg(QLatin1StringView(sqlite_module::FileName))
+                                           : failures.join(u"; "_s);
     m_missing = {Status::Reason::ModuleMissing,
-                 u"The journal %1 cannot be opened: the part of Tarvelle that keeps it is "
-                 u"missing (%2). Installing Tarvelle again mends this."_s.arg(m_path, why),
-                 u"Today's card and the settings are unharmed. The days drawn and the notes "
-                 u"typed are kept while Tarvelle runs, but cannot be written."_s,
+                 QCoreApplication::translate(
+                     "OnDemandJournalStore",
+                     "The journal %1 cannot be opened: the part of Tarvelle that keeps it is "
+                     "missing (%2). Installing Tarvelle again mends this.")
+                     .arg(m_path, why),
+                 QCoreApplication::translate(
+                     "OnDemandJournalStore",
+                     "Today's card and the settings are unharmed. The days drawn and the notes "
+                     "typed are kept while Tarvelle runs, but cannot be written."),
                  false, false};
     return nullptr;
 }

@@ -49,9 +49,12 @@ const QByteArray kSqliteHeader("SQLite format 3", 16);
 // A CSV larger than this is no export of ours: ten years of long notes take a few MiB.
 constexpr qint64 kLargestCsv = 256 << 20;
 
-const QString kKeptWhileWaiting =
-    u"The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal "
-    u"as soon as it takes them."_s;
+QString keptWhileWaiting()
+{
+    return QCoreApplication::translate(
+        "SqliteJournalFile", "The days drawn and the notes typed are kept while Tarvelle runs, and "
+                             "written to the journal as soon as it takes them.");
+}
 
 QString errorText(int error)
 {
@@ -204,8 +207,8 @@ bool SqliteJournalFile::connect(bool readOnly)
     }
     m_opening = {
         Status::Reason::Failed,
-        u"The journal %1 cannot be opened: %2."_s.arg(m_path, db.lastError().databaseText()),
-        kKeptWhileWaiting};
+        tr("The journal %1 cannot be opened: %2.").arg(m_path, db.lastError().databaseText()),
+        keptWhileWaiting()};
     return false;
 }
 
@@ -241,16 +244,17 @@ SqliteJournalFile::Access SqliteJournalFile::openFile(bool *damaged)
 {
     if (!QSqlDatabase::isDriverAvailable(kDriver)) {
         m_opening = {Status::Reason::ModuleMissing,
-                     u"The journal cannot be kept: Qt's SQLite driver (Debian package "
-                     u"libqt6sql6-sqlite) is not installed."_s,
-                     kKeptWhileWaiting};
+                     tr("The journal cannot be kept: Qt's SQLite driver (Debian package "
+                        "libqt6sql6-sqlite) is not installed."),
+                     keptWhileWaiting()};
         return Access::Closed;
     }
     const QString folder = QFileInfo(m_path).path();
     if (const int error = makeFolder(folder)) {
-        m_opening = {Status::Reason::NoFolder,
-                     u"The journal's folder %1 cannot be made: %2."_s.arg(folder, errorText(error)),
-                     kKeptWhileWaiting};
+        m_opening = {
+            Status::Reason::NoFolder,
+            tr("The journal's folder %1 cannot be made: %2.").arg(folder, errorText(error)),
+            keptWhileWaiting()};
         return Access::Closed;
     }
     if (!makeFile())
@@ -277,8 +281,8 @@ SqliteJournalFile::Access SqliteJournalFile::openFile(bool *damaged)
     m_openedUnwritable = !why.isEmpty();
     if (m_openedUnwritable)
         m_opening = {Status::Reason::ReadOnly,
-                     u"The journal %1 cannot be written: %2."_s.arg(m_path, why),
-                     kKeptWhileWaiting};
+                     tr("The journal %1 cannot be written: %2.").arg(m_path, why),
+                     keptWhileWaiting()};
     return Access::Writable;
 }
 
@@ -299,8 +303,8 @@ bool SqliteJournalFile::makeFile()
         return true;
     m_opening = {
         reasonOf(error),
-        u"The journal cannot be made in %1: %2."_s.arg(QFileInfo(m_path).path(), errorText(error)),
-        kKeptWhileWaiting};
+        tr("The journal cannot be made in %1: %2.").arg(QFileInfo(m_path).path(), errorText(error)),
+        keptWhileWaiting()};
     return false;
 }
 
@@ -404,8 +408,8 @@ SqliteJournalFile::Outcome SqliteJournalFile::migrate()
     const int from = found.from();
     if (outcome == Outcome::Done && (from < 0 || found.format > kFormat)) {
         m_opening = {Status::Reason::Failed,
-                     u"The journal %1 changed while it was being opened."_s.arg(m_path),
-                     kKeptWhileWaiting};
+                     tr("The journal %1 changed while it was being opened.").arg(m_path),
+                     keptWhileWaiting()};
         outcome = Outcome::Failed;
     }
     if (outcome != Outcome::Done) {
@@ -427,22 +431,25 @@ SqliteJournalFile::Outcome SqliteJournalFile::migrate()
 SqliteJournalFile::Access SqliteJournalFile::openNewer(int format)
 {
     close();
-    const QString problem = u"The journal %1 comes from a newer version of Tarvelle (format %2; "
-                            u"this version knows format %3) and is left as it is."_s.arg(m_path)
-                                .arg(format)
-                                .arg(kFormat);
+    const QString problem =
+        tr("The journal %1 comes from a newer version of Tarvelle (format %2; this "
+           "version knows format %3) and is left as it is.")
+            .arg(m_path)
+            .arg(format)
+            .arg(kFormat);
     if (connect(true)) {
         QSqlQuery query(database());
         if (query.exec(u"SELECT day, card, note FROM days LIMIT 1"_s)) {
-            m_opening = {Status::Reason::NewerFormat, problem,
-                         u"Its days are shown, but nothing new is written to it, and notes cannot "
-                         u"be typed."_s,
-                         false};
+            m_opening = {
+                Status::Reason::NewerFormat, problem,
+                tr("Its days are shown, but nothing new is written to it, and notes cannot be "
+                   "typed."),
+                false};
             return Access::ReadOnly;
         }
     }
     m_opening = {Status::Reason::NewerFormat, problem,
-                 u"This version cannot show its days, and nothing new is written to it."_s, false};
+                 tr("This version cannot show its days, and nothing new is written to it."), false};
     return Access::Closed;
 }
 
@@ -465,25 +472,27 @@ SqliteJournalFile::Outcome SqliteJournalFile::failed(const QSqlError &error, Sta
     case kBusy:
     case kLocked:
         *into = {Status::Reason::InUse,
-                 u"The journal %1 is in use by another program."_s.arg(m_path), kKeptWhileWaiting};
+                 tr("The journal %1 is in use by another program.").arg(m_path),
+                 keptWhileWaiting()};
         break;
     case kFull:
-        *into = {Status::Reason::Full, u"The disk that holds the journal %1 is full."_s.arg(m_path),
-                 kKeptWhileWaiting};
+        *into = {Status::Reason::Full,
+                 tr("The disk that holds the journal %1 is full.").arg(m_path), keptWhileWaiting()};
         break;
     case kReadOnly: {
         QString why = whyNotWritable();
         if (why.isEmpty())
             why = u"it is read-only"_s;
         *into = {Status::Reason::ReadOnly,
-                 u"The journal %1 cannot be written: %2."_s.arg(m_path, why), kKeptWhileWaiting};
+                 tr("The journal %1 cannot be written: %2.").arg(m_path, why), keptWhileWaiting()};
         break;
     }
     default:
         *into = {Status::Reason::Failed,
-                 u"The journal %1 could not be %2: %3."_s.arg(
-                     m_path, writing ? u"written"_s : u"read"_s, error.databaseText()),
-                 kKeptWhileWaiting};
+                 (writing ? tr("The journal %1 could not be written: %2.")
+                          : tr("The journal %1 could not be read: %2."))
+                     .arg(m_path, error.databaseText()),
+                 keptWhileWaiting()};
     }
     return Outcome::Failed;
 }
@@ -500,9 +509,10 @@ bool SqliteJournalFile::moveAside()
     // QFile::rename never replaces a file that is there.
     if (!QFile::rename(m_path, aside)) {
         m_opening = {Status::Reason::Damaged,
-                     u"The journal %1 is damaged and cannot be moved aside: %2. It is left as it "
-                     u"is."_s.arg(m_path, QFile(m_path).errorString()),
-                     kKeptWhileWaiting};
+                     tr("The journal %1 is damaged and cannot be moved aside: %2. It is left as it "
+                        "is.")
+                         .arg(m_path, QFile(m_path).errorString()),
+                     keptWhileWaiting()};
         return false;
     }
     // Its unfinished transaction, if any, belongs with it.
@@ -549,9 +559,10 @@ void SqliteJournalFile::readNotice()
 void SqliteJournalFile::sayMovedAside()
 {
     m_movedAside = {Status::Reason::SetAside,
-                    u"The journal file was damaged. It has been kept, untouched, as %1, and a new "
-                    u"journal has begun."_s.arg(m_setAside.join(u", "_s)),
-                    u"Nothing of the damaged file has been deleted."_s};
+                    tr("The journal file was damaged. It has been kept, untouched, as %1, and a "
+                       "new journal has begun.")
+                        .arg(m_setAside.join(u", "_s)),
+                    tr("Nothing of the damaged file has been deleted.")};
     m_movedAside.notice = true;
 }
 
@@ -772,12 +783,13 @@ std::optional<QList<Entry>> SqliteJournalFile::backupDays(const QString &path,
                             .arg(path, said.problem.isEmpty() ? db.lastError().databaseText()
                                                               : said.problem)};
         } else if (found.format > kFormat) {
-            *outcome = {ImportOutcome::Result::NotOurs, 0, 0,
-                        tr("%1 comes from a newer version of Tarvelle (format %2; this version "
-                           "knows format %3).")
-                            .arg(path)
-                            .arg(found.format)
-                            .arg(kFormat)};
+            *outcome = {
+                ImportOutcome::Result::NotOurs, 0, 0,
+                tr("%1 comes from a newer version of Tarvelle (format %2; this version knows "
+                   "format %3).")
+                    .arg(path)
+                    .arg(found.format)
+                    .arg(kFormat)};
         } else if (!found.hasDays || found.from() < 0) {
             // Not ours, or ours without its days: the default words stand.
         } else if (!readDays(db, {}, &read, &error)) {

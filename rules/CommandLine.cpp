@@ -28,13 +28,13 @@ CommandLine parseCommandLine(const QStringList &arguments)
 QString helpText(const QString &programName)
 {
     //: The help of the command line; the options themselves stay as they are
-    return QCoreApplication::translate("CommandLine",
-                                       "Usage: %1 [/STARTUP]\n"
-                                       "Shows a playing card for the day with its reading.\n\n"
-                                       "  /STARTUP       started at log-on: wait in the system tray "
-                                       "when so chosen\n"
-                                       "  -h, --help     show this help and exit\n"
-                                       "  -v, --version  show the version and exit\n")
+    return QCoreApplication::translate(
+               "CommandLine", "Usage: %1 [/STARTUP]\n"
+                              "Shows a playing card for the day with its reading.\n\n"
+                              "  /STARTUP       started at log-on: wait in the system tray "
+                              "when so chosen\n"
+                              "  -h, --help     show this help and exit\n"
+                              "  -v, --version  show the version and exit\n")
         .arg(programName);
 }
 

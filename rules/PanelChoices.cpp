@@ -104,11 +104,13 @@ void PanelChoices::updateStartupEntry(bool runAtStartUp)
     // Whether a removal took effect is not examined; only a folder we cannot open is reported.
     if (!failure || (!runAtStartUp && failure->stage == Failure::Stage::Setting))
         return;
-    const QString what =
-        failure->stage == Failure::Stage::Opening ? u" opening key"_s : u" setting key"_s;
-    m_outside.messages.show(
-        {u"Error "_s + QString::number(failure->code) + what + "\r\n"_L1 + failure->description,
-         services::MessageBoxes::Icon::None, services::MessageBoxes::Buttons::Ok});
+    //: %1 is the error's number, %2 the system's words for it
+    const QString text = failure->stage == Failure::Stage::Opening
+                             ? tr("Error %1 opening key\r\n%2")
+                             : tr("Error %1 setting key\r\n%2");
+    m_outside.messages.show({text.arg(QString::number(failure->code), failure->description),
+                             services::MessageBoxes::Icon::None,
+                             services::MessageBoxes::Buttons::Ok});
 }
 
 void PanelChoices::save()

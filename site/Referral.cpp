@@ -4,16 +4,25 @@
 #include "services/MessageBoxes.h"
 #include "site/SitePages.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace site {
 
 namespace {
 
-bool missing(const QString &value, QLatin1String placeholder)
+// A box still showing its own caption (the exit screen's words for it) counts as empty.
+bool missing(const QString &value, const char *placeholder)
 {
     const QString trimmed = trimSpaces(value);
-    return trimmed.isEmpty() || trimmed == placeholder;
+    return trimmed.isEmpty()
+           || trimmed == QCoreApplication::translate("dialogs::ExitScreen", placeholder);
+}
+
+QString refusal(const char *text)
+{
+    return QCoreApplication::translate("Referral", text);
 }
 
 QString queryValue(const QString &typed)
@@ -39,26 +48,26 @@ std::optional<QString> emailRefusal(const Referral &referral)
     const QString email = trimSpaces(referral.email);
     const QString friendEmail = trimSpaces(referral.friendEmail);
     if (email == friendEmail)
-        return u"Please Enter Distinct Email Addresses"_s;
+        return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Distinct Email Addresses"));
     if (!email.contains(u'@') || !friendEmail.contains(u'@'))
-        return u"Please Enter Proper Email Address"_s;
+        return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Proper Email Address"));
     if (!email.contains(u'.') || !friendEmail.contains(u'.'))
-        return u"Please Enter Proper Email Address"_s;
+        return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Proper Email Address"));
     return std::nullopt;
 }
 
 std::optional<QString> referralRefusal(const Referral &referral)
 {
-    if (missing(referral.name, "Your Name"_L1))
-        return u"Please Enter Your Name"_s;
-    if (missing(referral.email, "Your Email Address"_L1))
-        return u"Please Enter Your Email"_s;
-    if (missing(referral.message, "Your Message"_L1))
-        return u"Please Enter Your Message"_s;
-    if (missing(referral.friendName, "Friend's Name"_L1))
-        return u"Please Enter Your Friend's Name"_s;
-    if (missing(referral.friendEmail, "Friend's Email Address"_L1))
-        return u"Please Enter Your Friend's Email"_s;
+    if (missing(referral.name, "Your Name"))
+        return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Name"));
+    if (missing(referral.email, "Your Email Address"))
+        return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Email"));
+    if (missing(referral.message, "Your Message"))
+        return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Message"));
+    if (missing(referral.friendName, "Friend's Name"))
+        return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Name"));
+    if (missing(referral.friendEmail, "Friend's Email Address"))
+        return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Email"));
     return std::nullopt;
 }
 

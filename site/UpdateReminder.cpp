@@ -6,6 +6,7 @@
 #include "settings/SettingsStore.h"
 #include "site/SitePages.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -34,7 +35,9 @@ void checkUpdateReminder(settings::SettingsStore &store, QDate today,
     if (days >= -kReminderDays && days <= kReminderDays)
         return;
     const services::MessageBoxes::Answer answer = messages.show(
-        {u"There maybe an update to this software available\rDo you want to check for an update?"_s,
+        {QCoreApplication::translate("UpdateReminder",
+                                     "There maybe an update to this software available\rDo you "
+                                     "want to check for an update?"),
          services::MessageBoxes::Icon::Information, services::MessageBoxes::Buttons::YesNo});
     store.write(settings::keys::UpdateCheckStamp, todayText);
     if (answer == services::MessageBoxes::Answer::Yes)

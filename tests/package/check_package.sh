@@ -59,7 +59,7 @@ dpkg -L tarvelle >"$work/files"
 
 # Everything lands where the system and desktops look, and nothing else is shipped.
 desktop=/usr/share/applications/com.quellmoor.Tarvelle.desktop
-metainfo=/usr/share/metainfo/com.quellmoor.Tarvelle.metainfo.xml
+metainfo=/usr/share/metainfo/com.quellmoor.tarvelle.metainfo.xml
 while IFS= read -r path; do
     case $path in
     /. | /usr | /usr/bin | /usr/bin/Tarvelle | /usr/share | /usr/share/applications | "$desktop") ;;
