@@ -154,6 +154,23 @@
         <extracomment>A card&apos;s favourable time of the year: %1 is the week&apos;s number, %2 the season</extracomment>
         <translation>%1 semaine %2.</translation>
     </message>
+    <message>
+        <source>A</source>
+        <extracomment>A rank as the journal&apos;s calendar abbreviates it: Ace, King, Queen, Knight (the Jack)</extracomment>
+        <translation>As</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>R</translation>
+    </message>
+    <message>
+        <source>Q</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Kn</source>
+        <translation>V</translation>
+    </message>
 </context>
 <context>
     <name>CardReading</name>
@@ -959,6 +976,72 @@ Affiche chaque jour une carte à jouer et sa signification.
     </message>
 </context>
 <context>
+    <name>JournalExport</name>
+    <message>
+        <source>Tarvelle journal</source>
+        <translation>Journal de Tarvelle</translation>
+    </message>
+    <message>
+        <source>%1
+%2
+Favorable Time Period: %3
+Keywords: %4
+</source>
+        <extracomment>The day copied from the journal: %1 date, %2 card, %3 its period, %4 its keywords</extracomment>
+        <translation>%1
+%2
+Période favorable&#xa0;: %3
+Mots-clés&#xa0;: %4
+</translation>
+    </message>
+</context>
+<context>
+    <name>OnDemandJournalStore</name>
+    <message>
+        <source>%1 is not installed</source>
+        <translation>%1 n’est pas installé</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be opened: the part of Tarvelle that keeps it is missing (%2). Installing Tarvelle again mends this.</source>
+        <translation>Impossible d’ouvrir le journal %1&#xa0;: le composant de Tarvelle qui le gère est absent (%2). Réinstaller Tarvelle corrige le problème.</translation>
+    </message>
+    <message>
+        <source>Today&apos;s card and the settings are unharmed. The days drawn and the notes typed are kept while Tarvelle runs, but cannot be written.</source>
+        <translation>La carte du jour et les paramètres sont intacts. Les tirages et les notes saisies sont conservés tant que Tarvelle est ouvert, mais ne peuvent pas être enregistrés.</translation>
+    </message>
+</context>
+<context>
+    <name>Referral</name>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Veuillez saisir deux adresses e-mail différentes</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Veuillez saisir une adresse e-mail valide</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Veuillez saisir votre nom</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Veuillez saisir votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Veuillez saisir votre message</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Veuillez saisir le nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Veuillez saisir l’adresse e-mail de votre ami</translation>
+    </message>
+</context>
+<context>
     <name>SqliteJournalFile</name>
     <message>
         <source>%1 is the journal itself.</source>
@@ -987,6 +1070,111 @@ Affiche chaque jour une carte à jouer et sa signification.
     <message>
         <source>%1 comes from a newer version of Tarvelle (format %2; this version knows format %3).</source>
         <translation>%1 provient d’une version plus récente de Tarvelle (format %2&#x202f;; cette version connaît le format %3).</translation>
+    </message>
+    <message>
+        <source>The days drawn and the notes typed are kept while Tarvelle runs, and written to the journal as soon as it takes them.</source>
+        <translation>Les tirages et les notes saisies sont conservés tant que Tarvelle est ouvert, et enregistrés dans le journal dès qu’il peut les recevoir.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be opened: %2.</source>
+        <translation>Impossible d’ouvrir le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The journal cannot be kept: Qt&apos;s SQLite driver (Debian package libqt6sql6-sqlite) is not installed.</source>
+        <translation>Impossible de tenir le journal&#xa0;: le pilote SQLite de Qt (paquet Debian libqt6sql6-sqlite) n’est pas installé.</translation>
+    </message>
+    <message>
+        <source>The journal&apos;s folder %1 cannot be made: %2.</source>
+        <translation>Impossible de créer le dossier du journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 cannot be written: %2.</source>
+        <translation>Impossible d’écrire dans le journal %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The journal cannot be made in %1: %2.</source>
+        <translation>Impossible de créer le journal dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 changed while it was being opened.</source>
+        <translation>Le journal %1 a été modifié pendant son ouverture.</translation>
+    </message>
+    <message>
+        <source>The journal %1 comes from a newer version of Tarvelle (format %2; this version knows format %3) and is left as it is.</source>
+        <translation>Le journal %1 provient d’une version plus récente de Tarvelle (format %2&#x202f;; cette version connaît le format %3)&#x202f;; il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>Its days are shown, but nothing new is written to it, and notes cannot be typed.</source>
+        <translation>Ses jours sont affichés, mais rien de nouveau n’y est écrit, et aucune note ne peut être saisie.</translation>
+    </message>
+    <message>
+        <source>This version cannot show its days, and nothing new is written to it.</source>
+        <translation>Cette version ne peut pas afficher ses jours, et rien de nouveau n’y est écrit.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is in use by another program.</source>
+        <translation>Le journal %1 est utilisé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>The disk that holds the journal %1 is full.</source>
+        <translation>Le disque qui contient le journal %1 est plein.</translation>
+    </message>
+    <message>
+        <source>The journal %1 could not be written: %2.</source>
+        <translation>Le journal %1 n’a pas pu être écrit&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 could not be read: %2.</source>
+        <translation>Le journal %1 n’a pas pu être lu&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The journal %1 is damaged and cannot be moved aside: %2. It is left as it is.</source>
+        <translation>Le journal %1 est endommagé et ne peut pas être mis de côté&#xa0;: %2. Il est laissé tel quel.</translation>
+    </message>
+    <message>
+        <source>The journal file was damaged. It has been kept, untouched, as %1, and a new journal has begun.</source>
+        <translation>Le fichier du journal était endommagé. Il a été conservé intact sous le nom %1, et un nouveau journal a commencé.</translation>
+    </message>
+    <message>
+        <source>Nothing of the damaged file has been deleted.</source>
+        <translation>Rien du fichier endommagé n’a été supprimé.</translation>
+    </message>
+</context>
+<context>
+    <name>UpdateReminder</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible.<byte value="xd"/>Voulez-vous la rechercher maintenant&#x202f;?</translation>
+    </message>
+</context>
+<context>
+    <name>app::CardPanel</name>
+    <message>
+        <source>Cartomancy Card For The Day</source>
+        <translation>Carte du jour</translation>
+    </message>
+    <message>
+        <source>Favorable Time Period</source>
+        <translation>Période favorable</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Mots-clés</translation>
+    </message>
+    <message>
+        <source>Characteristics</source>
+        <translation>Caractéristiques</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+</context>
+<context>
+    <name>app::CardPicture</name>
+    <message>
+        <source>Picture of the card %1</source>
+        <translation>Image de la carte %1</translation>
     </message>
 </context>
 <context>
@@ -1094,14 +1282,6 @@ Affiche chaque jour une carte à jouer et sa signification.
         <translation>&amp;Période&#xa0;:</translation>
     </message>
     <message>
-        <source>1 day recorded, %1 with a note.</source>
-        <translation>1 jour enregistré, dont %1 avec une note.</translation>
-    </message>
-    <message>
-        <source>%2 days recorded, %1 with a note.</source>
-        <translation>%2 jours enregistrés, dont %1 avec une note.</translation>
-    </message>
-    <message>
         <source>Clubs</source>
         <translation>Trèfles</translation>
     </message>
@@ -1126,20 +1306,30 @@ Affiche chaque jour une carte à jouer et sa signification.
         <translation>Rouges&#xa0;: %1, noires&#xa0;: %2.</translation>
     </message>
     <message>
-        <source>%1 (%2 times)</source>
-        <translation>%1 (%2 fois)</translation>
-    </message>
-    <message>
         <source>Came up most: %1.</source>
         <translation>En tête des tirages&#xa0;: %1.</translation>
     </message>
-    <message>
-        <source>Longest run of days with a note: 1 day.</source>
-        <translation>Plus longue série de jours avec une note&#xa0;: 1 jour.</translation>
+    <message numerus="yes">
+        <source>%n day(s) recorded, %1 with a note.</source>
+        <extracomment>%1 is the number of days with a note</extracomment>
+        <translation>
+            <numerusform>%n jour enregistré, dont %1 avec une note.</numerusform>
+            <numerusform>%n jours enregistrés, dont %1 avec une note.</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Longest run of days with a note: %1 days.</source>
-        <translation>Plus longue série de jours avec une note&#xa0;: %1 jours.</translation>
+    <message numerus="yes">
+        <source>%1 (%n time(s))</source>
+        <translation>
+            <numerusform>%1 (%n fois)</numerusform>
+            <numerusform>%1 (%n fois)</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run of days with a note: %n day(s).</source>
+        <translation>
+            <numerusform>Plus longue série de jours avec une note&#xa0;: %n jour.</numerusform>
+            <numerusform>Plus longue série de jours avec une note&#xa0;: %n jours.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1265,14 +1455,6 @@ Affiche chaque jour une carte à jouer et sa signification.
         <translation>La note du %1 a été modifiée ailleurs pendant qu’elle était ouverte ici&#x202f;; les deux versions sont conservées.</translation>
     </message>
     <message>
-        <source>1 day in the journal.</source>
-        <translation>1 jour dans le journal.</translation>
-    </message>
-    <message>
-        <source>%1 days in the journal.</source>
-        <translation>%1 jours dans le journal.</translation>
-    </message>
-    <message>
         <source>%1 is on the clipboard.</source>
         <translation>Le %1 est copié dans le presse-papiers.</translation>
     </message>
@@ -1287,14 +1469,6 @@ Affiche chaque jour une carte à jouer et sa signification.
     <message>
         <source>The journal could not be exported to %1: %2.</source>
         <translation>Impossible d’exporter le journal vers %1&#xa0;: %2.</translation>
-    </message>
-    <message>
-        <source>1 day exported to %1.</source>
-        <translation>1 jour exporté vers %1.</translation>
-    </message>
-    <message>
-        <source>%1 days exported to %2.</source>
-        <translation>%1 jours exportés vers %2.</translation>
     </message>
     <message>
         <source>Journal backups (*.sqlite)</source>
@@ -1327,6 +1501,32 @@ Affiche chaque jour une carte à jouer et sa signification.
     <message>
         <source>The journal could not take the import (%1); nothing was changed.</source>
         <translation>Le journal n’a pas pu recevoir l’importation (%1)&#x202f;; rien n’a été modifié.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Came up %n time(s) since %1</source>
+        <extracomment>%1 is the date of the first day in the journal</extracomment>
+        <translation>
+            <numerusform>Tirée %n fois depuis le %1</numerusform>
+            <numerusform>Tirée %n fois depuis le %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) in the journal.</source>
+        <translation>
+            <numerusform>%n jour dans le journal.</numerusform>
+            <numerusform>%n jours dans le journal.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Tarvelle journal</source>
+        <translation>Journal de Tarvelle</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) exported to %1.</source>
+        <translation>
+            <numerusform>%n jour exporté vers %1.</numerusform>
+            <numerusform>%n jours exportés vers %1.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1419,12 +1619,113 @@ Affiche chaque jour une carte à jouer et sa signification.
         <source>Remind Me &amp;Later</source>
         <translation>Me le rappeler &amp;plus tard</translation>
     </message>
+    <message>
+        <source>Please Enter Correct Date !</source>
+        <translation>Veuillez saisir une date correcte&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Are You Sure You Want To Quit Tarvelle?</source>
+        <translation>Voulez-vous vraiment quitter Tarvelle&#x202f;?</translation>
+    </message>
+    <message>
+        <source>Talk about your cards with friends on the Quellmoor discussion board: click here to visit us!</source>
+        <translation>Parlez de vos cartes entre amis sur le forum Quellmoor&#xa0;: cliquez ici pour nous rendre visite&#x202f;!</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Mettez ce logiciel aux couleurs de votre site&#xa0;: plus de fidélité, plus de visites. Placez ici le nom &amp; le lien de votre site. Détails dans «&#xa0;Aide&#xa0;». Cliquez ici pour en savoir plus sur le co-marquage.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Travaillez de chez vous&#x202f;! Lancez votre activité sur Internet et gagnez de l’argent en ligne. Ce logiciel entièrement aux couleurs de votre site&#xa0;: cliquez ici pour en savoir plus.</translation>
+    </message>
+</context>
+<context>
+    <name>app::Program</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>L’application est déjà en cours d’exécution</translation>
+    </message>
+</context>
+<context>
+    <name>app::SettingsPanel</name>
+    <message>
+        <source>Cartomancy Card Settings</source>
+        <translation>Paramètres de la carte du jour</translation>
+    </message>
+    <message>
+        <source>Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time and other display settings here.</source>
+        <translation>Laissez Tarvelle vous montrer chaque jour votre carte porte-bonheur&#x202f;! Réglez ici l’heure et les autres paramètres d’affichage.</translation>
+    </message>
+    <message>
+        <source>Choose Display Time</source>
+        <translation>Heure d’affichage</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Seconde</translation>
+    </message>
+    <message>
+        <source>Choose Display Mode</source>
+        <translation>Mode d’affichage</translation>
+    </message>
+    <message>
+        <source>Run at start-up</source>
+        <translation>Lancer au démarrage</translation>
+    </message>
+    <message>
+        <source>Start at system tray</source>
+        <translation>Démarrer réduit</translation>
+    </message>
+    <message>
+        <source>Don&apos;t run at start-up</source>
+        <translation>Ne pas lancer au démarrage</translation>
+    </message>
+    <message>
+        <source>Show &amp;Cartomancy Card</source>
+        <translation>Afficher la &amp;carte du jour</translation>
+    </message>
 </context>
 <context>
     <name>app::WindowPresence</name>
     <message>
         <source>Recent – today&apos;s card is waiting</source>
-        <translation>Recent – la carte du jour vous attend</translation>
+        <translation>Récent – la carte du jour vous attend</translation>
+    </message>
+    <message>
+        <source>Recent</source>
+        <translation>Récent</translation>
+    </message>
+</context>
+<context>
+    <name>dialogs::AboutDialog</name>
+    <message>
+        <source>Tarvelle is a daily divination technique based on playing cards. This software displays a card for the day and explains the keywords and meaning. This software can be used as a reference point to start your day.</source>
+        <translation>Tarvelle est une technique de divination quotidienne fondée sur les cartes à jouer. Ce logiciel affiche une carte pour la journée et en explique les mots-clés et la signification. Il peut vous servir de repère pour bien commencer la journée.</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Cliquez ici pour visiter %1</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Travaillez de chez vous&#x202f;! Lancez votre activité sur Internet et gagnez de l’argent en ligne. Obtenez ce logiciel entièrement aux couleurs de votre site.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Cliquez ici pour en savoir plus</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
@@ -1432,6 +1733,90 @@ Affiche chaque jour une carte à jouer et sa signification.
     <message>
         <source>Click Here To Visit %1 Now</source>
         <translation>Cliquez ici pour visiter %1</translation>
+    </message>
+    <message>
+        <source>Quellmoor Softwares, such as this can be created and maintained only with your support. The best way to support Quellmoor is to visit Quellmoor regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Des logiciels Quellmoor comme celui-ci ne peuvent être créés et entretenus qu’avec votre soutien. La meilleure façon de soutenir Quellmoor est de le visiter régulièrement et de participer aux discussions et aux autres activités du forum.</translation>
+    </message>
+    <message>
+        <source>Visit Quellmoor regularly. Support Quellmoor by taking part in the discussions and other activities. These softwares cannot be supported and maintained, without you regularly visiting Quellmoor</source>
+        <translation>Visitez Quellmoor régulièrement. Soutenez Quellmoor en participant aux discussions et aux autres activités. Sans vos visites régulières sur Quellmoor, ces logiciels ne peuvent être ni suivis ni entretenus.</translation>
+    </message>
+    <message>
+        <source>Quellmoor is a FREE online discussion forum for all things mystic. To help Quellmoor develop and maintain this software visit Quellmoor regularly.</source>
+        <translation>Quellmoor est un forum de discussion en ligne GRATUIT consacré à l’ésotérisme sous toutes ses formes. Pour aider Quellmoor à développer et entretenir ce logiciel, visitez Quellmoor régulièrement.</translation>
+    </message>
+    <message>
+        <source>Quellmoor needs your help. All you need to do is visit Quellmoor regularly and take part in the various discussions and activites to help us maintain and develop more Quellmoor Softwares.</source>
+        <translation>Quellmoor a besoin de vous. Il vous suffit de visiter Quellmoor régulièrement et de participer aux discussions et aux activités pour nous aider à entretenir nos logiciels Quellmoor et à en créer d’autres.</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recommandez-nous à un ami</translation>
+    </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Adresse e-mail de votre ami</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Recommander &amp;maintenant</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Download Quellmoor Softwares</source>
+        <translation>Télécharger les logiciels Quellmoor</translation>
+    </message>
+    <message>
+        <source>If you have enjoyed this software you will surely be interested in our other Quellmoor Softwares. We make programs for astrology and horoscopes, psychic readings, tarot spreads, numerology and many other corners of the occult, each made to be as welcoming as this one.
+
+All of them are simple and easy to use, fun and informative. Try them for yourself, and share what you discover with your friends and family.</source>
+        <translation>Si ce logiciel vous a plu, nos autres logiciels Quellmoor vous intéresseront sûrement. Nous créons des programmes d’astrologie et d’horoscopes, de voyance, de tirages de tarot, de numérologie et de bien d’autres domaines de l’occulte, tous aussi accueillants que celui-ci.
+
+Tous sont simples, faciles à utiliser, amusants et instructifs. Essayez-les vous-même, et partagez vos découvertes avec vos amis et votre famille.</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quellmoor Softwares</source>
+        <translation>Découvrez les logiciels Quellmoor</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>L’adresse e-mail ne peut pas contenir d’espace</translation>
+    </message>
+</context>
+<context>
+    <name>rules::PanelChoices</name>
+    <message>
+        <source>Error %1 opening key<byte value="xd"/>
+%2</source>
+        <extracomment>%1 is the error&apos;s number, %2 the system&apos;s words for it</extracomment>
+        <translation>Erreur %1 à l’ouverture de la clé<byte value="xd"/>
+%2</translation>
+    </message>
+    <message>
+        <source>Error %1 setting key<byte value="xd"/>
+%2</source>
+        <translation>Erreur %1 à l’écriture de la clé<byte value="xd"/>
+%2</translation>
     </message>
 </context>
 </TS>
