@@ -192,7 +192,7 @@
     <message>
         <source>Help is nearer than it looks when the Two of Clubs appears. Who holds the piece your plan is missing? Very likely someone within easy reach, perhaps a neighbour with handy skills, and you probably hold one of theirs. Show them the idea while it is still rough and let them change it. A choice between two offers, or between two ways of doing one task, can also come up. The better option is usually the one that keeps a good working friendship sound. Two people who trust each other finish a job in half the time and enjoy the doing twice as much.</source>
         <extracomment>Two of Clubs: reading</extracomment>
-        <translation>L’aide est plus proche qu’il n’y paraît quand le deux de trèfle se montre. Qui détient la pièce qui manque à votre projet&#x202f;? Sans doute quelqu’un à portée de main, un voisin bricoleur peut-être, et vous avez sûrement l’une des siennes. Montrez-lui l’idée encore brute et laissez-le la remanier. Un choix entre deux offres, ou entre deux façons de mener une même tâche, peut aussi se présenter. La meilleure option est souvent celle qui préserve une bonne entente de travail. Deux personnes qui se font confiance finissent une tâche en deux fois moins de temps, et y prennent deux fois plus de plaisir.</translation>
+        <translation>Avec le deux de trèfle, l’aide est plus proche qu’il n’y paraît. Qui détient la pièce qui manque à votre projet&#x202f;? Sans doute quelqu’un à portée de main, un voisin bricoleur peut-être, et vous détenez sûrement une pièce du sien. Montrez-lui l’idée encore brute et laissez-le la remanier. Un choix entre deux offres, ou entre deux façons de mener une même tâche, peut aussi se présenter. La meilleure option est souvent celle qui ménage une bonne entente de travail. Deux personnes qui se font confiance viennent à bout d’un travail en deux fois moins de temps, et y prennent deux fois plus de plaisir.</translation>
     </message>
     <message>
         <source>Partnership, cooperation, choice, trust and shared effort.</source>
@@ -282,7 +282,7 @@
     <message>
         <source>Things speed up under the Eight of Clubs. Messages arrive and plans gather pace, and matters you had been waiting on start moving together. Your mind is sharp and your energy high, which is just what such a pace demands. Keep one hand near the brake all the same: speed makes it easy to sign before reading or to promise more than you can deliver. Narrow your attention to what must be done today, and check each step before taking the next. Think of traffic on a dual carriageway: fast, and safe only while everyone keeps to their lane.</source>
         <extracomment>Eight of Clubs: reading</extracomment>
-        <translation>Tout s’accélère sous le huit de trèfle. Les messages arrivent, les projets prennent de la vitesse, et les affaires en attente se mettent à bouger ensemble. Votre esprit est vif et votre énergie haute, exactement ce qu’exige un tel rythme. Gardez tout de même une main près du frein&#xa0;: la vitesse pousse à signer sans lire ou à promettre plus que vous ne pouvez tenir. Concentrez-vous sur ce qui doit être fait aujourd’hui, et vérifiez chaque étape avant la suivante. Pensez à la circulation sur une voie rapide&#xa0;: fluide, et sûre tant que chacun garde sa file.</translation>
+        <translation>Tout s’accélère sous le huit de trèfle. Les messages arrivent, les projets prennent de la vitesse, et les affaires en attente se mettent à bouger ensemble. Votre esprit est vif et votre énergie au plus haut, exactement ce qu’exige un tel rythme. Gardez tout de même une main près du frein&#xa0;: la vitesse pousse à signer sans lire ou à promettre plus que vous ne pouvez tenir. Concentrez-vous sur ce qui doit être fait aujourd’hui, et vérifiez chaque étape avant la suivante. Pensez à la circulation sur une voie rapide&#xa0;: fluide, et sûre tant que chacun garde sa file.</translation>
     </message>
     <message>
         <source>Energetic, active, powerful, sharp, cautious and focused</source>
@@ -417,7 +417,7 @@
     <message>
         <source>Under your feet the Four of Diamonds lays a solid floor. Your finances are plain rather than glamorous, and sounder than your worries suggest; some discipline now will make them stronger still. Before buying anything new, see what you already own; much of it can be repaired or put to better use. Be wary, though, of gripping so tightly that security turns into a fear of spending, for a purse that never opens costs friendships and chances alike. Saving works best with a purpose in mind. Money kept only to be counted is like a toolbox nobody opens.</source>
         <extracomment>Four of Diamond: reading</extracomment>
-        <translation>Le quatre de carreau pose sous vos pieds un plancher solide. Vos finances sont modestes plutôt que brillantes, et plus saines que vos soucis ne le laissent croire&#x202f;; un peu de discipline les renforcera encore. Avant d’acheter du neuf, regardez ce que vous possédez déjà&#xa0;: beaucoup peut se réparer ou mieux servir. Mais gare à trop serrer les cordons&#xa0;: la sécurité peut tourner à la peur de dépenser, et une bourse qui ne s’ouvre jamais coûte des amitiés comme des occasions. L’épargne marche mieux quand elle a un but. L’argent gardé pour être compté ressemble à une boîte à outils que personne n’ouvre.</translation>
+        <translation>Le quatre de carreau pose sous vos pieds un plancher solide. Vos finances sont modestes plutôt que brillantes, et plus saines que vos soucis ne le laissent croire&#x202f;; un peu de discipline les renforcera encore. Avant d’acheter du neuf, regardez ce que vous possédez déjà&#xa0;: bien des choses peuvent se réparer ou mieux servir. Mais gare à trop serrer les cordons&#xa0;: la sécurité peut tourner à la peur de dépenser, et une bourse qui ne s’ouvre jamais coûte des amitiés comme des occasions. L’épargne marche mieux avec un but. L’argent gardé pour être compté ressemble à une boîte à outils que personne n’ouvre.</translation>
     </message>
     <message>
         <source>Stability, security, savings and prudence.</source>
@@ -567,7 +567,7 @@
     <message>
         <source>As the symbol itself denotes, the Ace of Hearts symbolizes love card readers have cherished for generations: the first warm stirring of affection, the start of a friendship, the moment a house begins to feel like home. This Ace opens the heart, and an open heart is a gift to everyone near it. The kind word you have been holding back is worth saying, and being looked after for once is no weakness. New love or a happy letter could be on its way. Whatever begins now begins in sincerity, and it deserves the chance to grow.</source>
         <extracomment>Ace of Hearts: reading</extracomment>
-        <translation>Comme son symbole l’indique, l’as de cœur représente l’amour, et les cartomanciens le chérissent depuis des générations&#xa0;: le premier élan de tendresse, le début d’une amitié, l’instant où une maison devient un foyer. Cet as ouvre le cœur, et un cœur ouvert est un cadeau pour tous ceux qui l’entourent. Le mot gentil que vous retenez mérite d’être dit, et se laisser choyer pour une fois n’est pas une faiblesse. Un nouvel amour ou une heureuse lettre pourrait être en route. Ce qui commence maintenant commence dans la sincérité, et mérite sa chance de grandir.</translation>
+        <translation>Comme son symbole l’indique, l’as de cœur représente l’amour, et les cartomanciens le chérissent depuis des générations&#xa0;: le premier élan de tendresse, le début d’une amitié, l’instant où une maison devient un foyer. Cet as ouvre le cœur, et un cœur ouvert est un cadeau pour tous ceux qui l’entourent. Le mot gentil que vous retenez mérite d’être dit, et se laisser choyer pour une fois n’est pas une faiblesse. Un nouvel amour ou une lettre qui réjouit pourrait être en route. Ce qui commence maintenant commence dans la sincérité, et mérite sa chance de grandir.</translation>
     </message>
     <message>
         <source>Love, new affection, sincerity, openness and joy at home.</source>
@@ -657,7 +657,7 @@
     <message>
         <source>Possibilities crowd around you, and the Seven of Hearts warns that not all of them are what they seem. A charming promise or an offer that sounds too good to be true could tempt you. Enjoy the imagining, but take time before acting on it. This is an old card of changeable affections, so judge people by what they do over weeks, never by what they say over one glass of wine. When the choice comes, pick the real thing over the glittering one. Mirages, after all, look most convincing to the thirsty.</source>
         <extracomment>Seven of Hearts: reading</extracomment>
-        <translation>Les possibilités se pressent autour de vous, et le sept de cœur prévient qu’elles ne sont pas toutes ce qu’elles paraissent. Une promesse charmante ou une offre trop belle pour être vraie pourrait vous tenter. Profitez du rêve, mais prenez le temps avant d’agir. C’est une vieille carte des affections changeantes&#xa0;: jugez donc les gens sur ce qu’ils font pendant des semaines, jamais sur ce qu’ils disent autour d’un verre de vin. Le moment venu, préférez le vrai au clinquant. Les mirages, après tout, convainquent surtout ceux qui ont soif.</translation>
+        <translation>Les possibilités se pressent autour de vous, et le sept de cœur prévient qu’elles ne sont pas toutes ce qu’elles paraissent. Une promesse charmante ou une offre trop belle pour être vraie pourrait vous tenter. Profitez du rêve, mais prenez votre temps avant d’agir. C’est une vieille carte des affections changeantes&#xa0;: jugez donc les gens sur ce qu’ils font pendant des semaines, jamais sur ce qu’ils disent autour d’un verre de vin. Le moment venu, préférez le vrai au clinquant. Les mirages, après tout, convainquent surtout ceux qui ont soif.</translation>
     </message>
     <message>
         <source>Temptation, illusions, choices, discernment, patience and steadiness.</source>
@@ -687,7 +687,7 @@
     <message>
         <source>Known everywhere as the wish card, the Nine of Hearts is counted by many readers the luckiest in the deck. A hope you have held close, perhaps for years, is nearing fulfilment. Name your wish plainly, if only to yourself, and then behave as though it could come true. Happiness is close at hand, romance too. Make time to relax and enjoy them instead of scanning the horizon for the next worry. Contentment is knocking; let it in without asking whether you have deserved it.</source>
         <extracomment>Nine of Hearts: reading</extracomment>
-        <translation>Connu partout comme la carte des vœux, le neuf de cœur passe pour la plus chanceuse du jeu. Un espoir chéri, parfois depuis des années, approche de son accomplissement. Formulez clairement votre vœu, ne serait-ce que pour vous, puis agissez comme s’il pouvait être exaucé. Le bonheur est à portée de main, l’amour aussi. Détendez-vous et profitez-en au lieu de scruter l’horizon en quête du prochain souci. Le contentement frappe à la porte&#x202f;; ouvrez-lui sans vous demander si vous l’avez mérité.</translation>
+        <translation>Connu partout comme la carte des vœux, le neuf de cœur passe pour la carte la plus chanceuse du jeu. Un espoir chéri, parfois depuis des années, approche de son accomplissement. Formulez clairement votre vœu, ne serait-ce que pour vous, puis agissez comme s’il pouvait être exaucé. Le bonheur est à portée de main, l’amour aussi. Détendez-vous et profitez-en au lieu de scruter l’horizon en quête du prochain souci. Le contentement frappe à la porte&#x202f;; ouvrez-lui sans vous demander si vous l’avez mérité.</translation>
     </message>
     <message>
         <source>love, romance, joy, happiness and relaxing.</source>
@@ -702,7 +702,7 @@
     <message>
         <source>Love grown to its full size is the subject of the Ten of Hearts. What started as one affection has become a household: the ones who know how you take your tea, who turn up without being asked, who have seen you at your worst and stayed. Whether they are kin by blood or by choice makes no difference here. Good news about a home or a wedding is traditional with this card, as is plain contentment, the kind nobody notices until it is named. Picture a table with every chair taken and the talk running over itself: that noise is what this card sounds like.</source>
         <extracomment>Ten of Hearts: reading</extracomment>
-        <translation>Le dix de cœur parle de l’amour parvenu à sa pleine mesure. Ce qui était une affection est devenu un foyer&#xa0;: ceux qui savent comment vous prenez votre thé, qui viennent sans qu’on les appelle, qui ont connu vos pires jours et sont restés. Qu’ils soient de votre sang ou de votre choix, peu importe ici. Les bonnes nouvelles d’une maison ou d’un mariage accompagnent traditionnellement cette carte, tout comme le simple contentement, celui qu’on ne remarque qu’une fois nommé. Imaginez une table où chaque chaise est prise et où les conversations se chevauchent&#xa0;: ce brouhaha, c’est le son de cette carte.</translation>
+        <translation>Le dix de cœur parle de l’amour parvenu à sa pleine mesure. Ce qui était une affection est devenu un foyer&#xa0;: ceux qui savent comment vous prenez votre thé, qui viennent sans qu’on les appelle, qui ont connu vos pires jours et sont restés. Qu’ils soient de votre sang ou de votre choix, peu importe ici. L’annonce d’une maison ou d’un mariage accompagne traditionnellement cette carte, tout comme le simple contentement, celui qu’on ne remarque qu’une fois nommé. Imaginez une table où chaque chaise est prise et où les conversations se chevauchent&#xa0;: ce brouhaha, c’est le son de cette carte.</translation>
     </message>
     <message>
         <source>Family happiness, fulfilment, lasting love, home and celebration.</source>
@@ -852,7 +852,7 @@
     <message>
         <source>Keep your wits about you when the Seven of Spades appears. Someone might not be telling the whole story, or a plan that looks simple could hide complications. Blind trust would be unwise today, and suspicion of everyone just as unwise; what the day asks for is attention. Check the details and keep private matters private. A loan you cannot afford to lose is one you cannot afford to make. Where petty deceptions are about, the surest protection is honesty, including honesty with yourself about what you hope to hear.</source>
         <extracomment>Seven of Spades: reading</extracomment>
-        <translation>Ouvrez l’œil quand le sept de pique apparaît. Quelqu’un ne dit peut-être pas toute l’histoire, ou un projet simple en apparence cache des complications. Une confiance aveugle serait imprudente aujourd’hui, et la méfiance envers tous tout autant&#x202f;; ce que demande la journée, c’est de l’attention. Vérifiez les détails et gardez pour vous ce qui est privé. Ne prêtez pas ce que vous ne pouvez pas vous permettre de perdre. Là où rôdent les petites tromperies, la meilleure protection est l’honnêteté, y compris envers vous-même sur ce que vous espérez entendre.</translation>
+        <translation>Ouvrez l’œil quand le sept de pique apparaît. Quelqu’un ne dit peut-être pas toute l’histoire, ou un projet simple en apparence cache des complications. Une confiance aveugle serait imprudente aujourd’hui, et une méfiance générale tout autant&#x202f;; ce que demande la journée, c’est de l’attention. Vérifiez les détails et gardez pour vous ce qui est privé. Ne prêtez pas ce que vous ne pouvez pas vous permettre de perdre. Là où rôdent les petites tromperies, la meilleure protection est l’honnêteté, y compris envers vous-même sur ce que vous espérez entendre.</translation>
     </message>
     <message>
         <source>Caution, deception, vigilance and plain honesty.</source>
@@ -882,7 +882,7 @@
     <message>
         <source>Of all the cards, the Nine of Spades has the heaviest name, linked with worry and sleepless nights. If anxiety sits with you today, remember that fears grow tall in the dark and shrink in daylight. Writing down what troubles you helps to sort the real problems from the imagined ones, and the real ones are easier to share. Resilience is being tested, and it has held under strain before. Every hardship you come through becomes part of the strength you draw on later. When the day is done, put the phone away early and let sleep do part of the work.</source>
         <extracomment>Nine of Spades: reading</extracomment>
-        <translation>De toutes les cartes, le neuf de pique porte le nom le plus lourd, lié aux soucis et aux nuits blanches. Si l’angoisse vous accompagne aujourd’hui, rappelez-vous que les peurs grandissent dans le noir et rapetissent au grand jour. Écrire ce qui vous tracasse aide à séparer les vrais problèmes des imaginaires, et les vrais se partagent plus facilement. Votre résilience est mise à l’épreuve, et elle a déjà fait ses preuves. Chaque difficulté traversée devient une part de la force où vous puiserez plus tard. Le soir venu, rangez tôt le téléphone et laissez le sommeil faire une partie du travail.</translation>
+        <translation>De toutes les cartes, le neuf de pique porte le nom le plus lourd, lié aux soucis et aux nuits blanches. Si l’angoisse vous accompagne aujourd’hui, rappelez-vous que les peurs grandissent dans le noir et rapetissent au grand jour. Écrire ce qui vous tracasse aide à séparer les vrais problèmes des imaginaires, et les vrais se partagent plus facilement. Votre résilience est mise à l’épreuve, et elle a déjà tenu bon. Chaque difficulté traversée devient une part de la force où vous puiserez plus tard. Le soir venu, rangez tôt le téléphone et laissez le sommeil faire une partie du travail.</translation>
     </message>
     <message>
         <source>Anxiety, worry, resilience, courage and asking for help.</source>
@@ -897,7 +897,7 @@
     <message>
         <source>With the Ten of Spades something is finished, and finished for good. Older readers tied it to grief and unwelcome news, and it can carry both; what it does not carry is more of the same. If something has been hurting you, it has nowhere further to go. A parting can sting even when it was overdue, and it is allowed to. Notice which habit went with it, and do not pick that habit up again out of loyalty to the past. Ten completes the suit: from here the next deal starts with an Ace, and those same readers held that prosperity comes after the mourning.</source>
         <extracomment>Ten of Spades: reading</extracomment>
-        <translation>Avec le dix de pique, quelque chose est fini, et fini pour de bon. Les lectures anciennes l’associaient au deuil et aux mauvaises nouvelles, et il peut annoncer l’un comme l’autre&#x202f;; ce qu’il n’annonce pas, c’est la suite du même. Si une chose vous faisait souffrir, elle n’a plus où aller. Une séparation peut piquer même quand elle se faisait attendre, et c’est permis. Remarquez quelle habitude est partie avec elle, et ne la reprenez pas par fidélité au passé. Le dix clôt la couleur&#xa0;: la donne suivante commence par un as, et ces mêmes lectures voulaient que la prospérité suive le deuil.</translation>
+        <translation>Avec le dix de pique, quelque chose est fini, et fini pour de bon. Les lectures anciennes l’associaient au deuil et aux mauvaises nouvelles, et il peut annoncer l’un comme l’autre&#x202f;; ce qu’il n’annonce pas, c’est que cela continue. Si une chose vous faisait souffrir, elle n’a plus nulle part où aller. Une séparation peut piquer même quand elle se faisait attendre, et c’est permis. Remarquez quelle habitude est partie avec elle, et ne la reprenez pas par fidélité au passé. Le dix clôt la couleur&#xa0;: la donne suivante commence par un as, et ces mêmes lectures voulaient que la prospérité suive le deuil.</translation>
     </message>
     <message>
         <source>New beginning, realization, end of bad habits, painful parting and prosperous. </source>
@@ -912,7 +912,7 @@
     <message>
         <source>Cold air and clear thinking come with the King of Spades, a man whose word carries weight. He might be a judge or a surgeon, or the examiner who reads in silence and then asks the one question you hoped to avoid. He is neither cruel nor kind; he is exact. When a decision of that formal kind is due, go prepared: know your rights, have your papers in order and keep your answers brief. Few argue with his verdicts, because he always shows his reasons.</source>
         <extracomment>King of Spades: reading</extracomment>
-        <translation>Air froid et pensée claire accompagnent le roi de pique, un homme dont la parole a du poids. Ce peut être un juge ou un chirurgien, ou l’examinateur qui lit en silence puis pose la seule question que vous espériez éviter. Il n’est ni cruel ni bon&#x202f;; il est exact. Quand une décision officielle de ce genre approche, présentez-vous en connaissant vos droits, dossier en ordre et réponses brèves. Peu contestent ses verdicts, car il donne toujours ses raisons.</translation>
+        <translation>Un air froid et une pensée claire accompagnent le roi de pique, un homme dont la parole a du poids. Ce peut être un juge ou un chirurgien, ou l’examinateur qui lit en silence puis pose la seule question que vous espériez éviter. Il n’est ni cruel ni bon&#x202f;; il est exact. Quand une décision officielle de ce genre approche, présentez-vous en connaissant vos droits, dossier en ordre et réponses brèves. Peu contestent ses verdicts, car il donne toujours ses raisons.</translation>
     </message>
     <message>
         <source>Authority, judgement, fairness and preparation.</source>
@@ -1255,7 +1255,7 @@ Mots-clés&#xa0;: %4
     <name>app::JournalStatisticsView</name>
     <message>
         <source>Colours</source>
-        <translation>Rouge/noir</translation>
+        <translation>Couleur</translation>
     </message>
     <message>
         <source>This month</source>
@@ -1655,7 +1655,7 @@ Mots-clés&#xa0;: %4
     </message>
     <message>
         <source>Let Tarvelle  show your Lucky Cartomancy Card for the Day! Set the time and other display settings here.</source>
-        <translation>Laissez Tarvelle vous montrer chaque jour votre carte porte-bonheur&#x202f;! Réglez ici l’heure et les autres paramètres d’affichage.</translation>
+        <translation>Laissez Tarvelle vous montrer votre carte porte-bonheur du jour&#x202f;! Réglez ici l’heure et le mode d’affichage.</translation>
     </message>
     <message>
         <source>Choose Display Time</source>
@@ -1687,7 +1687,7 @@ Mots-clés&#xa0;: %4
     </message>
     <message>
         <source>Don&apos;t run at start-up</source>
-        <translation>Ne pas lancer au démarrage</translation>
+        <translation>Lancement manuel</translation>
     </message>
     <message>
         <source>Show &amp;Cartomancy Card</source>
