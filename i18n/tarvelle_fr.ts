@@ -1081,7 +1081,7 @@ Mots-clés&#xa0;: %4
     </message>
     <message>
         <source>The journal cannot be kept: Qt&apos;s SQLite driver (Debian package libqt6sql6-sqlite) is not installed.</source>
-        <translation>Impossible de tenir le journal&#xa0;: le pilote SQLite de Qt (paquet Debian libqt6sql6-sqlite) n’est pas installé.</translation>
+        <translation>Le journal ne peut pas être conservé&#xa0;: le pilote SQLite de Qt (paquet Debian libqt6sql6-sqlite) n’est pas installé.</translation>
     </message>
     <message>
         <source>The journal&apos;s folder %1 cannot be made: %2.</source>
@@ -1275,7 +1275,7 @@ Mots-clés&#xa0;: %4
     </message>
     <message>
         <source>Suits and colours</source>
-        <translation>Couleurs, rouges et noires</translation>
+        <translation>Répartition par couleur</translation>
     </message>
     <message>
         <source>&amp;Period:</source>
@@ -1488,7 +1488,7 @@ Mots-clés&#xa0;: %4
     </message>
     <message>
         <source>Imported from %1: new days %2, notes joined to the journal&apos;s own %3.</source>
-        <translation>Importation depuis %1 terminée. Nouveaux jours&#xa0;: %2&#x202f;; notes ajoutées à celles du journal&#xa0;: %3.</translation>
+        <translation>Importation depuis %1 terminée. Nouveaux jours&#xa0;: %2&#x202f;; notes fusionnées avec celles du journal&#xa0;: %3.</translation>
     </message>
     <message>
         <source>%1 is neither a journal backup nor a CSV exported from the journal; nothing was changed.</source>
