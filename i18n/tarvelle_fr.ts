@@ -322,7 +322,7 @@
     <message>
         <source>What can you set down now that it is finished?</source>
         <extracomment>Ten of Clubs: journal question</extracomment>
-        <translation>Que pouvez-vous poser maintenant que c’est terminé&#x202f;?</translation>
+        <translation>Quel fardeau pouvez-vous poser maintenant que c’est terminé&#x202f;?</translation>
     </message>
     <message>
         <source>Think of the person who first showed you how a thing is really done, and you have the King of Clubs. He started with little and kept every promise he made on the way up. He speaks plainly, stands by his people when things go wrong and expects loyalty in return. His praise is seldom given and worth having, and his criticism arrives without decoration. Someone of his stamp could offer help today; if not, go and find one, because a word from a person who has done the job many times saves weeks of guessing. He leads from the front, and his crew follows because he was the first to pick up a shovel.</source>
@@ -432,7 +432,7 @@
     <message>
         <source>The Five of Diamonds shakes things a little. An unplanned expense or a change in income could turn up, or talk of a move to a new address. Panic only makes the sums harder. Turbulence like this often clears space for something better, as a gale strips dead wood so that new growth can come through. Ask for help if you need it; pride keeps poor accounts. Telling the right people where you stand brings support you had not known existed, and a sensible change made now can leave you on surer footing within a few months.</source>
         <extracomment>Five of Diamond: reading</extracomment>
-        <translation>Le cinq de carreau secoue un peu les choses. Une dépense imprévue ou un changement de revenu peut survenir, ou l’on parle de déménager. La panique ne fait que compliquer les calculs. Ce genre de turbulence fait souvent place à mieux, comme un coup de vent arrache le bois mort pour laisser passer les jeunes pousses. Demandez de l’aide s’il le faut&#x202f;; l’orgueil tient mal les comptes. Dire aux bonnes personnes où vous en êtes vous vaut un soutien insoupçonné, et un changement sensé, fait maintenant, peut vous remettre sur un terrain plus sûr d’ici quelques mois.</translation>
+        <translation>Le cinq de carreau secoue un peu les choses. Une dépense imprévue, un changement de revenu ou un projet de déménagement peut survenir. La panique ne fait que compliquer les calculs. Ce genre de turbulence fait souvent place à mieux, comme un coup de vent arrache le bois mort pour laisser passer les jeunes pousses. Demandez de l’aide s’il le faut&#x202f;; l’orgueil tient mal les comptes. Dire aux bonnes personnes où vous en êtes vous vaut un soutien insoupçonné, et un changement sensé, fait maintenant, peut vous remettre sur un terrain plus sûr d’ici quelques mois.</translation>
     </message>
     <message>
         <source>Change, unexpected expense, moving, adaptability and support.</source>
@@ -452,7 +452,7 @@
     <message>
         <source>Generosity, fairness, giving, receiving and settled debts.</source>
         <extracomment>Six of Diamond: keywords</extracomment>
-        <translation>Générosité, équité, don, accueil et dettes réglées.</translation>
+        <translation>Générosité, équité, savoir donner, savoir recevoir et dettes réglées.</translation>
     </message>
     <message>
         <source>Is there a debt, of money or of kindness, still waiting to be settled?</source>
@@ -887,7 +887,7 @@
     <message>
         <source>Anxiety, worry, resilience, courage and asking for help.</source>
         <extracomment>Nine of Spades: keywords</extracomment>
-        <translation>Anxiété, soucis, résilience, courage et appel à l’aide.</translation>
+        <translation>Anxiété, soucis, résilience, courage et oser demander de l’aide.</translation>
     </message>
     <message>
         <source>What is the worry, written down in plain words?</source>
