@@ -55,7 +55,10 @@ protected:
         painter.setRenderHint(QPainter::Antialiasing);
         const QFontMetrics metrics = fontMetrics();
         const int line = metrics.height() + 6;
-        const int labelWidth = metrics.horizontalAdvance(u"\u2660 0000"_s) + 8;
+        const QString coloursLabel = JournalStatisticsView::tr("Colours");
+        const int labelWidth = std::max(metrics.horizontalAdvance(u"\u2660 0000"_s),
+                                        metrics.horizontalAdvance(coloursLabel))
+                               + 8;
         const int barRoom = std::max(1, width() - labelWidth - 4);
         const int most =
             std::max(1, *std::max_element(m_counted.bySuit.cbegin(), m_counted.bySuit.cend()));
@@ -87,7 +90,7 @@ protected:
         }
         painter.setPen(palette().color(QPalette::WindowText));
         painter.drawText(QRect(0, y, labelWidth, line - 6), Qt::AlignLeft | Qt::AlignVCenter,
-                         JournalStatisticsView::tr("Colours"));
+                         coloursLabel);
     }
 
 private:

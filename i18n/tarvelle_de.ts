@@ -1255,7 +1255,7 @@ Stichworte: %4
     <name>app::JournalStatisticsView</name>
     <message>
         <source>Colours</source>
-        <translation>Farben</translation>
+        <translation>Rot/Schwarz</translation>
     </message>
     <message>
         <source>This month</source>

@@ -1255,7 +1255,7 @@ Claves: %4
     <name>app::JournalStatisticsView</name>
     <message>
         <source>Colours</source>
-        <translation>Colores</translation>
+        <translation>Rojo/negro</translation>
     </message>
     <message>
         <source>This month</source>

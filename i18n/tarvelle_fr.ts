@@ -1255,7 +1255,7 @@ Mots-clés&#xa0;: %4
     <name>app::JournalStatisticsView</name>
     <message>
         <source>Colours</source>
-        <translation>Couleur</translation>
+        <translation>Rouge/noir</translation>
     </message>
     <message>
         <source>This month</source>
