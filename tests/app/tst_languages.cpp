@@ -196,10 +196,18 @@ void TestLanguages::everyTextComesFromTheCatalogue()
 
     for (const windows::Window &each : windows::everyWindow()) {
         const windows::Shown shown = each.build();
-        walk.window(shown.window.get());
-        if (auto *exportButton = shown.window->findChild<QAbstractButton *>(u"export"_s)) {
-            QTest::mouseClick(exportButton, Qt::LeftButton);
-            walk.window(widgetNamed<QDialog>(shown.window, "exportDialog"));
+        QWidget *window = shown.window.get();
+        walk.window(window);
+        // What its buttons bring: the copy's status line, the export dialog, a refusal.
+        if (auto *copy = window->findChild<QAbstractButton *>(u"copy"_s)) {
+            copy->click();
+            walk.text(u"journal status"_s, widgetNamed<QLabel>(window, "status")->text());
+            widgetNamed<QAbstractButton>(window, "export")->click();
+            walk.window(widgetNamed<QDialog>(window, "exportDialog"));
+        }
+        if (auto *refer = window->findChild<QAbstractButton *>(u"referButton"_s)) {
+            refer->click();
+            walk.message(u"referral"_s, shown.world->messages);
         }
     }
 
