@@ -1506,7 +1506,7 @@ Stichworte: %4
         <source>Came up %n time(s) since %1</source>
         <extracomment>%1 is the date of the first day in the journal</extracomment>
         <translation>
-            <numerusform>%n-mal gezogen seit dem %1</numerusform>
+            <numerusform>Einmal gezogen seit dem %1</numerusform>
             <numerusform>%n-mal gezogen seit dem %1</numerusform>
         </translation>
     </message>

@@ -1506,7 +1506,7 @@ Claves: %4
         <source>Came up %n time(s) since %1</source>
         <extracomment>%1 is the date of the first day in the journal</extracomment>
         <translation>
-            <numerusform>Ha salido %n vez desde el %1</numerusform>
+            <numerusform>Ha salido una vez desde el %1</numerusform>
             <numerusform>Ha salido %n veces desde el %1</numerusform>
         </translation>
     </message>
