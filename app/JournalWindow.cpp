@@ -10,6 +10,7 @@
 #include "journal/JournalExport.h"
 #include "journal/JournalImport.h"
 #include "journal/JournalQueries.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/DateEdit.h"
 #include "ui/ProgramIcon.h"
@@ -212,6 +213,7 @@ void JournalWindow::setupControls()
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(u'x') * 34);
     m_list->installEventFilter(this);
+    ui::readCurrentOnFocus(m_list);
     m_calendar = new JournalCalendar(m_today, this);
     m_statistics = new JournalStatisticsView(m_today, this);
     m_views = new QTabWidget(this);

@@ -2,7 +2,9 @@
 
 #include "ui/LinkLabel.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QWidget>
 
 using namespace Qt::StringLiterals;
@@ -76,6 +78,43 @@ public:
     }
 };
 
+class CurrentOnFocus final : public QObject {
+public:
+    explicit CurrentOnFocus(QAbstractItemView *view) : QObject(view), m_view(view)
+    {
+        view->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        // Qt tells of the view itself after this event; the entry is told after that, so that
+        // it is where the reader stays.
+        if (watched == m_view && event->type() == QEvent::FocusIn && QAccessible::isActive())
+            QMetaObject::invokeMethod(
+                this, [this] { tell(); }, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void tell() const
+    {
+        const QModelIndex current = m_view->currentIndex();
+        QAccessibleInterface *view = QAccessible::queryAccessibleInterface(m_view);
+        QAccessibleTableInterface *table = view ? view->tableInterface() : nullptr;
+        if (!m_view->hasFocus() || !current.isValid() || !table)
+            return;
+        QAccessibleInterface *entry = table->cellAt(current.row(), current.column());
+        const int child = entry ? view->indexOfChild(entry) : -1;
+        if (child < 0)
+            return;
+        QAccessibleEvent focus(m_view, QAccessible::Focus);
+        focus.setChild(child);
+        QAccessible::updateAccessibility(&focus);
+    }
+
+    QAbstractItemView *m_view;
+};
+
 QAccessibleInterface *kitInterface(const QString &className, QObject *object)
 {
     auto *widget = qobject_cast<QWidget *>(object);
@@ -110,6 +149,11 @@ void readAs(QWidget *widget, QAccessible::Role role)
 {
     installOnce();
     widget->setProperty(kRoleProperty, static_cast<int>(role));
+}
+
+void readCurrentOnFocus(QAbstractItemView *view)
+{
+    new CurrentOnFocus(view);
 }
 
 void readAsUnseen(QWidget *widget, QAccessible::Role role)
