@@ -93,6 +93,21 @@ void TestAccessibility::exitScreen()
     dialogs::ExitScreen screen({world.browser, world.messages, world.clock, world.random});
     screen.present();
     QCOMPARE(silentControls(&screen), QStringList());
+
+    // The message box lies out of sight, yet is read and written as the text box it is.
+    auto *message = screen.findChild<QPlainTextEdit *>(u"message"_s);
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(message);
+    QVERIFY(box->state().invisible);
+    QVERIFY(box->state().editable);
+    QAccessibleTextInterface *text = box->textInterface();
+    QVERIFY(text && box->editableTextInterface());
+    QCOMPARE(text->text(0, text->characterCount()), message->toPlainText());
+    box->editableTextInterface()->replaceText(0, text->characterCount(), u"Hello there"_s);
+    QCOMPARE(message->toPlainText(), u"Hello there"_s);
+    text->setSelection(0, 6, 11);
+    QCOMPARE(message->textCursor().selectedText(), u"there"_s);
+    box->editableTextInterface()->deleteText(5, 11);
+    QCOMPARE(text->text(0, text->characterCount()), u"Hello"_s);
 }
 
 void TestAccessibility::journalWindow()
