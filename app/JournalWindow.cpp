@@ -488,10 +488,14 @@ void JournalWindow::showDay(const QModelIndex &index)
     m_period->setText(card.favourablePeriod);
     m_keywords->setText(card.keywords);
     m_reading->setText(card.description);
-    // Heard as a whole when the keyboard reaches it, as it is seen.
-    m_cardArea->setAccessibleDescription(QStringList{
-        date, card.name, m_tally->text(), card.favourablePeriod, card.keywords, card.description}
-                                             .join(u". "_s));
+    // Heard as a whole when the keyboard reaches it, as it is seen: one full stop after each part.
+    QStringList heard{date,          card.name,       m_tally->text(), card.favourablePeriod,
+                      card.keywords, card.description};
+    for (QString &part : heard) {
+        while (part.endsWith(u'.'))
+            part.chop(1);
+    }
+    m_cardArea->setAccessibleDescription(heard.join(u". "_s) + u'.');
     m_noteLabel->setText(tr("&Note for %1").arg(date));
     m_note->setAccessibleName(tr("Note for %1").arg(date));
     // The card's question prompts an empty note; a screen reader hears it as the description.
