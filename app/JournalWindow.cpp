@@ -37,6 +37,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -154,6 +155,8 @@ JournalWindow::JournalWindow(journal::JournalStore &store, QDate today, FileChoo
     setObjectName(u"journalWindow"_s);
     setWindowTitle(tr("Journal") + u" - "_s + ui::programCaption());
     setWindowRole(u"journal"_s);
+    // A plain widget would be read as a part of something, not as a window of its own.
+    ui::readAs(this, QAccessible::Window);
     setWindowIcon(ui::programIcon());
     setFont(ui::programFont(8.25));
     ui::setColour(this, QPalette::Window, Qt::white);
@@ -222,6 +225,9 @@ void JournalWindow::setupControls()
     m_views->addTab(m_calendar, tr("C&alendar"));
     m_views->addTab(m_statistics, tr("Your &year"));
     m_views->setTabToolTip(2, tr("What came up, as a picture"));
+    // The pages' stack is no more than an outline: the tab bar names the page shown.
+    if (auto *pages = m_views->findChild<QStackedWidget *>())
+        ui::readAs(pages, QAccessible::Client);
 
     m_noteLabel = new QLabel(this);
     m_noteLabel->setObjectName(u"noteLabel"_s);

@@ -119,6 +119,18 @@ void TestAccessibility::journalWindow()
     app::JournalWindow window(journal, today);
     window.show();
     QCOMPARE(silentControls(&window), QStringList());
+    // A window of its own; between it and the days, nothing a reader would name: the stack of
+    // the views is no more than an outline, read as a nameless filler.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+    QStringList between;
+    for (QAccessibleInterface *node =
+             QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(u"days"_s))
+                 ->parent();
+         node && node->object() != &window; node = node->parent()) {
+        if (node->role() != QAccessible::Client || !node->text(QAccessible::Name).isEmpty())
+            between << node->text(QAccessible::Name) + u' ' + QString::number(node->role());
+    }
+    QCOMPARE(between, QStringList());
     // The days are read as a list of days, the note as an editable text named for its day.
     QAccessibleInterface *days =
         QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(u"days"_s));
