@@ -3,6 +3,7 @@
 #include "cards/CardFace.h"
 #include "cards/Deck.h"
 #include "journal/JournalExport.h"
+#include "ui/Accessibility.h"
 
 #include <QAbstractTableModel>
 #include <QCoreApplication>
@@ -156,6 +157,23 @@ private:
 
 namespace {
 
+// Qt's table tells a screen reader of each new current day even while another control has the
+// keyboard, and the reader follows it away from that control: only a grid with the keyboard
+// tells.
+class DayGrid final : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override
+    {
+        if (hasFocus())
+            QTableView::currentChanged(current, previous);
+        else
+            QAbstractItemView::currentChanged(current, previous);
+    }
+};
+
 // A day's cell: its number in the corner, the card's face (or rank and suit), the note's mark.
 class DayCell final : public QStyledItemDelegate {
 public:
@@ -242,7 +260,7 @@ JournalCalendar::JournalCalendar(QDate today, QWidget *parent)
     bold.setBold(true);
     m_title->setFont(bold);
 
-    m_grid = new QTableView(this);
+    m_grid = new DayGrid(this);
     m_grid->setObjectName(u"monthGrid"_s);
     m_grid->setAccessibleName(tr("Days of the month"));
     m_grid->setModel(m_month);
@@ -258,6 +276,7 @@ JournalCalendar::JournalCalendar(QDate today, QWidget *parent)
     m_grid->setCornerButtonEnabled(false);
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
+    ui::readCurrentOnFocus(m_grid);
     const QSize cell = cellSize(m_grid->fontMetrics());
     m_grid->setMinimumSize(cell.width() * kDaysInWeek + 2,
                            cell.height() * kWeeks + m_grid->horizontalHeader()->sizeHint().height()

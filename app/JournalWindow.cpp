@@ -10,6 +10,7 @@
 #include "journal/JournalExport.h"
 #include "journal/JournalImport.h"
 #include "journal/JournalQueries.h"
+#include "ui/Accessibility.h"
 #include "ui/Colours.h"
 #include "ui/DateEdit.h"
 #include "ui/ProgramIcon.h"
@@ -36,6 +37,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -154,6 +156,8 @@ JournalWindow::JournalWindow(journal::JournalStore &store, QDate today, FileChoo
     setObjectName(u"journalWindow"_s);
     setWindowTitle(tr("Journal") + u" - "_s + ui::programCaption());
     setWindowRole(u"journal"_s);
+    // A plain widget would be read as a part of something, not as a window of its own.
+    ui::readAs(this, QAccessible::Window);
     setWindowIcon(ui::programIcon());
     setFont(ui::programFont(8.25));
     ui::setColour(this, QPalette::Window, Qt::white);
@@ -213,6 +217,7 @@ void JournalWindow::setupControls()
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setMinimumWidth(QFontMetrics(font()).horizontalAdvance(u'x') * 34);
     m_list->installEventFilter(this);
+    ui::readCurrentOnFocus(m_list);
     m_calendar = new JournalCalendar(m_today, this);
     m_statistics = new JournalStatisticsView(m_today, this);
     m_views = new QTabWidget(this);
@@ -221,6 +226,9 @@ void JournalWindow::setupControls()
     m_views->addTab(m_calendar, tr("C&alendar"));
     m_views->addTab(m_statistics, tr("Your &year"));
     m_views->setTabToolTip(2, tr("What came up, as a picture"));
+    // The pages' stack is no more than an outline: the tab bar names the page shown.
+    if (auto *pages = m_views->findChild<QStackedWidget *>())
+        ui::readAs(pages, QAccessible::Client);
 
     m_noteLabel = new QLabel(this);
     m_noteLabel->setObjectName(u"noteLabel"_s);
@@ -487,10 +495,14 @@ void JournalWindow::showDay(const QModelIndex &index)
     m_period->setText(card.favourablePeriod);
     m_keywords->setText(card.keywords);
     m_reading->setText(card.description);
-    // Heard as a whole when the keyboard reaches it, as it is seen.
-    m_cardArea->setAccessibleDescription(QStringList{
-        date, card.name, m_tally->text(), card.favourablePeriod, card.keywords, card.description}
-                                             .join(u". "_s));
+    // Heard as a whole when the keyboard reaches it, as it is seen: one full stop after each part.
+    QStringList heard{date,          card.name,       m_tally->text(), card.favourablePeriod,
+                      card.keywords, card.description};
+    for (QString &part : heard) {
+        while (part.endsWith(u'.'))
+            part.chop(1);
+    }
+    m_cardArea->setAccessibleDescription(heard.join(u". "_s) + u'.');
     m_noteLabel->setText(tr("&Note for %1").arg(date));
     m_note->setAccessibleName(tr("Note for %1").arg(date));
     // The card's question prompts an empty note; a screen reader hears it as the description.

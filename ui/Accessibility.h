@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 
+class QAbstractItemView;
 class QWidget;
 
 namespace ui {
@@ -15,6 +16,10 @@ void readAs(QWidget *widget, QAccessible::Role role);
 // `widget` exists and may take the focus, but lies where nobody sees it: read as `role`, it is
 // not reported as showing.
 void readAsUnseen(QWidget *widget, QAccessible::Role role);
+
+// When `view` takes the keyboard, a screen reader hears its current entry, as it does when the
+// entry changes; Qt itself says only that the view has the keyboard.
+void readCurrentOnFocus(QAbstractItemView *view);
 
 // Makes the kit's own widgets (links) read as what they are; repeated calls do nothing.
 void installKitAccessibility();

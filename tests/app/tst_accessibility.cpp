@@ -93,6 +93,21 @@ void TestAccessibility::exitScreen()
     dialogs::ExitScreen screen({world.browser, world.messages, world.clock, world.random});
     screen.present();
     QCOMPARE(silentControls(&screen), QStringList());
+
+    // The message box lies out of sight, yet is read and written as the text box it is.
+    auto *message = screen.findChild<QPlainTextEdit *>(u"message"_s);
+    QAccessibleInterface *box = QAccessible::queryAccessibleInterface(message);
+    QVERIFY(box->state().invisible);
+    QVERIFY(box->state().editable);
+    QAccessibleTextInterface *text = box->textInterface();
+    QVERIFY(text && box->editableTextInterface());
+    QCOMPARE(text->text(0, text->characterCount()), message->toPlainText());
+    box->editableTextInterface()->replaceText(0, text->characterCount(), u"Hello there"_s);
+    QCOMPARE(message->toPlainText(), u"Hello there"_s);
+    text->setSelection(0, 6, 11);
+    QCOMPARE(message->textCursor().selectedText(), u"there"_s);
+    box->editableTextInterface()->deleteText(5, 11);
+    QCOMPARE(text->text(0, text->characterCount()), u"Hello"_s);
 }
 
 void TestAccessibility::journalWindow()
@@ -104,6 +119,18 @@ void TestAccessibility::journalWindow()
     app::JournalWindow window(journal, today);
     window.show();
     QCOMPARE(silentControls(&window), QStringList());
+    // A window of its own; between it and the days, nothing a reader would name: the stack of
+    // the views is no more than an outline, read as a nameless filler.
+    QCOMPARE(QAccessible::queryAccessibleInterface(&window)->role(), QAccessible::Window);
+    QStringList between;
+    for (QAccessibleInterface *node =
+             QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(u"days"_s))
+                 ->parent();
+         node && node->object() != &window; node = node->parent()) {
+        if (node->role() != QAccessible::Client || !node->text(QAccessible::Name).isEmpty())
+            between << node->text(QAccessible::Name) + u' ' + QString::number(node->role());
+    }
+    QCOMPARE(between, QStringList());
     // The days are read as a list of days, the note as an editable text named for its day.
     QAccessibleInterface *days =
         QAccessible::queryAccessibleInterface(window.findChild<QWidget *>(u"days"_s));

@@ -127,6 +127,7 @@ void TestJournalWindow::daysNewestFirstTodayChosenAndFound()
         widgetNamed<QScrollArea>(window.get(), "cardArea")->accessibleDescription();
     for (const QString &shown : {longDate(kToday), card.name, card.keywords, card.description})
         QVERIFY2(heard.contains(shown), qPrintable(heard));
+    QVERIFY2(!heard.contains(u".."_s), qPrintable(heard));
     auto *note = widgetNamed<QPlainTextEdit>(window.get(), "note");
     QCOMPARE(note->toPlainText(), u"Today's own words"_s);
     QCOMPARE(note->accessibleName(), u"Note for "_s + longDate(kToday));

@@ -9,6 +9,10 @@
   a11y.py text PID ROLE NAME         the text the first such object holds, as a reader reads it
   a11y.py focused PID                "role|name" of each object that says it has the keyboard (a
                                      view and its current entry both do), as a reader announces it
+  a11y.py told PID                   asks the program to tell of keyboard moves, prints "listening",
+                                     then "role|name" of each object it tells has taken the
+                                     keyboard, the last one being where a reader stays; runs until
+                                     ended
 
 Exits with 1 when the process or the object is not found. Every command walks the tree the same
 way, with the names the program itself gives its roles, as a screen reader reads them: a list's
@@ -101,6 +105,24 @@ def find(root, role, name, only_showing=False):
     return None
 
 
+def listen(bus, name):
+    # A program tells only of the events some listener has asked the registry for.
+    bus.call("org.a11y.atspi.Registry", "/org/a11y/atspi/registry", "org.a11y.atspi.Registry",
+             "RegisterEvent", GLib.Variant("(sass)", ("object:state-changed:focused", [], "")))
+
+    def changed(_connection, _sender, path, _interface, _member, parameters):
+        detail, taken = parameters.unpack()[:2]
+        if detail == "focused" and taken == 1:
+            node = Node(bus, name, path)
+            print(f"{node.role_name()}|{node.label()}", flush=True)
+
+    bus.connection.signal_subscribe(name, "org.a11y.atspi.Event.Object", "StateChanged", None, None,
+                                    Gio.DBusSignalFlags.NONE, changed)
+    print("listening", flush=True)
+    GLib.MainLoop().run()
+    return 0
+
+
 def main():
     command, pid = sys.argv[1], int(sys.argv[2])
     try:
@@ -132,6 +154,8 @@ def main():
                  if node.focused() and node.showing()]
         print("\n".join(found))
         return 0 if found else 1
+    if command == "told":
+        return listen(bus, name)
     role, label = sys.argv[3], sys.argv[4]
     if command == "extents":
         node = find(root, role, label)

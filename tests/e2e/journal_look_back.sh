@@ -35,6 +35,10 @@ journal_window_shown() {
     window=$(role_window "$E2E_PID" journal) && window_viewable "$window"
 }
 focused_is() { [[ $(a11y_focused "$E2E_PID") == *"$1"* ]]; }
+told=$E2E_WORK/told
+# last_told PATTERN: the object a screen reader was last told has the keyboard matches PATTERN.
+# shellcheck disable=SC2053 # a pattern
+last_told() { [[ $(tail -n 1 "$told") == $1 ]]; }
 said() { a11y_dump "$E2E_PID" | grep -F "$1" >/dev/null; }
 day_holds() { [[ $(sql "$journal" "SELECT card, note FROM days WHERE day = ?" "$1") == "$2" ]]; }
 backup_whole() {
@@ -52,6 +56,7 @@ choose_file() {
 
 e2e_start_shown
 e2e_wait_accessible "$E2E_PID"
+a11y_listen "$E2E_PID" "$told"
 e2e_activate "$E2E_MAIN"
 xdotool key ctrl+j
 wait_for 10 "the journal window" journal_window_shown
@@ -60,8 +65,28 @@ e2e_activate "$(role_window "$E2E_PID" journal)"
 # Opened on today, with the keyboard on the day in the list.
 wait_for 10 "today's card drawn into the journal" day_holds "$today" "30|"
 wait_for 10 "the keyboard on the chosen day" focused_is "Four Of Hearts"
+# Heard as seen: the chosen day, on opening and on coming back to the list by Tab; then the day
+# below, and the card area, with nothing between from the month grid out of sight.
+wait_for 10 "the chosen day heard on opening" last_told 'list item|*Four Of Hearts'
+xdotool key shift+Tab
+wait_for 10 "the tab bar heard" last_told 'page tab*'
+xdotool key Tab
+wait_for 10 "the chosen day heard in the list" last_told 'list item|*Four Of Hearts'
+: >"$told"
+xdotool key Down
+wait_for 10 "the day below heard" last_told 'list item|*Three Of Spades'
+xdotool key Tab
+wait_for 10 "the card area heard" last_told "filler|The day's card"
+heard=$(cat "$told")
+[[ $(head -n 1 <<<"$heard") == 'list item|'*'Three Of Spades' && $(wc -l <<<"$heard") == 2 ]] ||
+    e2e_fail "a screen reader heard, from Down to Tab:"$'\n'"$heard"
+xdotool key shift+Tab
+wait_for 10 "the list again" last_told 'list item|*Three Of Spades'
+xdotool key Up
+wait_for 10 "today again" last_told 'list item|*Four Of Hearts'
 # The calendar: Alt+A takes the keyboard into the month; Left to yesterday, heard whole.
 xdotool key alt+a
+wait_for 10 "the month heard on its chosen day" last_told 'cell|*Four Of Hearts'
 xdotool key Left
 wait_for 10 "yesterday heard in the calendar" focused_is "Three Of Spades, with a note"
 e2e_screenshot journal_look_back-calendar

@@ -48,3 +48,13 @@ a11y_focused() {
 e2e_press() {
     wait_for 20 "'$3' ($2) to take its action" a11y_press "$@"
 }
+
+# a11y_listen PID FILE: from now on, each object that the program tells a screen reader has
+# taken the keyboard is added to FILE as "role|name"; the last is where the reader stays.
+a11y_listen() {
+    # Appended to, so that a scenario may empty the file to hear only what comes next.
+    : >"$2"
+    "$E2E_PYTHON" "$E2E_LIB_DIR/a11y.py" told "$1" >>"$2" 2>>"$E2E_WORK/a11y.log" &
+    E2E_HELPER_PIDS+=("$!")
+    wait_for 10 "the screen reader's ear on the program" grep -qx listening "$2"
+}
