@@ -1,4 +1,7 @@
 #include "app/Program.h"
+#include "cards/Deck.h"
+#include "journal/JournalExport.h"
+#include "journal/JournalImport.h"
 
 #include "EnglishTexts.h"
 #include "EveryWindow.h"
@@ -283,6 +286,14 @@ void TestLanguages::desktopLanguageChoosesTheTexts()
         QSKIP(qPrintable(language + u" has no \"&Export…\" yet to tell it is in use"_s));
     QCOMPARE(exportText, translated);
     QVERIFY(exportText != u"&Export…"_s);
+
+    // A CSV names its cards in English, and a card named in the language reads back too.
+    QVERIFY(cards::cardName(38) != u"Queen Of Hearts"_s);
+    QVERIFY(journal::toCsv({{QDate(2026, 12, 8), 38, {}}}).contains("2026-12-08,Queen Of Hearts,"));
+    const auto imported = journal::fromCsv(
+        (u"Date,Card,Note\r\n2026-12-08,"_s + cards::cardName(38) + u",\r\n"_s).toUtf8());
+    QVERIFY(imported && imported->size() == 1);
+    QCOMPARE(imported->first().card, 38);
 }
 
 QTEST_MAIN(TestLanguages)
