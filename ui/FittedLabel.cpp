@@ -8,6 +8,8 @@
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace ui {
@@ -23,50 +25,67 @@ qreal smallestPointSize(const QWidget *widget)
     return kSmallestPixels * 72.0 / widget->logicalDpiY();
 }
 
-template <typename Fits> void shrinkUntil(QWidget *widget, const QFont &preferred, Fits fits)
+// How far a text overflows its room at some font: the larger of the width and height ratios of
+// what it needs to what it has, 1 or less where it fits.
+qreal overflow(QSizeF needed, QSizeF room)
 {
-    QFont candidate = preferred;
+    return std::max(needed.width() / std::max(room.width(), 1.0),
+                    needed.height() / std::max(room.height(), 1.0));
+}
+
+// The largest size, on the steps down from `preferred`, at which `overflowAt` is 1 or less.
+// Each size tried makes Qt load a font of that size, so the sizes are not walked one by one:
+// the overflow tells roughly where the fitting size lies (a wrapped text's area, and so its
+// overflow, grows with the square of the size), and a step either side settles it.
+template <typename Overflow>
+void shrinkUntil(QWidget *widget, const QFont &preferred, Overflow overflowAt, bool wrapped = false)
+{
+    const qreal top = preferred.pointSizeF();
     const qreal smallest = smallestPointSize(widget);
-    widget->setFont(candidate);
-    while (!fits(candidate) && candidate.pointSizeF() - kStep >= smallest) {
-        candidate.setPointSizeF(candidate.pointSizeF() - kStep);
+    QFont candidate = preferred;
+    const auto tryStep = [&](int step) {
+        candidate.setPointSizeF(top - step * kStep);
         widget->setFont(candidate);
+        return overflowAt(candidate);
+    };
+    const int lowest = std::max(0, static_cast<int>(std::floor((top - smallest) / kStep + 1e-9)));
+    int step = 0;
+    qreal over = tryStep(0);
+    while (over > 1.0 && step < lowest) {
+        const qreal guess = (top - step * kStep) / (wrapped ? std::sqrt(over) : over);
+        const int next = static_cast<int>(std::ceil((top - guess) / kStep - 1e-9));
+        step = std::clamp(next, step + 1, lowest);
+        over = tryStep(step);
+    }
+    // A guess may overshoot; take back the steps that still fit.
+    while (step > 0 && over <= 1.0) {
+        if (tryStep(step - 1) > 1.0) {
+            tryStep(step);
+            return;
+        }
+        --step;
     }
 }
 
-// Whether `text`, laid out by `flags`, fits `room` in `font` as `widget` resolves it.
-bool textFits(const QWidget *widget, const QFont &font, const QRect &room, int flags,
-              const QString &text)
+// What `text`, laid out by `flags` in `font` as `widget` resolves it, needs of `room`.
+qreal textOverflow(const QWidget *widget, const QFont &font, const QRect &room, int flags,
+                   const QString &text)
 {
     const QFontMetrics metrics(QFont(font, widget));
     const QRect needed = metrics.boundingRect(
         QRect(0, 0, room.width(), std::numeric_limits<int>::max() / 2), flags, text);
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    return overflow(needed.size(), room.size());
 }
 
-bool fitsWith(const QLabel *label, const QFont &font)
+qreal labelOverflow(const QLabel *label, const QFont &font)
 {
     int flags = static_cast<int>(label->alignment());
     if (label->wordWrap())
         flags |= Qt::TextWordWrap;
-    return textFits(label, font, label->contentsRect(), flags, label->text());
+    return textOverflow(label, font, label->contentsRect(), flags, label->text());
 }
 
-} // namespace
-
-void fitLabelFont(QLabel *label, const QFont &preferred)
-{
-    shrinkUntil(label, preferred, [label](const QFont &font) { return fitsWith(label, font); });
-}
-
-void fitLabelFont(LinkLabel *link, const QFont &preferred)
-{
-    shrinkUntil(link, preferred, [link](const QFont &font) {
-        return textFits(link, font, link->contentsRect(), link->textFlags(), link->text());
-    });
-}
-
-bool buttonTextFits(const QPushButton *button, const QFont &font)
+qreal buttonOverflow(const QPushButton *button, const QFont &font)
 {
     QStyleOptionButton option;
     option.initFrom(button);
@@ -75,7 +94,23 @@ bool buttonTextFits(const QPushButton *button, const QFont &font)
         button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
     const QSize needed =
         QFontMetrics(QFont(font, button)).size(Qt::TextShowMnemonic, button->text());
-    return needed.width() <= room.width() && needed.height() <= room.height();
+    return overflow(needed, room.size());
+}
+
+} // namespace
+
+void fitLabelFont(QLabel *label, const QFont &preferred)
+{
+    shrinkUntil(
+        label, preferred, [label](const QFont &font) { return labelOverflow(label, font); },
+        label->wordWrap());
+}
+
+void fitLabelFont(LinkLabel *link, const QFont &preferred)
+{
+    shrinkUntil(link, preferred, [link](const QFont &font) {
+        return textOverflow(link, font, link->contentsRect(), link->textFlags(), link->text());
+    });
 }
 
 void fitWidgetFont(QWidget *widget, const QFont &preferred, QSize room)
@@ -84,13 +119,11 @@ void fitWidgetFont(QWidget *widget, const QFont &preferred, QSize room)
     // preferred margins.
     if (auto *button = qobject_cast<QPushButton *>(widget)) {
         shrinkUntil(button, preferred,
-                    [button](const QFont &font) { return buttonTextFits(button, font); });
+                    [button](const QFont &font) { return buttonOverflow(button, font); });
         return;
     }
-    shrinkUntil(widget, preferred, [widget, room](const QFont &) {
-        const QSize needed = widget->sizeHint();
-        return needed.width() <= room.width() && needed.height() <= room.height();
-    });
+    shrinkUntil(widget, preferred,
+                [widget, room](const QFont &) { return overflow(widget->sizeHint(), room); });
 }
 
 void fitFrameTitle(QGroupBox *frame, const QFont &preferred, int titleHeight)
@@ -105,15 +138,15 @@ void fitFrameTitle(QGroupBox *frame, const QFont &preferred, int titleHeight)
         option.rect = frame->rect();
         const QRect caption = frame->style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                              QStyle::SC_GroupBoxLabel, frame);
-        return caption.bottom() < titleHeight
-               && QFontMetrics(QFont(font, frame)).horizontalAdvance(frame->title()) + kTitleMargins
-                      <= frame->width();
+        const int width =
+            QFontMetrics(QFont(font, frame)).horizontalAdvance(frame->title()) + kTitleMargins;
+        return overflow(QSize(width, caption.bottom() + 1), QSize(frame->width(), titleHeight));
     });
 }
 
 bool labelTextFits(const QLabel *label)
 {
-    return fitsWith(label, label->font());
+    return labelOverflow(label, label->font()) <= 1.0;
 }
 
 FittedLabel::FittedLabel(const QFont &preferred, bool wrap, QWidget *parent)
