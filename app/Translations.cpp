@@ -4,15 +4,28 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace app {
 
-QString installTranslations(QCoreApplication &application, const QLocale &locale)
+QStringList translationFolders()
+{
+    const QString here = QCoreApplication::applicationDirPath();
+    return {here + u"/translations"_s, here + u"/../share/tarvelle/translations"_s};
+}
+
+QString installTranslations(QCoreApplication &application, const QStringList &folders,
+                            const QLocale &locale)
 {
     auto *own = new QTranslator(&application);
-    if (!own->load(locale, u"tarvelle"_s, u"_"_s, u":/i18n"_s)
-        && !own->load(u"tarvelle_en"_s, u":/i18n"_s)) {
+    const auto loaded = [&](const auto &load) {
+        return std::any_of(folders.cbegin(), folders.cend(), load);
+    };
+    if (!loaded(
+            [&](const QString &folder) { return own->load(locale, u"tarvelle"_s, u"_"_s, folder); })
+        && !loaded([&](const QString &folder) { return own->load(u"tarvelle_en"_s, folder); })) {
         delete own;
         return u"en"_s;
     }

@@ -47,7 +47,7 @@ std::optional<int> answerCommandLine(const rules::CommandLine &commandLine, int 
     case rules::CommandLine::Action::Help: {
         // Told in the desktop's language; no display is needed for that.
         QCoreApplication translated(argc, argv);
-        app::installTranslations(translated);
+        app::installTranslations(translated, app::translationFolders());
         std::fputs(rules::helpText(name).toLocal8Bit().constData(), stdout);
         return 0;
     }
@@ -90,7 +90,7 @@ int main(int argc, char *argv[])
     services::SessionBus sessionBus;
     QApplication application(argc, argv);
     sessionBus.connectInBackground();
-    app::installTranslations(application);
+    app::installTranslations(application, app::translationFolders());
     // Runs once all the rest of main has ended and saved: a bus that took the connection and
     // never finished it must not keep the program from ending.
     const auto endBusThread = qScopeGuard([&sessionBus] {

@@ -21,7 +21,8 @@ void speakNone()
 QString speakOnly(const QLocale &locale)
 {
     speakNone();
-    return app::installTranslations(*QCoreApplication::instance(), locale);
+    return app::installTranslations(*QCoreApplication::instance(),
+                                    {QStringLiteral(TARVELLE_TRANSLATIONS_DIR)}, locale);
 }
 
 QString catalogued(const char *context, const char *source)

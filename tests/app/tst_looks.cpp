@@ -237,7 +237,8 @@ void TestLooks::addWindows(bool inEveryLanguage)
     QStringList languages{u"en"_s};
     if (inEveryLanguage) {
         languages.clear();
-        for (QDirIterator qm(u":/i18n"_s, {u"tarvelle_*.qm"_s}); qm.hasNext();)
+        for (QDirIterator qm(QStringLiteral(TARVELLE_TRANSLATIONS_DIR), {u"tarvelle_*.qm"_s});
+             qm.hasNext();)
             languages.append(qm.nextFileInfo().baseName().section(u'_', 1));
         QVERIFY(languages.size() > 1);
     }

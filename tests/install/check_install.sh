@@ -60,4 +60,11 @@ done
 
 [[ $("$prefix/bin/Tarvelle" --version) == "Tarvelle 1.20" ]] || fail "--version"
 "$prefix/bin/Tarvelle" --help | grep -q '/STARTUP' || fail "--help does not explain /STARTUP"
+# Each language's catalogue where the installed program looks for it, and found there.
+for language in en de es fr; do
+    [[ -f $prefix/share/tarvelle/translations/tarvelle_$language.qm ]] ||
+        fail "no $language catalogue in share/tarvelle/translations/"
+done
+[[ $(LANG=de_DE.UTF-8 LANGUAGE='' "$prefix/bin/Tarvelle" --help | head -n 1) == "Aufruf: "* ]] ||
+    fail "the installed program does not speak German under LANG=de_DE.UTF-8"
 echo "installed files check out"

@@ -68,6 +68,8 @@ while IFS= read -r path; do
     /usr/share/icons | /usr/share/icons/hicolor/*/apps/com.quellmoor.Tarvelle.png) ;;
     /usr/lib | /usr/lib/*-linux-gnu | /usr/lib/*-linux-gnu/tarvelle) ;;
     /usr/lib/*-linux-gnu/tarvelle/tarvelle-sqlite-journal.so) ;;
+    /usr/share/tarvelle | /usr/share/tarvelle/translations) ;;
+    /usr/share/tarvelle/translations/tarvelle_[a-z][a-z].qm) ;;
     /usr/share/icons/hicolor*) [[ -d $path ]] || fail "$path is no icon of the program" ;;
     *) fail "the package ships $path, outside the places it should fill" ;;
     esac
@@ -77,6 +79,12 @@ for file in /usr/bin/Tarvelle "$desktop" "$metainfo"; do
 done
 grep -qE '^/usr/lib/[^/]+-linux-gnu/tarvelle/tarvelle-sqlite-journal\.so$' "$work/files" ||
     fail "the package does not hold the journal's module"
+for language in en de es fr; do
+    grep -qx "/usr/share/tarvelle/translations/tarvelle_$language.qm" "$work/files" ||
+        fail "the package does not hold the $language catalogue"
+done
+[[ $(LANG=fr_FR.UTF-8 LANGUAGE='' /usr/bin/Tarvelle --help | head -n 1) == "Utilisation"* ]] ||
+    fail "the installed program does not speak French under LANG=fr_FR.UTF-8"
 desktop-file-validate "$desktop" || fail "the installed menu entry does not validate"
 appstreamcli validate --no-net "$metainfo" >/dev/null || fail "the installed metainfo does not validate"
 grep -q "<launchable type=\"desktop-id\">${desktop##*/}</launchable>" "$metainfo" ||
