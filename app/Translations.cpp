@@ -1,7 +1,10 @@
 #include "app/Translations.h"
 
 #include <QCoreApplication>
+#include <QDialog>
+#include <QEvent>
 #include <QLibraryInfo>
+#include <QMenu>
 #include <QTranslator>
 
 #include <algorithm>
@@ -9,6 +12,51 @@
 using namespace Qt::StringLiterals;
 
 namespace app {
+
+namespace {
+
+// Qt's own words (Yes and No, the file dialog, the editing and shortcut texts) are loaded when
+// the first menu, dialog or context menu comes up: most starts show none, and Qt's catalogue
+// weighs as much as the program's own.
+class QtTextsOnDemand final : public QObject {
+public:
+    QtTextsOnDemand(QCoreApplication &application, QLocale locale)
+        : QObject(&application), m_locale(std::move(locale))
+    {
+        setObjectName(u"qtTextsOnDemand"_s);
+        application.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const bool wanted =
+            event->type() == QEvent::ContextMenu
+            || (event->type() == QEvent::Show
+                && (qobject_cast<QMenu *>(watched) || qobject_cast<QDialog *>(watched)));
+        if (wanted) {
+            QCoreApplication::instance()->removeEventFilter(this);
+            load();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    void load()
+    {
+        auto *qt = new QTranslator(QCoreApplication::instance());
+        if (qt->load(m_locale, u"qtbase"_s, u"_"_s,
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(qt);
+        else
+            delete qt;
+    }
+
+    QLocale m_locale;
+};
+
+} // namespace
 
 QStringList translationFolders()
 {
@@ -31,15 +79,8 @@ QString installTranslations(QCoreApplication &application, const QStringList &fo
     }
     QCoreApplication::installTranslator(own);
     const QString language = own->language();
-    if (language == "en"_L1)
-        return language;
-
-    // Yes and No, the file dialog and the editing menus.
-    auto *qt = new QTranslator(&application);
-    if (qt->load(locale, u"qtbase"_s, u"_"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(qt);
-    else
-        delete qt;
+    if (language != "en"_L1)
+        new QtTextsOnDemand(application, locale);
     return language;
 }
 

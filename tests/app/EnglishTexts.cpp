@@ -16,6 +16,9 @@ void speakNone()
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
+    // And Qt's, still waiting for a dialog to need them.
+    delete qApp->findChild<QObject *>(QStringLiteral("qtTextsOnDemand"),
+                                      Qt::FindDirectChildrenOnly);
 }
 
 QString speakOnly(const QLocale &locale)
