@@ -43,9 +43,12 @@ void shrinkUntil(QWidget *widget, const QFont &preferred, Overflow overflowAt, b
     const qreal top = preferred.pointSizeF();
     const qreal smallest = smallestPointSize(widget);
     QFont candidate = preferred;
-    const auto tryStep = [&](int step) {
+    const auto useStep = [&](int step) {
         candidate.setPointSizeF(top - step * kStep);
         widget->setFont(candidate);
+    };
+    const auto tryStep = [&](int step) {
+        useStep(step);
         return overflowAt(candidate);
     };
     const int lowest = std::max(0, static_cast<int>(std::floor((top - smallest) / kStep + 1e-9)));
@@ -60,7 +63,7 @@ void shrinkUntil(QWidget *widget, const QFont &preferred, Overflow overflowAt, b
     // A guess may overshoot; take back the steps that still fit.
     while (step > 0 && over <= 1.0) {
         if (tryStep(step - 1) > 1.0) {
-            tryStep(step);
+            useStep(step);
             return;
         }
         --step;
