@@ -33,10 +33,19 @@ enum Role { DateRole = Qt::UserRole, CardRole, NotedRole, TodayRole, InMonthRole
 QString rankAndSuit(int card)
 {
     //: A rank as the journal's calendar abbreviates it: Ace, King, Queen, Knight (the Jack)
-    static const std::array<const char *, 13> ranks = {
-        QT_TRANSLATE_NOOP("CardName", "A"), "2", "3", "4", "5", "6", "7", "8", "9", "10",
-        QT_TRANSLATE_NOOP("CardName", "K"), QT_TRANSLATE_NOOP("CardName", "Q"),
-        QT_TRANSLATE_NOOP("CardName", "Kn")};
+    static const std::array<const char *, 13> ranks = {QT_TRANSLATE_NOOP("CardName", "A"),
+                                                       "2",
+                                                       "3",
+                                                       "4",
+                                                       "5",
+                                                       "6",
+                                                       "7",
+                                                       "8",
+                                                       "9",
+                                                       "10",
+                                                       QT_TRANSLATE_NOOP("CardName", "K"),
+                                                       QT_TRANSLATE_NOOP("CardName", "Q"),
+                                                       QT_TRANSLATE_NOOP("CardName", "Kn")};
     static const std::array<char16_t, 4> suits = {u'\u2663', u'\u2666', u'\u2665', u'\u2660'};
     return QCoreApplication::translate(
                "CardName", ranks[static_cast<std::size_t>(cards::rankPosition(card) - 1)])
