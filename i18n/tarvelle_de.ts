@@ -177,7 +177,7 @@
     <message>
         <source>A single club on a white field is the simplest of starts, and that is its point. The Ace of Clubs puts the first push behind something new, whether a plan sketched long ago or a skill you keep promising yourself. Ideas arrive quickly when this card turns up, and the nerve to try them arrives with them. Luck with money belongs to it as well, the kind of luck that follows honest effort. Pick one practical step and take it while the spark is fresh. Things begun under this Ace tend to grow fast, which makes the choice of what to begin worth a minute&apos;s thought: what would you be glad to be tending a year from now?</source>
         <extracomment>Ace of Clubs: reading</extracomment>
-        <translation>Ein einzelnes Kreuz auf weißem Grund ist der schlichteste aller Anfänge, und genau darum geht es. Das Kreuz-Ass gibt etwas Neuem den ersten Schub, ob einem längst skizzierten Plan oder einer Fähigkeit, die du dir schon oft vorgenommen hast. Mit dieser Karte kommen Ideen schnell, und der Mut, sie auszuprobieren, gleich mit. Auch Glück mit Geld gehört dazu, jenes Glück, das ehrlicher Mühe folgt. Wähle einen praktischen Schritt und geh ihn, solange der Funke frisch ist. Was unter diesem Ass beginnt, wächst meist schnell; darum lohnt eine Minute Nachdenken darüber, was du beginnst: Was würdest du in einem Jahr gern noch pflegen?</translation>
+        <translation>Ein einzelnes Kreuz auf weißem Grund ist der schlichteste aller Anfänge, und genau darum geht es. Das Kreuz-Ass gibt etwas Neuem den ersten Schub, ob einem längst skizzierten Plan oder einer Fähigkeit, die du dir schon oft vorgenommen hast. Mit dieser Karte kommen Ideen schnell, und der Mut, sie auszuprobieren, gleich mit. Auch Glück mit Geld gehört dazu, jenes Glück, das ehrlicher Mühe folgt. Wähle einen praktischen Schritt und geh ihn, solange der Funke frisch ist. Was unter diesem Ass beginnt, wächst meist schnell; darum lohnt es sich, kurz zu überlegen, was du beginnst: Was würdest du in einem Jahr gern noch pflegen?</translation>
     </message>
     <message>
         <source>New beginnings, inspiration, energy and opportunity.</source>
@@ -192,7 +192,7 @@
     <message>
         <source>Help is nearer than it looks when the Two of Clubs appears. Who holds the piece your plan is missing? Very likely someone within easy reach, perhaps a neighbour with handy skills, and you probably hold one of theirs. Show them the idea while it is still rough and let them change it. A choice between two offers, or between two ways of doing one task, can also come up. The better option is usually the one that keeps a good working friendship sound. Two people who trust each other finish a job in half the time and enjoy the doing twice as much.</source>
         <extracomment>Two of Clubs: reading</extracomment>
-        <translation>Hilfe ist näher, als es scheint, wenn die Kreuz-Zwei erscheint. Wer hat das Stück, das deinem Plan noch fehlt? Sehr wahrscheinlich jemand ganz in der Nähe, vielleicht ein geschickter Nachbar, und du hast vermutlich eines von seinen. Zeig ihm die Idee, solange sie noch roh ist, und lass ihn daran ändern. Auch eine Wahl zwischen zwei Angeboten oder zwei Wegen, eine Aufgabe anzugehen, kann anstehen. Die bessere ist meist die, die eine gute Zusammenarbeit gesund hält. Zwei, die einander vertrauen, sind in halber Zeit fertig und haben doppelt so viel Freude daran.</translation>
+        <translation>Hilfe ist näher, als es scheint, wenn die Kreuz-Zwei erscheint. Wer hat das Stück, das deinem Plan noch fehlt? Sehr wahrscheinlich jemand ganz in der Nähe, vielleicht ein geschickter Nachbar, und umgekehrt gilt vermutlich dasselbe. Zeig ihm die Idee, solange sie noch roh ist, und lass ihn daran ändern. Auch eine Wahl zwischen zwei Angeboten oder zwei Wegen, eine Aufgabe anzugehen, kann anstehen. Besser ist meist, was eine gute Zusammenarbeit nicht belastet. Zwei, die einander vertrauen, sind in halber Zeit fertig und haben doppelt so viel Freude daran.</translation>
     </message>
     <message>
         <source>Partnership, cooperation, choice, trust and shared effort.</source>
@@ -202,12 +202,12 @@
     <message>
         <source>Whose skills would fill the gap in your plan?</source>
         <extracomment>Two of Clubs: journal question</extracomment>
-        <translation>Wessen Können würde die Lücke in deinem Plan füllen?</translation>
+        <translation>Wessen Können schließt die Lücke in deinem Plan?</translation>
     </message>
     <message>
         <source>Roads open under the Three of Clubs, and one of them leads back to something that failed the first time. This is the card of the second attempt: the venture that needed a false start before it could work, the plan that finds a better route once the obvious one is blocked. Traditional readers put it plainly and promised a second marriage happier than the first. Read more generously, the card says that what you try again, wiser for the first try, tends to go further, though it asks for some bending. A route you did not choose can prove the quicker one, and a day somewhere unfamiliar shows how much room lies beyond your usual circuit. Ambition suits you, so long as it travels light. Which door closed on you, and what has opened beside it since?</source>
         <extracomment>Three of Clubs: reading</extracomment>
-        <translation>Unter der Kreuz-Drei öffnen sich Wege, und einer führt zurück zu etwas, das beim ersten Mal scheiterte. Dies ist die Karte des zweiten Anlaufs: das Vorhaben, das erst nach einem Fehlstart gelingen konnte, der Plan, der einen besseren Weg findet, sobald der naheliegende versperrt ist. Die alten Kartenleger sagten es geradeheraus und versprachen eine zweite Ehe, glücklicher als die erste. Großzügiger gelesen sagt die Karte: Was du erneut versuchst, klüger durch den ersten Versuch, kommt meist weiter, verlangt aber etwas Beweglichkeit. Ein Weg, den du nicht gewählt hast, kann sich als der schnellere erweisen, und ein Tag an einem fremden Ort zeigt, wie viel Raum jenseits deiner gewohnten Runde liegt. Ehrgeiz steht dir gut, solange er leicht reist. Welche Tür ging vor dir zu, und was hat sich seither daneben geöffnet?</translation>
+        <translation>Unter der Kreuz-Drei öffnen sich Wege, und einer führt zurück zu etwas, das beim ersten Mal scheiterte. Dies ist die Karte des zweiten Anlaufs: das Vorhaben, das erst nach einem Fehlstart gelingen konnte, der Plan, der einen besseren Weg findet, sobald der naheliegende versperrt ist. Alte Kartenleger sagten es geradeheraus und versprachen eine zweite Ehe, glücklicher als die erste. Großzügiger gelesen sagt die Karte: Was du, klüger geworden, erneut versuchst, kommt meist weiter, verlangt aber etwas Beweglichkeit. Ein Weg, den du nicht gewählt hast, kann sich als der schnellere erweisen, und ein Tag an einem fremden Ort zeigt, wie viel Raum jenseits deiner gewohnten Runde liegt. Ehrgeiz steht dir gut, solange er mit leichtem Gepäck reist. Welche Tür ging vor dir zu, und was hat sich seither daneben geöffnet?</translation>
     </message>
     <message>
         <source>Change, flexibility, development, traveling and ambitious</source>
@@ -217,7 +217,7 @@
     <message>
         <source>What are you ready to try a second time?</source>
         <extracomment>Three of Clubs: journal question</extracomment>
-        <translation>Was willst du ein zweites Mal versuchen?</translation>
+        <translation>Woran wagst du dich ein zweites Mal?</translation>
     </message>
     <message>
         <source>The Four of Clubs brings rest well earned and friends who stand by you. Whatever you have built lately, enjoy it as it is instead of adding another floor. An hour with nothing planned does more good than you would expect, and a laugh shared with the people on your side does as much. Let somebody look after you for once, and accept the lift home or the cup of tea without protest. Contentment of this kind is the mortar of every lasting enterprise. Even mortar needs a day left alone to set.</source>
@@ -252,7 +252,7 @@
     <message>
         <source>Recognition is the gift of the Six of Clubs. Something you did without fuss, perhaps months ago, is about to be noticed, and it returns to you as praise or as a helping hand from someone who remembers a kindness of yours. Accept it with grace; modesty is charming, but refusing help only slows you down. Then pass some of the luck along. A word of encouragement from you might be exactly what a friend needs to get a stalled project moving. Success in this suit grows by being shared, like a fire that burns better for every log laid on it.</source>
         <extracomment>Six of Clubs: reading</extracomment>
-        <translation>Anerkennung ist das Geschenk der Kreuz-Sechs. Etwas, das du ohne Aufhebens getan hast, vielleicht vor Monaten, wird bald bemerkt und kehrt als Lob zu dir zurück oder als helfende Hand von jemandem, der sich an deine Güte erinnert. Nimm es gelassen an; Bescheidenheit ist reizend, doch wer Hilfe ablehnt, bremst sich selbst. Dann gib etwas von dem Glück weiter. Ein ermutigendes Wort von dir ist vielleicht genau das, was ein Freund braucht, um ein festgefahrenes Projekt wieder anzuschieben. Erfolg wächst in dieser Farbe durchs Teilen, wie ein Feuer, das mit jedem Scheit besser brennt.</translation>
+        <translation>Anerkennung ist das Geschenk der Kreuz-Sechs. Etwas, das du ohne Aufhebens getan hast, vielleicht vor Monaten, wird bald bemerkt und kehrt als Lob zu dir zurück oder als helfende Hand von jemandem, der sich an deine Güte erinnert. Nimm es dankbar an; Bescheidenheit ist eine Zier, doch wer Hilfe ablehnt, bremst sich selbst. Dann gib etwas vom Glück weiter. Ein ermutigendes Wort von dir ist vielleicht genau das, was ein Freund braucht, um ein festgefahrenes Projekt wieder anzuschieben. Erfolg wächst in dieser Farbe durchs Teilen, wie ein Feuer, das mit jedem Scheit besser brennt.</translation>
     </message>
     <message>
         <source>Recognition, success, praise, helping hands, gratitude and generosity.</source>
@@ -267,7 +267,7 @@
     <message>
         <source>Hold your ground. The Seven of Clubs finds you pressed from more than one side, by a deadline crowding in or by someone questioning a decision you made for good reasons. Stay courteous and yield nothing: experience counts for more in a dispute like this than the volume of anyone&apos;s voice. Petty irritations will try to drag you from the main task, so pick the two or three things that truly matter and defend those. Everything else can wait. Tarot&apos;s matching card shows a man on a hilltop fending off six staves from below, outnumbered and still holding the better position.</source>
         <extracomment>Seven of Clubs: reading</extracomment>
-        <translation>Bleib standhaft. Die Kreuz-Sieben setzt dich von mehr als einer Seite unter Druck, durch eine nahende Frist oder durch jemanden, der eine gut begründete Entscheidung von dir infrage stellt. Bleib höflich und gib nichts nach: In einem solchen Streit zählt Erfahrung mehr als die Lautstärke. Kleine Ärgernisse wollen dich von der Hauptsache abbringen, also wähle die zwei oder drei Dinge, die wirklich zählen, und verteidige sie. Alles andere kann warten. Die passende Tarotkarte zeigt einen Mann auf einem Hügel, der sechs Stäbe von unten abwehrt, in der Unterzahl und doch in der besseren Stellung.</translation>
+        <translation>Bleib standhaft. Die Kreuz-Sieben zeigt dich von mehr als einer Seite bedrängt, durch eine nahende Frist oder durch jemanden, der eine gut begründete Entscheidung von dir infrage stellt. Bleib höflich und gib nichts nach: In einem solchen Streit zählt Erfahrung mehr als die Lautstärke. Kleine Ärgernisse wollen dich von der Hauptsache abbringen, also wähle die zwei oder drei Dinge, die wirklich zählen, und verteidige sie. Alles andere kann warten. Die passende Tarotkarte zeigt einen Mann auf einem Hügel, der sechs Stäbe von unten abwehrt, in der Unterzahl und doch in der besseren Stellung.</translation>
     </message>
     <message>
         <source>Perseverance, courage, defence, priorities and steady effort.</source>
@@ -312,7 +312,7 @@
     <message>
         <source>A long labour comes to an end. The Ten of Clubs marks the close of a project or of a whole year of effort, and the weight you have carried can soon be set down. Before hurrying on to whatever comes after, look back at what you achieved and at who helped you achieve it. If you took on more than your share along the way, give the extra back. Rewards often follow completion among the clubs, a bonus perhaps or a fresh offer. Completion works like a woodpile: hard work to gather, and warmth for a long while after.</source>
         <extracomment>Ten of Clubs: reading</extracomment>
-        <translation>Eine lange Mühe geht zu Ende. Die Kreuz-Zehn markiert den Abschluss eines Projekts oder eines ganzen Arbeitsjahres, und die Last, die du getragen hast, darfst du bald absetzen. Bevor du zum Nächsten eilst, blick zurück auf das Erreichte und auf die, die dir dabei geholfen haben. Hast du unterwegs mehr als deinen Teil übernommen, gib das Zuviel zurück. In dieser Farbe folgt auf den Abschluss oft ein Lohn, vielleicht eine Prämie oder ein neues Angebot. Ein Abschluss ist wie ein Holzstapel: mühsam gesammelt, und danach wärmt er noch lange.</translation>
+        <translation>Eine lange Mühe geht zu Ende. Die Kreuz-Zehn markiert den Abschluss eines Projekts oder eines ganzen Arbeitsjahres, und die Last, die du getragen hast, darfst du bald absetzen. Bevor du zum Nächsten eilst, blick zurück auf das Erreichte und auf die, die dir dabei geholfen haben. Hast du unterwegs mehr als deinen Teil übernommen, gib das Zuviel ab. In dieser Farbe folgt auf den Abschluss oft ein Lohn, vielleicht eine Prämie oder ein neues Angebot. Ein Abschluss ist wie ein Holzstapel: mühsam gesammelt, und danach wärmt er noch lange.</translation>
     </message>
     <message>
         <source>Completion, responsibility, reward, relief and fresh offers.</source>
@@ -342,12 +342,12 @@
     <message>
         <source>Every club and every street has its Queen of Clubs, the woman who knows everybody and somehow has a spare key or a folding table when one is needed. She runs things without raising her voice, and people enjoy being organized by her. Her help is yours for the asking, and being asked pleases her. Her method is no secret: a written list, and tasks handed out with a smile rather than barked as orders. Confidence worn lightly opens more doors than any title.</source>
         <extracomment>Queen of Clubs: reading</extracomment>
-        <translation>Jeder Verein und jede Straße hat ihre Kreuz-Dame, die Frau, die alle kennt und irgendwie einen Ersatzschlüssel oder Klapptisch hat, wenn er gebraucht wird. Sie leitet alles, ohne laut zu werden, und man lässt sich gern von ihr organisieren. Ihre Hilfe bekommst du, wenn du fragst, und sie freut sich über die Frage. Ihre Methode ist kein Geheimnis: eine Liste auf Papier und Aufgaben, mit einem Lächeln verteilt statt als Befehle gebellt. Leicht getragene Zuversicht öffnet mehr Türen als jeder Titel.</translation>
+        <translation>Jeder Verein und jede Straße hat ihre Kreuz-Dame, die Frau, die alle kennt und irgendwie einen Ersatzschlüssel oder Klapptisch hat, wenn er gebraucht wird. Sie leitet alles, ohne laut zu werden, und man lässt sich gern von ihr organisieren. Ihre Hilfe bekommst du, wenn du fragst, und sie freut sich über die Frage. Ihre Methode ist kein Geheimnis: eine Liste auf Papier und Aufgaben, mit einem Lächeln verteilt statt als Befehle gebellt. Gelassenes Selbstvertrauen öffnet mehr Türen als jeder Titel.</translation>
     </message>
     <message>
         <source>Confidence, warmth, organization, generosity and charm.</source>
         <extracomment>Queen of Clubs: keywords</extracomment>
-        <translation>Zuversicht, Wärme, Organisation, Großzügigkeit und Charme.</translation>
+        <translation>Selbstvertrauen, Wärme, Ordnung, Großzügigkeit und Charme.</translation>
     </message>
     <message>
         <source>What went better because somebody took charge of it with a smile?</source>
@@ -357,7 +357,7 @@
     <message>
         <source>Moving day shows who your friends are, and the Knight of Clubs arrives in work gloves and stays until the last box is carried in. He volunteers first and complains last, and his energy is catching. Let some of it rub off: restart whatever has stalled, or say yes to an outing you would normally turn down. Finish what you begin before chasing the next idea, though; his weakness is a shed full of half-built things. If a loyal helper has carried you lately, thank them properly, face to face.</source>
         <extracomment>Knights of Clubs: reading</extracomment>
-        <translation>Beim Umzug zeigt sich, wer deine Freunde sind, und der Kreuz-Bube kommt mit Arbeitshandschuhen und bleibt, bis der letzte Karton drin ist. Er meldet sich als Erster und klagt als Letzter, und seine Energie steckt an. Lass dich anstecken: Bring wieder in Gang, was stockt, oder sag Ja zu einem Ausflug, den du sonst ablehnen würdest. Beende aber, was du anfängst, bevor du der nächsten Idee nachjagst; seine Schwäche ist ein Schuppen voller halbfertiger Dinge. Hat dich zuletzt ein treuer Helfer getragen, dank ihm richtig, persönlich.</translation>
+        <translation>Beim Umzug zeigt sich, wer deine Freunde sind, und der Kreuz-Bube kommt mit Arbeitshandschuhen und bleibt, bis der letzte Karton drin ist. Er meldet sich als Erster und klagt als Letzter, und seine Energie steckt an. Lass dich mitreißen: Bring wieder in Gang, was stockt, oder sag Ja zu einem Ausflug, den du sonst ablehnen würdest. Beende aber, was du anfängst, bevor du der nächsten Idee nachjagst; seine Schwäche ist ein Schuppen voller halbfertiger Dinge. Hat dich zuletzt ein treuer Helfer getragen, dank ihm richtig, persönlich.</translation>
     </message>
     <message>
         <source>Enthusiasm, loyalty, adventure, helpfulness and quick starts.</source>
@@ -387,7 +387,7 @@
     <message>
         <source>Juggling is the skill the Two of Diamonds asks for. Bills and claims on one purse compete for your attention, and you can keep them all in the air once you find a rhythm. Write down what comes in and what goes out, and let the figures calm your nerves. Swaps and agreements between two parties go well today. A bargain struck now is likely to be fair, provided you say plainly what you want and listen to what the other side needs in return. Bend where you can, and stand fast only on the one point that matters most.</source>
         <extracomment>Two of Diamond: reading</extracomment>
-        <translation>Jonglieren ist die Kunst, die die Karo-Zwei verlangt. Rechnungen und Forderungen an dieselbe Kasse buhlen um deine Aufmerksamkeit, und du kannst sie alle in der Luft halten, sobald du deinen Rhythmus findest. Schreib auf, was hereinkommt und was hinausgeht, und lass die Zahlen deine Nerven beruhigen. Tausch und Absprachen zwischen zwei Seiten gelingen heute. Ein jetzt geschlossener Handel wird wohl fair, wenn du klar sagst, was du willst, und hörst, was die andere Seite dafür braucht. Gib nach, wo du kannst, und bleib nur beim wichtigsten Punkt hart.</translation>
+        <translation>Jonglieren ist die Kunst, die die Karo-Zwei verlangt. Rechnungen und Forderungen an dieselbe Kasse buhlen um deine Aufmerksamkeit, und du kannst sie alle in der Luft halten, sobald du im Takt bist. Schreib auf, was hereinkommt und was hinausgeht, und lass dich von den Zahlen beruhigen. Tausch und Absprachen zwischen zwei Seiten gelingen heute. Ein Handel, den du jetzt schließt, wird wohl fair, wenn du klar sagst, was du willst, und hörst, was die andere Seite dafür braucht. Gib nach, wo du kannst, und bleib nur beim wichtigsten Punkt hart.</translation>
     </message>
     <message>
         <source>Balance, juggling, flexibility, fair exchange and planning.</source>
@@ -417,7 +417,7 @@
     <message>
         <source>Under your feet the Four of Diamonds lays a solid floor. Your finances are plain rather than glamorous, and sounder than your worries suggest; some discipline now will make them stronger still. Before buying anything new, see what you already own; much of it can be repaired or put to better use. Be wary, though, of gripping so tightly that security turns into a fear of spending, for a purse that never opens costs friendships and chances alike. Saving works best with a purpose in mind. Money kept only to be counted is like a toolbox nobody opens.</source>
         <extracomment>Four of Diamond: reading</extracomment>
-        <translation>Unter deine Füße legt die Karo-Vier einen festen Boden. Deine Finanzen sind eher schlicht als glanzvoll und solider, als deine Sorgen meinen; etwas Disziplin macht sie jetzt noch stärker. Bevor du Neues kaufst, sieh nach, was du schon hast; vieles lässt sich reparieren oder besser nutzen. Hüte dich aber, so fest zuzugreifen, dass Sicherheit zur Angst vor dem Ausgeben wird, denn ein Geldbeutel, der nie aufgeht, kostet Freundschaften wie Chancen. Sparen gelingt am besten mit einem Ziel vor Augen. Geld, das man nur zählt, ist wie ein Werkzeugkasten, den keiner öffnet.</translation>
+        <translation>Unter deine Füße legt die Karo-Vier einen festen Boden. Deine Finanzen sind eher schlicht als glanzvoll und solider, als deine Sorgen meinen; etwas Disziplin macht sie jetzt noch stärker. Bevor du Neues kaufst, sieh nach, was du schon hast; vieles lässt sich reparieren oder besser nutzen. Hüte dich aber, so krampfhaft festzuhalten, dass Sicherheit zur Angst vor dem Ausgeben wird, denn ein Geldbeutel, der nie aufgeht, kostet Freundschaften wie Chancen. Sparen gelingt am besten mit einem Ziel. Geld, das man nur zählt, ist wie ein Werkzeugkasten, den keiner öffnet.</translation>
     </message>
     <message>
         <source>Stability, security, savings and prudence.</source>
@@ -492,7 +492,7 @@
     <message>
         <source>The Nine of Diamonds celebrates comfort earned with your own hands. Standing on your own feet without help is an achievement, and that independence deserves to be savoured. Treat yourself to quality rather than quantity, a good meal or a well-made tool. Self-reliance does not mean doing everything alone; it means your security no longer hangs on anybody&apos;s approval. Keep your ambitions high. A person at ease in a house bought with their own effort, with the door shut against the weather, is the whole picture of this card.</source>
         <extracomment>Nine of Diamond: reading</extracomment>
-        <translation>Die Karo-Neun feiert Behaglichkeit, die du dir mit eigenen Händen verdient hast. Ohne fremde Hilfe auf eigenen Füßen zu stehen, ist eine Leistung, und diese Unabhängigkeit darf man genießen. Gönn dir Qualität statt Menge, ein gutes Essen oder ein gut gemachtes Werkzeug. Selbstständigkeit heißt nicht, alles allein zu tun; sie heißt, dass deine Sicherheit nicht mehr an der Zustimmung anderer hängt. Steck deine Ziele hoch. Ein Mensch, der es sich im selbst erarbeiteten Haus gemütlich macht, die Tür gegen das Wetter geschlossen: Das ist das ganze Bild dieser Karte.</translation>
+        <translation>Die Karo-Neun feiert Behaglichkeit, die du dir mit eigenen Händen verdient hast. Ohne fremde Hilfe auf eigenen Füßen zu stehen, ist eine Leistung, und diese Unabhängigkeit darf man genießen. Gönn dir Qualität statt Menge, ein gutes Essen oder ein gut gemachtes Werkzeug. Selbstständigkeit heißt nicht, alles allein zu tun; sie heißt, dass deine Sicherheit nicht mehr an der Zustimmung anderer hängt. Steck dir hohe Ziele. Ein Mensch, der es sich im selbst erarbeiteten Haus gemütlich macht, die Tür gegen das Wetter geschlossen: Das ist das ganze Bild dieser Karte.</translation>
     </message>
     <message>
         <source>Self- reliance, self-actualization, independent, satisfied and ambitious.</source>
@@ -507,7 +507,7 @@
     <message>
         <source>Wealth that outlasts a single payday belongs to the Ten of Diamonds: a home paid off, a business handed on, savings that protect the people who count on you. News of a large purchase or a long-term plan finally coming together could reach you today. Take pleasure in it. Then give an hour to the dull part, the will or the insurance, because comfort that is well guarded can pass from one generation to the next. The story of the earning belongs to the inheritance too, and it is often the part remembered longest.</source>
         <extracomment>Ten of Diamond: reading</extracomment>
-        <translation>Wohlstand, der länger hält als ein Zahltag, gehört zur Karo-Zehn: ein abbezahltes Haus, ein weitergegebenes Geschäft, Ersparnisse, die schützen, wer auf dich zählt. Heute könnte dich die Nachricht erreichen, dass ein großer Kauf oder ein langfristiger Plan endlich zustande kommt. Freu dich daran. Dann widme eine Stunde dem langweiligen Teil, dem Testament oder der Versicherung, denn gut behüteter Wohlstand kann von einer Generation zur nächsten gehen. Die Geschichte des Verdienens gehört mit zum Erbe, und oft bleibt gerade sie am längsten in Erinnerung.</translation>
+        <translation>Wohlstand, der länger hält als ein Zahltag, gehört zur Karo-Zehn: ein abbezahltes Haus, ein weitergegebenes Geschäft, Ersparnisse, die alle schützen, die auf dich zählen. Heute könnte dich die Nachricht erreichen, dass ein großer Kauf oder ein langfristiger Plan endlich zustande kommt. Freu dich daran. Dann widme eine Stunde dem langweiligen Teil, dem Testament oder der Versicherung, denn gut behüteter Wohlstand kann an die nächste Generation gehen. Die Geschichte des Verdienens gehört mit zum Erbe, und oft bleibt gerade sie am längsten in Erinnerung.</translation>
     </message>
     <message>
         <source>Wealth, abundance, family, legacy, security and celebration.</source>
@@ -522,7 +522,7 @@
     <message>
         <source>Shrewd, good-humoured and impossible to hurry, the King of Diamonds reads every contract twice and enjoys a good haggle. He began with a barrow, now owns the shop on the corner and still counts the till himself. He respects people who know their numbers and forgives almost anything except waste. Before you settle any money matter today, think as he would: facts first, then a fair comparison of the offers. His answer to anyone who presses him to sign at once never changes: then go and sell it to somebody else.</source>
         <extracomment>King of Diamond: reading</extracomment>
-        <translation>Gewitzt, gut gelaunt und nicht zu hetzen: Der Karo-König liest jeden Vertrag zweimal und feilscht mit Vergnügen. Er fing mit einem Handkarren an, besitzt heute den Laden an der Ecke und zählt die Kasse noch selbst. Er achtet Menschen, die ihre Zahlen kennen, und verzeiht fast alles außer Verschwendung. Bevor du heute eine Geldfrage regelst, denk wie er: erst die Fakten, dann ein fairer Vergleich der Angebote. Wer ihn drängt, sofort zu unterschreiben, hört immer dieselbe Antwort: Dann eben an jemand anderen.</translation>
+        <translation>Gewitzt, gut gelaunt und nicht zu hetzen: Der Karo-König liest jeden Vertrag zweimal und feilscht gern. Er fing mit einem Handkarren an, besitzt heute den Laden an der Ecke und zählt die Kasse noch selbst. Er achtet Menschen, die ihre Zahlen kennen, und verzeiht fast alles außer Verschwendung. Bevor du heute eine Geldfrage regelst, denk wie er: erst die Fakten, dann ein fairer Vergleich der Angebote. Wer ihn drängt, sofort zu unterschreiben, hört immer dieselbe Antwort: Dann verkauf es doch jemand anderem.</translation>
     </message>
     <message>
         <source>Business sense, wisdom, authority, caution and fair dealing.</source>
@@ -537,7 +537,7 @@
     <message>
         <source>A woman with an eye for quality and a head for sums, the Queen of Diamonds can tell silk from polyester across a room and knows what each costs by the metre. She likes lovely things and is never owned by them. Through her the card invites you to enjoy a little beauty, flowers on the table perhaps, while keeping an honest record of the expense. Her advice about money deserves close attention; her bargains are legendary. Keep your own secrets, though. This Queen loves to talk, and a confidence told to her on Monday is common knowledge along the street by Tuesday.</source>
         <extracomment>Queen of Diamond: reading</extracomment>
-        <translation>Eine Frau mit Blick für Qualität und Kopf für Zahlen: Die Karo-Dame erkennt Seide und Polyester quer durch den Raum und weiß, was jedes pro Meter kostet. Sie liebt schöne Dinge, ohne ihnen je zu gehören. Durch sie lädt dich die Karte ein, ein wenig Schönheit zu genießen, vielleicht Blumen auf dem Tisch, und dabei ehrlich Buch über die Kosten zu führen. Ihr Rat in Geldfragen verdient genaues Zuhören; ihre Schnäppchen sind legendär. Behalte aber deine Geheimnisse für dich. Diese Dame redet gern, und was man ihr am Montag anvertraut, weiß am Dienstag die ganze Straße.</translation>
+        <translation>Eine Frau mit Blick für Qualität und Kopf für Zahlen: Die Karo-Dame erkennt Seide und Polyester quer durch den Raum und weiß, was jedes pro Meter kostet. Sie liebt schöne Dinge, ohne ihnen je zu gehören. Durch sie lädt dich die Karte ein, ein wenig Schönheit zu genießen, vielleicht Blumen auf dem Tisch, und dabei ehrlich Buch über die Kosten zu führen. Ihr Rat in Geldfragen verdient Gehör; ihre Schnäppchen sind legendär. Behalte aber deine Geheimnisse für dich. Diese Dame redet gern, und was man ihr am Montag anvertraut, weiß am Dienstag die ganze Straße.</translation>
     </message>
     <message>
         <source>Resourcefulness, elegance, practicality, good taste and gossip.</source>
@@ -567,7 +567,7 @@
     <message>
         <source>As the symbol itself denotes, the Ace of Hearts symbolizes love card readers have cherished for generations: the first warm stirring of affection, the start of a friendship, the moment a house begins to feel like home. This Ace opens the heart, and an open heart is a gift to everyone near it. The kind word you have been holding back is worth saying, and being looked after for once is no weakness. New love or a happy letter could be on its way. Whatever begins now begins in sincerity, and it deserves the chance to grow.</source>
         <extracomment>Ace of Hearts: reading</extracomment>
-        <translation>Wie schon das Zeichen verrät, steht das Herz-Ass für die Liebe, die Kartenleger seit Generationen hochhalten: das erste warme Aufkeimen der Zuneigung, der Beginn einer Freundschaft, der Moment, in dem ein Haus zum Zuhause wird. Dieses Ass öffnet das Herz, und ein offenes Herz ist ein Geschenk für alle in seiner Nähe. Das freundliche Wort, das du zurückhältst, ist es wert, gesagt zu werden, und sich umsorgen zu lassen, ist keine Schwäche. Neue Liebe oder ein froher Brief könnte unterwegs sein. Was jetzt beginnt, beginnt aufrichtig und verdient die Chance zu wachsen.</translation>
+        <translation>Wie schon das Zeichen verrät, steht das Herz-Ass für die Liebe, die Kartenleger seit Generationen hochhalten: das erste warme Aufkeimen der Zuneigung, der Beginn einer Freundschaft, der Moment, in dem ein Haus zum Zuhause wird. Dieses Ass öffnet das Herz, und ein offenes Herz ist ein Geschenk für alle in seiner Nähe. Das freundliche Wort, das du zurückhältst, solltest du sagen, und sich umsorgen zu lassen, ist keine Schwäche. Neue Liebe oder ein erfreulicher Brief könnte unterwegs sein. Was jetzt beginnt, beginnt aufrichtig und verdient die Chance zu wachsen.</translation>
     </message>
     <message>
         <source>Love, new affection, sincerity, openness and joy at home.</source>
@@ -622,7 +622,7 @@
     <message>
         <source>What one change would make home feel fresh again?</source>
         <extracomment>Four of Hearts: journal question</extracomment>
-        <translation>Welche eine Sache könntest du ändern, damit sich dein Zuhause wieder frisch anfühlt?</translation>
+        <translation>Welche einzelne Änderung brächte frischen Wind in dein Zuhause?</translation>
     </message>
     <message>
         <source>Some feelings are hard to name, and the Five of Hearts stirs a few of them. A disappointment or a flash of jealousy can surface, and it is tempting to let it tint the whole day. Look at it gently instead; a feeling like this wants understanding more than obedience. Talking to someone you trust helps, as does a letter you never send. When the cloud passes you will see which attachments still deserve your love and which you are ready to let go at last.</source>
@@ -762,7 +762,7 @@
     <message>
         <source>Feared by many, the Ace of Spades is really a card of transformation. Some part of your life is ending, or needs to end, so that something sturdier can take its place, whether a habit or a belief that has run its course. Remember that a spade is also a digging tool, the blade that breaks hard earth so that roots can take hold. Endings are rarely comfortable, but this Ace offers a clean cut. Decide what no longer serves you, and act on it without apology. Whatever grows in the cleared ground will be truly yours.</source>
         <extracomment>Ace of Spades: reading</extracomment>
-        <translation>Von vielen gefürchtet, ist das Pik-Ass in Wahrheit eine Karte der Wandlung. Ein Teil deines Lebens geht zu Ende oder muss enden, damit Festeres an seine Stelle treten kann, sei es eine Gewohnheit oder eine Überzeugung, die sich überlebt hat. Denk daran, dass das Pik einem Spatenblatt gleicht, der Klinge, die harte Erde aufbricht, damit Wurzeln greifen können. Enden sind selten bequem, doch dieses Ass bietet einen sauberen Schnitt. Entscheide, was dir nicht mehr dient, und handle ohne Entschuldigung. Was im geräumten Boden wächst, wird wirklich dir gehören.</translation>
+        <translation>Von vielen gefürchtet, ist das Pik-Ass in Wahrheit eine Karte der Wandlung. Ein Teil deines Lebens geht zu Ende oder muss enden, damit Festeres an seine Stelle treten kann, sei es eine Gewohnheit oder eine Überzeugung, die sich überlebt hat. Denk daran, dass das Pik einem Spatenblatt gleicht, der Klinge, die harte Erde aufbricht, damit Wurzeln greifen können. Ein Ende ist selten bequem, doch dieses Ass bietet einen sauberen Schnitt. Entscheide, was dir nicht mehr dient, und handle ohne Entschuldigung. Was im geräumten Boden wächst, gehört wirklich dir.</translation>
     </message>
     <message>
         <source>Transformation, endings, decisiveness and renewal.</source>
@@ -852,7 +852,7 @@
     <message>
         <source>Keep your wits about you when the Seven of Spades appears. Someone might not be telling the whole story, or a plan that looks simple could hide complications. Blind trust would be unwise today, and suspicion of everyone just as unwise; what the day asks for is attention. Check the details and keep private matters private. A loan you cannot afford to lose is one you cannot afford to make. Where petty deceptions are about, the surest protection is honesty, including honesty with yourself about what you hope to hear.</source>
         <extracomment>Seven of Spades: reading</extracomment>
-        <translation>Bleib wachsam, wenn die Pik-Sieben erscheint. Vielleicht erzählt jemand nicht die ganze Geschichte, oder ein Plan, der einfach aussieht, hat seine Tücken. Blindes Vertrauen wäre heute unklug, Misstrauen gegen alle ebenso; der Tag verlangt Aufmerksamkeit. Prüfe die Einzelheiten und behalte Privates für dich. Ein Darlehen, dessen Verlust du dir nicht leisten kannst, kannst du dir auch nicht leisten zu geben. Wo kleine Täuschungen umgehen, schützt Ehrlichkeit am sichersten, auch dir selbst gegenüber: Was möchtest du eigentlich hören?</translation>
+        <translation>Bleib wachsam, wenn die Pik-Sieben erscheint. Vielleicht erzählt jemand nicht die ganze Geschichte, oder ein Plan, der einfach aussieht, hat seine Tücken. Blindes Vertrauen wäre heute unklug, Misstrauen gegen alle ebenso; der Tag verlangt Aufmerksamkeit. Prüfe die Einzelheiten und behalte Privates für dich. Verleih nur Geld, dessen Verlust du verschmerzen kannst. Wo kleine Täuschungen umgehen, schützt Ehrlichkeit am sichersten, auch dir selbst gegenüber: Was möchtest du eigentlich hören?</translation>
     </message>
     <message>
         <source>Caution, deception, vigilance and plain honesty.</source>
@@ -882,7 +882,7 @@
     <message>
         <source>Of all the cards, the Nine of Spades has the heaviest name, linked with worry and sleepless nights. If anxiety sits with you today, remember that fears grow tall in the dark and shrink in daylight. Writing down what troubles you helps to sort the real problems from the imagined ones, and the real ones are easier to share. Resilience is being tested, and it has held under strain before. Every hardship you come through becomes part of the strength you draw on later. When the day is done, put the phone away early and let sleep do part of the work.</source>
         <extracomment>Nine of Spades: reading</extracomment>
-        <translation>Von allen Karten hat die Pik-Neun den schwersten Ruf, verbunden mit Sorgen und schlaflosen Nächten. Sitzt heute die Angst bei dir, denk daran, dass Ängste im Dunkeln groß werden und im Tageslicht schrumpfen. Aufzuschreiben, was dich bedrückt, hilft, echte Probleme von eingebildeten zu trennen, und die echten lassen sich leichter teilen. Deine Widerstandskraft wird geprüft, und sie hat schon früher unter Druck gehalten. Jede Härte, die du durchstehst, wird Teil der Stärke, aus der du später schöpfst. Ist der Tag vorbei, leg das Handy früh weg und lass den Schlaf einen Teil der Arbeit tun.</translation>
+        <translation>Von allen Karten hat die Pik-Neun den düstersten Ruf, verbunden mit Sorgen und schlaflosen Nächten. Sitzt heute die Angst bei dir, denk daran, dass Ängste im Dunkeln groß werden und im Tageslicht schrumpfen. Aufzuschreiben, was dich bedrückt, hilft, echte Probleme von eingebildeten zu trennen, und die echten lassen sich leichter teilen. Deine Widerstandskraft wird geprüft, und sie hat schon früher unter Druck gehalten. Jede Härte, die du durchstehst, wird Teil der Stärke, aus der du später schöpfst. Leg am Abend das Handy früh weg und lass den Schlaf einen Teil der Arbeit tun.</translation>
     </message>
     <message>
         <source>Anxiety, worry, resilience, courage and asking for help.</source>
@@ -897,7 +897,7 @@
     <message>
         <source>With the Ten of Spades something is finished, and finished for good. Older readers tied it to grief and unwelcome news, and it can carry both; what it does not carry is more of the same. If something has been hurting you, it has nowhere further to go. A parting can sting even when it was overdue, and it is allowed to. Notice which habit went with it, and do not pick that habit up again out of loyalty to the past. Ten completes the suit: from here the next deal starts with an Ace, and those same readers held that prosperity comes after the mourning.</source>
         <extracomment>Ten of Spades: reading</extracomment>
-        <translation>Mit der Pik-Zehn ist etwas vorbei, und zwar endgültig. Ältere Kartenleger verbanden sie mit Trauer und unwillkommenen Nachrichten, und sie kann beides bringen; was sie nicht bringt, ist mehr vom Gleichen. Hat dich etwas verletzt, kann es dir nun nichts mehr anhaben. Ein Abschied kann schmerzen, selbst wenn er überfällig war, und er darf es. Achte darauf, welche Gewohnheit mit ihm ging, und nimm sie nicht aus Treue zur Vergangenheit wieder auf. Die Zehn vollendet die Farbe: Von hier beginnt das nächste Geben mit einem Ass, und dieselben Kartenleger meinten, nach der Trauer komme Wohlstand.</translation>
+        <translation>Mit der Pik-Zehn ist etwas vorbei, und zwar endgültig. Ältere Kartenleger verbanden sie mit Trauer und unwillkommenen Nachrichten, und sie kann beides bringen; was sie nicht bringt, ist mehr vom Gleichen. Hat dich etwas verletzt, kann es dir nun nichts mehr anhaben. Ein Abschied kann schmerzen, selbst wenn er überfällig war, und er darf es. Achte darauf, welche Gewohnheit mit ihm ging, und nimm sie nicht aus Treue zur Vergangenheit wieder auf. Die Zehn vollendet die Farbe: Danach beginnt das nächste Geben mit einem Ass, und dieselben Kartenleger meinten, nach der Trauer komme Wohlstand.</translation>
     </message>
     <message>
         <source>New beginning, realization, end of bad habits, painful parting and prosperous. </source>
@@ -927,7 +927,7 @@
     <message>
         <source>Life has not been easy for the Queen of Spades, and it has left her clear-eyed rather than bitter. She has stopped pretending, and her dry wit spares no one, herself least of all. Flattery bores her. She will tell you what you need to hear instead of what you would like to hear, and she deserves thanks for it, though it stings. She also stands for clarity you have earned yourself, the kind hard experience teaches: boundaries drawn without apology and the true thing said plainly. Her smile is rare, and worth more for it.</source>
         <extracomment>Queen of Spades: reading</extracomment>
-        <translation>Das Leben hat es der Pik-Dame nicht leicht gemacht, und es hat sie klarsichtig gemacht statt bitter. Sie hat aufgehört, sich zu verstellen, und ihr trockener Witz verschont niemanden, sie selbst am wenigsten. Schmeichelei langweilt sie. Sie sagt dir, was du hören musst, statt was du hören möchtest, und verdient Dank dafür, auch wenn es brennt. Sie steht auch für selbst erworbene Klarheit, wie nur harte Erfahrung sie lehrt: Grenzen, ohne Entschuldigung gezogen, und das Wahre schlicht gesagt. Ihr Lächeln ist selten und darum umso mehr wert.</translation>
+        <translation>Das Leben hat es der Pik-Dame nicht leicht gemacht, und es hat sie klarsichtig gemacht statt bitter. Sie hat aufgehört, sich zu verstellen, und ihr trockener Witz verschont niemanden, sie selbst am wenigsten. Schmeichelei langweilt sie. Sie sagt dir, was du hören musst, statt was du hören möchtest, und verdient Dank dafür, auch wenn es wehtut. Sie steht auch für selbst erworbene Klarheit, wie nur harte Erfahrung sie lehrt: Grenzen, ohne Entschuldigung gezogen, und das Wahre schlicht gesagt. Ihr Lächeln ist selten und darum umso mehr wert.</translation>
     </message>
     <message>
         <source>Independence, perception, honesty, boundaries and resilience.</source>
@@ -937,7 +937,7 @@
     <message>
         <source>What true thing needs saying plainly, to someone or to yourself?</source>
         <extracomment>Queen of Spades: journal question</extracomment>
-        <translation>Welche Wahrheit muss schlicht ausgesprochen werden, zu jemandem oder zu dir selbst?</translation>
+        <translation>Welche Wahrheit musst du schlicht aussprechen, vor jemandem oder vor dir selbst?</translation>
     </message>
     <message>
         <source>The Knight of Spades fights for whatever cause he takes up and seldom stops to ask whether the fight is needed. You might meet him as a blunt acquaintance or a rival who plays to win, or find him in your own temper. Sharp words could come your way today. Before reacting, separate what was said from how it was said; there is often useful truth under bad manners. Rushing in is his fault, not a virtue to copy, since a curt reply or a reckless decision can take weeks to undo. Courage that waits on judgement serves better than courage that charges.</source>
@@ -1340,7 +1340,7 @@ Stichworte: %4
     </message>
     <message>
         <source>Import into the journal</source>
-        <translation>In das Tagebuch importieren</translation>
+        <translation>Ins Tagebuch importieren</translation>
     </message>
     <message>
         <source>Back up the journal</source>
