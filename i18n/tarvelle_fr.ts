@@ -177,7 +177,7 @@
     <message>
         <source>A single club on a white field is the simplest of starts, and that is its point. The Ace of Clubs puts the first push behind something new, whether a plan sketched long ago or a skill you keep promising yourself. Ideas arrive quickly when this card turns up, and the nerve to try them arrives with them. Luck with money belongs to it as well, the kind of luck that follows honest effort. Pick one practical step and take it while the spark is fresh. Things begun under this Ace tend to grow fast, which makes the choice of what to begin worth a minute&apos;s thought: what would you be glad to be tending a year from now?</source>
         <extracomment>Ace of Clubs: reading</extracomment>
-        <translation>Un seul trèfle sur fond blanc&#xa0;: on ne saurait commencer plus simplement, et c’est bien là l’idée. L’as de trèfle donne le premier élan à une chose nouvelle, projet esquissé il y a longtemps ou savoir-faire que vous vous promettez d’acquérir. Avec cette carte, les idées viennent vite, et l’audace de les essayer vient avec elles. La chance en matière d’argent lui appartient aussi, celle qui suit un effort honnête. Choisissez un pas concret et faites-le tant que l’étincelle est vive. Ce qui commence sous cet as grandit vite&#x202f;; le choix mérite donc une minute de réflexion&#xa0;: qu’aimeriez-vous voir fleurir d’ici un an&#x202f;?</translation>
+        <translation>Un seul trèfle sur fond blanc&#xa0;: on ne saurait commencer plus simplement, et c’est bien là l’idée. L’as de trèfle donne le premier élan à une chose nouvelle, projet esquissé il y a longtemps ou savoir-faire que vous vous promettez d’acquérir. Avec cette carte, les idées viennent vite, et l’audace de les essayer vient avec elles. Elle promet aussi de la chance côté argent, celle qui suit un effort honnête. Choisissez un pas concret et faites-le tant que l’étincelle est vive. Ce qui commence sous cet as grandit vite&#x202f;; le choix mérite donc une minute de réflexion&#xa0;: qu’aimeriez-vous voir fleurir d’ici un an&#x202f;?</translation>
     </message>
     <message>
         <source>New beginnings, inspiration, energy and opportunity.</source>
@@ -307,7 +307,7 @@
     <message>
         <source>What will carry you through the last stretch?</source>
         <extracomment>Nine of Clubs: journal question</extracomment>
-        <translation>Qu’est-ce qui vous portera jusqu’au bout de la dernière ligne droite&#x202f;?</translation>
+        <translation>Qu’est-ce qui vous portera dans la dernière ligne droite&#x202f;?</translation>
     </message>
     <message>
         <source>A long labour comes to an end. The Ten of Clubs marks the close of a project or of a whole year of effort, and the weight you have carried can soon be set down. Before hurrying on to whatever comes after, look back at what you achieved and at who helped you achieve it. If you took on more than your share along the way, give the extra back. Rewards often follow completion among the clubs, a bonus perhaps or a fresh offer. Completion works like a woodpile: hard work to gather, and warmth for a long while after.</source>
@@ -397,7 +397,7 @@
     <message>
         <source>Which two demands are you balancing, and which one matters more?</source>
         <extracomment>Two of Diamond: journal question</extracomment>
-        <translation>Quelles deux exigences devez-vous concilier, et laquelle compte le plus&#x202f;?</translation>
+        <translation>Quelles sont les deux exigences à concilier, et laquelle compte le plus&#x202f;?</translation>
     </message>
     <message>
         <source>Skilled hands are honoured by the Three of Diamonds. Something you make or mend with care is worth more than its price tag, and people are beginning to notice. Team up with someone whose talents fill the gaps in yours. There is a caution here as well: agreements made in haste, especially over money, can sour into quarrels, even into a dispute that ends at a solicitor&apos;s desk. Put the terms in writing and read every clause; a debt left unsettled breeds resentment. Careful work and a bargain written out clearly earn their own fair reward.</source>
@@ -582,7 +582,7 @@
     <message>
         <source>Two people find their way to each other in the Two of Hearts. Romance, a close friendship or a reconciliation with someone you had drifted away from: whatever form it takes, the feeling runs both ways. Ask how the other person really is, and answer honestly when the question comes back. Gestures that cost nothing carry great weight here, like tea brought without asking or a hand held a moment longer. If a coolness has crept in with someone dear, take the first step back towards them. On the card itself the two hearts mirror each other, one upright and one upside down.</source>
         <extracomment>Two of Hearts: reading</extracomment>
-        <translation>Avec le deux de cœur, deux personnes se trouvent l’une l’autre. Romance, amitié intime ou réconciliation après un éloignement&#xa0;: quelle que soit sa forme, le sentiment est réciproque. Prenez vraiment des nouvelles de l’autre, et répondez franchement quand on vous retourne la question. Les gestes qui ne coûtent rien pèsent lourd ici, comme un thé apporté sans qu’on le demande ou une main tenue un instant de plus. Si un froid s’est installé avec un être cher, faites le premier pas vers lui. Sur la carte elle-même, les deux cœurs se répondent en miroir, l’un à l’endroit et l’autre à l’envers.</translation>
+        <translation>Avec le deux de cœur, deux personnes se trouvent l’une l’autre. Idylle, amitié intime ou réconciliation après un éloignement&#xa0;: quelle que soit sa forme, le sentiment est réciproque. Prenez vraiment des nouvelles de l’autre, et répondez franchement quand on vous retourne la question. Les gestes qui ne coûtent rien pèsent lourd ici, comme un thé apporté sans qu’on le demande ou une main tenue un instant de plus. Si un froid s’est installé avec un être cher, faites le premier pas vers lui. Sur la carte elle-même, les deux cœurs se répondent en miroir, l’un à l’endroit et l’autre à l’envers.</translation>
     </message>
     <message>
         <source>Harmony, mutual love, tenderness and reconciliation.</source>
@@ -677,7 +677,7 @@
     <message>
         <source>Invitations, gatherings, generosity, romance and warmth.</source>
         <extracomment>Eight of Hearts: keywords</extracomment>
-        <translation>Invitations, réunions, générosité, romance et chaleur.</translation>
+        <translation>Invitations, réunions, générosité, idylle et chaleur.</translation>
     </message>
     <message>
         <source>Which invitation would you like to accept, or to send?</source>
@@ -692,7 +692,7 @@
     <message>
         <source>love, romance, joy, happiness and relaxing.</source>
         <extracomment>Nine of Hearts: keywords</extracomment>
-        <translation>Amour, romance, joie, bonheur et détente.</translation>
+        <translation>Amour, idylle, joie, bonheur et détente.</translation>
     </message>
     <message>
         <source>If you named your wish plainly, what would it be?</source>
@@ -752,7 +752,7 @@
     <message>
         <source>Romance, devotion, charm, good company and open hearts.</source>
         <extracomment>Knights of Hearts: keywords</extracomment>
-        <translation>Romance, dévouement, charme, bonne compagnie et cœurs ouverts.</translation>
+        <translation>Idylle, dévouement, charme, bonne compagnie et cœurs ouverts.</translation>
     </message>
     <message>
         <source>What gesture of affection would you make if you had the nerve?</source>
