@@ -342,7 +342,7 @@
     <message>
         <source>Every club and every street has its Queen of Clubs, the woman who knows everybody and somehow has a spare key or a folding table when one is needed. She runs things without raising her voice, and people enjoy being organized by her. Her help is yours for the asking, and being asked pleases her. Her method is no secret: a written list, and tasks handed out with a smile rather than barked as orders. Confidence worn lightly opens more doors than any title.</source>
         <extracomment>Queen of Clubs: reading</extracomment>
-        <translation>Chaque quartier a sa dame de trèfle, celle qui connaît tout le monde et sort toujours, on ne sait d’où, une clé de rechange ou une table pliante au bon moment. Elle dirige sans élever la voix, et l’on aime qu’elle nous organise. Son aide vous est acquise si vous la demandez, et la demander lui fait plaisir. Sa méthode n’a rien de secret&#xa0;: une liste écrite, et des tâches confiées avec le sourire plutôt qu’aboyées comme des ordres. L’assurance portée avec légèreté ouvre plus de portes qu’un titre.</translation>
+        <translation>Chaque quartier a sa dame de trèfle, celle qui connaît tout le monde et sort, on ne sait d’où, une clé de rechange ou une table pliante au bon moment. Elle dirige sans élever la voix, et chacun se laisse organiser avec plaisir. Son aide vous est acquise si vous la demandez, et la demander lui fait plaisir. Sa méthode n’a rien de secret&#xa0;: une liste écrite, et des tâches confiées avec le sourire plutôt qu’aboyées comme des ordres. L’assurance portée avec légèreté ouvre plus de portes qu’un titre.</translation>
     </message>
     <message>
         <source>Confidence, warmth, organization, generosity and charm.</source>
@@ -627,7 +627,7 @@
     <message>
         <source>Some feelings are hard to name, and the Five of Hearts stirs a few of them. A disappointment or a flash of jealousy can surface, and it is tempting to let it tint the whole day. Look at it gently instead; a feeling like this wants understanding more than obedience. Talking to someone you trust helps, as does a letter you never send. When the cloud passes you will see which attachments still deserve your love and which you are ready to let go at last.</source>
         <extracomment>Five of Hearts: reading</extracomment>
-        <translation>Certains sentiments sont difficiles à nommer, et le cinq de cœur en remue quelques-uns. Une déception ou un éclair de jalousie peut surgir, et il est tentant de le laisser teinter toute la journée. Regardez-le avec douceur&#x202f;; un tel sentiment demande à être compris plus qu’obéi. En parler à quelqu’un de confiance aide, tout comme une lettre qu’on n’envoie jamais. Quand le nuage passera, vous verrez quels attachements méritent encore votre amour, et desquels vous pouvez enfin vous détacher.</translation>
+        <translation>Certains sentiments sont difficiles à nommer, et le cinq de cœur en remue quelques-uns. Une déception ou un éclair de jalousie peut surgir, et il est tentant de le laisser colorer toute la journée. Regardez-le avec douceur&#x202f;; un tel sentiment demande à être compris plus qu’obéi. En parler à quelqu’un de confiance aide, tout comme une lettre qu’on n’envoie jamais. Le nuage passé, vous verrez quels attachements méritent encore votre amour, et ceux dont vous pouvez enfin vous détacher.</translation>
     </message>
     <message>
         <source>Mixed emotions, disappointment, reflection, release and healing.</source>
