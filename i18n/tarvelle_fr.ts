@@ -177,7 +177,7 @@
     <message>
         <source>A single club on a white field is the simplest of starts, and that is its point. The Ace of Clubs puts the first push behind something new, whether a plan sketched long ago or a skill you keep promising yourself. Ideas arrive quickly when this card turns up, and the nerve to try them arrives with them. Luck with money belongs to it as well, the kind of luck that follows honest effort. Pick one practical step and take it while the spark is fresh. Things begun under this Ace tend to grow fast, which makes the choice of what to begin worth a minute&apos;s thought: what would you be glad to be tending a year from now?</source>
         <extracomment>Ace of Clubs: reading</extracomment>
-        <translation>Un seul trèfle sur fond blanc&#xa0;: on ne saurait commencer plus simplement, et c’est bien là l’idée. L’as de trèfle donne le premier élan à une chose nouvelle, projet esquissé il y a longtemps ou savoir-faire que vous vous promettez d’acquérir. Avec cette carte, les idées viennent vite, et l’audace de les essayer vient avec elles. La chance en matière d’argent lui appartient aussi, celle qui suit un effort honnête. Choisissez un pas concret et faites-le tant que l’étincelle est vive. Ce qui commence sous cet as grandit vite&#x202f;; le choix mérite donc une minute de réflexion&#xa0;: qu’aimeriez-vous voir fleurir d’ici un an&#x202f;?</translation>
+        <translation>Un seul trèfle sur fond blanc&#xa0;: on ne saurait commencer plus simplement, et c’est bien là l’idée. L’as de trèfle donne le premier élan à une chose nouvelle, projet esquissé il y a longtemps ou savoir-faire que vous vous promettez d’acquérir. Avec cette carte, les idées viennent vite, et l’audace de les essayer vient avec elles. Elle promet aussi de la chance côté argent, celle qui suit un effort honnête. Choisissez un pas concret et faites-le tant que l’étincelle est vive. Ce qui commence sous cet as grandit vite&#x202f;; le choix mérite donc une minute de réflexion&#xa0;: qu’aimeriez-vous voir fleurir d’ici un an&#x202f;?</translation>
     </message>
     <message>
         <source>New beginnings, inspiration, energy and opportunity.</source>
@@ -267,7 +267,7 @@
     <message>
         <source>Hold your ground. The Seven of Clubs finds you pressed from more than one side, by a deadline crowding in or by someone questioning a decision you made for good reasons. Stay courteous and yield nothing: experience counts for more in a dispute like this than the volume of anyone&apos;s voice. Petty irritations will try to drag you from the main task, so pick the two or three things that truly matter and defend those. Everything else can wait. Tarot&apos;s matching card shows a man on a hilltop fending off six staves from below, outnumbered and still holding the better position.</source>
         <extracomment>Seven of Clubs: reading</extracomment>
-        <translation>Tenez bon. Le sept de trèfle vous met sous pression de plusieurs côtés, qu’il s’agisse d’une échéance qui se rapproche ou de quelqu’un qui conteste une décision prise pour de bonnes raisons. Gardez votre courtoisie et ne cédez rien&#xa0;: dans un tel différend, l’expérience pèse plus que le volume de la voix. Les petits agacements tenteront de vous détourner de l’essentiel&#x202f;; choisissez donc les deux ou trois choses qui comptent vraiment et défendez-les. Tout le reste peut attendre. La carte correspondante du tarot montre un homme sur une colline repoussant six bâtons dressés d’en bas, en infériorité numérique mais mieux placé.</translation>
+        <translation>Tenez bon. Le sept de trèfle vous met sous pression de plusieurs côtés, qu’il s’agisse d’une échéance qui se rapproche ou de quelqu’un qui conteste une décision prise pour de bonnes raisons. Gardez votre courtoisie et ne cédez rien&#xa0;: dans un tel différend, l’expérience pèse plus que le volume de la voix. Les petits agacements tenteront de vous détourner de l’essentiel&#x202f;; choisissez donc les deux ou trois choses qui comptent vraiment et défendez-les. Tout le reste peut attendre. La carte correspondante du tarot montre un homme sur une colline repoussant six bâtons brandis d’en bas, en infériorité numérique mais mieux placé.</translation>
     </message>
     <message>
         <source>Perseverance, courage, defence, priorities and steady effort.</source>
@@ -282,7 +282,7 @@
     <message>
         <source>Things speed up under the Eight of Clubs. Messages arrive and plans gather pace, and matters you had been waiting on start moving together. Your mind is sharp and your energy high, which is just what such a pace demands. Keep one hand near the brake all the same: speed makes it easy to sign before reading or to promise more than you can deliver. Narrow your attention to what must be done today, and check each step before taking the next. Think of traffic on a dual carriageway: fast, and safe only while everyone keeps to their lane.</source>
         <extracomment>Eight of Clubs: reading</extracomment>
-        <translation>Tout s’accélère sous le huit de trèfle. Les messages arrivent, les projets prennent de la vitesse, et les affaires en attente se mettent à bouger ensemble. Votre esprit est vif et votre énergie au plus haut, exactement ce qu’exige un tel rythme. Gardez tout de même une main près du frein&#xa0;: la vitesse pousse à signer sans lire ou à promettre plus que vous ne pouvez tenir. Concentrez-vous sur ce qui doit être fait aujourd’hui, et vérifiez chaque étape avant la suivante. Pensez à la circulation sur une voie rapide&#xa0;: fluide, et sûre tant que chacun garde sa file.</translation>
+        <translation>Tout s’accélère sous le huit de trèfle. Les messages arrivent, les projets prennent de la vitesse, et les affaires en attente se mettent à bouger ensemble. Votre esprit est vif et votre énergie au plus haut, exactement ce qu’exige un tel rythme. Gardez tout de même une main près du frein&#xa0;: la vitesse pousse à signer sans lire ou à promettre plus que vous ne pouvez tenir. Concentrez-vous sur ce qui doit être fait aujourd’hui, et vérifiez chaque étape avant la suivante. Pensez à la circulation sur l’autoroute&#xa0;: rapide, et sûre tant que chacun garde sa file.</translation>
     </message>
     <message>
         <source>Energetic, active, powerful, sharp, cautious and focused</source>
@@ -307,7 +307,7 @@
     <message>
         <source>What will carry you through the last stretch?</source>
         <extracomment>Nine of Clubs: journal question</extracomment>
-        <translation>Qu’est-ce qui vous portera jusqu’au bout de la dernière ligne droite&#x202f;?</translation>
+        <translation>Qu’est-ce qui vous portera dans la dernière ligne droite&#x202f;?</translation>
     </message>
     <message>
         <source>A long labour comes to an end. The Ten of Clubs marks the close of a project or of a whole year of effort, and the weight you have carried can soon be set down. Before hurrying on to whatever comes after, look back at what you achieved and at who helped you achieve it. If you took on more than your share along the way, give the extra back. Rewards often follow completion among the clubs, a bonus perhaps or a fresh offer. Completion works like a woodpile: hard work to gather, and warmth for a long while after.</source>
@@ -342,7 +342,7 @@
     <message>
         <source>Every club and every street has its Queen of Clubs, the woman who knows everybody and somehow has a spare key or a folding table when one is needed. She runs things without raising her voice, and people enjoy being organized by her. Her help is yours for the asking, and being asked pleases her. Her method is no secret: a written list, and tasks handed out with a smile rather than barked as orders. Confidence worn lightly opens more doors than any title.</source>
         <extracomment>Queen of Clubs: reading</extracomment>
-        <translation>Chaque quartier a sa dame de trèfle, celle qui connaît tout le monde et sort toujours, on ne sait d’où, une clé de rechange ou une table pliante au bon moment. Elle dirige sans élever la voix, et l’on aime qu’elle nous organise. Son aide vous est acquise si vous la demandez, et la demander lui fait plaisir. Sa méthode n’a rien de secret&#xa0;: une liste écrite, et des tâches confiées avec le sourire plutôt qu’aboyées comme des ordres. L’assurance portée avec légèreté ouvre plus de portes qu’un titre.</translation>
+        <translation>Chaque quartier a sa dame de trèfle, celle qui connaît tout le monde et sort, on ne sait d’où, une clé de rechange ou une table pliante au bon moment. Elle dirige sans élever la voix, et chacun se laisse organiser avec plaisir. Son aide vous est acquise si vous la demandez, et la demander lui fait plaisir. Sa méthode n’a rien de secret&#xa0;: une liste écrite, et des tâches confiées avec le sourire plutôt qu’aboyées comme des ordres. L’assurance portée avec légèreté ouvre plus de portes qu’un titre.</translation>
     </message>
     <message>
         <source>Confidence, warmth, organization, generosity and charm.</source>
@@ -357,7 +357,7 @@
     <message>
         <source>Moving day shows who your friends are, and the Knight of Clubs arrives in work gloves and stays until the last box is carried in. He volunteers first and complains last, and his energy is catching. Let some of it rub off: restart whatever has stalled, or say yes to an outing you would normally turn down. Finish what you begin before chasing the next idea, though; his weakness is a shed full of half-built things. If a loyal helper has carried you lately, thank them properly, face to face.</source>
         <extracomment>Knights of Clubs: reading</extracomment>
-        <translation>Le jour du déménagement, on reconnaît ses amis, et le valet de trèfle arrive en gants de travail et reste jusqu’au dernier carton. Premier volontaire, dernier à se plaindre, il a une énergie contagieuse. Laissez-vous gagner&#xa0;: relancez ce qui est au point mort, ou acceptez une sortie que vous refuseriez d’habitude. Finissez toutefois ce que vous commencez avant de courir à l’idée suivante&#x202f;; son point faible, c’est un cabanon plein de bricolages inachevés. Si un allié fidèle vous a porté ces temps-ci, remerciez-le vraiment, de vive voix.</translation>
+        <translation>Le jour du déménagement, on reconnaît ses amis, et le valet de trèfle arrive en gants de travail et reste jusqu’au dernier carton. Premier volontaire, dernier à se plaindre, il a une énergie contagieuse. Laissez-vous gagner&#xa0;: relancez ce qui est au point mort, ou acceptez une sortie que vous refuseriez d’habitude. Finissez toutefois ce que vous commencez avant de courir à l’idée suivante&#x202f;; son point faible, c’est un cabanon plein de bricolages inachevés. Si un allié fidèle vous a épaulé ces temps-ci, remerciez-le bien, de vive voix.</translation>
     </message>
     <message>
         <source>Enthusiasm, loyalty, adventure, helpfulness and quick starts.</source>
@@ -397,7 +397,7 @@
     <message>
         <source>Which two demands are you balancing, and which one matters more?</source>
         <extracomment>Two of Diamond: journal question</extracomment>
-        <translation>Quelles deux exigences devez-vous concilier, et laquelle compte le plus&#x202f;?</translation>
+        <translation>Quelles sont les deux exigences à concilier, et laquelle compte le plus&#x202f;?</translation>
     </message>
     <message>
         <source>Skilled hands are honoured by the Three of Diamonds. Something you make or mend with care is worth more than its price tag, and people are beginning to notice. Team up with someone whose talents fill the gaps in yours. There is a caution here as well: agreements made in haste, especially over money, can sour into quarrels, even into a dispute that ends at a solicitor&apos;s desk. Put the terms in writing and read every clause; a debt left unsettled breeds resentment. Careful work and a bargain written out clearly earn their own fair reward.</source>
@@ -582,7 +582,7 @@
     <message>
         <source>Two people find their way to each other in the Two of Hearts. Romance, a close friendship or a reconciliation with someone you had drifted away from: whatever form it takes, the feeling runs both ways. Ask how the other person really is, and answer honestly when the question comes back. Gestures that cost nothing carry great weight here, like tea brought without asking or a hand held a moment longer. If a coolness has crept in with someone dear, take the first step back towards them. On the card itself the two hearts mirror each other, one upright and one upside down.</source>
         <extracomment>Two of Hearts: reading</extracomment>
-        <translation>Avec le deux de cœur, deux personnes se trouvent l’une l’autre. Romance, amitié intime ou réconciliation après un éloignement&#xa0;: quelle que soit sa forme, le sentiment est réciproque. Prenez vraiment des nouvelles de l’autre, et répondez franchement quand on vous retourne la question. Les gestes qui ne coûtent rien pèsent lourd ici, comme un thé apporté sans qu’on le demande ou une main tenue un instant de plus. Si un froid s’est installé avec un être cher, faites le premier pas vers lui. Sur la carte elle-même, les deux cœurs se répondent en miroir, l’un à l’endroit et l’autre à l’envers.</translation>
+        <translation>Avec le deux de cœur, deux personnes se trouvent l’une l’autre. Idylle, amitié intime ou réconciliation après un éloignement&#xa0;: quelle que soit sa forme, le sentiment est réciproque. Prenez vraiment des nouvelles de l’autre, et répondez franchement quand on vous retourne la question. Les gestes qui ne coûtent rien pèsent lourd ici, comme un thé apporté sans qu’on le demande ou une main tenue un instant de plus. Si un froid s’est installé avec un être cher, faites le premier pas vers lui. Sur la carte elle-même, les deux cœurs se répondent en miroir, l’un à l’endroit et l’autre à l’envers.</translation>
     </message>
     <message>
         <source>Harmony, mutual love, tenderness and reconciliation.</source>
@@ -627,7 +627,7 @@
     <message>
         <source>Some feelings are hard to name, and the Five of Hearts stirs a few of them. A disappointment or a flash of jealousy can surface, and it is tempting to let it tint the whole day. Look at it gently instead; a feeling like this wants understanding more than obedience. Talking to someone you trust helps, as does a letter you never send. When the cloud passes you will see which attachments still deserve your love and which you are ready to let go at last.</source>
         <extracomment>Five of Hearts: reading</extracomment>
-        <translation>Certains sentiments sont difficiles à nommer, et le cinq de cœur en remue quelques-uns. Une déception ou un éclair de jalousie peut surgir, et il est tentant de le laisser teinter toute la journée. Regardez-le avec douceur&#x202f;; un tel sentiment demande à être compris plus qu’obéi. En parler à quelqu’un de confiance aide, tout comme une lettre qu’on n’envoie jamais. Quand le nuage passera, vous verrez quels attachements méritent encore votre amour, et desquels vous pouvez enfin vous détacher.</translation>
+        <translation>Certains sentiments sont difficiles à nommer, et le cinq de cœur en remue quelques-uns. Une déception ou un éclair de jalousie peut surgir, et il est tentant de le laisser colorer toute la journée. Regardez-le avec douceur&#x202f;; un tel sentiment demande à être compris plus qu’obéi. En parler à quelqu’un de confiance aide, tout comme une lettre qu’on n’envoie jamais. Le nuage passé, vous verrez quels attachements méritent encore votre amour, et ceux dont vous pouvez enfin vous détacher.</translation>
     </message>
     <message>
         <source>Mixed emotions, disappointment, reflection, release and healing.</source>
@@ -672,12 +672,12 @@
     <message>
         <source>Expect an invitation from the Eight of Hearts, perhaps to a wedding or to a table where you know only the host, and you will be glad you said yes. This sociable, generous card rewards anyone who turns up. Wear something you love, and let yourself be entertained. A conversation begun at such a gathering could deepen a friendship or start a romance. If you have kept to yourself lately, here is an opening to come back into the warmth of your own people.</source>
         <extracomment>Eight of Hearts: reading</extracomment>
-        <translation>Attendez-vous à une invitation du huit de cœur, à un mariage peut-être, ou à une table où vous ne connaissez que l’hôte, et vous vous réjouirez d’avoir dit oui. Cette carte sociable et généreuse récompense qui répond présent. Mettez une tenue que vous aimez, et laissez-vous divertir. Une conversation née lors d’une telle soirée pourrait approfondir une amitié ou faire naître une idylle. Si vous avez vécu un peu à l’écart ces temps-ci, voici l’occasion de revenir dans la chaleur des vôtres.</translation>
+        <translation>Le huit de cœur annonce une invitation, à un mariage peut-être, ou à une table où vous ne connaissez que l’hôte, et vous vous réjouirez d’avoir dit oui. Cette carte sociable et généreuse récompense qui répond présent. Mettez une tenue que vous aimez, et laissez-vous divertir. Une conversation née lors d’une telle soirée pourrait approfondir une amitié ou faire naître une idylle. Si vous avez vécu un peu à l’écart ces temps-ci, voici l’occasion de revenir dans la chaleur des vôtres.</translation>
     </message>
     <message>
         <source>Invitations, gatherings, generosity, romance and warmth.</source>
         <extracomment>Eight of Hearts: keywords</extracomment>
-        <translation>Invitations, réunions, générosité, romance et chaleur.</translation>
+        <translation>Invitations, réunions, générosité, idylle et chaleur.</translation>
     </message>
     <message>
         <source>Which invitation would you like to accept, or to send?</source>
@@ -692,7 +692,7 @@
     <message>
         <source>love, romance, joy, happiness and relaxing.</source>
         <extracomment>Nine of Hearts: keywords</extracomment>
-        <translation>Amour, romance, joie, bonheur et détente.</translation>
+        <translation>Amour, idylle, joie, bonheur et détente.</translation>
     </message>
     <message>
         <source>If you named your wish plainly, what would it be?</source>
@@ -732,7 +732,7 @@
     <message>
         <source>The kettle is always on at the Queen of Hearts&apos; table. She is the woman everyone rings in a crisis, who remembers every birthday and turns up with soup when you are ill. Her gift is intuition, a feeling for what others need before they say it. Her kind of attention is catching: a pot of something warm carried next door, or a note to someone lonely, will be remembered when the pot is long empty. Look after yourself with equal care, though, and keep one hour for your own heart. Even she sits down at last with the final cup from the pot.</source>
         <extracomment>Queen of Hearts: reading</extracomment>
-        <translation>La bouilloire chauffe toujours à la table de la dame de cœur. C’est la femme que chacun appelle en cas de crise, qui n’oublie aucun anniversaire et arrive avec de la soupe quand vous êtes malade. Son don, c’est l’intuition, le sens des besoins d’autrui avant qu’ils soient dits. Son attention fait école&#xa0;: un plat chaud porté chez le voisin, ou un mot à une personne seule, restera en mémoire bien après que le plat sera vide. Soignez-vous pourtant avec autant d’égards, et gardez une heure pour votre propre cœur. Même elle finit par s’asseoir avec la dernière tasse de la théière.</translation>
+        <translation>La bouilloire chauffe toujours à la table de la dame de cœur. C’est la femme que chacun appelle en cas de crise, qui n’oublie aucun anniversaire et arrive avec de la soupe quand vous êtes malade. Son don, c’est l’intuition, le sens des besoins d’autrui avant qu’ils soient dits. Son attention est contagieuse&#xa0;: un plat chaud porté chez le voisin, ou un mot à une personne seule, restera en mémoire bien après que le plat sera vide. Prenez pourtant soin de vous avec autant d’égards, et gardez une heure pour votre propre cœur. Même elle finit par s’asseoir devant la dernière tasse.</translation>
     </message>
     <message>
         <source>Nurturing, devotion, intuition, compassion, comfort and self-care.</source>
@@ -752,7 +752,7 @@
     <message>
         <source>Romance, devotion, charm, good company and open hearts.</source>
         <extracomment>Knights of Hearts: keywords</extracomment>
-        <translation>Romance, dévouement, charme, bonne compagnie et cœurs ouverts.</translation>
+        <translation>Idylle, dévouement, charme, bonne compagnie et cœurs ouverts.</translation>
     </message>
     <message>
         <source>What gesture of affection would you make if you had the nerve?</source>
@@ -822,7 +822,7 @@
     <message>
         <source>Nobody really wins the battle the Five of Spades describes. An argument can tempt you to prove yourself right at any cost, and the price could be higher than the prize. What do you actually want from this conflict? Often the wiser move is to step away with your dignity whole and your temper cool. If someone has wronged you, one clear boundary, stated once, does more than any amount of argument. Setbacks of this sort are temporary, and the respect you keep by declining a petty fight outlasts them by years.</source>
         <extracomment>Five of Spades: reading</extracomment>
-        <translation>Personne ne gagne vraiment la bataille que décrit le cinq de pique. Une dispute peut vous pousser à prouver que vous avez raison à tout prix, et le prix pourrait dépasser l’enjeu. Qu’attendez-vous au juste de ce conflit&#x202f;? Souvent, le plus sage est de se retirer, la dignité intacte et l’humeur calme. Si l’on vous a fait du tort, une limite claire, posée une seule fois, vaut mieux que mille arguments. Ces revers sont passagers, et le respect que vous préservez en refusant une querelle mesquine leur survit de plusieurs années.</translation>
+        <translation>Personne ne gagne vraiment la bataille que décrit le cinq de pique. Une dispute peut vous pousser à prouver que vous avez raison à tout prix, et le prix pourrait dépasser l’enjeu. Qu’attendez-vous au juste de ce conflit&#x202f;? Souvent, le plus sage est de se retirer, la dignité intacte et la tête froide. Si l’on vous a fait du tort, une limite claire, posée une seule fois, vaut mieux que mille arguments. Ces revers sont passagers, et le respect que vous préservez en refusant une querelle mesquine leur survit de plusieurs années.</translation>
     </message>
     <message>
         <source>Conflict, setbacks, boundaries, dignity, restraint and wise retreat.</source>
@@ -882,7 +882,7 @@
     <message>
         <source>Of all the cards, the Nine of Spades has the heaviest name, linked with worry and sleepless nights. If anxiety sits with you today, remember that fears grow tall in the dark and shrink in daylight. Writing down what troubles you helps to sort the real problems from the imagined ones, and the real ones are easier to share. Resilience is being tested, and it has held under strain before. Every hardship you come through becomes part of the strength you draw on later. When the day is done, put the phone away early and let sleep do part of the work.</source>
         <extracomment>Nine of Spades: reading</extracomment>
-        <translation>De toutes les cartes, le neuf de pique porte le nom le plus lourd, lié aux soucis et aux nuits blanches. Si l’angoisse vous accompagne aujourd’hui, rappelez-vous que les peurs grandissent dans le noir et rapetissent au grand jour. Écrire ce qui vous tracasse aide à séparer les vrais problèmes des imaginaires, et les vrais se partagent plus facilement. Votre résilience est mise à l’épreuve, et elle a déjà tenu bon. Chaque difficulté traversée devient une part de la force où vous puiserez plus tard. Le soir venu, rangez tôt le téléphone et laissez le sommeil faire une partie du travail.</translation>
+        <translation>De toutes les cartes, le neuf de pique a la pire réputation, liée aux soucis et aux nuits blanches. Si l’angoisse vous accompagne aujourd’hui, rappelez-vous que les peurs grandissent dans le noir et rapetissent au grand jour. Écrire ce qui vous tracasse aide à séparer les vrais problèmes des imaginaires, et les vrais se partagent plus facilement. Votre résilience est mise à l’épreuve, et elle a déjà tenu bon. Chaque difficulté traversée devient une part de la force où vous puiserez plus tard. Le soir venu, rangez tôt le téléphone et laissez le sommeil faire une partie du travail.</translation>
     </message>
     <message>
         <source>Anxiety, worry, resilience, courage and asking for help.</source>
@@ -912,7 +912,7 @@
     <message>
         <source>Cold air and clear thinking come with the King of Spades, a man whose word carries weight. He might be a judge or a surgeon, or the examiner who reads in silence and then asks the one question you hoped to avoid. He is neither cruel nor kind; he is exact. When a decision of that formal kind is due, go prepared: know your rights, have your papers in order and keep your answers brief. Few argue with his verdicts, because he always shows his reasons.</source>
         <extracomment>King of Spades: reading</extracomment>
-        <translation>Un air froid et une pensée claire accompagnent le roi de pique, un homme dont la parole a du poids. Ce peut être un juge ou un chirurgien, ou l’examinateur qui lit en silence puis pose la seule question que vous espériez éviter. Il n’est ni cruel ni bon&#x202f;; il est exact. Quand une décision officielle de ce genre approche, présentez-vous en connaissant vos droits, dossier en ordre et réponses brèves. Peu contestent ses verdicts, car il donne toujours ses raisons.</translation>
+        <translation>Un air froid et une pensée claire accompagnent le roi de pique, un homme dont la parole pèse. Ce peut être un juge ou un chirurgien, ou l’examinateur qui lit en silence puis pose la seule question que vous espériez éviter. Il n’est ni cruel ni bon&#x202f;; il est précis. Quand une décision officielle de ce genre approche, présentez-vous en connaissant vos droits, dossier en ordre et réponses brèves. Peu contestent ses verdicts, car il donne toujours ses raisons.</translation>
     </message>
     <message>
         <source>Authority, judgement, fairness and preparation.</source>
@@ -942,7 +942,7 @@
     <message>
         <source>The Knight of Spades fights for whatever cause he takes up and seldom stops to ask whether the fight is needed. You might meet him as a blunt acquaintance or a rival who plays to win, or find him in your own temper. Sharp words could come your way today. Before reacting, separate what was said from how it was said; there is often useful truth under bad manners. Rushing in is his fault, not a virtue to copy, since a curt reply or a reckless decision can take weeks to undo. Courage that waits on judgement serves better than courage that charges.</source>
         <extracomment>Knights of Spades: reading</extracomment>
-        <translation>Le valet de pique se bat pour toute cause qu’il embrasse, sans guère se demander si le combat s’impose. Vous le croiserez peut-être sous les traits d’une connaissance brusque, d’un rival qui joue pour gagner, ou dans votre propre humeur. Des mots durs pourraient fuser aujourd’hui. Avant de réagir, séparez le fond de la forme&#x202f;; il y a souvent une vérité utile sous les mauvaises manières. Foncer tête baissée est son défaut, pas une vertu à imiter&#xa0;: une réponse sèche ou une décision irréfléchie peut prendre des semaines à réparer. Le courage qui attend le jugement sert mieux que celui qui charge.</translation>
+        <translation>Le valet de pique se bat pour toute cause qu’il embrasse, sans guère se demander si le combat s’impose. Il peut prendre les traits d’une connaissance brusque ou d’un rival qui joue pour gagner, ou se loger dans votre propre humeur. Des mots durs pourraient fuser aujourd’hui. Avant de réagir, séparez le fond de la forme&#x202f;; il y a souvent une vérité utile sous les mauvaises manières. Foncer tête baissée est son défaut, pas une vertu à imiter&#xa0;: une réponse sèche ou une décision irréfléchie peut prendre des semaines à réparer. Le courage qui attend le jugement sert mieux que celui qui charge.</translation>
     </message>
     <message>
         <source>Bluntness, impulse, haste, hard truths and courage.</source>
