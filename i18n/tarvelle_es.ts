@@ -357,7 +357,7 @@
     <message>
         <source>Moving day shows who your friends are, and the Knight of Clubs arrives in work gloves and stays until the last box is carried in. He volunteers first and complains last, and his energy is catching. Let some of it rub off: restart whatever has stalled, or say yes to an outing you would normally turn down. Finish what you begin before chasing the next idea, though; his weakness is a shed full of half-built things. If a loyal helper has carried you lately, thank them properly, face to face.</source>
         <extracomment>Knights of Clubs: reading</extracomment>
-        <translation>En una mudanza se ve quiénes son tus amigos, y la jota de tréboles llega con guantes de trabajo y se queda hasta que entra la última caja. Es el primero en ofrecerse y el último en quejarse, y su energía se contagia. Deja que se te pegue un poco: reactiva lo que se haya estancado o di que sí a una salida que sueles rechazar. Eso sí, termina lo que empiezas antes de ir tras otra idea; su punto débil es un cobertizo lleno de cosas a medio hacer. Si un ayudante leal te ha sostenido estos días, dale las gracias como es debido, cara a cara.</translation>
+        <translation>En una mudanza se ve quiénes son tus amigos, y la jota de tréboles llega con guantes de trabajo y se queda hasta que entra la última caja. Nadie se ofrece antes ni se queja menos, y su energía se contagia. Deja que se te pegue un poco: reactiva lo que se haya estancado o di que sí a una salida que sueles rechazar. Eso sí, termina lo que empiezas antes de ir tras otra idea; su punto débil es un cobertizo lleno de cosas a medio hacer. Si un ayudante leal te ha sostenido estos días, dale las gracias como es debido, cara a cara.</translation>
     </message>
     <message>
         <source>Enthusiasm, loyalty, adventure, helpfulness and quick starts.</source>
@@ -372,7 +372,7 @@
     <message>
         <source>Something of value is put in your hands by the Ace of Diamonds. Perhaps a payment, perhaps an idea for earning; what matters most is what you do next. Part of it might go aside for later and part into a skill; mending a tool you rely on every day is money well spent too. Old fortune-tellers read this Ace as a letter or a ring, a promise sealed with something precious, so keep an eye on the post. Even a modest sum, handled wisely, can be the first stone of real security.</source>
         <extracomment>Ace of Diamond: reading</extracomment>
-        <translation>El as de diamantes pone en tus manos algo de valor. Quizá un pago, quizá una idea para ganar dinero; lo que más importa es lo que hagas después. Una parte puede apartarse para luego y otra dedicarse a aprender algo; arreglar una herramienta que usas a diario también es dinero bien gastado. Las viejas adivinas leían este as como una carta o un anillo, una promesa sellada con algo precioso, así que vigila el buzón. Incluso una suma modesta, bien administrada, puede ser la primera piedra de una seguridad de verdad.</translation>
+        <translation>El as de diamantes pone en tus manos algo de valor. Quizá un pago, quizá una idea para ganar dinero; lo que más importa es lo que hagas después. Una parte puede apartarse para luego y otra dedicarse a aprender algo; arreglar una herramienta que usas a diario también es dinero bien gastado. Los adivinos de antaño leían este as como una misiva o un anillo, una promesa sellada con algo precioso, así que vigila el buzón. Hasta una suma modesta, bien administrada, puede ser la primera piedra de una seguridad real.</translation>
     </message>
     <message>
         <source>Prosperity, new income, opportunity, gifts and good news.</source>
@@ -382,7 +382,7 @@
     <message>
         <source>What of value came into your hands, and where will you put it?</source>
         <extracomment>Ace of Diamond: journal question</extracomment>
-        <translation>¿Qué cosa de valor llegó a tus manos y adónde la vas a destinar?</translation>
+        <translation>¿Qué cosa de valor llegó a tus manos y a qué la vas a dedicar?</translation>
     </message>
     <message>
         <source>Juggling is the skill the Two of Diamonds asks for. Bills and claims on one purse compete for your attention, and you can keep them all in the air once you find a rhythm. Write down what comes in and what goes out, and let the figures calm your nerves. Swaps and agreements between two parties go well today. A bargain struck now is likely to be fair, provided you say plainly what you want and listen to what the other side needs in return. Bend where you can, and stand fast only on the one point that matters most.</source>
@@ -552,7 +552,7 @@
     <message>
         <source>Somewhere between you and the money stands the Knight of Diamonds, a ledger in one pocket and a timetable in the other. He is the go-between of money matters: the courier with the parcel, the agent with the quote, the cousin who knows somebody selling a van. Thorough and in a hurry at once, he can work in your favour today. An offer or a payment might travel towards you through a third person. Read every line before you agree, and ask the question you feel silly asking. If the deal still stands once the figures are checked, take it without further dithering.</source>
         <extracomment>Knights of Diamond: reading</extracomment>
-        <translation>En algún punto entre tú y el dinero está la jota de diamantes, con un libro de cuentas en un bolsillo y un horario en el otro. Es el intermediario de los asuntos de dinero: el mensajero con el paquete, el agente con el presupuesto, el primo que conoce a alguien que vende una furgoneta. Minucioso y con prisa a la vez, hoy puede jugar a tu favor. Una oferta o un pago podría llegarte a través de un tercero. Lee cada línea antes de aceptar, y haz esa pregunta que te da apuro hacer. Si el trato sigue en pie una vez comprobadas las cifras, acéptalo sin más titubeos.</translation>
+        <translation>En algún punto entre tú y el dinero está la jota de diamantes, con un libro de cuentas en un bolsillo y un horario en el otro. Es el intermediario de los asuntos de dinero: el mensajero con el paquete, el agente con el presupuesto, el primo que conoce a alguien que vende una furgoneta. Con tanto esmero como prisa, hoy puede jugar a tu favor. Una oferta o un pago podría llegarte a través de un tercero. Lee cada línea antes de aceptar, y haz esa pregunta que te da apuro hacer. Si el trato sigue en pie una vez comprobadas las cifras, acéptalo sin más titubeos.</translation>
     </message>
     <message>
         <source>Errands, offers, diligence, careful checks and opportunity.</source>
@@ -567,7 +567,7 @@
     <message>
         <source>As the symbol itself denotes, the Ace of Hearts symbolizes love card readers have cherished for generations: the first warm stirring of affection, the start of a friendship, the moment a house begins to feel like home. This Ace opens the heart, and an open heart is a gift to everyone near it. The kind word you have been holding back is worth saying, and being looked after for once is no weakness. New love or a happy letter could be on its way. Whatever begins now begins in sincerity, and it deserves the chance to grow.</source>
         <extracomment>Ace of Hearts: reading</extracomment>
-        <translation>Como su propio símbolo indica, el as de corazones representa el amor, y así lo han leído los cartomantes durante generaciones: el primer calor del cariño, el comienzo de una amistad, el momento en que una casa empieza a ser un hogar. Este as abre el corazón, y un corazón abierto es un regalo para todos los que lo rodean. Merece la pena decir esa palabra amable que te guardas, y dejarse cuidar por una vez no es ninguna debilidad. Puede que venga en camino un amor nuevo o una carta feliz. Lo que empieza ahora empieza con sinceridad, y merece la ocasión de crecer.</translation>
+        <translation>Como su propio símbolo indica, el as de corazones representa el amor, y así lo han leído los cartomantes durante generaciones: el primer calor del cariño, el comienzo de una amistad, el momento en que una casa empieza a ser un hogar. Este as abre el corazón, y un corazón abierto es un regalo para todos los que lo rodean. Merece la pena decir esa palabra amable que te guardas, y dejarse cuidar por una vez no es debilidad. Quizá llegue un amor nuevo o una carta con buenas noticias. Lo que empieza ahora empieza con sinceridad, y merece la ocasión de crecer.</translation>
     </message>
     <message>
         <source>Love, new affection, sincerity, openness and joy at home.</source>
@@ -1488,7 +1488,7 @@ Claves: %4
     </message>
     <message>
         <source>Imported from %1: new days %2, notes joined to the journal&apos;s own %3.</source>
-        <translation>Importado desde %1: días nuevos, %2; notas añadidas a las que ya tenía el diario, %3.</translation>
+        <translation>Importado desde %1. Días nuevos: %2. Notas unidas a las que ya tenía el diario: %3.</translation>
     </message>
     <message>
         <source>%1 is neither a journal backup nor a CSV exported from the journal; nothing was changed.</source>
