@@ -192,7 +192,7 @@
     <message>
         <source>Help is nearer than it looks when the Two of Clubs appears. Who holds the piece your plan is missing? Very likely someone within easy reach, perhaps a neighbour with handy skills, and you probably hold one of theirs. Show them the idea while it is still rough and let them change it. A choice between two offers, or between two ways of doing one task, can also come up. The better option is usually the one that keeps a good working friendship sound. Two people who trust each other finish a job in half the time and enjoy the doing twice as much.</source>
         <extracomment>Two of Clubs: reading</extracomment>
-        <translation>Cuando sale el dos de tréboles, la ayuda está más cerca de lo que parece. ¿Quién tiene la pieza que le falta a tu plan? Seguramente alguien a mano, quizá un vecino mañoso, y es probable que tú tengas una de las suyas. Enséñale la idea aunque aún esté en bruto y deja que la cambie. También puede surgir una elección entre dos ofertas, o entre dos maneras de hacer una misma tarea. La mejor opción suele ser la que mantiene sana una buena relación de trabajo. Dos personas que se fían la una de la otra acaban la faena en la mitad de tiempo y la disfrutan el doble.</translation>
+        <translation>Cuando sale el dos de tréboles, la ayuda está más cerca de lo que parece. ¿Quién tiene la pieza que le falta a tu plan? Seguramente alguien a mano, quizá un vecino mañoso, y es probable que tú tengas una de las suyas. Enséñale la idea cuando aún esté en bruto y deja que la cambie. También puede surgir una elección entre dos ofertas, o entre dos maneras de hacer una misma tarea. La mejor opción suele ser la que mantiene sana una buena relación de trabajo. Dos personas que se fían entre sí acaban la faena en la mitad del tiempo y la disfrutan el doble.</translation>
     </message>
     <message>
         <source>Partnership, cooperation, choice, trust and shared effort.</source>
@@ -212,7 +212,7 @@
     <message>
         <source>Change, flexibility, development, traveling and ambitious</source>
         <extracomment>Three of Clubs: keywords</extracomment>
-        <translation>Cambio, flexibilidad, desarrollo, viajes y ambición</translation>
+        <translation>Cambio, flexibilidad, progreso, viajes y ambición.</translation>
     </message>
     <message>
         <source>What are you ready to try a second time?</source>
@@ -222,12 +222,12 @@
     <message>
         <source>The Four of Clubs brings rest well earned and friends who stand by you. Whatever you have built lately, enjoy it as it is instead of adding another floor. An hour with nothing planned does more good than you would expect, and a laugh shared with the people on your side does as much. Let somebody look after you for once, and accept the lift home or the cup of tea without protest. Contentment of this kind is the mortar of every lasting enterprise. Even mortar needs a day left alone to set.</source>
         <extracomment>Four of Clubs: reading</extracomment>
-        <translation>El cuatro de tréboles trae un descanso bien ganado y amigos que te apoyan. Lo que hayas construido últimamente, disfrútalo tal como está en lugar de añadirle otro piso. Una hora sin planes hace más bien del que imaginas, y unas risas con los tuyos, otro tanto. Deja por una vez que alguien te cuide, y acepta sin protestar que te lleven a casa o te preparen un té. Esta clase de contento es la argamasa de toda empresa duradera. Y hasta la argamasa necesita un día de reposo para fraguar.</translation>
+        <translation>El cuatro de tréboles trae un descanso bien ganado y amigos que te apoyan. Lo que hayas construido últimamente, disfrútalo tal como está en lugar de añadirle otro piso. Una hora sin planes hace más bien del que imaginas, y unas risas con los tuyos, otro tanto. Deja por una vez que alguien te cuide, y acepta sin protestar que te lleven a casa o te preparen un té. Esta clase de dicha es la argamasa de toda empresa duradera. Y hasta la argamasa necesita un día de reposo para fraguar.</translation>
     </message>
     <message>
         <source>Happiness, joy, rest, warm and supportive</source>
         <extracomment>Four of Clubs: keywords</extracomment>
-        <translation>Felicidad, alegría, descanso, calidez y apoyo</translation>
+        <translation>Dicha, alegría, descanso, calidez y apoyo.</translation>
     </message>
     <message>
         <source>Who looked after you, and how did it feel to let them?</source>
@@ -267,7 +267,7 @@
     <message>
         <source>Hold your ground. The Seven of Clubs finds you pressed from more than one side, by a deadline crowding in or by someone questioning a decision you made for good reasons. Stay courteous and yield nothing: experience counts for more in a dispute like this than the volume of anyone&apos;s voice. Petty irritations will try to drag you from the main task, so pick the two or three things that truly matter and defend those. Everything else can wait. Tarot&apos;s matching card shows a man on a hilltop fending off six staves from below, outnumbered and still holding the better position.</source>
         <extracomment>Seven of Clubs: reading</extracomment>
-        <translation>Mantente firme. El siete de tréboles llega cuando te aprietan por más de un lado: un plazo que se echa encima o alguien que cuestiona una decisión que tomaste con buenas razones. Sé cortés y no cedas nada: en una disputa así pesa más la experiencia que alzar la voz. Las pequeñas molestias intentarán apartarte de lo principal, así que elige las dos o tres cosas que de verdad importan y defiéndelas. Todo lo demás puede esperar. Su carta gemela del tarot muestra a un hombre en lo alto de una colina que rechaza seis bastos desde abajo, en inferioridad y aun así en la mejor posición.</translation>
+        <translation>Mantente firme. El siete de tréboles llega cuando te aprietan por más de un lado: un plazo que se echa encima o alguien que cuestiona una decisión que tomaste con buenas razones. Sé cortés y no cedas nada: en una disputa así pesa más la experiencia que alzar la voz. Las pequeñas molestias intentarán apartarte de lo principal, así que elige las dos o tres cosas que de verdad importan y defiéndelas. Todo lo demás puede esperar. Su carta gemela del tarot muestra a un hombre en lo alto de una colina que frena seis bastos alzados desde abajo: en inferioridad, pero en mejor posición.</translation>
     </message>
     <message>
         <source>Perseverance, courage, defence, priorities and steady effort.</source>
@@ -287,7 +287,7 @@
     <message>
         <source>Energetic, active, powerful, sharp, cautious and focused</source>
         <extracomment>Eight of Clubs: keywords</extracomment>
-        <translation>Energía, actividad, fuerza, agudeza, cautela y concentración</translation>
+        <translation>Energía, actividad, fuerza, agudeza, cautela y atención.</translation>
     </message>
     <message>
         <source>Where did speed help you, and where did it nearly trip you up?</source>
@@ -312,7 +312,7 @@
     <message>
         <source>A long labour comes to an end. The Ten of Clubs marks the close of a project or of a whole year of effort, and the weight you have carried can soon be set down. Before hurrying on to whatever comes after, look back at what you achieved and at who helped you achieve it. If you took on more than your share along the way, give the extra back. Rewards often follow completion among the clubs, a bonus perhaps or a fresh offer. Completion works like a woodpile: hard work to gather, and warmth for a long while after.</source>
         <extracomment>Ten of Clubs: reading</extracomment>
-        <translation>Un largo esfuerzo llega a su fin. El diez de tréboles marca el cierre de un proyecto o de todo un año de trabajo, y pronto podrás dejar la carga que has llevado. Antes de correr hacia lo que venga, mira atrás: lo que has logrado y quién te ayudó a lograrlo. Si por el camino asumiste más de lo que te tocaba, devuelve lo que no es tuyo. Entre los tréboles, la recompensa suele seguir al trabajo terminado: quizá una gratificación o una nueva oferta. Terminar algo es como una pila de leña: cuesta reunirla y da calor durante mucho tiempo.</translation>
+        <translation>Un largo esfuerzo llega a su fin. El diez de tréboles marca el cierre de un proyecto o de todo un año de trabajo, y pronto podrás dejar la carga que has llevado. Antes de correr hacia lo que venga, mira atrás: lo que has logrado y quién te ayudó a lograrlo. Si por el camino asumiste más de lo que te tocaba, devuelve lo que sobra. Entre los tréboles, la recompensa suele seguir al trabajo terminado: quizá una gratificación o una nueva oferta. Terminar algo es como una pila de leña: cuesta reunirla y da calor durante mucho tiempo.</translation>
     </message>
     <message>
         <source>Completion, responsibility, reward, relief and fresh offers.</source>
@@ -357,7 +357,7 @@
     <message>
         <source>Moving day shows who your friends are, and the Knight of Clubs arrives in work gloves and stays until the last box is carried in. He volunteers first and complains last, and his energy is catching. Let some of it rub off: restart whatever has stalled, or say yes to an outing you would normally turn down. Finish what you begin before chasing the next idea, though; his weakness is a shed full of half-built things. If a loyal helper has carried you lately, thank them properly, face to face.</source>
         <extracomment>Knights of Clubs: reading</extracomment>
-        <translation>En una mudanza se ve quiénes son tus amigos, y la jota de tréboles llega con guantes de trabajo y se queda hasta que entra la última caja. Es el primero en ofrecerse y el último en quejarse, y su energía se contagia. Deja que se te pegue un poco: reactiva lo que se haya estancado o di que sí a una salida que sueles rechazar. Eso sí, termina lo que empiezas antes de ir tras otra idea; su punto débil es un cobertizo lleno de cosas a medio hacer. Si un ayudante leal te ha sostenido estos días, dale las gracias como es debido, cara a cara.</translation>
+        <translation>En una mudanza se ve quiénes son tus amigos, y la jota de tréboles llega con guantes de trabajo y se queda hasta que entra la última caja. Nadie se ofrece antes ni se queja menos, y su energía se contagia. Deja que se te pegue un poco: reactiva lo que se haya estancado o di que sí a una salida que sueles rechazar. Eso sí, termina lo que empiezas antes de ir tras otra idea; su punto débil es un cobertizo lleno de cosas a medio hacer. Si un ayudante leal te ha sostenido estos días, dale las gracias como es debido, cara a cara.</translation>
     </message>
     <message>
         <source>Enthusiasm, loyalty, adventure, helpfulness and quick starts.</source>
@@ -372,7 +372,7 @@
     <message>
         <source>Something of value is put in your hands by the Ace of Diamonds. Perhaps a payment, perhaps an idea for earning; what matters most is what you do next. Part of it might go aside for later and part into a skill; mending a tool you rely on every day is money well spent too. Old fortune-tellers read this Ace as a letter or a ring, a promise sealed with something precious, so keep an eye on the post. Even a modest sum, handled wisely, can be the first stone of real security.</source>
         <extracomment>Ace of Diamond: reading</extracomment>
-        <translation>El as de diamantes pone en tus manos algo de valor. Quizá un pago, quizá una idea para ganar dinero; lo que más importa es lo que hagas después. Una parte puede apartarse para luego y otra dedicarse a aprender algo; arreglar una herramienta que usas a diario también es dinero bien gastado. Las viejas adivinas leían este as como una carta o un anillo, una promesa sellada con algo precioso, así que vigila el buzón. Incluso una suma modesta, bien administrada, puede ser la primera piedra de una seguridad de verdad.</translation>
+        <translation>El as de diamantes pone en tus manos algo de valor. Quizá un pago, quizá una idea para ganar dinero; lo que más importa es lo que hagas después. Una parte puede apartarse para luego y otra dedicarse a aprender algo; arreglar una herramienta que usas a diario también es dinero bien gastado. Los adivinos de antaño leían este as como una misiva o un anillo, una promesa sellada con algo precioso, así que vigila el buzón. Hasta una suma modesta, bien administrada, puede ser la primera piedra de una seguridad real.</translation>
     </message>
     <message>
         <source>Prosperity, new income, opportunity, gifts and good news.</source>
@@ -382,7 +382,7 @@
     <message>
         <source>What of value came into your hands, and where will you put it?</source>
         <extracomment>Ace of Diamond: journal question</extracomment>
-        <translation>¿Qué cosa de valor llegó a tus manos y adónde la vas a destinar?</translation>
+        <translation>¿Qué cosa de valor llegó a tus manos y a qué la vas a dedicar?</translation>
     </message>
     <message>
         <source>Juggling is the skill the Two of Diamonds asks for. Bills and claims on one purse compete for your attention, and you can keep them all in the air once you find a rhythm. Write down what comes in and what goes out, and let the figures calm your nerves. Swaps and agreements between two parties go well today. A bargain struck now is likely to be fair, provided you say plainly what you want and listen to what the other side needs in return. Bend where you can, and stand fast only on the one point that matters most.</source>
@@ -432,7 +432,7 @@
     <message>
         <source>The Five of Diamonds shakes things a little. An unplanned expense or a change in income could turn up, or talk of a move to a new address. Panic only makes the sums harder. Turbulence like this often clears space for something better, as a gale strips dead wood so that new growth can come through. Ask for help if you need it; pride keeps poor accounts. Telling the right people where you stand brings support you had not known existed, and a sensible change made now can leave you on surer footing within a few months.</source>
         <extracomment>Five of Diamond: reading</extracomment>
-        <translation>El cinco de diamantes sacude un poco las cosas. Puede surgir un gasto imprevisto o un cambio en los ingresos, o hablarse de una mudanza. El pánico solo enreda los números. Una turbulencia así suele dejar sitio a algo mejor, como el vendaval que arranca la madera muerta para que pueda brotar lo nuevo. Pide ayuda si la necesitas; el orgullo lleva mal las cuentas. Contarle a la gente adecuada cómo estás te trae un apoyo que no sabías que existía, y un cambio sensato hecho ahora puede dejarte en terreno más firme en pocos meses.</translation>
+        <translation>El cinco de diamantes sacude un poco las cosas. Puede surgir un gasto imprevisto, un cambio en los ingresos o la idea de una mudanza. El pánico solo enreda los números. Una turbulencia así suele dejar sitio a algo mejor, como el vendaval que arranca la madera muerta para que pueda brotar lo nuevo. Pide ayuda si la necesitas; el orgullo lleva mal las cuentas. Contarle a la gente adecuada tu situación te trae apoyos que no sabías que existían, y un cambio sensato hecho ahora puede dejarte en terreno más firme en pocos meses.</translation>
     </message>
     <message>
         <source>Change, unexpected expense, moving, adaptability and support.</source>
@@ -447,7 +447,7 @@
     <message>
         <source>Money and favours flow both ways when the Six of Diamonds turns up. A sum you had forgotten could be repaid to you, or the chance could come to help someone who is struggling. Give without keeping score, and receive without blushing. Fairness is at the heart of it, so look over your own dealings for anything left unsettled. An old debt cleared today, in either direction, lightens the mind as well as the purse. The six stones sit in two even columns, three a side, like goods weighed on an honest scale.</source>
         <extracomment>Six of Diamond: reading</extracomment>
-        <translation>Con el seis de diamantes, el dinero y los favores circulan en ambos sentidos. Puede que te devuelvan una suma que habías olvidado, o que tengas ocasión de ayudar a alguien que lo está pasando mal. Da sin llevar la cuenta y recibe sin sonrojarte. Todo gira en torno a la equidad, así que repasa tus propios tratos por si queda algo pendiente. Una vieja deuda saldada hoy, en un sentido u otro, aligera la mente tanto como el bolsillo. Los seis diamantes forman dos columnas iguales, tres a cada lado, como mercancía pesada en una balanza honrada.</translation>
+        <translation>Con el seis de diamantes, el dinero y los favores circulan en ambos sentidos. Puede que te devuelvan una suma que habías olvidado, o que tengas ocasión de ayudar a alguien que lo está pasando mal. Da sin llevar la cuenta y recibe sin sonrojarte. Todo gira en torno a la equidad, así que repasa tus propios tratos por si queda algo pendiente. Una vieja deuda saldada hoy, en un sentido u otro, aligera la mente tanto como el bolsillo. Los seis diamantes forman dos columnas iguales, tres a cada lado, como mercancía en una balanza honrada.</translation>
     </message>
     <message>
         <source>Generosity, fairness, giving, receiving and settled debts.</source>
@@ -492,7 +492,7 @@
     <message>
         <source>The Nine of Diamonds celebrates comfort earned with your own hands. Standing on your own feet without help is an achievement, and that independence deserves to be savoured. Treat yourself to quality rather than quantity, a good meal or a well-made tool. Self-reliance does not mean doing everything alone; it means your security no longer hangs on anybody&apos;s approval. Keep your ambitions high. A person at ease in a house bought with their own effort, with the door shut against the weather, is the whole picture of this card.</source>
         <extracomment>Nine of Diamond: reading</extracomment>
-        <translation>El nueve de diamantes celebra el bienestar ganado con tus propias manos. Valerte por ti sin ayuda es todo un logro, y esa independencia merece saborearse. Date un capricho de calidad más que de cantidad: una buena comida o una herramienta bien hecha. Ser autosuficiente no significa hacerlo todo a solas; significa que tu seguridad ya no depende de la aprobación de nadie. Mantén altas tus ambiciones. Alguien a gusto en una casa comprada con su propio esfuerzo, con la puerta cerrada al mal tiempo, es la imagen completa de esta carta.</translation>
+        <translation>El nueve de diamantes celebra el bienestar ganado con tus propias manos. Salir adelante sin ayuda es todo un logro, y esa independencia merece saborearse. Date un capricho de calidad más que de cantidad: una buena comida o una herramienta bien hecha. Ser autosuficiente no significa hacerlo todo a solas; significa que tu seguridad ya no depende de la aprobación de nadie. Mantén altas tus ambiciones. Alguien a gusto en una casa comprada con su propio esfuerzo, con la puerta cerrada al mal tiempo, es la imagen completa de esta carta.</translation>
     </message>
     <message>
         <source>Self- reliance, self-actualization, independent, satisfied and ambitious.</source>
@@ -522,7 +522,7 @@
     <message>
         <source>Shrewd, good-humoured and impossible to hurry, the King of Diamonds reads every contract twice and enjoys a good haggle. He began with a barrow, now owns the shop on the corner and still counts the till himself. He respects people who know their numbers and forgives almost anything except waste. Before you settle any money matter today, think as he would: facts first, then a fair comparison of the offers. His answer to anyone who presses him to sign at once never changes: then go and sell it to somebody else.</source>
         <extracomment>King of Diamond: reading</extracomment>
-        <translation>Astuto, de buen humor e imposible de apresurar, el rey de diamantes lee cada contrato dos veces y disfruta con un buen regateo. Empezó con una carretilla, hoy es dueño de la tienda de la esquina y sigue contando la caja él mismo. Respeta a quien sabe de números y lo perdona casi todo salvo el derroche. Antes de cerrar hoy cualquier asunto de dinero, piensa como él: primero los hechos, luego una comparación justa de las ofertas. A quien lo apremia para que firme en el acto siempre le responde lo mismo: entonces véndaselo a otro.</translation>
+        <translation>Astuto, de buen humor e imposible de apresurar, el rey de diamantes lee cada contrato dos veces y disfruta con un buen regateo. Empezó con una carretilla, hoy es dueño de la tienda de la esquina y sigue contando la caja él mismo. Respeta a quien sabe de números y lo perdona casi todo salvo el derroche. Antes de cerrar hoy cualquier asunto de dinero, piensa como él: primero los hechos, luego una comparación justa de las ofertas. A quien lo apremia para que firme en el acto le responde siempre igual: «Pues véndeselo a otro».</translation>
     </message>
     <message>
         <source>Business sense, wisdom, authority, caution and fair dealing.</source>
@@ -552,7 +552,7 @@
     <message>
         <source>Somewhere between you and the money stands the Knight of Diamonds, a ledger in one pocket and a timetable in the other. He is the go-between of money matters: the courier with the parcel, the agent with the quote, the cousin who knows somebody selling a van. Thorough and in a hurry at once, he can work in your favour today. An offer or a payment might travel towards you through a third person. Read every line before you agree, and ask the question you feel silly asking. If the deal still stands once the figures are checked, take it without further dithering.</source>
         <extracomment>Knights of Diamond: reading</extracomment>
-        <translation>En algún punto entre tú y el dinero está la jota de diamantes, con un libro de cuentas en un bolsillo y un horario en el otro. Es el intermediario de los asuntos de dinero: el mensajero con el paquete, el agente con el presupuesto, el primo que conoce a alguien que vende una furgoneta. Minucioso y con prisa a la vez, hoy puede jugar a tu favor. Una oferta o un pago podría llegarte a través de un tercero. Lee cada línea antes de aceptar, y haz esa pregunta que te da apuro hacer. Si el trato sigue en pie una vez comprobadas las cifras, acéptalo sin más titubeos.</translation>
+        <translation>En algún punto entre tú y el dinero está la jota de diamantes, con un libro de cuentas en un bolsillo y un horario en el otro. Es el intermediario de los asuntos de dinero: el mensajero con el paquete, el agente con el presupuesto, el primo que conoce a alguien que vende una furgoneta. Con tanto esmero como prisa, hoy puede jugar a tu favor. Una oferta o un pago podría llegarte a través de un tercero. Lee cada línea antes de aceptar, y haz esa pregunta que te da apuro hacer. Si el trato sigue en pie una vez comprobadas las cifras, acéptalo sin más titubeos.</translation>
     </message>
     <message>
         <source>Errands, offers, diligence, careful checks and opportunity.</source>
@@ -567,7 +567,7 @@
     <message>
         <source>As the symbol itself denotes, the Ace of Hearts symbolizes love card readers have cherished for generations: the first warm stirring of affection, the start of a friendship, the moment a house begins to feel like home. This Ace opens the heart, and an open heart is a gift to everyone near it. The kind word you have been holding back is worth saying, and being looked after for once is no weakness. New love or a happy letter could be on its way. Whatever begins now begins in sincerity, and it deserves the chance to grow.</source>
         <extracomment>Ace of Hearts: reading</extracomment>
-        <translation>Como su propio símbolo indica, el as de corazones representa el amor, y así lo han leído los cartomantes durante generaciones: el primer calor del cariño, el comienzo de una amistad, el momento en que una casa empieza a ser un hogar. Este as abre el corazón, y un corazón abierto es un regalo para todos los que lo rodean. Merece la pena decir esa palabra amable que te guardas, y dejarse cuidar por una vez no es ninguna debilidad. Puede que venga en camino un amor nuevo o una carta feliz. Lo que empieza ahora empieza con sinceridad, y merece la ocasión de crecer.</translation>
+        <translation>Como su propio símbolo indica, el as de corazones representa el amor, y así lo han leído los cartomantes durante generaciones: el primer calor del cariño, el comienzo de una amistad, el momento en que una casa empieza a ser un hogar. Este as abre el corazón, y un corazón abierto es un regalo para todos los que lo rodean. Merece la pena decir esa palabra amable que te guardas, y dejarse cuidar por una vez no es debilidad. Quizá llegue un amor nuevo o una carta con buenas noticias. Lo que empieza ahora empieza con sinceridad, y merece la ocasión de crecer.</translation>
     </message>
     <message>
         <source>Love, new affection, sincerity, openness and joy at home.</source>
@@ -582,7 +582,7 @@
     <message>
         <source>Two people find their way to each other in the Two of Hearts. Romance, a close friendship or a reconciliation with someone you had drifted away from: whatever form it takes, the feeling runs both ways. Ask how the other person really is, and answer honestly when the question comes back. Gestures that cost nothing carry great weight here, like tea brought without asking or a hand held a moment longer. If a coolness has crept in with someone dear, take the first step back towards them. On the card itself the two hearts mirror each other, one upright and one upside down.</source>
         <extracomment>Two of Hearts: reading</extracomment>
-        <translation>En el dos de corazones, dos personas encuentran el camino la una hacia la otra. Un romance, una amistad estrecha o una reconciliación con alguien de quien te habías alejado: sea cual sea su forma, el sentimiento es mutuo. Pregunta cómo está de verdad la otra persona, y responde con sinceridad cuando te devuelva la pregunta. Aquí los gestos que no cuestan nada pesan mucho, como un té que llega sin pedirlo o una mano que tarda un poco más en soltarse. Si se ha colado cierta frialdad con alguien querido, da tú el primer paso para acercarte. En la propia carta, los dos corazones se reflejan: uno derecho y otro boca abajo.</translation>
+        <translation>En el dos de corazones, dos personas se buscan y se encuentran. Un romance, una amistad estrecha o una reconciliación con alguien de quien te habías alejado: sea cual sea su forma, el sentimiento es mutuo. Pregunta cómo está de verdad la otra persona, y responde con sinceridad cuando te devuelva la pregunta. Aquí los gestos que no cuestan nada pesan mucho, como un té que llega sin pedirlo o una mano que tarda un poco más en soltarse. Si se ha colado cierta frialdad con alguien querido, da tú el primer paso para acercarte. En la propia carta, los dos corazones se reflejan: uno derecho y otro boca abajo.</translation>
     </message>
     <message>
         <source>Harmony, mutual love, tenderness and reconciliation.</source>
@@ -702,7 +702,7 @@
     <message>
         <source>Love grown to its full size is the subject of the Ten of Hearts. What started as one affection has become a household: the ones who know how you take your tea, who turn up without being asked, who have seen you at your worst and stayed. Whether they are kin by blood or by choice makes no difference here. Good news about a home or a wedding is traditional with this card, as is plain contentment, the kind nobody notices until it is named. Picture a table with every chair taken and the talk running over itself: that noise is what this card sounds like.</source>
         <extracomment>Ten of Hearts: reading</extracomment>
-        <translation>El diez de corazones habla del amor que ha crecido hasta su plenitud. Lo que empezó como un solo afecto se ha convertido en un hogar: los que saben cómo te gusta el café, los que aparecen sin que se lo pidas, los que te han visto en tu peor momento y se quedaron. Que sean familia de sangre o elegida da igual aquí. Las buenas noticias sobre una casa o una boda son tradicionales en esta carta, igual que la dicha sencilla, esa que nadie nota hasta que se nombra. Imagina una mesa con todas las sillas ocupadas y las conversaciones pisándose: ese bullicio es el sonido de esta carta.</translation>
+        <translation>El diez de corazones habla del amor que ha crecido hasta su plenitud. Lo que empezó como un solo afecto se ha convertido en un hogar: los que saben cómo te gusta el café, los que aparecen sin que se lo pidas, los que te han visto en tu peor momento y se han quedado. Que sean familia de sangre o elegida da igual aquí. Por tradición, esta carta trae buenas noticias sobre una casa o una boda, y también dicha sencilla, esa que nadie nota hasta que se nombra. Imagina una mesa con todas las sillas ocupadas y las conversaciones pisándose: ese bullicio es el sonido de esta carta.</translation>
     </message>
     <message>
         <source>Family happiness, fulfilment, lasting love, home and celebration.</source>
@@ -762,7 +762,7 @@
     <message>
         <source>Feared by many, the Ace of Spades is really a card of transformation. Some part of your life is ending, or needs to end, so that something sturdier can take its place, whether a habit or a belief that has run its course. Remember that a spade is also a digging tool, the blade that breaks hard earth so that roots can take hold. Endings are rarely comfortable, but this Ace offers a clean cut. Decide what no longer serves you, and act on it without apology. Whatever grows in the cleared ground will be truly yours.</source>
         <extracomment>Ace of Spades: reading</extracomment>
-        <translation>Temido por muchos, el as de picas es en realidad una carta de transformación. Alguna parte de tu vida termina, o necesita terminar, para que algo más sólido ocupe su lugar, ya sea un hábito o una creencia que ha dado de sí. Recuerda que la pica tiene la forma de una hoja de pala, la que rompe la tierra dura para que las raíces puedan agarrar. Los finales rara vez son cómodos, pero este as ofrece un corte limpio. Decide qué ya no te sirve y actúa en consecuencia, sin pedir perdón. Lo que crezca en el terreno despejado será de verdad tuyo.</translation>
+        <translation>Temido por muchos, el as de picas es en realidad una carta de transformación. Algo en tu vida termina, o necesita terminar, para que algo más sólido ocupe su lugar, ya sea un hábito o una creencia que ya no da más de sí. Recuerda que la pica tiene la forma de una hoja de pala, la que rompe la tierra dura para que las raíces puedan agarrar. Los finales rara vez son cómodos, pero este as ofrece un corte limpio. Decide qué ya no te sirve y actúa en consecuencia, sin pedir perdón. Lo que crezca en el terreno despejado será de verdad tuyo.</translation>
     </message>
     <message>
         <source>Transformation, endings, decisiveness and renewal.</source>
@@ -852,7 +852,7 @@
     <message>
         <source>Keep your wits about you when the Seven of Spades appears. Someone might not be telling the whole story, or a plan that looks simple could hide complications. Blind trust would be unwise today, and suspicion of everyone just as unwise; what the day asks for is attention. Check the details and keep private matters private. A loan you cannot afford to lose is one you cannot afford to make. Where petty deceptions are about, the surest protection is honesty, including honesty with yourself about what you hope to hear.</source>
         <extracomment>Seven of Spades: reading</extracomment>
-        <translation>Mantén los ojos bien abiertos cuando aparezca el siete de picas. Puede que alguien no esté contando toda la historia, o que un plan de aspecto sencillo esconda complicaciones. Hoy no sería prudente confiar a ciegas, ni tampoco sospechar de todos; lo que pide el día es atención. Revisa los detalles y guarda en privado lo privado. Un préstamo que no puedes permitirte perder es un préstamo que no puedes permitirte hacer. Donde rondan los pequeños engaños, la mejor protección es la honestidad, también contigo sobre lo que esperas oír.</translation>
+        <translation>Mantén los ojos abiertos cuando aparezca el siete de picas. Puede que alguien no lo cuente todo, o que un plan de aspecto sencillo esconda complicaciones. Hoy no sería prudente confiar a ciegas, ni tampoco sospechar de todos; lo que pide el día es atención. Revisa los detalles y guarda en privado lo privado. Un préstamo que no puedes permitirte perder es uno que no puedes permitirte hacer. Donde rondan los pequeños engaños, la mejor protección es la honestidad, también contigo: no confundas lo cierto con lo que esperas oír.</translation>
     </message>
     <message>
         <source>Caution, deception, vigilance and plain honesty.</source>
@@ -1255,7 +1255,7 @@ Claves: %4
     <name>app::JournalStatisticsView</name>
     <message>
         <source>Colours</source>
-        <translation>Rojo/negro</translation>
+        <translation>Colores</translation>
     </message>
     <message>
         <source>This month</source>
@@ -1488,7 +1488,7 @@ Claves: %4
     </message>
     <message>
         <source>Imported from %1: new days %2, notes joined to the journal&apos;s own %3.</source>
-        <translation>Importado desde %1: días nuevos, %2; notas añadidas a las que ya tenía el diario, %3.</translation>
+        <translation>Importado desde %1. Días nuevos: %2. Notas unidas a las que ya tenía el diario: %3.</translation>
     </message>
     <message>
         <source>%1 is neither a journal backup nor a CSV exported from the journal; nothing was changed.</source>
@@ -1621,7 +1621,7 @@ Claves: %4
     </message>
     <message>
         <source>Please Enter Correct Date !</source>
-        <translation>¡Introduce una fecha correcta!</translation>
+        <translation>Introduce una fecha válida.</translation>
     </message>
     <message>
         <source>Are You Sure You Want To Quit Tarvelle?</source>
@@ -1709,7 +1709,7 @@ Claves: %4
     <name>dialogs::AboutDialog</name>
     <message>
         <source>Tarvelle is a daily divination technique based on playing cards. This software displays a card for the day and explains the keywords and meaning. This software can be used as a reference point to start your day.</source>
-        <translation>Tarvelle es una técnica de adivinación diaria basada en los naipes. Este programa muestra una carta para cada día y explica sus palabras clave y su significado. Puedes usarlo como punto de referencia para empezar el día.</translation>
+        <translation>Tarvelle es una técnica de adivinación diaria basada en los naipes. Este programa muestra una carta para cada día y explica sus claves y su significado. Puedes usarlo como punto de referencia para empezar el día.</translation>
     </message>
     <message>
         <source>Click here to visit %1</source>
@@ -1756,7 +1756,7 @@ Claves: %4
     </message>
     <message>
         <source>Refer A Friend</source>
-        <translation>Recomienda a un amigo</translation>
+        <translation>Díselo a un amigo</translation>
     </message>
     <message>
         <source>Your Name</source>
