@@ -52,16 +52,18 @@ void shrinkUntil(QWidget *widget, const QFont &preferred, Overflow overflowAt, b
         return overflowAt(candidate);
     };
     const int lowest = std::max(0, static_cast<int>(std::floor((top - smallest) / kStep + 1e-9)));
+    // Every step up to `overflowing` is known to be too large.
+    int overflowing = -1;
     int step = 0;
     qreal over = tryStep(0);
     while (over > 1.0 && step < lowest) {
+        overflowing = step;
         const qreal guess = (top - step * kStep) / (wrapped ? std::sqrt(over) : over);
-        const int next = static_cast<int>(std::ceil((top - guess) / kStep - 1e-9));
-        step = std::clamp(next, step + 1, lowest);
+        step = std::clamp(static_cast<int>(std::lround((top - guess) / kStep)), step + 1, lowest);
         over = tryStep(step);
     }
     // A guess may overshoot; take back the steps that still fit.
-    while (step > 0 && over <= 1.0) {
+    while (over <= 1.0 && step - 1 > overflowing) {
         if (tryStep(step - 1) > 1.0) {
             useStep(step);
             return;

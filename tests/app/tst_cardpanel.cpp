@@ -4,11 +4,13 @@
 #include "app/SettingsPanel.h"
 #include "cards/Deck.h"
 #include "ui/FittedLabel.h"
+#include "ui/Typeface.h"
 
 #include "MainWindowUser.h"
 #include "ProgramDoubles.h"
 #include "WidgetNamed.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
@@ -24,6 +26,7 @@ private Q_SLOTS:
     void showCardFillsEverything();
     void drawTakesTheGeneratorsValue();
     void everyCardsTextFitsItsBox();
+    void fittedTextTakesTheLargestSizeThatFits();
     void settingsButtonBringsTheSettingsPanel();
 
 private:
@@ -125,6 +128,33 @@ void TestCardPanel::everyCardsTextFitsItsBox()
             QVERIFY(panel->rect().contains(label->geometry()));
         }
     }
+}
+
+void TestCardPanel::fittedTextTakesTheLargestSizeThatFits()
+{
+    // Readings in boxes from roomy to cramped: the size found fits, and one step larger would not.
+    QWidget host;
+    const QFont preferred = ui::programFont(9.0);
+    int shrunk = 0;
+    for (const int height : {90, 130, 180, 260}) {
+        for (int k = 1; k <= cards::kDeckSize; k += 3) {
+            QLabel label(cards::card(k).description, &host);
+            label.setWordWrap(true);
+            label.setGeometry(0, 0, 300, height);
+            ui::fitLabelFont(&label, preferred);
+            const qreal size = label.font().pointSizeF();
+            const QString what = u"card %1 in %2 px at %3 pt"_s.arg(k).arg(height).arg(size);
+            QVERIFY2(ui::labelTextFits(&label) || size < 6.5, qPrintable(what));
+            if (size < preferred.pointSizeF()) {
+                ++shrunk;
+                QFont larger = label.font();
+                larger.setPointSizeF(size + 0.25);
+                label.setFont(larger);
+                QVERIFY2(!ui::labelTextFits(&label), qPrintable(what));
+            }
+        }
+    }
+    QVERIFY(shrunk > 20);
 }
 
 void TestCardPanel::settingsButtonBringsTheSettingsPanel()
