@@ -3,6 +3,7 @@
 #include "services/Clock.h"
 #include "services/MessageBoxes.h"
 #include "services/RandomGenerator.h"
+#include "site/Referral.h"
 #include "site/SitePages.h"
 #include "ui/Accessibility.h"
 #include "ui/Colours.h"
@@ -175,12 +176,14 @@ void ExitScreen::buildReferralFrame()
         box->installEventFilter(this);
         return box;
     };
-    m_yourName = addBox(tr("Your Name"), ui::twipsRect(85, 360, 3375, 285), kNameLength);
-    m_yourEmail =
-        addBox(tr("Your Email Address"), ui::twipsRect(3600, 360, 3375, 285), kEmailLength);
-    m_friendName = addBox(tr("Friend's Name"), ui::twipsRect(85, 720, 3375, 285), kNameLength);
-    m_friendEmail =
-        addBox(tr("Friend's Email Address"), ui::twipsRect(3600, 720, 3375, 285), kEmailLength);
+    m_yourName = addBox(site::referralCaption(site::ReferralBox::Name),
+                        ui::twipsRect(85, 360, 3375, 285), kNameLength);
+    m_yourEmail = addBox(site::referralCaption(site::ReferralBox::Email),
+                         ui::twipsRect(3600, 360, 3375, 285), kEmailLength);
+    m_friendName = addBox(site::referralCaption(site::ReferralBox::FriendName),
+                          ui::twipsRect(85, 720, 3375, 285), kNameLength);
+    m_friendEmail = addBox(site::referralCaption(site::ReferralBox::FriendEmail),
+                           ui::twipsRect(3600, 720, 3375, 285), kEmailLength);
 
     m_referButton = ui::newPushButton(tr("Refer A Friend &Now"), m_referralFrame);
     placeBox(m_referButton, ui::programFont(8.25, true), ui::twipsRect(1920, 1080, 3375, 285));
@@ -190,11 +193,12 @@ void ExitScreen::buildReferralFrame()
     m_message = new QPlainTextEdit(m_referralFrame);
     // Before any text: the text's own change makes Qt describe the box to a listening reader.
     ui::readAsUnseen(m_message, QAccessible::EditableText);
-    m_message->setPlainText(tr("Your Message") + u'\n');
+    const QString messageCaption = site::referralCaption(site::ReferralBox::Message);
+    m_message->setPlainText(messageCaption + u'\n');
     m_message->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_message->setTabChangesFocus(true);
-    m_message->setProperty("placeholder", tr("Your Message"));
-    m_message->setAccessibleName(tr("Your Message"));
+    m_message->setProperty("placeholder", messageCaption);
+    m_message->setAccessibleName(messageCaption);
     m_message->setGeometry(ui::twipsRect(4800, 3600, 1815, 495));
     m_message->installEventFilter(this);
     // A plain text box has no length of its own to keep to.

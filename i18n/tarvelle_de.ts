@@ -1040,6 +1040,26 @@ Stichworte: %4
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Bitte gib die E-Mail-Adresse deines Freundes ein.</translation>
     </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Dein Name</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Deine E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Deine Nachricht</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name deines Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail deines Freundes</translation>
+    </message>
 </context>
 <context>
     <name>SqliteJournalFile</name>
@@ -1759,28 +1779,8 @@ Stichworte: %4
         <translation>Weiterempfehlen</translation>
     </message>
     <message>
-        <source>Your Name</source>
-        <translation>Dein Name</translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation>Deine E-Mail-Adresse</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Name</source>
-        <translation>Name deines Freundes</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>E-Mail deines Freundes</translation>
-    </message>
-    <message>
         <source>Refer A Friend &amp;Now</source>
         <translation>Jetzt &amp;empfehlen</translation>
-    </message>
-    <message>
-        <source>Your Message</source>
-        <translation>Deine Nachricht</translation>
     </message>
     <message>
         <source>Download Quellmoor Softwares</source>

@@ -1030,6 +1030,26 @@ Keywords: %4
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Your Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>SqliteJournalFile</name>
@@ -1749,27 +1769,7 @@ Keywords: %4
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Your Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Name</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Your Message</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -1040,6 +1040,26 @@ Claves: %4
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Introduce el correo electrónico de tu amigo.</translation>
     </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Tu nombre</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Tu correo electrónico</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Tu mensaje</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nombre de tu amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Correo electrónico de tu amigo</translation>
+    </message>
 </context>
 <context>
     <name>SqliteJournalFile</name>
@@ -1759,28 +1779,8 @@ Claves: %4
         <translation>Díselo a un amigo</translation>
     </message>
     <message>
-        <source>Your Name</source>
-        <translation>Tu nombre</translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation>Tu correo electrónico</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Name</source>
-        <translation>Nombre de tu amigo</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>Correo electrónico de tu amigo</translation>
-    </message>
-    <message>
         <source>Refer A Friend &amp;Now</source>
         <translation>&amp;Recomendar ahora</translation>
-    </message>
-    <message>
-        <source>Your Message</source>
-        <translation>Tu mensaje</translation>
     </message>
     <message>
         <source>Download Quellmoor Softwares</source>

@@ -1040,6 +1040,26 @@ Mots-clés&#xa0;: %4
         <source>Please Enter Your Friend&apos;s Email</source>
         <translation>Veuillez saisir l’adresse e-mail de votre ami</translation>
     </message>
+    <message>
+        <source>Your Name</source>
+        <translation>Votre nom</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Votre adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Votre message</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nom de votre ami</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Adresse e-mail de votre ami</translation>
+    </message>
 </context>
 <context>
     <name>SqliteJournalFile</name>
@@ -1759,28 +1779,8 @@ Mots-clés&#xa0;: %4
         <translation>Recommandez-nous à un ami</translation>
     </message>
     <message>
-        <source>Your Name</source>
-        <translation>Votre nom</translation>
-    </message>
-    <message>
-        <source>Your Email Address</source>
-        <translation>Votre adresse e-mail</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Name</source>
-        <translation>Nom de votre ami</translation>
-    </message>
-    <message>
-        <source>Friend&apos;s Email Address</source>
-        <translation>Adresse e-mail de votre ami</translation>
-    </message>
-    <message>
         <source>Refer A Friend &amp;Now</source>
         <translation>Recommander &amp;maintenant</translation>
-    </message>
-    <message>
-        <source>Your Message</source>
-        <translation>Votre message</translation>
     </message>
     <message>
         <source>Download Quellmoor Softwares</source>

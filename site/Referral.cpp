@@ -12,12 +12,10 @@ namespace site {
 
 namespace {
 
-// A box still showing its own caption (the exit screen's words for it) counts as empty.
-bool missing(const QString &value, const char *placeholder)
+bool missing(const QString &value, ReferralBox box)
 {
     const QString trimmed = trimSpaces(value);
-    return trimmed.isEmpty()
-           || trimmed == QCoreApplication::translate("dialogs::ExitScreen", placeholder);
+    return trimmed.isEmpty() || trimmed == referralCaption(box);
 }
 
 QString refusal(const char *text)
@@ -31,6 +29,19 @@ QString queryValue(const QString &typed)
 }
 
 } // namespace
+
+QString referralCaption(ReferralBox box)
+{
+    switch (box) {
+    case ReferralBox::Name: return QCoreApplication::translate("Referral", "Your Name");
+    case ReferralBox::Email: return QCoreApplication::translate("Referral", "Your Email Address");
+    case ReferralBox::Message: return QCoreApplication::translate("Referral", "Your Message");
+    case ReferralBox::FriendName: return QCoreApplication::translate("Referral", "Friend's Name");
+    case ReferralBox::FriendEmail:
+        return QCoreApplication::translate("Referral", "Friend's Email Address");
+    }
+    return {};
+}
 
 QString trimSpaces(const QString &text)
 {
@@ -58,15 +69,15 @@ std::optional<QString> emailRefusal(const Referral &referral)
 
 std::optional<QString> referralRefusal(const Referral &referral)
 {
-    if (missing(referral.name, "Your Name"))
+    if (missing(referral.name, ReferralBox::Name))
         return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Name"));
-    if (missing(referral.email, "Your Email Address"))
+    if (missing(referral.email, ReferralBox::Email))
         return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Email"));
-    if (missing(referral.message, "Your Message"))
+    if (missing(referral.message, ReferralBox::Message))
         return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Message"));
-    if (missing(referral.friendName, "Friend's Name"))
+    if (missing(referral.friendName, ReferralBox::FriendName))
         return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Name"));
-    if (missing(referral.friendEmail, "Friend's Email Address"))
+    if (missing(referral.friendEmail, ReferralBox::FriendEmail))
         return refusal(QT_TRANSLATE_NOOP("Referral", "Please Enter Your Friend's Email"));
     return std::nullopt;
 }

@@ -21,6 +21,13 @@ struct Referral {
     QString friendEmail;
 };
 
+// The boxes of the refer-a-friend form.
+enum class ReferralBox { Name, Email, Message, FriendName, FriendEmail };
+
+// What a box shows until something is typed in it, in the reader's language; a box still showing
+// it counts as empty.
+QString referralCaption(ReferralBox box);
+
 // Only blanks count as padding; a line break at either end is part of the text.
 QString trimSpaces(const QString &text);
 
