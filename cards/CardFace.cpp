@@ -98,14 +98,16 @@ QPainterPath knightRank()
     constexpr qreal top = kIndexTop;
     constexpr qreal base = kIndexTop + 8.0;
     constexpr qreal xTop = base - 6.0; // the n's x-height
+    // A square-ended stroke is the line's rectangle. Qt's stroker would measure the corners'
+    // angles with the library's trigonometry, whose tables weigh more than all the faces.
     const auto stroke = [](QPointF from, QPointF to, qreal width) {
-        QPainterPath line;
-        line.moveTo(from);
-        line.lineTo(to);
-        QPainterPathStroker stroker;
-        stroker.setWidth(width);
-        stroker.setCapStyle(Qt::FlatCap);
-        return stroker.createStroke(line);
+        const QPointF along = to - from;
+        const qreal length = std::sqrt(QPointF::dotProduct(along, along));
+        const QPointF side = QPointF(-along.y(), along.x()) * (width / 2.0 / length);
+        QPainterPath bar;
+        bar.addPolygon(QPolygonF{from + side, to + side, to - side, from - side});
+        bar.closeSubpath();
+        return bar;
     };
     QPainterPath k;
     k.addRect(QRectF(2.0, top, 1.0, base - top));

@@ -5,8 +5,6 @@
 #include <QTransform>
 
 #include <array>
-#include <cmath>
-#include <numbers>
 
 namespace cards {
 
@@ -113,59 +111,29 @@ QPainterPath makeSpade()
     return p;
 }
 
-// Angle of `p` seen from `centre`, in QPainterPath::arcTo's degrees.
-static qreal angleOf(QPointF centre, QPointF p)
-{
-    return std::atan2(centre.y() - p.y(), p.x() - centre.x()) * 180.0 / std::numbers::pi;
-}
-
-// Clockwise (on screen) arc of the circle at `centre` from `from` to `to`.
-static void arcClockwise(QPainterPath &p, QPointF centre, qreal r, QPointF from, QPointF to)
-{
-    const qreal start = angleOf(centre, from);
-    qreal sweep = angleOf(centre, to) - start;
-    while (sweep > 0.0)
-        sweep -= 360.0;
-    p.arcTo(QRectF(centre.x() - r, centre.y() - r, 2.0 * r, 2.0 * r), start, sweep);
-}
-
-// Where two circles of radius r cross, taking the crossing farther from `away`.
-static QPointF crossing(QPointF a, QPointF b, qreal r, QPointF away)
-{
-    const QPointF mid = (a + b) / 2.0;
-    const QPointF d = b - a;
-    const qreal len = std::hypot(d.x(), d.y());
-    const qreal h = std::sqrt(std::max(0.0, r * r - len * len / 4.0));
-    const QPointF n(-d.y() / len * h, d.x() / len * h);
-    const QPointF p1 = mid + n;
-    const QPointF p2 = mid - n;
-    const auto dist = [away](QPointF q) { return std::hypot(q.x() - away.x(), q.y() - away.y()); };
-    return dist(p1) > dist(p2) ? p1 : p2;
-}
-
+// Three lobes of radius 0.235 round (-0.265, 0.085), (0, -0.265) and (0.265, 0.085), each
+// running to where it crosses the next, over a flared stem. The arcs are written out as the
+// curves they come to: working them out here would take the trigonometric functions, whose
+// tables are a fifth of a megabyte of memory for one shape.
 QPainterPath makeClub()
 {
-    constexpr qreal r = 0.235;
-    const QPointF top(0.0, -0.265);
-    const QPointF left(-0.265, 0.085);
-    const QPointF right(0.265, 0.085);
-    const QPointF origin(0.0, 0.0);
-    const QPointF topLeft = crossing(top, left, r, origin);
-    const QPointF topRight = crossing(top, right, r, origin);
-    // The stem leaves each side lobe low on its inner side.
-    constexpr qreal stemX = 0.055;
-    const qreal stemY = left.y() + std::sqrt(r * r - std::pow(left.x() + stemX, 2));
-    const QPointF stemLeft(-stemX, stemY);
-    const QPointF stemRight(stemX, stemY);
-
     QPainterPath p;
-    p.moveTo(stemLeft);
-    arcClockwise(p, left, r, stemLeft, topLeft);
-    arcClockwise(p, top, r, topLeft, topRight);
-    arcClockwise(p, right, r, topRight, stemRight);
+    p.moveTo(-0.055, 0.1905);
+    p.cubicTo(-0.0936, 0.2673, -0.1732, 0.32, -0.265, 0.32);
+    p.cubicTo(-0.3948, 0.32, -0.5, 0.2148, -0.5, 0.085);
+    p.cubicTo(-0.5, -0.0448, -0.3948, -0.15, -0.265, -0.15);
+    p.cubicTo(-0.2422, -0.15, -0.2202, -0.1468, -0.1994, -0.1406);
+    p.cubicTo(-0.2220, -0.1767, -0.235, -0.2193, -0.235, -0.265);
+    p.cubicTo(-0.235, -0.3948, -0.1298, -0.5, 0.0, -0.5);
+    p.cubicTo(0.1298, -0.5, 0.235, -0.3948, 0.235, -0.265);
+    p.cubicTo(0.235, -0.2193, 0.2220, -0.1767, 0.1994, -0.1406);
+    p.cubicTo(0.2202, -0.1468, 0.2422, -0.15, 0.265, -0.15);
+    p.cubicTo(0.3948, -0.15, 0.5, -0.0448, 0.5, 0.085);
+    p.cubicTo(0.5, 0.2148, 0.3948, 0.32, 0.265, 0.32);
+    p.cubicTo(0.1732, 0.32, 0.0936, 0.2673, 0.055, 0.1905);
     p.cubicTo(0.035, 0.30, 0.08, 0.45, 0.22, 0.5);
     p.lineTo(-0.22, 0.5);
-    p.cubicTo(-0.08, 0.45, -0.035, 0.30, -stemX, stemY);
+    p.cubicTo(-0.08, 0.45, -0.035, 0.30, -0.055, 0.1905);
     p.closeSubpath();
     return p;
 }
