@@ -1,6 +1,7 @@
 #include "ui/Typeface.h"
 
 #include <QFontDatabase>
+#include <QStringList>
 
 using namespace Qt::StringLiterals;
 
@@ -12,7 +13,9 @@ QString programFamily()
 {
     static const QString family = [] {
         const QString verdana = u"Verdana"_s;
-        if (QFontDatabase::hasFamily(verdana))
+        // Among the installed families: hasFamily() would first put the name through the
+        // font configuration's substitution rules, a pass of its own at every start.
+        if (QFontDatabase::families().contains(verdana, Qt::CaseInsensitive))
             return verdana;
         return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     }();
