@@ -33,43 +33,60 @@ qreal overflow(QSizeF needed, QSizeF room)
                     needed.height() / std::max(room.height(), 1.0));
 }
 
-// The largest size, on the steps down from `preferred`, at which `overflowAt` is 1 or less.
-// Each size tried makes Qt load a font of that size, so the sizes are not walked one by one:
-// the overflow tells roughly where the fitting size lies (a wrapped text's area, and so its
-// overflow, grows with the square of the size), and a step either side settles it.
+// The whole pixel size Qt loads for `points` at `dpi`: sizes that round alike share one font
+// and measure alike.
+int loadedPixels(qreal points, int dpi)
+{
+    return qRound(std::floor(points * dpi / 72.0 * 100.0 + 0.5) / 100.0);
+}
+
+// The largest size, on the steps down from `preferred`, at which `overflowAt` is 1 or less;
+// `widget` gets that font. Each size tried makes Qt load a font of that size and lay the text
+// out, so the sizes are not walked one by one: the overflow tells roughly where the fitting
+// size lies (a wrapped text's area, and so its overflow, grows with the square of the size), a
+// step either side settles it, and a step that loads a size known to overflow is not measured.
 template <typename Overflow>
 void shrinkUntil(QWidget *widget, const QFont &preferred, Overflow overflowAt, bool wrapped = false)
 {
     const qreal top = preferred.pointSizeF();
     const qreal smallest = smallestPointSize(widget);
+    const int dpi = widget->logicalDpiY();
     QFont candidate = preferred;
-    const auto useStep = [&](int step) {
-        candidate.setPointSizeF(top - step * kStep);
+    const auto pointsAt = [&](int step) { return top - step * kStep; };
+    const auto use = [&](int step) {
+        candidate.setPointSizeF(pointsAt(step));
         widget->setFont(candidate);
     };
-    const auto tryStep = [&](int step) {
-        useStep(step);
-        return overflowAt(candidate);
-    };
     const int lowest = std::max(0, static_cast<int>(std::floor((top - smallest) / kStep + 1e-9)));
-    // Every step up to `overflowing` is known to be too large.
+    // Every step up to `overflowing` is known to be too large, and so is every size that loads
+    // `overflowingPixels` or more.
     int overflowing = -1;
+    int overflowingPixels = std::numeric_limits<int>::max();
+    const auto knownTooLarge = [&](int step) {
+        return step <= overflowing || loadedPixels(pointsAt(step), dpi) >= overflowingPixels;
+    };
+    const auto tryStep = [&](int step) {
+        candidate.setPointSizeF(pointsAt(step));
+        const qreal over = overflowAt(candidate);
+        if (over > 1.0) {
+            overflowing = std::max(overflowing, step);
+            overflowingPixels = std::min(overflowingPixels, loadedPixels(pointsAt(step), dpi));
+        }
+        return over;
+    };
     int step = 0;
     qreal over = tryStep(0);
     while (over > 1.0 && step < lowest) {
-        overflowing = step;
-        const qreal guess = (top - step * kStep) / (wrapped ? std::sqrt(over) : over);
+        const qreal guess = pointsAt(step) / (wrapped ? std::sqrt(over) : over);
         step = std::clamp(static_cast<int>(std::lround((top - guess) / kStep)), step + 1, lowest);
+        while (step < lowest && knownTooLarge(step))
+            ++step;
         over = tryStep(step);
     }
     // A guess may overshoot; take back the steps that still fit.
-    while (over <= 1.0 && step - 1 > overflowing) {
-        if (tryStep(step - 1) > 1.0) {
-            useStep(step);
-            return;
-        }
+    while (over <= 1.0 && step > 0 && !knownTooLarge(step - 1) && tryStep(step - 1) <= 1.0)
         --step;
-    }
+    use(step);
 }
 
 // What `text`, laid out by `flags` in `font` as `widget` resolves it, needs of `room`.
@@ -127,8 +144,10 @@ void fitWidgetFont(QWidget *widget, const QFont &preferred, QSize room)
                     [button](const QFont &font) { return buttonOverflow(button, font); });
         return;
     }
-    shrinkUntil(widget, preferred,
-                [widget, room](const QFont &) { return overflow(widget->sizeHint(), room); });
+    shrinkUntil(widget, preferred, [widget, room](const QFont &font) {
+        widget->setFont(font);
+        return overflow(widget->sizeHint(), room);
+    });
 }
 
 void fitFrameTitle(QGroupBox *frame, const QFont &preferred, int titleHeight)
@@ -136,6 +155,8 @@ void fitFrameTitle(QGroupBox *frame, const QFont &preferred, int titleHeight)
     // The title's side margins, as the styles draw them.
     constexpr int kTitleMargins = 16;
     shrinkUntil(frame, preferred, [frame, titleHeight](const QFont &font) {
+        // The style measures the caption in the frame's own font.
+        frame->setFont(font);
         QStyleOptionGroupBox option;
         option.initFrom(frame);
         option.text = frame->title();
