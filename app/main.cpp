@@ -23,6 +23,7 @@
 #include <QThreadPool>
 
 #include <cstdio>
+#include <malloc.h>
 #include <optional>
 #include <pwd.h>
 #include <unistd.h>
@@ -80,6 +81,9 @@ void ensureHomeIsSet()
 
 int main(int argc, char *argv[])
 {
+    // The few helper threads (the bus's, the display's) allocate little: one heap serves them
+    // all, where each would otherwise get a heap of its own that stays with the process.
+    ::mallopt(M_ARENA_MAX, 1);
     services::endAtOnceOnEndingSignals();
     const rules::CommandLine commandLine = readCommandLine(argc, argv);
     if (const std::optional<int> answered = answerCommandLine(commandLine, argc, argv))
