@@ -1,3 +1,5 @@
+#include "ui/Colours.h"
+
 #include "EnglishTexts.h"
 #include "EveryWindow.h"
 
@@ -41,6 +43,7 @@ private Q_SLOTS:
     void everyTextFitsAndEveryOutlineIsWhole_data();
     void everyTextFitsAndEveryOutlineIsWhole();
     void timeListsOpenAShortPopup();
+    void textOnAnyColourTakesWhicheverOfBlackAndWhiteStandsOutMore();
 
 private:
     void addWindows(bool inEveryLanguage = false);
@@ -449,6 +452,23 @@ void TestLooks::timeListsOpenAShortPopup()
         qInfo("%s popup: %d px, %d rows of %d px", qPrintable(list->accessibleName()),
               popup->height(), rows, row);
         list->hidePopup();
+    }
+}
+
+void TestLooks::textOnAnyColourTakesWhicheverOfBlackAndWhiteStandsOutMore()
+{
+    // The program works out the luminance's power by itself; the library's answers decide here.
+    // Where both stand out alike (a luminance near 0.179), either will do.
+    for (int r = 0; r <= 255; r += 15) {
+        for (int g = 0; g <= 255; g += 5) {
+            for (int b = 0; b <= 255; b += 15) {
+                const QColor background(r, g, b);
+                const QColor chosen = ui::textColourOn(background);
+                const QColor other = chosen == QColor(Qt::black) ? Qt::white : Qt::black;
+                QVERIFY2(contrast(chosen, background) >= contrast(other, background) - 0.01,
+                         qPrintable(background.name()));
+            }
+        }
     }
 }
 
