@@ -53,25 +53,17 @@ void shrinkUntil(QWidget *widget, const QFont &preferred, Overflow overflowAt, b
     const int dpi = widget->logicalDpiY();
     QFont candidate = preferred;
     const auto pointsAt = [&](int step) { return top - step * kStep; };
-    const auto use = [&](int step) {
-        candidate.setPointSizeF(pointsAt(step));
-        widget->setFont(candidate);
-    };
     const int lowest = std::max(0, static_cast<int>(std::floor((top - smallest) / kStep + 1e-9)));
-    // Every step up to `overflowing` is known to be too large, and so is every size that loads
-    // `overflowingPixels` or more.
-    int overflowing = -1;
+    // Every size that loads this many pixels or more is known to be too large.
     int overflowingPixels = std::numeric_limits<int>::max();
     const auto knownTooLarge = [&](int step) {
-        return step <= overflowing || loadedPixels(pointsAt(step), dpi) >= overflowingPixels;
+        return loadedPixels(pointsAt(step), dpi) >= overflowingPixels;
     };
     const auto tryStep = [&](int step) {
         candidate.setPointSizeF(pointsAt(step));
         const qreal over = overflowAt(candidate);
-        if (over > 1.0) {
-            overflowing = std::max(overflowing, step);
+        if (over > 1.0)
             overflowingPixels = std::min(overflowingPixels, loadedPixels(pointsAt(step), dpi));
-        }
         return over;
     };
     int step = 0;
@@ -86,7 +78,8 @@ void shrinkUntil(QWidget *widget, const QFont &preferred, Overflow overflowAt, b
     // A guess may overshoot; take back the steps that still fit.
     while (over <= 1.0 && step > 0 && !knownTooLarge(step - 1) && tryStep(step - 1) <= 1.0)
         --step;
-    use(step);
+    candidate.setPointSizeF(pointsAt(step));
+    widget->setFont(candidate);
 }
 
 // What `text`, laid out by `flags` in `font` as `widget` resolves it, needs of `room`.
